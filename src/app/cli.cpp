@@ -1,0 +1,232 @@
+#include "app/cli.h"
+
+#include <charconv>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+
+#include "app/wizardregistry.h"
+#include "link/textfile.h"
+#include "ui/controls.h"
+#include "ui/event.h"
+
+namespace qorix {
+
+namespace {
+
+constexpr const char* kUsage =
+    "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
+    "[VEZÉRLŐ=ÉRTÉK | --press ...]\n"
+    "           qorix-wizards-cli describe VARÁZSLÓ";
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string slugList() {
+    std::string s;
+    for (const auto& e : wizardRegistry()) s += (s.empty() ? "" : ", ") + e.slug;
+    return s;
+}
+
+const WizardEntry& wizardOrThrow(const std::string& slug) {
+    const WizardEntry* e = findWizard(slug);
+    if (!e) throw UsageError("ismeretlen varázsló: " + slug + " (ismert: " + slugList() + ")");
+    return *e;
+}
+
+int parseIndex(const std::string& arg, const std::string& value) {
+    int v = 0;
+    auto r = std::from_chars(value.data(), value.data() + value.size(), v);
+    if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size())
+        throw UsageError("nem egész szám: " + arg);
+    return v;
+}
+
+ui::Control* findControl(CliWizard& w, const std::string& name) {
+    for (ui::Form* f : w.forms())
+        if (ui::Control* c = f->find(name)) return c;
+    return nullptr;
+}
+
+// Checks that the value fits the control (a usage error otherwise) and returns the action
+// that applies it as a user would.
+std::function<void()> assignment(CliWizard& w, const std::string& arg) {
+    auto eq = arg.find('=');
+    if (eq == std::string::npos || eq == 0) throw UsageError("ismeretlen argumentum: " + arg);
+    std::string name = arg.substr(0, eq), value = arg.substr(eq + 1);
+    ui::Control* c = findControl(w, name);
+    if (!c) throw UsageError("ismeretlen vezérlő: " + arg);
+    if (!c->enabled()) throw UsageError("a vezérlő le van tiltva: " + arg);
+    switch (c->kind()) {
+        case ui::Kind::Edit: {
+            auto* e = static_cast<ui::Edit*>(c);
+            return [e, value] { e->setText(value); };
+        }
+        case ui::Kind::CheckBox: {
+            if (value != "0" && value != "1") throw UsageError("0 vagy 1 kell: " + arg);
+            auto* b = static_cast<ui::CheckBox*>(c);
+            return [b, value] { b->setChecked(value == "1"); };
+        }
+        case ui::Kind::RadioGroup: {
+            auto* g = static_cast<ui::RadioGroup*>(c);
+            int i = parseIndex(arg, value);
+            if (i < 0 || i >= static_cast<int>(g->items().size()) || !g->itemEnabled(i))
+                throw UsageError("nincs ilyen választható elem: " + arg);
+            return [g, i] { g->setItemIndex(i); };
+        }
+        case ui::Kind::ScrollBar: {
+            auto* s = static_cast<ui::ScrollBar*>(c);
+            int p = parseIndex(arg, value);
+            if (p < s->min() || p > s->max()) throw UsageError("a tartományon kívül: " + arg);
+            return [s, p] { s->setPosition(p); };
+        }
+        default: throw UsageError("ez a vezérlő nem kap értéket: " + arg);
+    }
+}
+
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+void describe(CliWizard& w, std::ostream& out) {
+    for (ui::Form* f : w.forms()) {
+        for (ui::Control* c : f->controls()) {
+            std::string caption, value;
+            switch (c->kind()) {
+                case ui::Kind::Edit: {
+                    auto* e = static_cast<ui::Edit*>(c);
+                    caption = e->caption();
+                    value = e->text();
+                    break;
+                }
+                case ui::Kind::CheckBox: {
+                    auto* b = static_cast<ui::CheckBox*>(c);
+                    caption = b->caption();
+                    value = b->checked() ? "1" : "0";
+                    break;
+                }
+                case ui::Kind::RadioGroup: {
+                    auto* g = static_cast<ui::RadioGroup*>(c);
+                    caption = g->caption() + "[";
+                    for (std::size_t i = 0; i < g->items().size(); ++i)
+                        caption += (i ? "|" : "") + g->items()[i];
+                    caption += "]";
+                    value = std::to_string(g->itemIndex());
+                    break;
+                }
+                case ui::Kind::ScrollBar: {
+                    auto* s = static_cast<ui::ScrollBar*>(c);
+                    caption = s->caption() + "[" + std::to_string(s->min()) + ".." +
+                              std::to_string(s->max()) + "]";
+                    value = std::to_string(s->position());
+                    break;
+                }
+                case ui::Kind::Label: caption = static_cast<ui::Label*>(c)->caption(); break;
+                case ui::Kind::Button: caption = static_cast<ui::Button*>(c)->caption(); break;
+                case ui::Kind::Image: value = static_cast<ui::Image*>(c)->picture(); break;
+                default: break;
+            }
+            out << c->name() << '\t' << ui::kindName(c->kind()) << '\t' << quoted(caption) << '\t'
+                << quoted(value) << (c->enabled() ? "" : "\tdisabled") << '\n';
+        }
+    }
+}
+
+struct GenerateOptions {
+    std::string slug;
+    char separator;
+    std::string output;
+    std::vector<std::string> args;
+};
+
+GenerateOptions parseGenerate(const std::vector<std::string>& args, char regional) {
+    if (args.size() < 2) throw UsageError("hiányzik a varázsló neve");
+    GenerateOptions o{args[1], regional, {}, {}};
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.rfind("--decimal-separator=", 0) == 0) {
+            std::string v = a.substr(20);
+            if (v.size() != 1) throw UsageError("egy karakter kell: " + a);
+            o.separator = v[0];
+        } else if (a.rfind("--output=", 0) == 0) {
+            o.output = a.substr(9);
+            if (o.output.empty()) throw UsageError("hiányzik a fájlnév: " + a);
+        } else if (a == "--press" || a.rfind("--", 0) != 0) {
+            o.args.push_back(a);
+        } else {
+            throw UsageError("ismeretlen kapcsoló: " + a);
+        }
+    }
+    return o;
+}
+
+int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             char regional) {
+    GenerateOptions o = parseGenerate(args, regional);
+    const WizardEntry& entry = wizardOrThrow(o.slug);
+    NumberText num(o.separator);
+    ui::RecordingDialogs dialogs;
+    Services services{dialogs, num};
+    std::unique_ptr<CliWizard> wizard = entry.make(services);
+
+    bool allWrote = true;
+    std::size_t shown = 0;
+    auto flushMessages = [&] {
+        for (; shown < dialogs.messages().size(); ++shown)
+            err << dialogs.messages()[shown].caption << ": " << dialogs.messages()[shown].text
+                << '\n';
+    };
+    auto press = [&] {
+        bool wrote = false;
+        ui::runEvent(dialogs, [&] { wrote = wizard->press(); });
+        allWrote = allWrote && wrote;
+    };
+    ui::runEvent(dialogs, [&] { wizard->startup(); });
+    bool pressed = false;
+    for (const std::string& a : o.args) {
+        if (a == "--press") {
+            press();
+            pressed = true;
+        } else {
+            auto apply = assignment(*wizard, a);
+            ui::runEvent(dialogs, apply);
+        }
+        flushMessages();
+    }
+    if (!pressed) press();
+    flushMessages();
+    for (const auto& line : wizard->output()) out << line << '\n';
+    for (const auto& line : wizard->diagnostics()) err << line << '\n';
+    if (!o.output.empty()) {
+        bool saved = ui::runEvent(dialogs, [&] { textfile::writeLines(o.output, wizard->output()); });
+        flushMessages();
+        if (!saved) return kExitRefused;
+    }
+    return allWrote ? kExitOk : kExitRefused;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           char regionalSeparator) {
+    try {
+        if (args.empty()) throw UsageError("hiányzik a parancs");
+        const std::string& verb = args[0];
+        if (verb == "generate") return generate(args, out, err, regionalSeparator);
+        if (verb == "describe") {
+            if (args.size() != 2) throw UsageError("describe: egy varázsló nevét várom");
+            NumberText num(regionalSeparator);
+            ui::RecordingDialogs dialogs;
+            Services services{dialogs, num};
+            auto wizard = wizardOrThrow(args[1]).make(services);
+            describe(*wizard, out);
+            return kExitOk;
+        }
+        throw UsageError("ismeretlen parancs: " + verb);
+    } catch (const UsageError& e) {
+        err << "qorix-wizards-cli: " << e.what() << '\n' << kUsage << '\n';
+        return kExitUsage;
+    }
+}
+
+}  // namespace qorix

@@ -1,0 +1,12 @@
+#include "app/regional.h"
+
+#include <QLocale>
+
+namespace qorix {
+
+char regionalDecimalSeparator() {
+    QString point = QLocale::system().decimalPoint();
+    return point == QStringLiteral(",") ? ',' : '.';
+}
+
+}  // namespace qorix

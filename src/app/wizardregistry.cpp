@@ -1,0 +1,28 @@
+#include "app/wizardregistry.h"
+
+#include "app/pagewizard.h"
+#include "wizards/contour/cutcircle.h"
+
+namespace qorix {
+
+namespace {
+template <class Page>
+WizardEntry entry(const char* slug) {
+    return WizardEntry{slug, [](Services& s) { return std::make_unique<PageWizard<Page>>(s); }};
+}
+}  // namespace
+
+const std::vector<WizardEntry>& wizardRegistry() {
+    static const std::vector<WizardEntry> entries = {
+        entry<TFrame5>("cut-circle"),
+    };
+    return entries;
+}
+
+const WizardEntry* findWizard(const std::string& slug) {
+    for (const auto& e : wizardRegistry())
+        if (e.slug == slug) return &e;
+    return nullptr;
+}
+
+}  // namespace qorix

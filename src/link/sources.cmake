@@ -1,0 +1,1 @@
+list(APPEND QORIX_CORE_SOURCES link/textfile.cpp)

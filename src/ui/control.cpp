@@ -1,0 +1,43 @@
+#include "ui/control.h"
+
+#include "ui/form.h"
+
+namespace ui {
+
+const char* kindName(Kind kind) {
+    switch (kind) {
+        case Kind::Edit: return "Edit";
+        case Kind::CheckBox: return "CheckBox";
+        case Kind::RadioGroup: return "RadioGroup";
+        case Kind::ScrollBar: return "ScrollBar";
+        case Kind::Label: return "Label";
+        case Kind::Button: return "Button";
+        case Kind::ComboBox: return "ComboBox";
+        case Kind::Memo: return "Memo";
+        case Kind::Image: return "Image";
+        case Kind::Timer: return "Timer";
+    }
+    return "?";
+}
+
+Control::Control(Form* owner, std::string name, Kind kind) : name_(std::move(name)), kind_(kind) {
+    if (owner) owner->adopt(this);
+}
+
+void Control::setEnabled(bool on) {
+    if (enabled_ == on) return;
+    enabled_ = on;
+    changed();
+}
+
+void Control::setVisible(bool on) {
+    if (visible_ == on) return;
+    visible_ = on;
+    changed();
+}
+
+void Control::changed() {
+    for (auto& listener : listeners_) listener();
+}
+
+}  // namespace ui

@@ -1,0 +1,178 @@
+#include "ui/controls.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Edit::Edit(Form* owner, std::string name, std::string caption, std::string text)
+    : Control(owner, std::move(name), Kind::Edit),
+      caption_(std::move(caption)),
+      text_(std::move(text)) {}
+
+void Edit::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    changed();
+}
+
+void Edit::setText(std::string text) {
+    if (text_ == text) return;
+    text_ = std::move(text);
+    changed();
+}
+
+void Edit::setSuffix(std::string suffix) {
+    suffix_ = std::move(suffix);
+    changed();
+}
+
+Label::Label(Form* owner, std::string name, std::string caption)
+    : Control(owner, std::move(name), Kind::Label), caption_(std::move(caption)) {}
+
+void Label::setCaption(std::string caption) {
+    if (caption_ == caption) return;
+    caption_ = std::move(caption);
+    changed();
+}
+
+Button::Button(Form* owner, std::string name, std::string caption)
+    : Control(owner, std::move(name), Kind::Button), caption_(std::move(caption)) {}
+
+void Button::setCaption(std::string caption) {
+    if (caption_ == caption) return;
+    caption_ = std::move(caption);
+    changed();
+}
+
+bool Button::click() {
+    if (!enabled() || !onClick) return false;
+    onClick();
+    return true;
+}
+
+CheckBox::CheckBox(Form* owner, std::string name, std::string caption, bool checked)
+    : Control(owner, std::move(name), Kind::CheckBox),
+      caption_(std::move(caption)),
+      checked_(checked) {}
+
+void CheckBox::setChecked(bool on) {
+    if (checked_ == on) return;
+    checked_ = on;
+    changed();
+    if (onClick) onClick();
+}
+
+RadioGroup::RadioGroup(Form* owner, std::string name, std::string caption,
+                       std::vector<std::string> items, int itemIndex)
+    : Control(owner, std::move(name), Kind::RadioGroup),
+      caption_(std::move(caption)),
+      items_(std::move(items)),
+      itemEnabled_(items_.size(), true),
+      itemIndex_(itemIndex) {}
+
+void RadioGroup::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    changed();
+}
+
+void RadioGroup::setItemIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size()) || index == itemIndex_) return;
+    itemIndex_ = index;
+    changed();
+    if (onClick) onClick();
+}
+
+bool RadioGroup::itemEnabled(int index) const {
+    return index >= 0 && index < static_cast<int>(itemEnabled_.size()) && itemEnabled_[index];
+}
+
+void RadioGroup::setItemEnabled(int index, bool on) {
+    if (index < 0 || index >= static_cast<int>(itemEnabled_.size())) return;
+    if (itemEnabled_[index] == on) return;
+    itemEnabled_[index] = on;
+    changed();
+}
+
+ScrollBar::ScrollBar(Form* owner, std::string name, std::string caption, int min, int max,
+                     int position)
+    : Control(owner, std::move(name), Kind::ScrollBar),
+      caption_(std::move(caption)),
+      min_(min),
+      max_(max),
+      position_(position) {}
+
+void ScrollBar::setPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position == position_) return;
+    position_ = position;
+    changed();
+    if (onChange) onChange();
+}
+
+ComboBox::ComboBox(Form* owner, std::string name, std::string text, std::vector<std::string> items)
+    : Control(owner, std::move(name), Kind::ComboBox),
+      text_(std::move(text)),
+      items_(std::move(items)) {}
+
+void ComboBox::select(int index) {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    itemIndex_ = index;
+    text_ = items_[index];
+    changed();
+    if (onChange) onChange();
+}
+
+void ComboBox::editText(std::string text) {
+    text_ = std::move(text);
+    auto it = std::find(items_.begin(), items_.end(), text_);
+    itemIndex_ = it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+    changed();
+    if (onChange) onChange();
+}
+
+Memo::Memo(Form* owner, std::string name) : Control(owner, std::move(name), Kind::Memo) {}
+
+void Memo::add(std::string line) {
+    lines_.push_back(std::move(line));
+    touched();
+}
+
+void Memo::clear() {
+    if (lines_.empty()) return;
+    lines_.clear();
+    touched();
+}
+
+void Memo::setLines(std::vector<std::string> lines) {
+    lines_ = std::move(lines);
+    touched();
+}
+
+void Memo::touched() {
+    if (batchDepth_ > 0)
+        pending_ = true;
+    else
+        changed();
+}
+
+Memo::Batch::Batch(Memo& memo) : memo_(memo) { ++memo_.batchDepth_; }
+
+Memo::Batch::~Batch() {
+    if (--memo_.batchDepth_ == 0 && memo_.pending_) {
+        memo_.pending_ = false;
+        memo_.changed();
+    }
+}
+
+Image::Image(Form* owner, std::string name, std::string picture)
+    : Control(owner, std::move(name), Kind::Image), picture_(std::move(picture)) {}
+
+Timer::Timer(Form* owner, std::string name, int intervalMs)
+    : Control(owner, std::move(name), Kind::Timer), interval_(intervalMs) {
+    setEnabled(false);
+}
+
+void Timer::fire() {
+    if (enabled() && onTimer) onTimer();
+}
+
+}  // namespace ui

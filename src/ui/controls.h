@@ -1,0 +1,178 @@
+// The concrete control models. Setting a check box, radio group, scroll bar or combo box
+// runs its handler when the value changes, as a user's action would.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+using Handler = std::function<void()>;
+
+class Edit : public Control {
+public:
+    // caption: the text of the label beside the field; it is switched with the field.
+    Edit(Form* owner, std::string name, std::string caption, std::string text = {});
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+    // an extra text after the field (a unit such as "°")
+    const std::string& suffix() const { return suffix_; }
+    void setSuffix(std::string suffix);
+
+private:
+    std::string caption_;
+    std::string text_;
+    std::string suffix_;
+};
+
+class Label : public Control {
+public:
+    Label(Form* owner, std::string name, std::string caption = {});
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+
+private:
+    std::string caption_;
+};
+
+class Button : public Control {
+public:
+    Button(Form* owner, std::string name, std::string caption);
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    Handler onClick;
+    // A press by the user: nothing happens on a disabled button. Returns whether it ran.
+    bool click();
+
+private:
+    std::string caption_;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form* owner, std::string name, std::string caption, bool checked = false);
+    const std::string& caption() const { return caption_; }
+    bool checked() const { return checked_; }
+    // Changing the state runs onClick.
+    void setChecked(bool on);
+    Handler onClick;
+
+private:
+    std::string caption_;
+    bool checked_;
+};
+
+class RadioGroup : public Control {
+public:
+    RadioGroup(Form* owner, std::string name, std::string caption, std::vector<std::string> items,
+               int itemIndex = 0);
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    const std::vector<std::string>& items() const { return items_; }
+    int itemIndex() const { return itemIndex_; }
+    // Changing the index runs onClick.
+    void setItemIndex(int index);
+    bool itemEnabled(int index) const;
+    void setItemEnabled(int index, bool on);
+    Handler onClick;
+
+private:
+    std::string caption_;
+    std::vector<std::string> items_;
+    std::vector<bool> itemEnabled_;
+    int itemIndex_;
+};
+
+class ScrollBar : public Control {
+public:
+    ScrollBar(Form* owner, std::string name, std::string caption, int min, int max, int position);
+    const std::string& caption() const { return caption_; }
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int position() const { return position_; }
+    // Moving the bar runs onChange; the position is kept within min .. max.
+    void setPosition(int position);
+    Handler onChange;
+
+private:
+    std::string caption_;
+    int min_, max_, position_;
+};
+
+class ComboBox : public Control {
+public:
+    ComboBox(Form* owner, std::string name, std::string text, std::vector<std::string> items);
+    const std::string& text() const { return text_; }
+    const std::vector<std::string>& items() const { return items_; }
+    int itemIndex() const { return itemIndex_; }
+    // Choosing an entry sets the text to it and runs onChange.
+    void select(int index);
+    // Typing into the box: the text no longer names an entry, onChange runs.
+    void editText(std::string text);
+    Handler onChange;
+
+private:
+    std::string text_;
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+};
+
+// A multi-line text box. Views are told once per change, or once per batch.
+class Memo : public Control {
+public:
+    Memo(Form* owner, std::string name);
+    const std::vector<std::string>& lines() const { return lines_; }
+    void add(std::string line);
+    void clear();
+    void setLines(std::vector<std::string> lines);
+    // While a batch is open, changes are collected and announced once when it closes.
+    class Batch {
+    public:
+        explicit Batch(Memo& memo);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Memo& memo_;
+    };
+
+private:
+    void touched();
+    std::vector<std::string> lines_;
+    int batchDepth_ = 0;
+    bool pending_ = false;
+};
+
+// A picture: the name of a JPEG file under assets/.
+class Image : public Control {
+public:
+    Image(Form* owner, std::string name, std::string picture);
+    const std::string& picture() const { return picture_; }
+
+private:
+    std::string picture_;
+};
+
+// A repeating timer. The desktop program drives it with a real clock; tests call fire().
+class Timer : public Control {
+public:
+    Timer(Form* owner, std::string name, int intervalMs);
+    int interval() const { return interval_; }
+    void start() { setEnabled(true); }
+    void stop() { setEnabled(false); }
+    // One tick: runs onTimer when the timer is enabled.
+    void fire();
+    Handler onTimer;
+
+private:
+    int interval_;
+};
+
+}  // namespace ui

@@ -1,0 +1,52 @@
+// What the logic asks of the desktop: a modal message box and the file-save dialog.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box with the caption, the text and one OK button.
+    virtual void message(const std::string& caption, const std::string& text) = 0;
+    // Runs the save dialog and returns the file name that it holds afterwards: the name just
+    // chosen, or after a cancel the one chosen the time before (empty if never).
+    virtual std::string saveFileName() = 0;
+};
+
+struct Message {
+    std::string caption;
+    std::string text;
+    bool operator==(const Message&) const = default;
+};
+
+// Records every message; answers the save dialog from a queue of scripted choices.
+class RecordingDialogs : public Dialogs {
+public:
+    void message(const std::string& caption, const std::string& text) override;
+    std::string saveFileName() override;
+
+    // The next save dialog is confirmed with this name.
+    void chooseFile(std::string name) { answers_.push_back(Answer{true, std::move(name)}); }
+    // The next save dialog is cancelled.
+    void cancelSave() { answers_.push_back(Answer{false, {}}); }
+
+    const std::vector<Message>& messages() const { return messages_; }
+    void clearMessages() { messages_.clear(); }
+    int saveDialogsShown() const { return saveDialogsShown_; }
+
+private:
+    struct Answer {
+        bool confirmed;
+        std::string name;
+    };
+    std::vector<Message> messages_;
+    std::deque<Answer> answers_;
+    std::string held_;
+    int saveDialogsShown_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,20 @@
+#include "ui/form.h"
+
+namespace ui {
+
+Form::Form(std::string name, std::string caption)
+    : name_(std::move(name)), caption_(std::move(caption)) {}
+
+Control* Form::find(const std::string& name) const {
+    for (Control* c : controls_)
+        if (c->name() == name) return c;
+    return nullptr;
+}
+
+void Form::setVisible(bool on) {
+    if (visible_ == on) return;
+    visible_ = on;
+    for (auto& listener : visibilityListeners_) listener();
+}
+
+}  // namespace ui

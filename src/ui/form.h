@@ -1,0 +1,48 @@
+// A window or page: an ordered registry of its controls, so that views and the command
+// line can find a control by its name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class Form {
+public:
+    explicit Form(std::string name, std::string caption = {});
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& formName() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption) { caption_ = std::move(caption); }
+
+    // In the order of declaration.
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* find(const std::string& name) const;
+    template <class T>
+    T* findAs(const std::string& name) const {
+        return dynamic_cast<T*>(find(name));
+    }
+
+    bool visible() const { return visible_; }
+    void setVisible(bool on);
+    void addVisibilityListener(Control::Listener listener) {
+        visibilityListeners_.push_back(std::move(listener));
+    }
+
+private:
+    friend class Control;
+    void adopt(Control* control) { controls_.push_back(control); }
+
+    std::string name_;
+    std::string caption_;
+    std::vector<Control*> controls_;
+    bool visible_ = true;
+    std::vector<Control::Listener> visibilityListeners_;
+};
+
+}  // namespace ui

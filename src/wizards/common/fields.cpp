@@ -1,0 +1,28 @@
+#include "wizards/common/fields.h"
+
+#include "wizards/common/messages.h"
+
+namespace qorix {
+
+bool FieldReader::emptyOrZero(const ui::Edit& edit) const {
+    return edit.text().empty() || number(edit) == 0;
+}
+
+bool FieldReader::emptyOrZeroWhole(const ui::Edit& edit) const {
+    return edit.text().empty() || whole(edit) == 0;
+}
+
+void FieldReader::fillEmpty(ui::Edit& edit) {
+    if (edit.text().empty()) edit.setText("0");
+}
+
+void FieldReader::error(const std::string& text) const {
+    error_ = 1;
+    services_.dialogs.message(msg::kErrorCaption, text);
+}
+
+void FieldReader::warning(const std::string& text) const {
+    services_.dialogs.message(msg::kWarningCaption, text);
+}
+
+}  // namespace qorix

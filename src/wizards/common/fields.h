@@ -1,0 +1,38 @@
+// Reading fields into a page's record: conversions through the run's number text, and the
+// message boxes of failed checks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/controls.h"
+#include "wizards/common/services.h"
+
+namespace qorix {
+
+class FieldReader {
+public:
+    FieldReader(Services& services, std::int32_t& errorFlag)
+        : services_(services), error_(errorFlag) {}
+
+    long double number(const ui::Edit& edit) const { return services_.num.toFloat(edit.text()); }
+    std::int32_t whole(const ui::Edit& edit) const { return services_.num.toInt(edit.text()); }
+    // Empty, or a number equal to 0. A text that is no number throws.
+    bool emptyOrZero(const ui::Edit& edit) const;
+    bool emptyOrZeroWhole(const ui::Edit& edit) const;
+    // An empty field is given the text "0".
+    static void fillEmpty(ui::Edit& edit);
+
+    // A failed check: its box with the error caption, and the error flag.
+    void error(const std::string& text) const;
+    // A warning that lets the run go on.
+    void warning(const std::string& text) const;
+
+    Services& services() const { return services_; }
+
+private:
+    Services& services_;
+    std::int32_t& error_;
+};
+
+}  // namespace qorix

@@ -1,0 +1,64 @@
+// What the wizard pages share: the common input set, the parameter record, the common
+// steps of reading and checking, and the depth passes. A page maps its own controls (named
+// or numbered) into CommonInputs once and calls these steps around its own.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/controls.h"
+#include "wizards/common/fields.h"
+
+namespace qorix {
+
+// A page's controls for the common input set; null where the page has no such control.
+struct CommonInputs {
+    ui::Edit* x = nullptr;
+    ui::Edit* y = nullptr;
+    ui::Edit* z = nullptr;
+    ui::Edit* zsb = nullptr;
+    ui::Edit* m = nullptr;    // depth
+    ui::Edit* sz = nullptr;   // tool diameter
+    ui::Edit* szc = nullptr;  // step limit
+    ui::CheckBox* noStepLimit = nullptr;
+    ui::Edit* szsz = nullptr;  // tool number
+    ui::Edit* ff = nullptr;    // spindle speed
+    ui::CheckBox* noTool = nullptr;
+    ui::Edit* g1 = nullptr;
+    ui::Edit* g23 = nullptr;
+    ui::RadioGroup* coolant = nullptr;
+    ui::RadioGroup* direction = nullptr;  // CW / CCW
+    ui::RadioGroup* spindle = nullptr;    // M3 / M4
+    ui::RadioGroup* zEntry = nullptr;
+    ui::RadioGroup* series = nullptr;
+    ui::CheckBox* comments = nullptr;
+};
+
+// The values a page reads from its fields. Kept for the page's life: a failed check leaves
+// its member as the previous run left it.
+struct CommonRecord {
+    long double x = 0, y = 0, z = 0, zsb = 0, zs = 0;
+    long double m = 0, sz = 0, szc = 0;
+    std::int32_t passes = 0;
+    long double passDepth = 0;
+    std::int32_t tool = 0, spindle = 0, g1 = 0, g23 = 0;
+    std::int32_t comments = 0, coolant = 0, ccw = 0, m4 = 0, zEntry = 0, series = 0;
+    std::int32_t error = 0;
+};
+
+// Error flag := 0; the start point and safe offset (empty fields become "0"); the depth
+// and the tool diameter with their checks.
+void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReader& read);
+// The step limit, tool number and spindle speed, the two feeds and the flags.
+void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader& read);
+
+// Safe Z, pass count and pass depth. The pass count is the first i of 1..100 at which i
+// steps reach beyond the depth, so a depth that is an exact multiple of the step takes one
+// pass more; a step equal to the depth is one pass. When a hundred steps do not reach, the
+// run is refused (error flag and message) rather than dividing by a stale count.
+void prepareDepthPasses(CommonRecord& rec, const FieldReader& read);
+
+// The event handlers of the common check boxes: a ticked box switches its fields off.
+void applyNoStepLimit(const CommonInputs& in);
+void applyNoTool(const CommonInputs& in);
+
+}  // namespace qorix

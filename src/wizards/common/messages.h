@@ -1,0 +1,30 @@
+// The check messages and captions that several pages share. Each page's own texts stand
+// beside the page.
+#pragma once
+
+namespace qorix::msg {
+
+inline constexpr const char* kErrorCaption = "Figyelmeztetés rossz paraméterezésről";
+inline constexpr const char* kWarningCaption = "Figyelmeztetés";
+
+inline constexpr const char* kDepthZero = "Marás mélyége \"0\", vagy nem adtál meg értéket.";
+inline constexpr const char* kDepthPositive =
+    "Marási mélységnek pozitív számot adtál meg. A program tovább megy, mert az adat nem rossz, "
+    "csak nem logikus.";
+inline constexpr const char* kToolDiameterZero =
+    "Szerszám átmérője \"0\", vagy nem adtál meg értéket.";
+inline constexpr const char* kStepLimitZero =
+    "Lépésenkénti maximális fogási mélység \"0\", vagy nem adtál meg értéket.";
+inline constexpr const char* kToolNumberZero = "Szerszám száma \"0\", vagy nem adtál meg értéket.";
+inline constexpr const char* kSpindleZero = "Főorsó fordulat \"0\", vagy nem adtál meg értéket.";
+inline constexpr const char* kG1Empty = "G1 előtolási értékét nem adtad meg.";
+inline constexpr const char* kG23Empty = "G2 és G3 előtolási értékét nem adtad meg.";
+inline constexpr const char* kSeriesWarning =
+    "Sorozatmarás esetén a kezdeti beállításokat valamint a végén szokásos M kódokat nem "
+    "tartalmazza.";
+// One hundred steps of the step limit must reach beyond the depth.
+inline constexpr const char* kStepLimitTooSmall =
+    "A lépésenkénti maximális fogási mélység túl kicsi a marás mélységéhez: legfeljebb 100 "
+    "mélységi ciklus lehet. Adj meg nagyobb lépésenkénti fogási mélységet.";
+
+}  // namespace qorix::msg

@@ -1,0 +1,191 @@
+#include "wizards/common/numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "wizards/common/errors.h"
+
+namespace qorix {
+
+namespace {
+
+// Digits and decimal exponent of a value: value = 0.d1d2d3... * 10^point, d1 != 0.
+struct Decimal {
+    std::string digits;
+    int point = 0;
+};
+
+Decimal expand(long double magnitude, int significant) {
+    char buf[128];
+    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                             significant - 1);
+    std::string text(buf, res.ptr);
+    Decimal d;
+    std::size_t e = text.find('e');
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.') d.digits.push_back(text[i]);
+    d.point = std::stoi(text.substr(e + 1)) + 1;
+    return d;
+}
+
+std::string nonFinite(long double value) {
+    if (std::isnan(value)) return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+std::string shorten(std::string_view text) {
+    if (text.size() <= 60) return std::string(text);
+    return std::string(text.substr(0, 57)) + "...";
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+NumberText::NumberText(char separator) : separator_(separator) {}
+
+std::string NumberText::f4(long double value) const {
+    if (!std::isfinite(value)) return nonFinite(value);
+    bool negative = std::signbit(value);
+    long double magnitude = std::fabs(value);
+    // Integer digits and four decimals, plus the digit that decides the rounding.
+    std::string kept;
+    char next = '0';
+    if (magnitude != 0) {
+        Decimal d = expand(magnitude, 18);
+        std::string all = d.point > 0 ? d.digits : std::string(-d.point, '0') + d.digits;
+        int intDigits = d.point > 0 ? d.point : 0;
+        std::size_t keep = static_cast<std::size_t>(intDigits + 4);
+        if (all.size() < keep + 1) all.append(keep + 1 - all.size(), '0');
+        kept = all.substr(0, keep);
+        next = all[keep];
+    } else {
+        kept = "0000";
+    }
+    if (next >= '5') {
+        int i = static_cast<int>(kept.size()) - 1;
+        while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+        if (i >= 0)
+            ++kept[i];
+        else
+            kept.insert(kept.begin(), '1');
+    }
+    if (kept.size() < 5) kept.insert(0, 5 - kept.size(), '0');
+    std::string intPart = kept.substr(0, kept.size() - 4);
+    std::string fracPart = kept.substr(kept.size() - 4);
+    bool zero = kept.find_first_not_of('0') == std::string::npos;
+    std::string out;
+    if (negative && !zero) out.push_back('-');
+    out += intPart;
+    out.push_back(separator_);
+    out += fracPart;
+    return out;
+}
+
+std::string NumberText::general(long double value) const {
+    if (!std::isfinite(value)) return nonFinite(value);
+    if (value == 0) return "0";
+    Decimal d = expand(std::fabs(value), 15);
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    std::string out = std::signbit(value) ? "-" : "";
+    int exponent = d.point - 1;
+    if (exponent < -5 || exponent >= 15) {
+        out.push_back(d.digits[0]);
+        if (d.digits.size() > 1) {
+            out.push_back(separator_);
+            out += d.digits.substr(1);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        out += std::to_string(std::abs(exponent));
+        return out;
+    }
+    if (d.point <= 0) {
+        out += "0";
+        out.push_back(separator_);
+        out += std::string(-d.point, '0') + d.digits;
+    } else if (static_cast<std::size_t>(d.point) >= d.digits.size()) {
+        out += d.digits + std::string(d.point - d.digits.size(), '0');
+    } else {
+        out += d.digits.substr(0, d.point);
+        out.push_back(separator_);
+        out += d.digits.substr(d.point);
+    }
+    return out;
+}
+
+std::string NumberText::whole(std::int64_t value) { return std::to_string(value); }
+
+long double NumberText::toFloat(std::string_view text) const {
+    auto fail = [&]() -> ConversionError {
+        return ConversionError("„" + shorten(text) + "” nem érvényes szám.");
+    };
+    std::string_view t = trimBlanks(text);
+    std::string ascii;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        if (t[i] == '-') ascii.push_back('-');
+        ++i;
+    }
+    bool digits = false, separator = false;
+    for (; i < t.size(); ++i) {
+        if (isDigit(t[i])) {
+            digits = true;
+            ascii.push_back(t[i]);
+        } else if (t[i] == separator_ && !separator) {
+            separator = true;
+            ascii.push_back('.');
+        } else {
+            break;
+        }
+    }
+    if (!digits) throw fail();
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ascii.push_back('e');
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ascii.push_back(t[i++]);
+        bool expDigits = false;
+        for (; i < t.size() && isDigit(t[i]); ++i) {
+            expDigits = true;
+            ascii.push_back(t[i]);
+        }
+        if (!expDigits) throw fail();
+    }
+    if (i != t.size()) throw fail();
+    long double value = 0;
+    auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value))
+        throw fail();
+    return value;
+}
+
+std::int32_t NumberText::toInt(std::string_view text) const {
+    std::string_view t = trimBlanks(text);
+    std::string_view digits = t;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+        if (!digits.empty() && digits.front() == '-') digits = {};
+    }
+    std::int32_t value = 0;
+    auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    bool sign = !digits.empty() && (isDigit(digits.front()) || digits.front() == '-');
+    if (!sign || res.ec != std::errc() || res.ptr != digits.data() + digits.size())
+        throw ConversionError("„" + shorten(text) + "” nem érvényes egész szám.");
+    return value;
+}
+
+std::string NumberText::local(std::string_view commaText) const {
+    std::string out(commaText);
+    for (char& c : out)
+        if (c == ',') c = separator_;
+    return out;
+}
+
+}  // namespace qorix

@@ -1,0 +1,97 @@
+// A wizard page: its output box, its "Létrehozás" button and the create sequence that
+// every page runs. CommonPage adds the common input set under its usual names.
+#pragma once
+
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "wizards/common/fields.h"
+#include "wizards/common/frame.h"
+#include "wizards/common/gcode.h"
+
+namespace qorix {
+
+class WizardPage : public ui::Form {
+public:
+    WizardPage(std::string name, std::string title, Services& services);
+
+    const std::string& title() const { return title_; }
+    Services& services() const { return services_; }
+
+    // Append one line to the output; an empty text gives an empty line.
+    void AddLine(std::string text) { Memo1.add(std::move(text)); }
+
+    virtual void ReadParameters() = 0;
+    virtual void PrepareValues() = 0;
+    virtual void WriteHeaderComments() = 0;
+    virtual void GenerateProgram() = 0;
+    // Single mode empties the output first (by the series choice of the previous reading);
+    // a failed check stops the run before any line is written.
+    virtual void CreateProgram();
+    // What the main window does with the page at start-up, with the default texts.
+    virtual void startup();
+
+    virtual bool seriesFlag() const = 0;
+    virtual bool errorFlag() const = 0;
+    // Whether the last run of CreateProgram wrote its program to the end.
+    bool lastRunWrote() const { return wrote_; }
+
+    void Button1Click() { CreateProgram(); }
+
+    ui::Label Title;
+    ui::Memo Memo1;
+    ui::Button Button1;
+
+protected:
+    FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
+    ProgramText text() { return ProgramText(Memo1, services_.num); }
+    // A default text with this run's decimal separator.
+    std::string def(const char* commaText) const { return services_.num.local(commaText); }
+
+private:
+    std::string title_;
+    Services& services_;
+    bool wrote_ = false;
+};
+
+// Texts that differ between pages with the common input set.
+struct CommonPageTexts {
+    std::string zEntrySecond;  // second item of " Szerszám Z irányban "
+    std::string seriesFirst;   // first item of " Sorozat marás "
+    std::string directionCaption = " Marás forgásiránya óramutató járásával ";
+};
+
+// A page with the common input set under the usual names (Edit_x_, CheckBox_szc_, ...).
+class CommonPage : public WizardPage {
+public:
+    CommonPage(std::string name, std::string title, Services& services,
+               const CommonPageTexts& texts);
+
+    bool seriesFlag() const override { return rec.series != 0; }
+    bool errorFlag() const override { return rec.error != 0; }
+
+    void Button2Click() { Memo1.clear(); }
+    void CheckBox_szc_Click() { applyNoStepLimit(inputs_); }
+    void CheckBox_szsz_Click() { applyNoTool(inputs_); }
+    void RadioGroup_s_Click();
+
+    const CommonInputs& inputs() const { return inputs_; }
+
+    ui::Edit Edit_x_, Edit_y_, Edit_z_, Edit_zsb_, Edit_m_, Edit_sz_;
+    ui::Edit Edit_szc_;
+    ui::CheckBox CheckBox_szc_;
+    ui::Edit Edit_szsz_, Edit_ff_;
+    ui::CheckBox CheckBox_szsz_;
+    ui::Edit Edit_g1_, Edit_g23_;
+    ui::RadioGroup RadioGroup_h_, RadioGroup_cw_, RadioGroup_m34_, RadioGroup_zi_, RadioGroup_s_;
+    ui::CheckBox CheckBox_msg_;
+    ui::Button Button2;
+
+    CommonRecord rec;
+
+protected:
+    CommonInputs inputs_;
+};
+
+}  // namespace qorix

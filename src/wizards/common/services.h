@@ -1,0 +1,18 @@
+// What every window and page is given when it is made: the dialogs of the front end, the
+// run's number text and, where the program has one, the shared store.
+#pragma once
+
+#include "ui/dialogs.h"
+#include "wizards/common/numbertext.h"
+
+namespace qorix {
+
+class TAboutBox;
+
+struct Services {
+    ui::Dialogs& dialogs;
+    const NumberText& num;
+    TAboutBox* store = nullptr;
+};
+
+}  // namespace qorix

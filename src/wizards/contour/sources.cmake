@@ -1,0 +1,1 @@
+list(APPEND QORIX_CORE_SOURCES wizards/contour/cutcircle.cpp)

@@ -1,0 +1,57 @@
+#include "support/golden.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace qorix::test {
+
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> readTextLines(const std::filesystem::path& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in.good()) << "cannot read " << path;
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}
+
+std::filesystem::path goldenDir() { return QORIX_GOLDEN_DIR; }
+
+::testing::AssertionResult sameLines(const std::vector<std::string>& actual,
+                                     const std::vector<std::string>& expected) {
+    std::size_t n = std::min(actual.size(), expected.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (actual[i] != expected[i])
+            return ::testing::AssertionFailure()
+                   << "line " << i + 1 << " differs:\n  actual:   \"" << actual[i]
+                   << "\"\n  expected: \"" << expected[i] << "\"";
+    if (actual.size() != expected.size())
+        return ::testing::AssertionFailure()
+               << "line counts differ: actual " << actual.size() << ", expected "
+               << expected.size() << "; first extra line: \""
+               << (actual.size() > n ? actual[n] : expected[n]) << "\"";
+    return ::testing::AssertionSuccess();
+}
+
+TempDir::TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("qorix-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+}  // namespace qorix::test
