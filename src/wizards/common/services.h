@@ -8,11 +8,13 @@
 namespace qorix {
 
 class TAboutBox;
+struct SharedValues;
 
 struct Services {
     ui::Dialogs& dialogs;
     const NumberText& num;
-    TAboutBox* store = nullptr;
+    TAboutBox* store = nullptr;      // the store window with its exchange routines
+    SharedValues* shared = nullptr;  // the store's values
 };
 
 }  // namespace qorix
