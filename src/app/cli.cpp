@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "app/wizardregistry.h"
+#include "link/aboutbox.h"
+#include "link/exchange.h"
 #include "link/textfile.h"
 #include "ui/controls.h"
 #include "ui/event.h"
@@ -82,7 +84,8 @@ std::function<void()> assignment(CliWizard& w, const std::string& arg) {
             if (p < s->min() || p > s->max()) throw UsageError("a tartományon kívül: " + arg);
             return [s, p] { s->setPosition(p); };
         }
-        default: throw UsageError("ez a vezérlő nem kap értéket: " + arg);
+        default:
+            throw UsageError("ez a vezérlő nem kap értéket: " + arg);
     }
 }
 
@@ -121,10 +124,17 @@ void describe(CliWizard& w, std::ostream& out) {
                     value = std::to_string(s->position());
                     break;
                 }
-                case ui::Kind::Label: caption = static_cast<ui::Label*>(c)->caption(); break;
-                case ui::Kind::Button: caption = static_cast<ui::Button*>(c)->caption(); break;
-                case ui::Kind::Image: value = static_cast<ui::Image*>(c)->picture(); break;
-                default: break;
+                case ui::Kind::Label:
+                    caption = static_cast<ui::Label*>(c)->caption();
+                    break;
+                case ui::Kind::Button:
+                    caption = static_cast<ui::Button*>(c)->caption();
+                    break;
+                case ui::Kind::Image:
+                    value = static_cast<ui::Image*>(c)->picture();
+                    break;
+                default:
+                    break;
             }
             out << c->name() << '\t' << ui::kindName(c->kind()) << '\t' << quoted(caption) << '\t'
                 << quoted(value) << (c->enabled() ? "" : "\tdisabled") << '\n';
@@ -166,7 +176,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const WizardEntry& entry = wizardOrThrow(o.slug);
     NumberText num(o.separator);
     ui::RecordingDialogs dialogs;
-    Services services{dialogs, num};
+    auto store = std::make_unique<TAboutBox>(num);
+    Services services{dialogs, num, store.get(), store.get()};
     std::unique_ptr<CliWizard> wizard = entry.make(services);
 
     bool allWrote = true;
@@ -198,7 +209,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const auto& line : wizard->output()) out << line << '\n';
     for (const auto& line : wizard->diagnostics()) err << line << '\n';
     if (!o.output.empty()) {
-        bool saved = ui::runEvent(dialogs, [&] { textfile::writeLines(o.output, wizard->output()); });
+        bool saved =
+            ui::runEvent(dialogs, [&] { textfile::writeLines(o.output, wizard->output()); });
         flushMessages();
         if (!saved) return kExitRefused;
     }
@@ -217,7 +229,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (args.size() != 2) throw UsageError("describe: egy varázsló nevét várom");
             NumberText num(regionalSeparator);
             ui::RecordingDialogs dialogs;
-            Services services{dialogs, num};
+            auto store = std::make_unique<TAboutBox>(num);
+            Services services{dialogs, num, store.get(), store.get()};
             auto wizard = wizardOrThrow(args[1]).make(services);
             describe(*wizard, out);
             return kExitOk;

@@ -8,6 +8,10 @@
 
 namespace qorix {
 
+// The thread repair page's parameters and computed values, handed between the page and its
+// measurement and check dialogs.
+struct ThreadRepairValues {};
+
 struct SharedValues {
     std::int32_t standalone = 0;  // 1: run without QORIX (programs are only saved)
 
@@ -20,8 +24,8 @@ struct SharedValues {
     // X offset, Y offset, cosine, sine.
     std::array<std::array<long double, 5>, 1001> u8_an{};
     std::array<std::int32_t, 1001> drillFlags{};  // 1: drilled, 0: left out
-    std::int32_t u8_anc = 0;                       // holes in the prepared table; 0: none
-    std::int32_t u8_ancl = 0;                      // holes of the last written program
+    std::int32_t u8_anc = 0;                      // holes in the prepared table; 0: none
+    std::int32_t u8_ancl = 0;                     // holes of the last written program
 
     // The drilling page's values.
     long double u8_x_ = 0, u8_y_ = 0, u8_z_ = 0, u8_r_ = 0, u8_zsb_ = 0, u8_zs_ = 0, u8_sz_ = 0,
@@ -29,6 +33,8 @@ struct SharedValues {
 
     std::int32_t captureAccepted = 0;  // 1 once the user accepted a captured position
     std::int32_t checkFlag = 0;        // result handshake of the thread-centre check
+
+    ThreadRepairValues threadRepair;
 };
 
 }  // namespace qorix

@@ -1,1 +1,5 @@
-list(APPEND QORIX_CORE_SOURCES link/textfile.cpp)
+list(APPEND QORIX_CORE_SOURCES
+  link/aboutbox.cpp
+  link/exchange.cpp
+  link/sleeper.cpp
+  link/textfile.cpp)

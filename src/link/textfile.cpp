@@ -21,7 +21,7 @@ namespace textfile {
 namespace {
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
@@ -55,7 +55,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -92,11 +92,12 @@ void replaceFile(const std::string& path, std::string_view bytes) {
         left -= static_cast<std::size_t>(n);
     }
     if (fsync(fd) != 0 && errno != EINVAL) fail(errno);
-    fchmod(fd, 0666 & ~[] {
-        mode_t m = umask(0);
-        umask(m);
-        return m;
-    }());
+    fchmod(
+        fd, 0666 & ~[] {
+            mode_t m = umask(0);
+            umask(m);
+            return m;
+        }());
     if (close(fd) != 0) {
         int err = errno;
         unlink(tmp.c_str());
@@ -171,18 +172,29 @@ std::vector<std::string> readLines(const std::string& path) {
 
 std::string reason(int errorNumber) {
     switch (errorNumber) {
-        case ENOENT: return "a mappa vagy a fájl nem létezik";
+        case ENOENT:
+            return "a mappa vagy a fájl nem létezik";
         case EACCES:
-        case EPERM: return "nincs hozzá jogosultság";
-        case EROFS: return "a lemez csak olvasható";
-        case ENOSPC: return "nincs elég hely a lemezen";
-        case EDQUOT: return "elfogyott a lemezkvóta";
-        case EFBIG: return "a fájl túl nagy";
-        case EISDIR: return "ez egy mappa";
-        case ENOTDIR: return "az útvonal egy része nem mappa";
-        case ENAMETOOLONG: return "a fájlnév túl hosszú";
-        case EIO: return "írási-olvasási hiba a lemezen";
-        default: return "rendszerhiba (hibakód " + std::to_string(errorNumber) + ")";
+        case EPERM:
+            return "nincs hozzá jogosultság";
+        case EROFS:
+            return "a lemez csak olvasható";
+        case ENOSPC:
+            return "nincs elég hely a lemezen";
+        case EDQUOT:
+            return "elfogyott a lemezkvóta";
+        case EFBIG:
+            return "a fájl túl nagy";
+        case EISDIR:
+            return "ez egy mappa";
+        case ENOTDIR:
+            return "az útvonal egy része nem mappa";
+        case ENAMETOOLONG:
+            return "a fájlnév túl hosszú";
+        case EIO:
+            return "írási-olvasási hiba a lemezen";
+        default:
+            return "rendszerhiba (hibakód " + std::to_string(errorNumber) + ")";
     }
 }
 

@@ -1,0 +1,1 @@
+list(APPEND QORIX_TEST_SOURCES link/aboutbox_test.cpp)

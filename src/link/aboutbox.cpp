@@ -1,0 +1,197 @@
+#include "link/aboutbox.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "link/textfile.h"
+#include "wizards/common/errors.h"
+
+namespace qorix {
+
+namespace {
+
+constexpr int kWriteWaitMs = 50;      // after each file written
+constexpr int kPositionWaitMs = 600;  // the time QORIX has to write "GetXYZ.txt"
+constexpr std::size_t kPositionChars = 15;
+
+std::string separatorLine() { return std::string(30, '<') + std::string(30, '>'); }
+
+// True for the first byte of a UTF-8 character (a position line counts characters).
+bool startsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+
+}  // namespace
+
+TAboutBox::TAboutBox(const NumberText& num, Sleeper& sleeper)
+    : ui::Form("AboutBox", "About"),
+      ProgramIcon(this, "ProgramIcon", "aboutbox.jpg"),
+      ProductName(this, "ProductName", "Termék:"),
+      Version(this, "Version", "Változat:"),
+      Copyright(this, "Copyright", "Szerzők:"),
+      Comments(this, "Comments", "Leírás:"),
+      Label1(this, "Label1", "QORIX varázslók"),
+      Label2(this, "Label2", "1.x.x.x  beta"),
+      Label3(this, "Label3", "QORIX varázslók fejlesztői"),
+      Label4(this, "Label4", "G-kód varázslók háromtengelyes marógéphez"),
+      OKButton(this, "OKButton", "OK"),
+      Edit1(this, "Edit1", ""),
+      Button1(this, "Button1", "MDI"),
+      Memo1(this, "Memo1"),
+      Memo2(this, "Memo2"),
+      Memo3(this, "Memo3"),
+      Button2(this, "Button2", "Összes változó kiírása"),
+      Button3(this, "Button3", "ClearAll"),
+      num_(num),
+      sleeper_(sleeper) {
+    OKButton.onClick = [this] { OKButtonClick(); };
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    Button3.onClick = [this] { Button3Click(); };
+    setWide(false);
+}
+
+void TAboutBox::setWide(bool wide) {
+    width_ = wide ? kWideWidth : kCompactWidth;
+    height_ = wide ? kWideHeight : kCompactHeight;
+    for (ui::Memo* m : {&Memo1, &Memo2, &Memo3}) m->setVisible(wide);
+}
+
+void TAboutBox::OKButtonKeyPress(char key) {
+    if (key == 'l' || key == 'L') setWide(true);
+    if (key == 'h' || key == 'H') setWide(false);
+}
+
+void TAboutBox::Button1Click() {
+    if (Edit1.text().empty()) return;
+    WriteCommanFile(Edit1.text());
+    ReadGetXYZ();
+}
+
+void TAboutBox::Button3Click() {
+    Memo1.clear();
+    Memo2.clear();
+    Memo3.clear();
+}
+
+void TAboutBox::LogLine(const std::string& label, const std::string& value) {
+    Memo2.add(label + value);
+}
+
+void TAboutBox::WriteAdatFile(const std::string& text) {
+    if (standalone == 1) return;
+    textfile::writeLines(dataPath, {text});
+    sleeper_.sleepMs(kWriteWaitMs);
+    LogLine("WriteAdatFile: ", text);
+}
+
+void TAboutBox::WriteCommanFile(const std::string& text) {
+    if (standalone == 1) return;
+    textfile::writeLines(commandPath, {text});
+    sleeper_.sleepMs(kWriteWaitMs);
+    LogLine("WriteCommanFile: ", text);
+    sleeper_.sleepMs(kWriteWaitMs);
+    Memo3.setLines(textfile::readLines(commandPath));
+    WriteAdatFile("C");
+}
+
+void TAboutBox::ReadGetXYZ() {
+    LogLine("ReadGetXYZ();", "");
+    WriteAdatFile("G");
+    sleeper_.sleepMs(kPositionWaitMs);
+    xPos = yPos = zPos = 0;
+    bool read = true;
+    try {
+        Memo1.setLines(textfile::readLines(positionPath));
+    } catch (const FileError&) {
+        read = false;  // no position from QORIX: it stays 0, 0, 0
+    }
+    if (read) {
+        // A missing line ends the reading; the lines before it stay converted.
+        const auto& lines = Memo1.lines();
+        long double* targets[] = {&xPos, &yPos, &zPos};
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (i >= lines.size())
+                throw Error("A(z) „" + positionPath + "” fájlnak csak " +
+                            NumberText::whole(static_cast<std::int64_t>(lines.size())) +
+                            " sora van; a pozícióhoz három sor kell (X, Y, Z).");
+            *targets[i] = ConvertDot(lines[i]);
+        }
+    }
+    xPosText = num_.f4(xPos);
+    yPosText = num_.f4(yPos);
+    zPosText = num_.f4(zPos);
+    LogLine("X_pos= ", xPosText);
+    LogLine("Y_pos= ", yPosText);
+    LogLine("Z_pos= ", zPosText);
+}
+
+long double TAboutBox::ConvertDot(const std::string& text) {
+    // QORIX may write a dot or a comma; both become this run's separator, so that the
+    // position reads the same under any regional settings.
+    std::string result;
+    std::size_t chars = 0;
+    for (char c : text) {
+        if (startsCharacter(c) && ++chars > kPositionChars) break;
+        if (c == '.' || c == ',') c = num_.separator();
+        if ((c >= '0' && c <= '9') || c == num_.separator() || c == '-') result.push_back(c);
+    }
+    LogLine("ConvertDot: ", result);
+    if (result.empty())
+        throw ConversionError("A(z) „" + text + "” pozíciósor első " +
+                              NumberText::whole(kPositionChars) + " karakterében nincs szám.");
+    return num_.toFloat(result);
+}
+
+void TAboutBox::Button2Click() {
+    ui::Memo::Batch batch(Memo2);
+    LogLine("AboutBox ", "változói");
+    LogLine("Xpos= ", num_.f4(xPos));
+    LogLine("Ypos= ", num_.f4(yPos));
+    LogLine("Zpos= ", num_.f4(zPos));
+    LogLine("X_pos= ", xPosText);
+    LogLine("Y_pos= ", yPosText);
+    LogLine("Z_pos= ", zPosText);
+    LogLine("_CF_= ", commandPath);
+    LogLine("_AF_= ", dataPath);
+    LogLine("_FF_= ", filePath);
+    LogLine("_GF_= ", positionPath);
+    LogLine(separatorLine(), "");
+    LogLine("Fúrás kör mentén (drill circular bolt pattern) ", "változói");
+    LogLine("X tengely középpontja   u8_x_= ", num_.f4(u8_x_));
+    LogLine("Y tengely középpontja   u8_y_= ", num_.f4(u8_y_));
+    LogLine("Z tengely kezdőpontja   u8_z_= ", num_.f4(u8_z_));
+    LogLine("A kör sugara   u8_r_= ", num_.f4(u8_r_));
+    LogLine("Biztonsági Z érték   u8_zsb_= ", num_.f4(u8_zsb_));
+    LogLine("Biztonsági Z pozíció   u8_zs_= ", num_.f4(u8_zs_));
+    LogLine("Szerszám átmérő   u8_sz_= ", num_.f4(u8_sz_));
+    LogLine("Furatok száma a kör mentén   u8_szc_= ", NumberText::whole(std::llroundl(u8_szc_)));
+    LogLine("A kör átmérője   u8_rd_= ", num_.f4(u8_rd_));
+    LogLine("Furatok száma számláló   u8_anc= ", NumberText::whole(u8_anc));
+    LogLine("Utolsó furatok száma adat   u8_ancl= ", NumberText::whole(u8_ancl));
+    listHoleTable();
+    listDrillFlags();
+    LogLine(separatorLine(), "");
+}
+
+// Entries 0 and 1 always; after them the table ends at the first entry with no angle.
+void TAboutBox::listHoleTable() {
+    for (std::size_t n = 0; n < u8_an.size(); ++n) {
+        const auto& e = u8_an[n];
+        if (n >= 2 && e[0] == 0) break;
+        LogLine("_an[" + NumberText::whole(static_cast<std::int64_t>(n)) + ",1..5]= ",
+                num_.general(e[0]) + "°   " + "X(_r_)" + num_.f4(e[1]) + "   " + "Y(_r_)" +
+                    num_.f4(e[2]) + "   " + "X" + num_.f4(e[3]) + "   " + "Y" + num_.f4(e[4]));
+    }
+}
+
+// The holes of the last written program; a count beyond the table lists the table only.
+void TAboutBox::listDrillFlags() {
+    const std::int32_t last = std::min<std::int32_t>(u8_ancl, static_cast<std::int32_t>(1000));
+    for (std::int32_t k = 1; k <= last; ++k) {
+        std::string n = NumberText::whole(k);
+        const auto& e = u8_an[static_cast<std::size_t>(k)];
+        LogLine(n + ". furat u8_an[" + n + "](X" + num_.f4(e[1]) + " Y" + num_.f4(e[2]) + ")",
+                drillFlags[static_cast<std::size_t>(k)] == 1 ? "ki lesz fúrva" : " kimarad");
+    }
+}
+
+}  // namespace qorix

@@ -1,0 +1,75 @@
+// The About window, which is also the shared store and a small diagnostics console: a
+// command line for QORIX ("MDI"), a log of the exchange routines and a listing of every
+// stored value. One instance lives for the whole run; every value starts zero or empty.
+#pragma once
+
+#include <string>
+
+#include "link/shared.h"
+#include "link/sleeper.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "wizards/common/numbertext.h"
+
+namespace qorix {
+
+class TAboutBox : public ui::Form, public SharedValues {
+  public:
+    static constexpr int kCompactWidth = 287, kCompactHeight = 356;
+    static constexpr int kWideWidth = 678, kWideHeight = 467;
+
+    // The waits of the exchange routines go through the sleeper.
+    explicit TAboutBox(const NumberText& num, Sleeper& sleeper = realSleeper());
+
+    // The window's size; the wide size shows the three boxes.
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool boxesShown() const { return Memo1.visible(); }
+
+    void OKButtonClick() { setVisible(false); }
+    // l or L: the wide size with the boxes shown; h or H: the compact size, boxes hidden.
+    void OKButtonKeyPress(char key);
+    // "MDI": sends the command line and reads the position; an empty field does nothing.
+    void Button1Click();
+    // "Összes változó kiírása": the listing of every stored value into the log box.
+    void Button2Click();
+    // "ClearAll": empties the position, log and command echo boxes.
+    void Button3Click();
+
+    // One line in the log box: the label and the value run together.
+    void LogLine(const std::string& label, const std::string& value);
+
+    // The command code as a line in "adatcsere.txt" (not in standalone mode).
+    void WriteAdatFile(const std::string& text);
+    // The command line into "command.txt", its echo into Memo3, then the code "C".
+    void WriteCommanFile(const std::string& text);
+    // Asks QORIX for the machine position and reads "GetXYZ.txt" into the store.
+    void ReadGetXYZ();
+    // The number of a position line: its first 15 characters, digits, separators and minus
+    // signs only.
+    long double ConvertDot(const std::string& text);
+
+    ui::Image ProgramIcon;
+    ui::Label ProductName, Version, Copyright, Comments;  // the captions of the panel
+    ui::Label Label1, Label2, Label3, Label4;             // product, version, authors, about
+    ui::Button OKButton;
+    ui::Edit Edit1;
+    ui::Button Button1;
+    ui::Memo Memo1;  // position box: "GetXYZ.txt" as last read
+    ui::Memo Memo2;  // log box
+    ui::Memo Memo3;  // command echo box: "command.txt" as last written
+    ui::Button Button2;
+    ui::Button Button3;
+
+  private:
+    void setWide(bool wide);
+    void listHoleTable();
+    void listDrillFlags();
+
+    const NumberText& num_;
+    Sleeper& sleeper_;
+    int width_ = kCompactWidth;
+    int height_ = kCompactHeight;
+};
+
+}  // namespace qorix

@@ -1,0 +1,37 @@
+// The exchange folder shared with QORIX: its file names, the paths kept in the store, and
+// the main window's direct writes (the one-byte load and end codes and "file.txt"). The
+// store's own routines (WriteAdatFile, WriteCommanFile, ReadGetXYZ) are in aboutbox.h.
+#pragma once
+
+#include <string>
+
+#include "link/shared.h"
+
+namespace qorix::exchange {
+
+inline constexpr const char* kDefaultInstallFolder = "C:\\QORIX";
+inline constexpr const char* kCommandFile = "command.txt";
+inline constexpr const char* kDataFile = "adatcsere.txt";
+inline constexpr const char* kFileFile = "file.txt";
+inline constexpr const char* kPositionFile = "GetXYZ.txt";
+
+// The separator between folder names on this platform.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// install folder + "Wizards" + "Kombinat"; an empty install folder means the default one.
+std::string exchangeFolder(const std::string& installFolder);
+// What the main window does at start-up: the four exchange paths into the store.
+void storeExchangePaths(SharedValues& shared, const std::string& installFolder);
+
+// The load code: the single byte "L" in "adatcsere.txt", no line end.
+void writeLoadCode(const SharedValues& shared);
+// The end code: the single byte "E" in "adatcsere.txt", no line end.
+void writeEndCode(const SharedValues& shared);
+// "file.txt": the full path of the program just saved, as one line.
+void writeProgramPath(const SharedValues& shared, const std::string& programPath);
+
+}  // namespace qorix::exchange
