@@ -6,16 +6,26 @@ namespace ui {
 
 const char* kindName(Kind kind) {
     switch (kind) {
-        case Kind::Edit: return "Edit";
-        case Kind::CheckBox: return "CheckBox";
-        case Kind::RadioGroup: return "RadioGroup";
-        case Kind::ScrollBar: return "ScrollBar";
-        case Kind::Label: return "Label";
-        case Kind::Button: return "Button";
-        case Kind::ComboBox: return "ComboBox";
-        case Kind::Memo: return "Memo";
-        case Kind::Image: return "Image";
-        case Kind::Timer: return "Timer";
+        case Kind::Edit:
+            return "Edit";
+        case Kind::CheckBox:
+            return "CheckBox";
+        case Kind::RadioGroup:
+            return "RadioGroup";
+        case Kind::ScrollBar:
+            return "ScrollBar";
+        case Kind::Label:
+            return "Label";
+        case Kind::Button:
+            return "Button";
+        case Kind::ComboBox:
+            return "ComboBox";
+        case Kind::Memo:
+            return "Memo";
+        case Kind::Image:
+            return "Image";
+        case Kind::Timer:
+            return "Timer";
     }
     return "?";
 }

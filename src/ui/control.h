@@ -12,12 +12,23 @@ namespace ui {
 
 class Form;
 
-enum class Kind { Edit, CheckBox, RadioGroup, ScrollBar, Label, Button, ComboBox, Memo, Image, Timer };
+enum class Kind {
+    Edit,
+    CheckBox,
+    RadioGroup,
+    ScrollBar,
+    Label,
+    Button,
+    ComboBox,
+    Memo,
+    Image,
+    Timer
+};
 
 const char* kindName(Kind kind);
 
 class Control {
-public:
+  public:
     using Listener = std::function<void()>;
 
     Control(Form* owner, std::string name, Kind kind);
@@ -36,10 +47,10 @@ public:
     // A view registers here; it is told after every change of the model.
     void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
-protected:
+  protected:
     void changed();
 
-private:
+  private:
     std::string name_;
     Kind kind_;
     bool enabled_ = true;

@@ -10,7 +10,7 @@
 namespace ui {
 
 class Form {
-public:
+  public:
     explicit Form(std::string name, std::string caption = {});
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -34,7 +34,7 @@ public:
         visibilityListeners_.push_back(std::move(listener));
     }
 
-private:
+  private:
     friend class Control;
     void adopt(Control* control) { controls_.push_back(control); }
 

@@ -1,0 +1,1 @@
+list(APPEND QORIX_TEST_SOURCES app/cli_test.cpp)

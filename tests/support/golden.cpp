@@ -34,9 +34,8 @@ std::filesystem::path goldenDir() { return QORIX_GOLDEN_DIR; }
                    << "\"\n  expected: \"" << expected[i] << "\"";
     if (actual.size() != expected.size())
         return ::testing::AssertionFailure()
-               << "line counts differ: actual " << actual.size() << ", expected "
-               << expected.size() << "; first extra line: \""
-               << (actual.size() > n ? actual[n] : expected[n]) << "\"";
+               << "line counts differ: actual " << actual.size() << ", expected " << expected.size()
+               << "; first extra line: \"" << (actual.size() > n ? actual[n] : expected[n]) << "\"";
     return ::testing::AssertionSuccess();
 }
 

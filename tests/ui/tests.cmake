@@ -1,0 +1,1 @@
+list(APPEND QORIX_TEST_SOURCES ui/controls_test.cpp)

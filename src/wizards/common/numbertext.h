@@ -10,7 +10,7 @@
 namespace qorix {
 
 class NumberText {
-public:
+  public:
     explicit NumberText(char separator = ',');
     char separator() const { return separator_; }
 
@@ -33,7 +33,7 @@ public:
     // under dot settings.
     std::string local(std::string_view commaText) const;
 
-private:
+  private:
     char separator_;
 };
 

@@ -57,11 +57,11 @@ CommonPage::CommonPage(std::string name, std::string title, Services& services,
                     0),
       CheckBox_msg_(this, "CheckBox_msg_", "Megjegyzésekkel", true),
       Button2(this, "Button2", "Törlés") {
-    inputs_ = CommonInputs{&Edit_x_,         &Edit_y_,         &Edit_z_,        &Edit_zsb_,
-                           &Edit_m_,         &Edit_sz_,        &Edit_szc_,      &CheckBox_szc_,
-                           &Edit_szsz_,      &Edit_ff_,        &CheckBox_szsz_, &Edit_g1_,
-                           &Edit_g23_,       &RadioGroup_h_,   &RadioGroup_cw_, &RadioGroup_m34_,
-                           &RadioGroup_zi_,  &RadioGroup_s_,   &CheckBox_msg_};
+    inputs_ = CommonInputs{&Edit_x_,        &Edit_y_,       &Edit_z_,        &Edit_zsb_,
+                           &Edit_m_,        &Edit_sz_,      &Edit_szc_,      &CheckBox_szc_,
+                           &Edit_szsz_,     &Edit_ff_,      &CheckBox_szsz_, &Edit_g1_,
+                           &Edit_g23_,      &RadioGroup_h_, &RadioGroup_cw_, &RadioGroup_m34_,
+                           &RadioGroup_zi_, &RadioGroup_s_, &CheckBox_msg_};
     Edit_szc_.setEnabled(false);
     Button2.onClick = [this] { Button2Click(); };
     CheckBox_szc_.onClick = [this] { CheckBox_szc_Click(); };

@@ -13,7 +13,7 @@
 namespace qorix {
 
 class WizardPage : public ui::Form {
-public:
+  public:
     WizardPage(std::string name, std::string title, Services& services);
 
     const std::string& title() const { return title_; }
@@ -43,13 +43,13 @@ public:
     ui::Memo Memo1;
     ui::Button Button1;
 
-protected:
+  protected:
     FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }
     // A default text with this run's decimal separator.
     std::string def(const char* commaText) const { return services_.num.local(commaText); }
 
-private:
+  private:
     std::string title_;
     Services& services_;
     bool wrote_ = false;
@@ -64,7 +64,7 @@ struct CommonPageTexts {
 
 // A page with the common input set under the usual names (Edit_x_, CheckBox_szc_, ...).
 class CommonPage : public WizardPage {
-public:
+  public:
     CommonPage(std::string name, std::string title, Services& services,
                const CommonPageTexts& texts);
 
@@ -90,7 +90,7 @@ public:
 
     CommonRecord rec;
 
-protected:
+  protected:
     CommonInputs inputs_;
 };
 

@@ -1,0 +1,113 @@
+// Control models: handlers run as a user's action would, views hear of every change, and the
+// recording dialogs keep the save dialog's name as a real one does.
+#include "ui/controls.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/dialogs.h"
+#include "ui/event.h"
+#include "ui/form.h"
+#include "wizards/common/errors.h"
+
+namespace ui {
+namespace {
+
+TEST(Controls, HandlersRunOnlyWhenTheValueChanges) {
+    Form form("F");
+    CheckBox box(&form, "CheckBox1", "nincs", false);
+    RadioGroup group(&form, "RadioGroup1", " Hűtés ", {"nincs", "M7", "M8"}, 0);
+    ScrollBar bar(&form, "ScrollBar1", "", 0, 100, 50);
+    int clicks = 0, picks = 0, moves = 0;
+    box.onClick = [&] { ++clicks; };
+    group.onClick = [&] { ++picks; };
+    bar.onChange = [&] { ++moves; };
+    box.setChecked(false);
+    group.setItemIndex(0);
+    bar.setPosition(50);
+    EXPECT_EQ(clicks + picks + moves, 0);
+    box.setChecked(true);
+    group.setItemIndex(2);
+    group.setItemIndex(7);  // no such item
+    bar.setPosition(150);   // kept within the range
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(picks, 1);
+    EXPECT_EQ(group.itemIndex(), 2);
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(bar.position(), 100);
+}
+
+TEST(Controls, ADisabledButtonDoesNothing) {
+    Form form("F");
+    Button button(&form, "Button3", "Válassz varázslót először!!");
+    int presses = 0;
+    button.onClick = [&] { ++presses; };
+    button.setEnabled(false);
+    EXPECT_FALSE(button.click());
+    button.setEnabled(true);
+    EXPECT_TRUE(button.click());
+    EXPECT_EQ(presses, 1);
+}
+
+TEST(Controls, FormsFindTheirControlsByNameInOrder) {
+    Form form("F");
+    Edit a(&form, "Edit_x_", "X");
+    Label b(&form, "Label1", "mm");
+    EXPECT_EQ(form.find("Label1"), &b);
+    EXPECT_EQ(form.findAs<Edit>("Edit_x_"), &a);
+    EXPECT_EQ(form.findAs<Edit>("Label1"), nullptr);
+    EXPECT_EQ(form.find("Edit_y_"), nullptr);
+    ASSERT_EQ(form.controls().size(), 2u);
+    EXPECT_EQ(form.controls()[0], &a);
+}
+
+TEST(Controls, AMemoBatchIsAnnouncedOnce) {
+    Form form("F");
+    Memo memo(&form, "Memo1");
+    int notices = 0;
+    memo.addListener([&] { ++notices; });
+    memo.add("G21 G90");
+    EXPECT_EQ(notices, 1);
+    {
+        Memo::Batch batch(memo);
+        for (int i = 0; i < 1000; ++i) memo.add("G0 Z5,0000");
+        EXPECT_EQ(notices, 1);
+    }
+    EXPECT_EQ(notices, 2);
+    EXPECT_EQ(memo.lines().size(), 1001u);
+}
+
+TEST(Controls, ATimerTicksOnlyWhileStarted) {
+    Form form("F");
+    Timer timer(&form, "Timer1", 100);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.fire();
+    timer.start();
+    timer.fire();
+    timer.stop();
+    timer.fire();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(timer.interval(), 100);
+}
+
+TEST(RecordingDialogs, ACancelledSaveKeepsThePreviousName) {
+    RecordingDialogs dialogs;
+    dialogs.cancelSave();
+    EXPECT_EQ(dialogs.saveFileName(), "");
+    dialogs.chooseFile("/tmp/prog");
+    EXPECT_EQ(dialogs.saveFileName(), "/tmp/prog");
+    dialogs.cancelSave();
+    EXPECT_EQ(dialogs.saveFileName(), "/tmp/prog");
+    EXPECT_EQ(dialogs.saveDialogsShown(), 3);
+}
+
+TEST(EventWrapper, AFailureIsShownAndTheProgramGoesOn) {
+    RecordingDialogs dialogs;
+    EXPECT_FALSE(runEvent(dialogs, [] { throw qorix::ConversionError("„x” nem érvényes szám."); }));
+    EXPECT_TRUE(runEvent(dialogs, [] {}));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0], (Message{kFailureCaption, "„x” nem érvényes szám."}));
+}
+
+}  // namespace
+}  // namespace ui
