@@ -1,1 +1,4 @@
-list(APPEND QORIX_TEST_SOURCES link/aboutbox_test.cpp)
+list(APPEND QORIX_TEST_SOURCES
+  link/aboutbox_test.cpp
+  link/exchange_test.cpp
+  link/textfile_test.cpp)
