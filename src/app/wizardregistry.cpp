@@ -2,6 +2,7 @@
 
 #include "app/pagewizard.h"
 #include "wizards/contour/cutcircle.h"
+#include "wizards/spiral/fibonacci.h"
 
 namespace qorix {
 
@@ -14,6 +15,7 @@ WizardEntry entry(const char* slug) {
 
 const std::vector<WizardEntry>& wizardRegistry() {
     static const std::vector<WizardEntry> entries = {
+        entry<TFrame2>("fibonacci"),
         entry<TFrame5>("cut-circle"),
     };
     return entries;

@@ -12,13 +12,15 @@ bool FieldReader::emptyOrZeroWhole(const ui::Edit& edit) const {
     return edit.text().empty() || whole(edit) == 0;
 }
 
-void FieldReader::fillEmpty(ui::Edit& edit) {
-    if (edit.text().empty()) edit.setText("0");
+void FieldReader::fillEmpty(ui::Edit& edit, const char* text) {
+    if (edit.text().empty()) edit.setText(text);
 }
 
-void FieldReader::error(const std::string& text) const {
+void FieldReader::error(const std::string& text) const { error(msg::kErrorCaption, text); }
+
+void FieldReader::error(const std::string& caption, const std::string& text) const {
     error_ = 1;
-    services_.dialogs.message(msg::kErrorCaption, text);
+    services_.dialogs.message(caption, text);
 }
 
 void FieldReader::warning(const std::string& text) const {

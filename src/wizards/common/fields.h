@@ -20,11 +20,13 @@ class FieldReader {
     // Empty, or a number equal to 0. A text that is no number throws.
     bool emptyOrZero(const ui::Edit& edit) const;
     bool emptyOrZeroWhole(const ui::Edit& edit) const;
-    // An empty field is given the text "0".
-    static void fillEmpty(ui::Edit& edit);
+    // An empty field is given the text "0", or the text given.
+    static void fillEmpty(ui::Edit& edit, const char* text = "0");
 
     // A failed check: its box with the error caption, and the error flag.
     void error(const std::string& text) const;
+    // The same under a caption of the page's own.
+    void error(const std::string& caption, const std::string& text) const;
     // A warning that lets the run go on.
     void warning(const std::string& text) const;
 

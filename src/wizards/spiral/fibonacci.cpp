@@ -1,0 +1,215 @@
+#include "wizards/spiral/fibonacci.h"
+
+#include <cmath>
+
+#include "wizards/common/messages.h"
+
+namespace qorix {
+
+namespace {
+
+constexpr const char* kDepthMissing = "Nem adtad meg a marás mélységét!";
+constexpr const char* kDepthPositive =
+    "Marási mélységnek pozitív értéket adtál meg. Gondold végig!! A program tovább megy, ez "
+    "csak figyelmeztetés.";
+constexpr const char* kToolLimitExceeded =
+    "Nagyobb a marási mélység mint a szerszám megengedett maximális marási mélysége!";
+constexpr const char* kStepDownPointless =
+    "Értelmetlen beállítani maximális fogási mélységet ha a teljes marási mélység kisebb!";
+// This one box of the page has always carried its caption spelled so.
+constexpr const char* kStepDownCaption = "Figyelmeztatés rossz paraméterezésről";
+constexpr const char* kSpiralNotFinite =
+    "A spirál sugarai vagy végpontjai túl nagyok lennének, számként nem írhatók ki. "
+    "Csökkentsd a nagyítást vagy a körbefordulások számát!";
+
+std::string tooLongText(std::int64_t lines) {
+    return "A program túl hosszú lenne: " + NumberText::whole(lines) +
+           " sor, legfeljebb 1 000 000 sor lehet. Csökkentsd a körbefordulások vagy a "
+           "mélységi ciklusok számát!";
+}
+
+}  // namespace
+
+TFrame2::TFrame2(Services& services)
+    : WizardPage("TFrame2", "Fibonacci spirál", services),
+      Edit1(this, "Edit1", "X tengely kezdőpontja:", def("0,0000")),
+      Edit2(this, "Edit2", "Y tengely kezdőpontja:", def("0,0000")),
+      Edit11(this, "Edit11", "Z tengely kezdőpontja:", def("0,0000")),
+      Edit12(this, "Edit12", "biztonsági Z: +", "5"),
+      Edit10(this, "Edit10",
+             "Nagyítás (a képen látható miliméter értékek  szorzója):", def("0,00")),
+      Edit4(this, "Edit4", "Elforgatás szöge:", "0"),
+      CheckBox4(this, "CheckBox4", "nincs", true),
+      Edit7(this, "Edit7", "Marás mélysége:", def("-2,0000")),
+      Edit8(this, "Edit8", "Szerszám maximális fogási mélysége: "),
+      CheckBox1(this, "CheckBox1", "nincs", true),
+      Edit9(this, "Edit9", "Lépésenkénti maximális fogási mélység: "),
+      CheckBox2(this, "CheckBox2", "nincs", true),
+      Edit13(this, "Edit13", "Szerszám száma:", "1"),
+      Edit14(this, "Edit14", "Főorsó fordulata: ", "1000"),
+      Edit3(this, "Edit3", "Körbefordulások száma:", "2"),
+      CheckBox3(this, "CheckBox3", "Csak a képen látható", true),
+      RadioGroup2(this, "RadioGroup2", " Plussz részfordulat ", {"nincs", "1/4", "1/2", "3/4"}, 0),
+      RadioGroup3(this, "RadioGroup3", " Spirál forgásiránya óramutató járásával ",
+                  {"Megegyező (CW)", "Ellentétes (CCW)"}, 1),
+      RadioGroup4(this, "RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0),
+      RadioGroup1(this, "RadioGroup1", " G kód generálása ", {"Csak G kód", "Csak képlet"}, 0),
+      CheckBox5(this, "CheckBox5", "Megjegyzésekkel", true),
+      Edit5(this, "Edit5", "G1 feed:", "150"),
+      Edit6(this, "Edit6", "G2, G3 feed:", "300"),
+      Image1(this, "Image1", "fibonacci.jpg") {
+    // The spiral is never rotated: the angle and its box stay switched off.
+    Edit4.setSuffix("° (fok)");
+    Edit4.setEnabled(false);
+    CheckBox4.setEnabled(false);
+}
+
+void TFrame2::ReadParameters() {
+    FieldReader read = reader(rec.error);
+    rec.error = 0;
+    rec.comments = 0;
+    rec.cw = RadioGroup3.itemIndex() == 0 ? 1 : 0;
+    rec.m4 = RadioGroup4.itemIndex() != 0 ? 1 : 0;
+    rec.comments = CheckBox5.checked() ? 1 : 0;
+    readStartAndFeeds(read);
+    readDepthAndLimits(read);
+    readShape(read);
+    if (!checkLimits(read)) return;
+    countPasses();
+}
+
+void TFrame2::readStartAndFeeds(const FieldReader& read) {
+    FieldReader::fillEmpty(Edit1);
+    FieldReader::fillEmpty(Edit2);
+    rec.x = read.number(Edit1);
+    rec.y = read.number(Edit2);
+    FieldReader::fillEmpty(Edit5, "150");
+    FieldReader::fillEmpty(Edit6, "300");
+    rec.g1 = read.number(Edit5);
+    rec.g23 = read.number(Edit6);
+}
+
+void TFrame2::readDepthAndLimits(const FieldReader& read) {
+    if (Edit7.text().empty()) {
+        Edit7.setText("0");
+        read.error(kDepthMissing);
+    }
+    rec.m = read.number(Edit7);
+    if (rec.m > 0) read.warning(kDepthPositive);
+    // an empty limit field means "no limit", and its box says so afterwards
+    if (Edit8.text().empty()) CheckBox1.setChecked(true);
+    if (Edit9.text().empty()) CheckBox2.setChecked(true);
+    rec.toolLimit = Edit8.text().empty() ? 0 : read.number(Edit8);
+    rec.stepDown = Edit9.text().empty() ? 0 : read.number(Edit9);
+}
+
+void TFrame2::readShape(const FieldReader& read) {
+    FieldReader::fillEmpty(Edit10, "1");
+    rec.scale = read.number(Edit10);
+    if (rec.scale == 0) rec.scale = 1;
+    FieldReader::fillEmpty(Edit11);
+    FieldReader::fillEmpty(Edit12);
+    rec.z = read.number(Edit11);
+    rec.zsb = read.number(Edit12);
+    rec.zs = rec.z + rec.zsb;
+    FieldReader::fillEmpty(Edit13, "1");
+    FieldReader::fillEmpty(Edit14, "1000");
+    if (CheckBox3.checked()) {
+        Edit3.setText("1");
+        RadioGroup2.setItemIndex(2);
+    }
+    rec.fullTurns = read.whole(Edit3);
+    rec.partTurns = RadioGroup2.itemIndex();
+    rec.rotation = CheckBox4.checked() ? 0 : read.number(Edit4);
+}
+
+bool TFrame2::checkLimits(const FieldReader& read) {
+    long double depth = std::fabs(rec.m);
+    if (!CheckBox1.checked() && rec.toolLimit < depth) {
+        read.error(kToolLimitExceeded);
+        return false;
+    }
+    if (!CheckBox2.checked() && rec.stepDown > depth) {
+        read.error(kStepDownCaption, kStepDownPointless);
+        return false;
+    }
+    return true;
+}
+
+// Whole part of (depth / step-down) plus one, by repeated subtraction; when a hundred
+// step-downs still leave a rest of at least one more (or the step-down is 0), one pass.
+void TFrame2::countPasses() {
+    if (CheckBox2.checked()) {
+        rec.passes = 1;
+        rec.passDepth = rec.m;
+        return;
+    }
+    long double rest = std::fabs(rec.m);
+    std::int32_t k = 1;
+    for (;;) {
+        rest -= rec.stepDown;
+        if (rest < rec.stepDown) {
+            rec.passes = k + 1;
+            break;
+        }
+        if (++k == 101) {
+            rec.passes = 1;
+            break;
+        }
+    }
+    rec.passDepth = rec.m / rec.passes;
+}
+
+// The plain program grows with the turns and the passes; it is refused before a line is
+// written when it would be too long for the machine or its radii would overflow.
+void TFrame2::PrepareValues() {
+    if (rec.error != 0 || parametric()) return;
+    FieldReader read = reader(rec.error);
+    std::int64_t lines = plainLineCount();
+    if (lines > kMaxPlainLines)
+        read.error(tooLongText(lines));
+    else if (!spiral::finiteSpiral(rec.scale, rec.cw != 0,
+                                   spiral::arcsPerPass(rec.fullTurns, rec.partTurns)))
+        read.error(kSpiralNotFinite);
+}
+
+void TFrame2::WriteHeaderComments() {
+    for (auto& line : headerLines()) AddLine(std::move(line));
+}
+
+std::vector<std::string> TFrame2::headerLines() const {
+    if (!rec.comments) return {};
+    const NumberText& num = services().num;
+    auto f = [&](long double v) { return num.f4(v); };
+    std::vector<std::string> h;
+    h.push_back("(Fibonacci spirál)");
+    h.push_back("");
+    h.push_back("(kezdőpont X" + Edit1.text() + " Y" + Edit2.text() + " Z" + Edit11.text() + ")");
+    h.push_back("(körbefordulás " + f(rec.fullTurns) + " részfordulat " +
+                NumberText::whole(rec.partTurns) + "x1/4)");
+    h.push_back("(elforgatás " + f(rec.rotation) + "°)");
+    h.push_back("(nagyítás mértéke x" + f(rec.scale) + ")");
+    h.push_back("(marás mélysége " + Edit7.text() + ")");
+    if (!CheckBox1.checked()) h.push_back("(szerszám max fogási mélység " + Edit8.text() + ")");
+    if (rec.passes > 1) h.push_back("(mélységi ciklusok száma " + f(rec.passes) + ")");
+    if (rec.m != rec.passDepth) h.push_back("(ciklusonkénti mélység " + f(rec.passDepth) + ")");
+    if (!CheckBox2.checked()) h.push_back("(lépésenkénti max fogási mélység " + Edit9.text() + ")");
+    h.push_back(rec.cw ? "(forgásirány CW)" : "(forgásirány CCW)");
+    h.push_back("");
+    return h;
+}
+
+void TFrame2::GenerateProgram() {
+    if (parametric())
+        GenerateParametricProgram();
+    else
+        GeneratePlainProgram();
+}
+
+void TFrame2::writeToolLines() {
+    AddLine("T" + Edit13.text() + " M6");
+    AddLine("S" + Edit14.text() + (rec.m4 ? " M4" : " M3"));
+    AddLine("G4 P2000");
+}
+
+}  // namespace qorix
