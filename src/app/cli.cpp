@@ -6,6 +6,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "app/clilink.h"
 #include "app/wizardregistry.h"
 #include "link/aboutbox.h"
 #include "link/exchange.h"
@@ -20,11 +21,11 @@ namespace {
 constexpr const char* kUsage =
     "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
     "[VEZÉRLŐ=ÉRTÉK | --press ...]\n"
-    "           qorix-wizards-cli describe VARÁZSLÓ";
-
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+    "           qorix-wizards-cli describe VARÁZSLÓ\n"
+    "           qorix-wizards-cli position TELEPÍTÉSI_MAPPA [--standalone] "
+    "[--decimal-separator=C]\n"
+    "           qorix-wizards-cli mdi TELEPÍTÉSI_MAPPA PARANCS [--standalone] "
+    "[--decimal-separator=C]";
 
 std::string slugList() {
     std::string s;
@@ -221,10 +222,17 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            char regionalSeparator) {
+    return runCli(args, out, err, regionalSeparator, realSleeper());
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           char regionalSeparator, Sleeper& sleeper) {
     try {
         if (args.empty()) throw UsageError("hiányzik a parancs");
         const std::string& verb = args[0];
         if (verb == "generate") return generate(args, out, err, regionalSeparator);
+        if (verb == "position" || verb == "mdi")
+            return runLinkVerb(args, out, err, regionalSeparator, sleeper);
         if (verb == "describe") {
             if (args.size() != 2) throw UsageError("describe: egy varázsló nevét várom");
             NumberText num(regionalSeparator);

@@ -1,1 +1,1 @@
-list(APPEND QORIX_TEST_SOURCES app/cli_test.cpp)
+list(APPEND QORIX_TEST_SOURCES app/cli_test.cpp app/clilink_test.cpp)
