@@ -148,11 +148,12 @@ struct GenerateOptions {
     char separator;
     std::string output;
     std::vector<std::string> args;
+    std::vector<std::string> wizardOptions;  // other "--" options, for the wizard to judge
 };
 
 GenerateOptions parseGenerate(const std::vector<std::string>& args, char regional) {
     if (args.size() < 2) throw UsageError("hiányzik a varázsló neve");
-    GenerateOptions o{args[1], regional, {}, {}};
+    GenerateOptions o{args[1], regional, {}, {}, {}};
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--decimal-separator=", 0) == 0) {
@@ -165,7 +166,7 @@ GenerateOptions parseGenerate(const std::vector<std::string>& args, char regiona
         } else if (a == "--press" || a.rfind("--", 0) != 0) {
             o.args.push_back(a);
         } else {
-            throw UsageError("ismeretlen kapcsoló: " + a);
+            o.wizardOptions.push_back(a);
         }
     }
     return o;
@@ -180,6 +181,11 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     auto store = std::make_unique<TAboutBox>(num);
     Services services{dialogs, num, store.get(), store.get()};
     std::unique_ptr<CliWizard> wizard = entry.make(services);
+    for (const std::string& a : o.wizardOptions) {
+        std::string problem;
+        if (!wizard->option(a, problem)) throw UsageError("ismeretlen kapcsoló: " + a);
+        if (!problem.empty()) throw UsageError(problem + ": " + a);
+    }
 
     bool allWrote = true;
     std::size_t shown = 0;
@@ -189,6 +195,9 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 << '\n';
     };
     auto press = [&] {
+        std::string problem;
+        ui::runEvent(dialogs, [&] { problem = wizard->beforePress(); });
+        if (!problem.empty()) throw UsageError(problem);
         bool wrote = false;
         ui::runEvent(dialogs, [&] { wrote = wizard->press(); });
         allWrote = allWrote && wrote;

@@ -1,5 +1,6 @@
 #include "app/wizardregistry.h"
 
+#include "app/boltcirclewizard.h"
 #include "app/pagewizard.h"
 #include "wizards/contour/cutcircle.h"
 #include "wizards/spiral/fibonacci.h"
@@ -17,6 +18,8 @@ const std::vector<WizardEntry>& wizardRegistry() {
     static const std::vector<WizardEntry> entries = {
         entry<TFrame2>("fibonacci"),
         entry<TFrame5>("cut-circle"),
+        WizardEntry{"bolt-circle",
+                    [](Services& s) { return std::make_unique<BoltCircleWizard>(s); }},
     };
     return entries;
 }

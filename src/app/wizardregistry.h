@@ -24,6 +24,12 @@ class CliWizard {
     virtual std::vector<std::string> output() const = 0;
     // Lines for stderr after the run (besides the message boxes).
     virtual std::vector<std::string> diagnostics() const { return {}; }
+    // A "--NAME=VALUE" option of the wizard's own. Returns false when it has no such option;
+    // a text left in `problem` makes it a usage error.
+    virtual bool option(const std::string& /*arg*/, std::string& /*problem*/) { return false; }
+    // What the wizard's own options do before each press (choices in one of its dialogs).
+    // A returned text is a usage error.
+    virtual std::string beforePress() { return {}; }
 };
 
 struct WizardEntry {

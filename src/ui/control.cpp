@@ -30,8 +30,19 @@ const char* kindName(Kind kind) {
     return "?";
 }
 
-Control::Control(Form* owner, std::string name, Kind kind) : name_(std::move(name)), kind_(kind) {
+Control::Control(Form* owner, std::string name, Kind kind)
+    : owner_(owner), name_(std::move(name)), kind_(kind) {
     if (owner) owner->adopt(this);
+}
+
+Control::~Control() {
+    if (owner_) owner_->forget(this);
+}
+
+void Control::setBounds(Bounds bounds) {
+    if (bounds_ == bounds) return;
+    bounds_ = bounds;
+    changed();
 }
 
 void Control::setEnabled(bool on) {

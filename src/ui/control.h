@@ -5,12 +5,19 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace ui {
 
 class Form;
+
+// A place on the owner's client area in pixels, for controls that stand at a fixed spot.
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Bounds&) const = default;
+};
 
 enum class Kind {
     Edit,
@@ -32,7 +39,8 @@ class Control {
     using Listener = std::function<void()>;
 
     Control(Form* owner, std::string name, Kind kind);
-    virtual ~Control() = default;
+    // A control made at run time leaves its owner's registry when it is destroyed.
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -43,6 +51,9 @@ class Control {
     void setEnabled(bool on);
     bool visible() const { return visible_; }
     void setVisible(bool on);
+    // Unset for controls that the view lays out by itself.
+    const std::optional<Bounds>& bounds() const { return bounds_; }
+    void setBounds(Bounds bounds);
 
     // A view registers here; it is told after every change of the model.
     void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
@@ -51,10 +62,12 @@ class Control {
     void changed();
 
   private:
+    Form* owner_;
     std::string name_;
     Kind kind_;
     bool enabled_ = true;
     bool visible_ = true;
+    std::optional<Bounds> bounds_;
     std::vector<Listener> listeners_;
 };
 

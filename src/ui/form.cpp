@@ -11,6 +11,10 @@ Control* Form::find(const std::string& name) const {
     return nullptr;
 }
 
+void Form::controlsChanged() {
+    for (auto& listener : controlsListeners_) listener();
+}
+
 void Form::setVisible(bool on) {
     if (visible_ == on) return;
     visible_ = on;

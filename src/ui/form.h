@@ -34,15 +34,24 @@ class Form {
         visibilityListeners_.push_back(std::move(listener));
     }
 
+    // A form that makes or destroys controls at run time announces the new set once it is
+    // complete, so that a view can render it again.
+    void addControlsListener(Control::Listener listener) {
+        controlsListeners_.push_back(std::move(listener));
+    }
+    void controlsChanged();
+
   private:
     friend class Control;
     void adopt(Control* control) { controls_.push_back(control); }
+    void forget(Control* control) { std::erase(controls_, control); }
 
     std::string name_;
     std::string caption_;
     std::vector<Control*> controls_;
     bool visible_ = true;
     std::vector<Control::Listener> visibilityListeners_;
+    std::vector<Control::Listener> controlsListeners_;
 };
 
 }  // namespace ui

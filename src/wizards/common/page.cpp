@@ -18,8 +18,10 @@ void WizardPage::CreateProgram() {
     wrote_ = false;
     ui::Memo::Batch batch(Memo1);
     if (!seriesFlag()) Memo1.clear();
-    ReadParameters();
-    PrepareValues();
+    if (readsOnCreate()) {
+        ReadParameters();
+        PrepareValues();
+    }
     if (errorFlag()) return;
     WriteHeaderComments();
     GenerateProgram();

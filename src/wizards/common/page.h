@@ -32,6 +32,10 @@ class WizardPage : public ui::Form {
     // What the main window does with the page at start-up, with the default texts.
     virtual void startup();
 
+    // Whether a press reads and prepares the fields. A page whose values were prepared
+    // beforehand (the drilling page's hole table) writes from them instead.
+    virtual bool readsOnCreate() const { return true; }
+
     virtual bool seriesFlag() const = 0;
     virtual bool errorFlag() const = 0;
     // Whether the last run of CreateProgram wrote its program to the end.

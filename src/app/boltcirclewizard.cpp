@@ -1,0 +1,65 @@
+#include "app/boltcirclewizard.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace qorix {
+
+namespace {
+
+// "1,3,5" (an empty list leaves every hole out); nullopt when it is not such a list.
+std::optional<std::vector<int>> holeList(const std::string& text) {
+    std::vector<int> holes;
+    if (text.empty()) return holes;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string::npos) end = text.size();
+        int v = 0;
+        const char* first = text.data() + start;
+        const char* last = text.data() + end;
+        auto r = std::from_chars(first, last, v);
+        if (first == last || r.ec != std::errc() || r.ptr != last) return std::nullopt;
+        holes.push_back(v);
+        if (end == text.size()) return holes;
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+BoltCircleWizard::BoltCircleWizard(Services& services)
+    : services_{services.dialogs, services.num, services.store,
+                services.shared ? services.shared : &ownShared_},
+      page_(services_),
+      selector_(services_) {
+    page_.setHoleSelector(&selector_);
+}
+
+bool BoltCircleWizard::option(const std::string& arg, std::string& problem) {
+    const std::string prefix = "--holes=";
+    if (arg.rfind(prefix, 0) != 0) return false;
+    holes_ = holeList(arg.substr(prefix.size()));
+    if (!holes_) problem = "furatszámok vesszővel elválasztva kellenek";
+    return true;
+}
+
+std::string BoltCircleWizard::beforePress() {
+    if (!holes_) return {};
+    // After one selection the group offers "Újra választ" in its place.
+    page_.RadioGroup1.setItemIndex(page_.RadioGroup1.itemEnabled(1) ? 1 : 2);
+    // A failed check stops the press that follows, with its own messages.
+    if (page_.errorFlag()) return {};
+    const int count = selector_.holeBoxCount();
+    for (int h : *holes_)
+        if (h < 1 || h > count)
+            return "nincs " + std::to_string(h) + ". furat: a furatok száma " +
+                   std::to_string(count);
+    for (int i = 1; i <= count; ++i)
+        selector_.holeBox(i)->setChecked(std::find(holes_->begin(), holes_->end(), i) !=
+                                         holes_->end());
+    selector_.Button2.click();
+    return {};
+}
+
+}  // namespace qorix

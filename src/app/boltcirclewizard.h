@@ -1,0 +1,38 @@
+// The drilling page driven from the command line, with its hole selector behind the one
+// option of its own: --holes=LIST chooses "Furat kiválasztás", ticks exactly the listed
+// holes, confirms with "Adat rendben" and only then presses "Létrehozás".
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/wizardregistry.h"
+#include "link/shared.h"
+#include "wizards/drilling/boltcircle.h"
+#include "wizards/drilling/holeselector.h"
+
+namespace qorix {
+
+class BoltCircleWizard : public CliWizard {
+  public:
+    explicit BoltCircleWizard(Services& services);
+
+    std::vector<ui::Form*> forms() override { return {&page_}; }
+    void startup() override { page_.startup(); }
+    bool press() override { return page_.Button1.click() && page_.lastRunWrote(); }
+    std::vector<std::string> output() const override { return page_.Memo1.lines(); }
+    bool option(const std::string& arg, std::string& problem) override;
+    std::string beforePress() override;
+
+    TFrame8& page() { return page_; }
+    TForm9& selector() { return selector_; }
+
+  private:
+    SharedValues ownShared_;  // for a run without the store window
+    Services services_;
+    TFrame8 page_;
+    TForm9 selector_;
+    std::optional<std::vector<int>> holes_;
+};
+
+}  // namespace qorix

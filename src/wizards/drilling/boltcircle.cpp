@@ -1,0 +1,276 @@
+#include "wizards/drilling/boltcircle.h"
+
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+#include "wizards/common/messages.h"
+#include "wizards/drilling/holeselector.h"
+
+namespace qorix {
+
+namespace {
+
+constexpr const char* kTitle = "Fúrás kör mentén (drill circular bolt pattern)";
+constexpr const char* kCircleZero = "A kör átmérője \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kCircleSmall = "A kör átmérője kisebb mint a szerszám átmérője.";
+constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kHolesZero = "Furatok száma \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kHolesNegative =
+    "Furatok száma nem lehet negatív. Adj meg 1 és 1000 közötti furatszámot.";
+constexpr const char* kHolesTooMany =
+    "Furatok száma legfeljebb 1000 lehet. Adj meg 1 és 1000 közötti furatszámot.";
+constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem adtad meg.";
+
+SharedValues& requireShared(Services& services) {
+    if (!services.shared) throw std::logic_error("the drilling page needs the shared store");
+    return *services.shared;
+}
+
+}  // namespace
+
+TFrame8::TFrame8(Services& services)
+    : WizardPage("TFrame8", kTitle, services),
+      Edit_x_(this, "Edit_x_", "X tengely középpontja:", def("0,0000")),
+      Edit_y_(this, "Edit_y_", "Y tengely középpontja:", def("0,0000")),
+      Edit_z_(this, "Edit_z_", "Z tengely kezdőpontja:", def("0,0000")),
+      Edit_zsb_(this, "Edit_zsb_", "biztonsági Z: +", "5"),
+      Edit_m_(this, "Edit_m_", "Fúrás mélysége:", "-10"),
+      Edit_db_(this, "Edit_db_", "Gyors vissza (Z pozíció):", "1"),
+      Edit_r_(this, "Edit_r_", "Kör átmérője:", "20"),
+      Edit_ane_(this, "Edit_ane_", "Elforgatás szöge:", "0"),
+      Edit_drc_(this, "Edit_drc_", "Furatok száma:", "5"),
+      Edit_sz_(this, "Edit_sz_", "Szerszám átmérő:", "5"),
+      Edit_szc_(this, "Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "2"),
+      CheckBox_szc_(this, "CheckBox_szc_", "nincs", false),
+      Edit_szsz_(this, "Edit_szsz_", "Szerszám száma:", "1"),
+      Edit_ff_(this, "Edit_ff_", "Főorsó fordulata: ", "1000"),
+      CheckBox_szsz_(this, "CheckBox_szsz_", "nincs", false),
+      RadioGroup_g783_(this, "RadioGroup_g783_", " Fúró kód ", {"G73", "G83"}, 1),
+      RadioGroup_m34_(this, "RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0),
+      RadioGroup_h_(this, "RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0),
+      RadioGroup_s_(this, "RadioGroup_s_", " Sorozat marás ", {"Csak egy kör ", "Több kör mentén"},
+                    0),
+      RadioGroup1(this, "RadioGroup1", " Furat kiválasztó ",
+                  {"Minden furat", "Furat kiválasztás", "Újra választ"}, 0),
+      Edit_g1_(this, "Edit_g1_", "G1  feed:", "100"),
+      CheckBox_msg_(this, "CheckBox_msg_", "Megjegyzésekkel", true),
+      Button2(this, "Button2", "Törlés"),
+      Image1(this, "Image1", "boltcircle.jpg"),
+      shared_(requireShared(services)) {
+    Edit_ane_.setSuffix("°");
+    // The start point, safe offset and depth go through the common steps; the drill
+    // diameter and the peck depth have checks of this page's own.
+    inputs_.x = &Edit_x_;
+    inputs_.y = &Edit_y_;
+    inputs_.z = &Edit_z_;
+    inputs_.zsb = &Edit_zsb_;
+    inputs_.m = &Edit_m_;
+    inputs_.szc = &Edit_szc_;
+    inputs_.noStepLimit = &CheckBox_szc_;
+    inputs_.szsz = &Edit_szsz_;
+    inputs_.ff = &Edit_ff_;
+    inputs_.noTool = &CheckBox_szsz_;
+    inputs_.g1 = &Edit_g1_;
+    inputs_.coolant = &RadioGroup_h_;
+    inputs_.spindle = &RadioGroup_m34_;
+    inputs_.series = &RadioGroup_s_;
+    inputs_.comments = &CheckBox_msg_;
+    // The page is always shown before its group can be used, and showing it disables this.
+    RadioGroup1.setItemEnabled(2, false);
+
+    Button2.onClick = [this] { Button2Click(); };
+    CheckBox_szc_.onClick = [this] { CheckBox_szc_Click(); };
+    CheckBox_szsz_.onClick = [this] { CheckBox_szsz_Click(); };
+    RadioGroup_s_.onClick = [this] { RadioGroup_s_Click(); };
+    RadioGroup1.onClick = [this] { RadioGroup1Click(); };
+}
+
+void TFrame8::startup() {
+    WizardPage::startup();
+    shared_.u8_anc = 0;
+}
+
+void TFrame8::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
+
+void TFrame8::RadioGroup_s_Click() {
+    Memo1.clear();
+    if (RadioGroup_s_.itemIndex() == 1)
+        services().dialogs.message(msg::kWarningCaption, msg::kSeriesWarning);
+}
+
+void TFrame8::setSelectionItems(bool chooseEnabled) {
+    RadioGroup1.setItemEnabled(1, chooseEnabled);
+    RadioGroup1.setItemEnabled(2, !chooseEnabled);
+}
+
+void TFrame8::RadioGroup1Click() {
+    if (RadioGroup1.itemIndex() == 0) {
+        shared_.u8_anc = 0;
+        setSelectionItems(true);
+        Memo1.clear();
+        return;
+    }
+    // Both selection items prepare a fresh table with every hole flagged and open the
+    // selector, even when a check failed: the table is then built from the values kept.
+    ReadParameters();
+    PrepareValues();
+    Memo1.clear();
+    setSelectionItems(RadioGroup1.itemIndex() == 2);
+    if (selector_) selector_->Show();
+}
+
+void TFrame8::ReadParameters() {
+    FieldReader read = reader(rec.error);
+    CommonInputs start;
+    start.x = inputs_.x;
+    start.y = inputs_.y;
+    start.z = inputs_.z;
+    start.zsb = inputs_.zsb;
+    start.m = inputs_.m;
+    readCommonStart(start, rec, read);
+    shared_.u8_x_ = rec.x;
+    shared_.u8_y_ = rec.y;
+    shared_.u8_z_ = rec.z;
+    shared_.u8_zsb_ = rec.zsb;
+
+    readCircle(read);
+
+    if (CheckBox_szc_.checked()) {
+        shared_.u8_szc_ = rec.m;
+    } else if (read.emptyOrZero(Edit_szc_)) {
+        read.error(kPeckZero);
+    } else {
+        long double peck = read.number(Edit_szc_);
+        shared_.u8_szc_ = std::fabs(peck) >= std::fabs(rec.m) ? rec.m : peck;
+    }
+
+    readHoleCount(read);
+
+    CommonInputs end = inputs_;
+    end.szc = nullptr;
+    end.noStepLimit = nullptr;
+    readCommonEnd(end, rec, read);
+
+    if (Edit_db_.text().empty())
+        read.error(kRetractEmpty);
+    else
+        retract = read.number(Edit_db_);
+    rotation = Edit_ane_.text().empty() ? 0 : read.number(Edit_ane_);
+    cycle = RadioGroup_g783_.itemIndex() == 0 ? 73 : 83;
+}
+
+// The drill diameter, then the circle diameter, which may not be smaller than it.
+void TFrame8::readCircle(const FieldReader& read) {
+    if (read.emptyOrZero(Edit_sz_)) {
+        Edit_sz_.setText("0");
+        shared_.u8_sz_ = 0;
+        read.error(msg::kToolDiameterZero);
+    } else {
+        shared_.u8_sz_ = read.number(Edit_sz_);
+    }
+    if (read.emptyOrZero(Edit_r_)) {
+        read.error(kCircleZero);
+    } else {
+        long double d = read.number(Edit_r_);
+        if (d < read.number(Edit_sz_))
+            read.error(kCircleSmall);
+        else
+            shared_.u8_rd_ = d;
+    }
+}
+
+// The table has room for 1000 holes; more would leave part of the circle undrilled, and a
+// negative count would drill nothing, so both are refused.
+void TFrame8::readHoleCount(const FieldReader& read) {
+    if (read.emptyOrZeroWhole(Edit_drc_)) {
+        read.error(kHolesZero);
+        return;
+    }
+    std::int32_t n = read.whole(Edit_drc_);
+    if (n < 0)
+        read.error(kHolesNegative);
+    else if (n > kMaxHoles)
+        read.error(kHolesTooMany);
+    else
+        holes = n;
+}
+
+void TFrame8::PrepareValues() {
+    const long double step = 360.0L / holes;
+    shared_.u8_zs_ = shared_.u8_z_ + shared_.u8_zsb_;
+    shared_.u8_r_ = shared_.u8_rd_ / 2;
+    shared_.u8_anc = 0;
+    const long double r = shared_.u8_r_;
+
+    an[0] = {rotation, shared_.u8_x_, shared_.u8_y_};
+    shared_.u8_an[0] = {rotation, shared_.u8_x_, shared_.u8_y_, 0, 0};
+    shared_.drillFlags[0] = 0;
+    for (std::int32_t i = 1; i <= kMaxHoles; ++i) {
+        if (i > holes) {
+            an[i] = {};
+            shared_.u8_an[i] = {};
+            shared_.drillFlags[i] = 0;
+            continue;
+        }
+        // angles are not wrapped into 0..360: the last hole lies on the rotation itself
+        const long double theta = i * step + rotation;
+        const long double rad = theta * std::numbers::pi_v<long double> / 180;
+        const long double c = std::cos(rad), s = std::sin(rad);
+        shared_.u8_an[i] = {theta, r * c, r * s, c, s};
+        an[i] = {i * step, r * c, r * s};
+        shared_.drillFlags[i] = 1;
+        shared_.u8_anc = i;
+    }
+}
+
+void TFrame8::WriteHeaderComments() {
+    if (!rec.comments) return;
+    ProgramText t = text();
+    t.line("(Fúrás kör mentén - drill circular bolt pattern)");
+    t.line("");
+    t.line("(középpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text() + ")");
+    t.line("(kör átmérője " + Edit_r_.text() + ")");
+    t.line("(fúrás mélysége " + Edit_m_.text() + ")");
+    if (shared_.u8_szc_ != rec.m)
+        t.line("(lépésenkénti max fogási mélység " + Edit_szc_.text() + ")");
+    t.line("(fúró utasítás " + t.n(cycle) + ")");
+    t.line("(furatok száma " + t.n(holes) + ")");
+    t.line(rec.series ? "(több kör mentén)" : "(csak egy kör )");
+}
+
+void TFrame8::GenerateProgram() {
+    ProgramText t = text();
+    const long double cx = shared_.u8_x_, cy = shared_.u8_y_;
+    const std::string safe = "G0 Z" + t.g(shared_.u8_zs_);
+    const std::string centre = "G0 X" + t.g(cx) + " Y" + t.g(cy);
+
+    if (rec.series == 0) t.line("G21 G90");
+    t.line(safe);
+    t.line(centre);
+    t.toolLines(rec, inputs_);
+    t.coolantLine(rec);
+    t.comment(rec, "(főciklus)");
+    bool first = true;
+    for (std::int32_t i = 1; i <= shared_.u8_anc; ++i) {
+        if (shared_.drillFlags[i] != 1) continue;
+        const std::string xy = "X" + t.f(cx + an[i][1]) + " Y" + t.f(cy + an[i][2]);
+        if (!first) {
+            t.line(xy);
+            continue;
+        }
+        // Q is an increment: a negative one (the whole depth as one peck) is written as its
+        // size, which every control reads the same way.
+        t.line("G" + t.n(cycle) + " " + xy + " Z" + t.f(rec.m) + " Q" +
+               t.g(std::fabs(shared_.u8_szc_)) + " R" + t.g(retract) + " F" + t.n(rec.g1));
+        first = false;
+    }
+    t.comment(rec, "(főciklus vége)");
+    t.line(safe);
+    t.line(centre);
+    t.closing(rec, inputs_);
+    shared_.u8_ancl = shared_.u8_anc;
+    shared_.u8_anc = 0;
+}
+
+}  // namespace qorix

@@ -1,0 +1,79 @@
+// "Fúrás kör mentén (drill circular bolt pattern)": drills N equally spaced holes on a
+// circle with one canned cycle. The first drilled hole gets the full cycle line, every later
+// one only its X and Y. The hole table and the page's values live in the shared store, so
+// that the hole selector can show the holes and let the user leave some out.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "link/shared.h"
+#include "wizards/common/page.h"
+
+namespace qorix {
+
+class TForm9;
+
+class TFrame8 : public WizardPage {
+  public:
+    static constexpr std::int32_t kMaxHoles = 1000;
+
+    explicit TFrame8(Services& services);
+
+    void ReadParameters() override;
+    void PrepareValues() override;
+    void WriteHeaderComments() override;
+    void GenerateProgram() override;
+    // At start-up the main window leaves no hole table prepared.
+    void startup() override;
+    // A prepared table (a hole selection) is written as it is, without reading the fields.
+    bool readsOnCreate() const override { return shared_.u8_anc == 0; }
+
+    bool seriesFlag() const override { return rec.series != 0; }
+    bool errorFlag() const override { return rec.error != 0; }
+
+    void Button2Click() { Memo1.clear(); }
+    void CheckBox_szc_Click() { applyNoStepLimit(inputs_); }
+    void CheckBox_szsz_Click() { applyNoTool(inputs_); }
+    void RadioGroup_s_Click();
+    void RadioGroup1Click();
+    // What the main window does when the page is chosen in its list.
+    void selectedInList();
+
+    // The dialog that RadioGroup1 opens; none in a run without one.
+    void setHoleSelector(TForm9* selector) { selector_ = selector; }
+    SharedValues& shared() const { return shared_; }
+
+    ui::Edit Edit_x_, Edit_y_, Edit_z_, Edit_zsb_, Edit_m_, Edit_db_, Edit_r_, Edit_ane_, Edit_drc_,
+        Edit_sz_, Edit_szc_;
+    ui::CheckBox CheckBox_szc_;
+    ui::Edit Edit_szsz_, Edit_ff_;
+    ui::CheckBox CheckBox_szsz_;
+    ui::RadioGroup RadioGroup_g783_, RadioGroup_m34_, RadioGroup_h_, RadioGroup_s_, RadioGroup1;
+    ui::Edit Edit_g1_;
+    ui::CheckBox CheckBox_msg_;
+    ui::Button Button2;
+    ui::Image Image1;
+
+    // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe
+    // offset are kept in the store.
+    CommonRecord rec;
+    long double rotation = 0;  // degrees
+    long double retract = 0;   // the R plane
+    std::int32_t cycle = 0;    // 73 or 83
+    std::int32_t holes = 0;    // N as entered
+    // The page's own copy of the table, from which the program is written: angle without
+    // the rotation, X offset, Y offset; entry 0 holds rotation, centre X, centre Y.
+    std::array<std::array<long double, 3>, 1001> an{};
+
+  private:
+    void readCircle(const FieldReader& read);
+    void readHoleCount(const FieldReader& read);
+    void setSelectionItems(bool chooseEnabled);
+
+    SharedValues& shared_;
+    CommonInputs inputs_;
+    TForm9* selector_ = nullptr;
+};
+
+}  // namespace qorix

@@ -1,0 +1,73 @@
+#include "wizards/drilling/holeselector.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "wizards/common/numbertext.h"
+
+namespace qorix {
+
+namespace {
+
+SharedValues& requireShared(Services& services) {
+    if (!services.shared) throw std::logic_error("the hole selector needs the shared store");
+    return *services.shared;
+}
+
+// A product taken to the nearest pixel, halves away from zero.
+int pixels(long double v) { return static_cast<int>(std::lround(v)); }
+
+}  // namespace
+
+TForm9::TForm9(Services& services)
+    : ui::Form("TForm9", "Furat kiválasztó"),
+      Button1(this, "Button1", "Újra olvas"),
+      Button2(this, "Button2", "Adat rendben"),
+      services_(services),
+      shared_(requireShared(services)) {
+    Button1.setBounds({432, 8, 144, 25});
+    Button2.setBounds({432, 39, 144, 25});
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    setVisible(false);
+}
+
+void TForm9::Show() {
+    setVisible(true);
+    FormActivate();
+}
+
+void TForm9::BuildHoleBoxes() {
+    boxes_.clear();
+    const int count = std::clamp(shared_.u8_anc, 0, 1000);
+    const int width = count <= 12 ? 120 : count <= 40 ? 30 : 10;
+    for (int i = 1; i <= count; ++i) {
+        const auto& hole = shared_.u8_an[i];
+        std::string caption;
+        if (count <= 12)
+            caption = "X" + services_.num.f4(hole[1]) + " Y" + services_.num.f4(hole[2]);
+        else if (count <= 40)
+            caption = NumberText::whole(i) + ".";
+        auto box =
+            std::make_unique<ui::CheckBox>(this, "CheckBox" + NumberText::whole(i), caption, true);
+        box->setBounds({kCentre + pixels(kRadius * hole[3]), kCentre - pixels(kRadius * hole[4]),
+                        width, kBoxHeight});
+        boxes_.push_back(std::move(box));
+    }
+    controlsChanged();
+}
+
+void TForm9::Button2Click() {
+    // Holes beyond the boxes (a table prepared after the last build) keep their flags.
+    const int count = std::min(shared_.u8_anc, holeBoxCount());
+    for (int i = 1; i <= count; ++i) shared_.drillFlags[i] = holeBox(i)->checked() ? 1 : 0;
+    setVisible(false);
+}
+
+ui::CheckBox* TForm9::holeBox(int hole) const {
+    if (hole < 1 || hole > holeBoxCount()) return nullptr;
+    return boxes_[hole - 1].get();
+}
+
+}  // namespace qorix

@@ -1,0 +1,1 @@
+list(APPEND QORIX_CORE_SOURCES wizards/drilling/boltcircle.cpp wizards/drilling/holeselector.cpp)
