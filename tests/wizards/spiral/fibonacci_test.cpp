@@ -1,0 +1,340 @@
+// The Fibonacci spiral page through its controls: defaults and states, the reading with its
+// fills, boxes and early ends, the depth passes, and the refusal of programs that are too
+// long or whose radii overflow.
+#include "wizards/spiral/fibonacci.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/cli.h"
+#include "ui/event.h"
+#include "wizards/common/messages.h"
+
+namespace qorix {
+namespace {
+
+using ui::Message;
+
+constexpr const char* kStepDownCaption = "Figyelmeztatés rossz paraméterezésről";
+constexpr const char* kStepDownText =
+    "Értelmetlen beállítani maximális fogási mélységet ha a teljes marási mélység kisebb!";
+constexpr const char* kToolLimitText =
+    "Nagyobb a marási mélység mint a szerszám megengedett maximális marási mélysége!";
+constexpr const char* kDepthMissingText = "Nem adtad meg a marás mélységét!";
+constexpr const char* kDepthPositiveText =
+    "Marási mélységnek pozitív értéket adtál meg. Gondold végig!! A program tovább megy, ez "
+    "csak figyelmeztetés.";
+
+class Fibonacci : public ::testing::Test {
+protected:
+    NumberText num{','};
+    ui::RecordingDialogs dialogs;
+    Services services{dialogs, num};
+    TFrame2 page{services};
+
+    void SetUp() override { page.startup(); }
+    bool press() {
+        dialogs.clearMessages();
+        return ui::runEvent(dialogs, [&] { page.Button1.click(); }) && page.lastRunWrote();
+    }
+    const std::vector<std::string>& out() const { return page.Memo1.lines(); }
+    long count(const std::string& prefix) const {
+        return std::count_if(out().begin(), out().end(),
+                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+    }
+    bool has(const std::string& line) const {
+        return std::find(out().begin(), out().end(), line) != out().end();
+    }
+    void stepDown(const char* text) {
+        page.CheckBox2.setChecked(false);
+        page.Edit9.setText(text);
+    }
+    void turns(const char* full, int part) {
+        page.CheckBox3.setChecked(false);
+        page.Edit3.setText(full);
+        page.RadioGroup2.setItemIndex(part);
+    }
+    static Message error(const char* text) { return {msg::kErrorCaption, text}; }
+};
+
+TEST_F(Fibonacci, ControlsStartWithTheirCaptionsDefaultsAndStates) {
+    NumberText n{','};
+    ui::RecordingDialogs d;
+    Services s{d, n};
+    TFrame2 fresh(s);
+    EXPECT_EQ(fresh.Title.caption(), "Fibonacci spirál");
+    EXPECT_EQ(fresh.Edit1.text(), "0,0000");
+    EXPECT_EQ(fresh.Edit10.caption(), "Nagyítás (a képen látható miliméter értékek  szorzója):");
+    EXPECT_EQ(fresh.Edit10.text(), "0,00");
+    EXPECT_EQ(fresh.Edit7.text(), "-2,0000");
+    EXPECT_EQ(fresh.Edit8.text(), "");
+    EXPECT_EQ(fresh.Edit9.text(), "");
+    EXPECT_EQ(fresh.Edit3.text(), "2");
+    EXPECT_EQ(fresh.RadioGroup2.itemIndex(), 0);
+    EXPECT_EQ(fresh.RadioGroup2.items(), (std::vector<std::string>{"nincs", "1/4", "1/2", "3/4"}));
+    EXPECT_EQ(fresh.RadioGroup3.itemIndex(), 1);
+    EXPECT_EQ(fresh.RadioGroup3.caption(), " Spirál forgásiránya óramutató járásával ");
+    EXPECT_EQ(fresh.RadioGroup1.items(), (std::vector<std::string>{"Csak G kód", "Csak képlet"}));
+    EXPECT_EQ(fresh.Edit4.caption(), "Elforgatás szöge:");
+    EXPECT_EQ(fresh.Edit4.suffix(), "° (fok)");
+    EXPECT_FALSE(fresh.Edit4.enabled());
+    EXPECT_TRUE(fresh.CheckBox4.checked());
+    EXPECT_FALSE(fresh.CheckBox4.enabled());
+    EXPECT_EQ(fresh.Image1.picture(), "fibonacci.jpg");
+    // no clearing button, no series and no tool "nincs" box on this page
+    EXPECT_EQ(fresh.find("Button2"), nullptr);
+    EXPECT_EQ(fresh.find("RadioGroup_s_"), nullptr);
+    EXPECT_FALSE(fresh.seriesFlag());
+
+    // the start-up reading applies "Csak a képen látható" where the user sees it
+    fresh.startup();
+    EXPECT_EQ(fresh.Edit3.text(), "1");
+    EXPECT_EQ(fresh.RadioGroup2.itemIndex(), 2);
+    EXPECT_TRUE(d.messages().empty());
+    EXPECT_TRUE(fresh.Memo1.lines().empty());
+}
+
+TEST_F(Fibonacci, CheckBoxesSwitchNothing) {
+    page.CheckBox1.setChecked(false);
+    page.CheckBox2.setChecked(false);
+    page.CheckBox3.setChecked(false);
+    page.CheckBox1.setChecked(true);
+    page.CheckBox2.setChecked(true);
+    EXPECT_TRUE(page.Edit8.enabled());
+    EXPECT_TRUE(page.Edit9.enabled());
+    EXPECT_TRUE(page.Edit3.enabled());
+    EXPECT_TRUE(page.RadioGroup2.enabled());
+}
+
+TEST_F(Fibonacci, PictureOnlyForcesOneTurnAndAHalf) {
+    turns("5", 3);
+    page.CheckBox3.setChecked(true);
+    ASSERT_TRUE(press());
+    EXPECT_EQ(page.Edit3.text(), "1");
+    EXPECT_EQ(page.RadioGroup2.itemIndex(), 2);
+    EXPECT_EQ(count("G3 X"), 6);
+}
+
+TEST_F(Fibonacci, EachPressReplacesTheProgram) {
+    ASSERT_TRUE(press());
+    ASSERT_TRUE(press());
+    EXPECT_EQ(out().size(), 37u);
+}
+
+TEST_F(Fibonacci, EmptiedDepthShowsZeroAndWritesNothing) {
+    ASSERT_TRUE(press());
+    page.Edit7.setText("");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{error(kDepthMissingText)}));
+    EXPECT_EQ(page.Edit7.text(), "0");
+    EXPECT_TRUE(out().empty());
+}
+
+TEST_F(Fibonacci, EmptiedDepthLetsTheLaterChecksShowTheirBoxes) {
+    page.Edit7.setText("");
+    stepDown("0,5");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<Message>{error(kDepthMissingText), {kStepDownCaption, kStepDownText}}));
+    EXPECT_TRUE(out().empty());
+}
+
+TEST_F(Fibonacci, ToolLimitEndsTheReadingBeforeTheStepDownCheck) {
+    page.CheckBox1.setChecked(false);
+    page.Edit8.setText("1");
+    stepDown("3");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{error(kToolLimitText)}));
+    EXPECT_TRUE(out().empty());
+}
+
+TEST_F(Fibonacci, StepDownAboveTheDepthHasItsOwnCaption) {
+    stepDown("3");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{{kStepDownCaption, kStepDownText}}));
+    EXPECT_TRUE(out().empty());
+}
+
+TEST_F(Fibonacci, PositiveDepthWarnsAndStillChecksTheToolLimit) {
+    page.Edit7.setText("3");
+    page.CheckBox1.setChecked(false);
+    page.Edit8.setText("2");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{{msg::kWarningCaption, kDepthPositiveText},
+                                                        error(kToolLimitText)}));
+}
+
+TEST_F(Fibonacci, ToolLimitWithinTheDepthIsNamedInTheHeader) {
+    page.CheckBox1.setChecked(false);
+    page.Edit8.setText("2");
+    ASSERT_TRUE(press());
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(out().at(7), "(szerszám max fogási mélység 2)");
+    EXPECT_EQ(out().size(), 38u);
+}
+
+TEST_F(Fibonacci, EmptyFieldsAreFilledAndEmptyLimitsTickTheirBoxes) {
+    for (ui::Edit* e : {&page.Edit1, &page.Edit2, &page.Edit5, &page.Edit6, &page.Edit10,
+                        &page.Edit11, &page.Edit12, &page.Edit13, &page.Edit14})
+        e->setText("");
+    page.CheckBox1.setChecked(false);
+    page.CheckBox2.setChecked(false);
+    ASSERT_TRUE(press());
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(page.Edit1.text(), "0");
+    EXPECT_EQ(page.Edit2.text(), "0");
+    EXPECT_EQ(page.Edit5.text(), "150");
+    EXPECT_EQ(page.Edit6.text(), "300");
+    EXPECT_EQ(page.Edit10.text(), "1");
+    EXPECT_EQ(page.Edit11.text(), "0");
+    EXPECT_EQ(page.Edit12.text(), "0");
+    EXPECT_EQ(page.Edit13.text(), "1");
+    EXPECT_EQ(page.Edit14.text(), "1000");
+    EXPECT_TRUE(page.CheckBox1.checked());
+    EXPECT_TRUE(page.CheckBox2.checked());
+    EXPECT_TRUE(has("G0 Z0,0000"));  // safe offset 0
+    EXPECT_TRUE(has("G1 Z-2,0000F150,0000"));
+    EXPECT_TRUE(has("T1 M6"));
+}
+
+TEST_F(Fibonacci, TextsThatAreNoNumbersEndTheRun) {
+    page.Edit7.setText("a");
+    EXPECT_FALSE(press());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].caption, ui::kFailureCaption);
+    EXPECT_TRUE(out().empty());
+
+    page.Edit7.setText("-2");
+    turns("1,5", 0);
+    EXPECT_FALSE(press());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].caption, ui::kFailureCaption);
+    EXPECT_TRUE(out().empty());
+}
+
+struct PassCase {
+    const char* depth;
+    const char* step;
+    std::int32_t passes;
+};
+
+TEST_F(Fibonacci, PassesAreTheWholeQuotientPlusOneWithinAHundredSteps) {
+    const PassCase cases[] = {
+        {"-2", "0,5", 5},
+        {"-2", "0,6", 4},
+        {"-2", "2", 2},
+        {"-2", "0", 1},
+        {"-2", "-0,5", 1},
+        {"2", "0,5", 5},
+        {"-1,5625", "0,015625", 101},  // exactly one hundred steps fit
+        {"-1,578125", "0,015625", 1},  // one more no longer fits the count
+    };
+    for (const PassCase& c : cases) {
+        page.Edit7.setText(c.depth);
+        stepDown(c.step);
+        page.startup();
+        EXPECT_EQ(page.rec.passes, c.passes) << c.depth << " / " << c.step;
+        EXPECT_EQ(page.rec.passDepth, page.rec.m / c.passes) << c.depth << " / " << c.step;
+    }
+}
+
+TEST_F(Fibonacci, StepDownBesideATickedBoxIsOnePass) {
+    page.Edit9.setText("0,5");
+    ASSERT_TRUE(press());
+    EXPECT_EQ(page.rec.passes, 1);
+    EXPECT_EQ(count("G1 Z-"), 1);
+}
+
+// The count that decides the refusal must be the count that the generator writes.
+TEST_F(Fibonacci, LineCountForeseesTheProgram) {
+    for (int comments = 0; comments < 2; ++comments)
+        for (const char* step : {"", "0,5", "3"})
+            for (int part = 0; part < 4; ++part)
+                for (const char* full : {"0", "1", "3", "-1"}) {
+                    page.CheckBox5.setChecked(comments == 1);
+                    page.CheckBox1.setChecked(comments == 1);
+                    page.Edit8.setText("5");
+                    page.CheckBox2.setChecked(*step == '\0');
+                    page.Edit9.setText(step);
+                    page.Edit7.setText(*step == '3' ? "-4" : "-2");
+                    turns(full, part);
+                    ASSERT_TRUE(press()) << full << " " << part << " " << step;
+                    EXPECT_EQ(page.plainLineCount(), static_cast<std::int64_t>(out().size()))
+                        << full << " " << part << " " << step << " " << comments;
+                }
+}
+
+TEST_F(Fibonacci, PlainProgramsBeyondAMillionLinesAreRefused) {
+    // 101 passes of 9897 arcs without comments: 999 914 lines; one arc more is too many.
+    // The reading alone decides (the count is the generator's, see above), so the test need
+    // not write a million lines.
+    ASSERT_TRUE(press());  // a program already on the page goes when the next one is refused
+    page.CheckBox5.setChecked(false);
+    page.Edit7.setText("-1,5625");
+    stepDown("0,015625");
+    turns("2474", 1);
+    page.startup();
+    EXPECT_FALSE(page.errorFlag());
+    EXPECT_EQ(page.plainLineCount(), 999914);
+    EXPECT_TRUE(dialogs.messages().empty());
+
+    page.RadioGroup2.setItemIndex(2);
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<Message>{error("A program túl hosszú lenne: 1000015 sor, legfeljebb "
+                                          "1 000 000 sor lehet. Csökkentsd a körbefordulások "
+                                          "vagy a mélységi ciklusok számát!")}));
+    EXPECT_TRUE(out().empty());
+
+    // the parametric form has the same length whatever the turns
+    page.RadioGroup1.setItemIndex(1);
+    ASSERT_TRUE(press());
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(out().size(), 97u);
+    EXPECT_EQ(out().at(6), "#7=2474,0000");
+}
+
+TEST_F(Fibonacci, SpiralsWhoseRadiiOverflowAreRefused) {
+    const Message overflow = error(
+        "A spirál sugarai vagy végpontjai túl nagyok lennének, számként nem írhatók ki. "
+        "Csökkentsd a nagyítást vagy a körbefordulások számát!");
+    // the sixth arc has the radius 8 x scale and ends at X -10 x scale
+    page.Edit10.setText("1e4931");
+    ASSERT_TRUE(press());
+    EXPECT_EQ(count("G3 X"), 6);
+    page.Edit10.setText("2e4931");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{overflow}));
+    EXPECT_TRUE(out().empty());
+
+    // scale 1: the radii pass the largest number after some 23 600 arcs
+    page.Edit10.setText("1");
+    turns("6000", 0);
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{overflow}));
+    turns("5000", 0);
+    dialogs.clearMessages();
+    page.startup();
+    EXPECT_FALSE(page.errorFlag());
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(Fibonacci, RefusedParametricChecksStillShowTheirBoxes) {
+    page.RadioGroup1.setItemIndex(1);
+    stepDown("3");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{{kStepDownCaption, kStepDownText}}));
+    EXPECT_TRUE(out().empty());
+}
+
+TEST(FibonacciCli, TheRotationCannotBeSet) {
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"generate", "fibonacci", "Edit4=30"}, out, err, ','), kExitUsage);
+    EXPECT_EQ(runCli({"generate", "fibonacci", "CheckBox4=0"}, out, err, ','), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
+}  // namespace qorix
