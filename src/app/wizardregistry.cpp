@@ -2,7 +2,10 @@
 
 #include "app/boltcirclewizard.h"
 #include "app/pagewizard.h"
+#include "wizards/contour/circularpocket.h"
 #include "wizards/contour/cutcircle.h"
+#include "wizards/contour/cutrectangle.h"
+#include "wizards/contour/rectanglepocket.h"
 #include "wizards/spiral/fibonacci.h"
 
 namespace qorix {
@@ -17,7 +20,10 @@ WizardEntry entry(const char* slug) {
 const std::vector<WizardEntry>& wizardRegistry() {
     static const std::vector<WizardEntry> entries = {
         entry<TFrame2>("fibonacci"),
+        entry<TFrame3>("circular-pocket"),
+        entry<TFrame4>("rectangle-pocket"),
         entry<TFrame5>("cut-circle"),
+        entry<TFrame7>("cut-rectangle"),
         WizardEntry{"bolt-circle",
                     [](Services& s) { return std::make_unique<BoltCircleWizard>(s); }},
     };

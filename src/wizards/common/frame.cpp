@@ -128,4 +128,10 @@ void applyNoTool(const CommonInputs& in) {
     if (in.ff) in.ff->setEnabled(on);
 }
 
+void applySeriesChoice(const CommonInputs& in, ui::Memo& output, ui::Dialogs& dialogs) {
+    output.clear();
+    if (in.series && in.series->itemIndex() == 1)
+        dialogs.message(msg::kWarningCaption, msg::kSeriesWarning);
+}
+
 }  // namespace qorix

@@ -60,5 +60,8 @@ void prepareDepthPasses(CommonRecord& rec, const FieldReader& read);
 // The event handlers of the common check boxes: a ticked box switches its fields off.
 void applyNoStepLimit(const CommonInputs& in);
 void applyNoTool(const CommonInputs& in);
+// The series choice changed: the output is emptied, and choosing a series says what a
+// series program leaves out.
+void applySeriesChoice(const CommonInputs& in, ui::Memo& output, ui::Dialogs& dialogs);
 
 }  // namespace qorix

@@ -1,7 +1,5 @@
 #include "wizards/common/page.h"
 
-#include "wizards/common/messages.h"
-
 namespace qorix {
 
 WizardPage::WizardPage(std::string name, std::string title, Services& services)
@@ -20,7 +18,7 @@ void WizardPage::CreateProgram() {
     if (!seriesFlag()) Memo1.clear();
     if (readsOnCreate()) {
         ReadParameters();
-        PrepareValues();
+        if (!errorFlag() || prepareAfterFailedRead()) PrepareValues();
     }
     if (errorFlag()) return;
     WriteHeaderComments();
@@ -71,10 +69,6 @@ CommonPage::CommonPage(std::string name, std::string title, Services& services,
     RadioGroup_s_.onClick = [this] { RadioGroup_s_Click(); };
 }
 
-void CommonPage::RadioGroup_s_Click() {
-    Memo1.clear();
-    if (RadioGroup_s_.itemIndex() == 1)
-        services().dialogs.message(msg::kWarningCaption, msg::kSeriesWarning);
-}
+void CommonPage::RadioGroup_s_Click() { applySeriesChoice(inputs_, Memo1, services().dialogs); }
 
 }  // namespace qorix

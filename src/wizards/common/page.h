@@ -48,6 +48,10 @@ class WizardPage : public ui::Form {
     ui::Button Button1;
 
   protected:
+    // Whether PrepareValues runs after a reading whose checks failed. Most pages prepare
+    // anyway (the run stops right after); a page whose preparation needs clean values says no.
+    virtual bool prepareAfterFailedRead() const { return true; }
+
     FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }
     // A default text with this run's decimal separator.

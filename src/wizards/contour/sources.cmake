@@ -1,1 +1,7 @@
-list(APPEND QORIX_CORE_SOURCES wizards/contour/cutcircle.cpp)
+list(APPEND QORIX_CORE_SOURCES
+  wizards/contour/cutcircle.cpp
+  wizards/contour/stepwidth.cpp
+  wizards/contour/circularpocket.cpp
+  wizards/contour/rectangle.cpp
+  wizards/contour/rectanglepocket.cpp
+  wizards/contour/cutrectangle.cpp)

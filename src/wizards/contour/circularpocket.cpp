@@ -1,0 +1,154 @@
+#include "wizards/contour/circularpocket.h"
+
+#include "wizards/contour/stepwidth.h"
+
+namespace qorix {
+
+TFrame3::TFrame3(Services& services)
+    : WizardPage("TFrame3", "Körzseb (circular pocket)", services),
+      Edit1(this, "Edit1", "X tengely kezdőpontja:", def("0,0000")),
+      Edit2(this, "Edit2", "Y tengely kezdőpontja:", def("0,0000")),
+      Edit11(this, "Edit11", "Z tengely kezdőpontja:", def("0,0000")),
+      Edit12(this, "Edit12", "biztonsági Z: +", "5"),
+      Edit7(this, "Edit7", "Marás mélysége:", def("-2,0000")),
+      Edit4(this, "Edit4", "Körzseb átmérője:", "20"),
+      ScrollBar1(this, "ScrollBar1", kStepWidthCaption, 0, 100, 50),
+      Label4(this, "Label4", "%"),
+      Label5(this, "Label5", "mm"),
+      Edit3(this, "Edit3", "Szerszám átmérő:", "5"),
+      RadioGroup2(this, "RadioGroup2", " Hűtés ", {"nincs", "M7", "M8"}, 0),
+      Edit9(this, "Edit9", "Lépésenkénti maximális fogási mélység: ", def("0,6")),
+      CheckBox2(this, "CheckBox2", "nincs", true),
+      Edit13(this, "Edit13", "Szerszám száma:", "1"),
+      Edit14(this, "Edit14", "Főorsó fordulata: ", "1000"),
+      CheckBox1(this, "CheckBox1", "nincs", false),
+      RadioGroup3(this, "RadioGroup3", " Spirál forgásiránya óramutató járásával ",
+                  {"Megegyező (CW)", "Ellentétes (CCW)"}, 0),
+      RadioGroup4(this, "RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0),
+      RadioGroup5(this, "RadioGroup5", " Szerszám Z irányban ",
+                  {"Le egyenesen csak Z", "Ferdén X és Z tengelyeken"}, 1),
+      RadioGroup6(this, "RadioGroup6", " Sorozat marás ", {"Csak egy körzseb", "Sorozat marás"}, 0),
+      Edit5(this, "Edit5", "G1 feed:", "150"),
+      Edit6(this, "Edit6", "G2, G3 feed:", "300"),
+      CheckBox5(this, "CheckBox5", "Megjegyzésekkel", true),
+      Button2(this, "Button2", "Törlés"),
+      Image1(this, "Image1", "circularpocket.jpg") {
+    inputs_ = CommonInputs{&Edit1,       &Edit2,       &Edit11,      &Edit12,      &Edit7,
+                           &Edit3,       &Edit9,       &CheckBox2,   &Edit13,      &Edit14,
+                           &CheckBox1,   &Edit5,       &Edit6,       &RadioGroup2, &RadioGroup3,
+                           &RadioGroup4, &RadioGroup5, &RadioGroup6, &CheckBox5};
+    Edit9.setEnabled(false);
+    Button2.onClick = [this] { Button2Click(); };
+    CheckBox1.onClick = [this] { CheckBox1Click(); };
+    CheckBox2.onClick = [this] { CheckBox2Click(); };
+    RadioGroup6.onClick = [this] { RadioGroup6Click(); };
+    ScrollBar1.onChange = [this] { ScrollBar1Change(); };
+}
+
+void TFrame3::ScrollBar1Change() {
+    // the tool diameter is read first: a field that is no number leaves both labels as they were
+    long double d = services().num.toFloat(Edit3.text());
+    Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
+    Label5.setCaption(stepWidthLabel(services().num, d, ScrollBar1.position()));
+}
+
+void TFrame3::ReadParameters() {
+    FieldReader read = reader(rec.error);
+    readCommonStart(inputs_, rec, read);
+    if (read.emptyOrZero(Edit4)) {
+        read.error("A körzseb átmérője \"0\", vagy nem adtál meg értéket.");
+    } else {
+        long double D = read.number(Edit4);
+        // compared with the tool field as it stands, whatever its own check said
+        if (D < read.number(Edit3))
+            read.error("A körzseb átmérője kisebb mint a szerszám átmérője.");
+        else
+            pocketDiameter = D;
+    }
+    readCommonEnd(inputs_, rec, read);
+    stepPercent = ScrollBar1.position();
+}
+
+void TFrame3::PrepareValues() {
+    FieldReader read = reader(rec.error);
+    const bool readFailed = rec.error != 0;
+    prepareDepthPasses(rec, read);
+    ringStep = stepPercent * rec.sz / 100;
+    if (auto steps = lateralSteps(pocketDiameter - rec.sz, ringStep)) {
+        ringCount = steps->count;
+        remainder = steps->remainder;
+    } else {
+        if (!readFailed) refuseStepWidth(stepPercent, read);
+        rec.error = 1;
+    }
+}
+
+void TFrame3::WriteHeaderComments() {
+    if (!rec.comments) return;
+    ProgramText t = text();
+    t.line("(Körzseb - circular pocket)");
+    t.line("");
+    t.line("(kezdőpont X" + Edit1.text() + " Y" + Edit2.text() + " Z" + Edit11.text() + ")");
+    t.line("(marás mélysége " + Edit7.text() + ")");
+    t.passHeader(rec, Edit9.text());
+    t.line("(körzseb átmérője " + Edit4.text() + ")");
+    t.line("(oldalirányú fogás " + t.n(stepPercent) + "%)");
+    t.directionHeader(rec);
+    t.line(rec.zEntry ? "(Z tengely ferdén le mozog X irányában)"
+                      : "(Z tengely egyenesen le mozog)");
+    t.line(rec.series ? "(sorozat körzsebek készülnek)" : "(csak egy körzseb készül)");
+}
+
+long double TFrame3::writeSpiral(ProgramText& t) const {
+    // CW arcs carry the Y word, CCW arcs do not; both stay on the centre line
+    const std::string head = rec.ccw ? "G3 X" : "G2 Y" + t.f(rec.y) + " X";
+    const std::string f23 = " F" + t.n(rec.g23);
+    auto arc = [&](long double endX, long double r) {
+        t.line(head + t.f(endX) + " R" + t.f(r) + f23);
+    };
+    long double plus = rec.x, minus = rec.x, r = 0;
+    auto ring = [&](long double step) {
+        plus += step;
+        minus -= step;
+        r += step / 2;
+        arc(plus, r);
+        r += step / 2;
+        arc(minus, r);
+    };
+    for (std::int32_t i = 1; i <= ringCount; ++i) ring(ringStep);
+    if (remainder != 0) ring(remainder);
+    arc(plus, r);  // completes the outermost circle
+    return plus;
+}
+
+void TFrame3::GenerateProgram() {
+    ProgramText t = text();
+    const std::string f1 = " F" + t.n(rec.g1);
+    const std::string centre = t.f(rec.x);
+    t.opening(rec, inputs_);
+    t.comment(rec, "(főciklus)");
+    long double z = rec.z;
+    long double outer = rec.x + (pocketDiameter - rec.sz) / 2;
+    for (std::int32_t k = 1; k <= rec.passes; ++k) {
+        z += rec.passDepth;
+        const long double above = k == 1 ? rec.z : z - rec.passDepth;
+        t.passComment(rec, k);
+        if (rec.zEntry == 0) {
+            t.line("G1 X" + centre + f1);
+            t.line("G1 Z" + t.f(z));
+        } else {
+            // from the wall to the centre while descending, over ground the level above cleared
+            t.line("G1 Z" + t.f(above) + f1);
+            t.line("G1 X" + t.f(outer));
+            t.line("G1 X" + centre + " Z" + t.f(z));
+        }
+        outer = writeSpiral(t);
+    }
+    t.comment(rec, "(főciklus vége)");
+    t.line("G1 X" + centre + " Y" + t.f(rec.y) + f1);
+    t.line("G1 Z" + t.f(rec.z));
+    t.line("G0 Z" + t.f(rec.zs));
+    t.closing(rec, inputs_);
+}
+
+}  // namespace qorix

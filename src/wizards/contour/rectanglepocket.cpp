@@ -1,0 +1,134 @@
+#include "wizards/contour/rectanglepocket.h"
+
+#include "wizards/contour/stepwidth.h"
+
+namespace qorix {
+
+namespace {
+RectanglePageTexts pocketTexts() {
+    RectanglePageTexts t;
+    // the first series item has always read "körzseb" on this page
+    t.common = CommonPageTexts{"Ferdén X és Z tengelyeken", "Csak egy körzseb"};
+    t.picture = "rectanglepocket.jpg";
+    t.shape = "téglalapzseb";
+    t.g1Caption = "G1 telibe marásnál:";
+    t.g23Caption = "G1 %-os marás , G2, G3 %-os:";
+    return t;
+}
+}  // namespace
+
+TFrame4::TFrame4(Services& services)
+    : RectanglePage("TFrame4", "Téglalapzseb (rectangle pocket)", services, pocketTexts()),
+      ScrollBar1(this, "ScrollBar1", kStepWidthCaption, 0, 100, 50),
+      Label4(this, "Label4", "%"),
+      Label5(this, "Label5", "mm") {
+    ScrollBar1.onChange = [this] { ScrollBar1Change(); };
+}
+
+void TFrame4::ScrollBar1Change() {
+    // the percent label is set before the tool field is read
+    Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
+    long double d = services().num.toFloat(Edit_sz_.text());
+    Label5.setCaption(stepWidthLabel(services().num, d, ScrollBar1.position()));
+}
+
+void TFrame4::PrepareValues() {
+    FieldReader read = reader(rec.error);
+    const bool readFailed = rec.error != 0;
+    prepareDepthPasses(rec, read);
+    loopStep = ScrollBar1.position() * rec.sz / 100;
+    // the centre line runs along the longer side; a square pocket makes it a point
+    const long double shortSide = sizeY < sizeX ? sizeY : sizeX;
+    lineX = rec.x + shortSide / 2;
+    lineY = rec.y + shortSide / 2;
+    lengthX = sizeX - shortSide;
+    lengthY = sizeY - shortSide;
+    if (auto steps = lateralSteps(shortSide - rec.sz, loopStep)) {
+        loopCount = steps->count;
+        remainder = steps->remainder;
+    } else {
+        if (!readFailed) refuseStepWidth(ScrollBar1.position(), read);
+        rec.error = 1;
+    }
+}
+
+void TFrame4::WriteHeaderComments() {
+    if (!rec.comments) return;
+    ProgramText t = text();
+    writeHeaderStart(t, "(Téglalapzseb - rectangle pocket)");
+    t.line("(oldalirányú fogás " + t.n(ScrollBar1.position()) + "%)");
+    t.directionHeader(rec);
+    t.line(rec.zEntry ? "(Z tengely ferdén le mozog X irányában)"
+                      : "(Z tengely egyenesen le mozog)");
+    t.line(rec.series ? "(sorozat téglalapzsebek készülnek)" : "(csak egy téglalapzseb készül)");
+}
+
+void TFrame4::writeEntry(ProgramText& t, std::int32_t level, long double z) const {
+    const std::string f1 = " F" + t.n(rec.g1);
+    const std::string f23 = " F" + t.n(rec.g23);
+    const std::string start = "G1 X" + t.f(lineX) + " Y" + t.f(lineY);
+    const std::string end = "G1 X" + t.f(lineX + lengthX) + " Y" + t.f(lineY + lengthY);
+    if (rec.zEntry == 0) {
+        // plunge at the far end of the centre line, then cut the slot back
+        t.line(end + f23);
+        t.line("G1 Z" + t.f(z) + f1);
+        t.line(start);
+    } else {
+        // down to the surface (or the level above), then descend along the whole centre line
+        const long double above = level == 1 ? rec.z : z - rec.passDepth;
+        t.line(start + f23);
+        t.line("G1 Z" + t.f(above) + f1);
+        t.line(end + " Z" + t.f(z));
+        t.line(start);
+    }
+}
+
+void TFrame4::writeLoop(ProgramText& t, const Loop& l) const {
+    auto at = [&](long double x, long double y) { return "G1 X" + t.f(x) + " Y" + t.f(y); };
+    const std::string f23 = " F" + t.n(rec.g23);
+    // a diagonal step out at the full-width feed, then once round at the partial-width feed
+    t.line(at(l.left, l.bottom) + " F" + t.n(rec.g1));
+    if (rec.ccw == 0) {
+        t.line(at(l.left, l.top) + f23);
+        t.line(at(l.right, l.top));
+        t.line(at(l.right, l.bottom));
+    } else {
+        t.line(at(l.right, l.bottom) + f23);
+        t.line(at(l.right, l.top));
+        t.line(at(l.left, l.top));
+    }
+    t.line(at(l.left, l.bottom));
+}
+
+void TFrame4::GenerateProgram() {
+    ProgramText t = text();
+    t.opening(rec, inputs_);
+    t.comment(rec, "(főciklus)");
+    long double z = rec.z;
+    for (std::int32_t k = 1; k <= rec.passes; ++k) {
+        z += rec.passDepth;
+        t.passComment(rec, k);
+        writeEntry(t, k, z);
+        long double left = lineX - loopStep, bottom = lineY - loopStep;
+        long double width = lengthX + 2 * loopStep, height = lengthY + 2 * loopStep;
+        for (std::int32_t i = 1; i <= loopCount; ++i) {
+            writeLoop(t, Loop{left, bottom, left + width, bottom + height});
+            left -= loopStep;
+            bottom -= loopStep;
+            width += 2 * loopStep;
+            height += 2 * loopStep;
+        }
+        if (remainder != 0) {
+            // the last loop's tool edge runs on the walls
+            const long double o = loopCount * loopStep + remainder;
+            writeLoop(t, Loop{lineX - o, lineY - o, lineX + lengthX + o, lineY + lengthY + o});
+        }
+    }
+    t.comment(rec, "(főciklus vége)");
+    t.line("G1 Z" + t.f(rec.z) + " F" + t.n(rec.g1));
+    t.line("G0 Z" + t.f(rec.zs));
+    t.line("G0 X" + t.f(rec.x) + " Y" + t.f(rec.y));
+    t.closing(rec, inputs_);
+}
+
+}  // namespace qorix
