@@ -22,7 +22,13 @@ namespace {
 
 class Converter {
   public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    // Without the code page no file could be written correctly, so that is a failure of its
+    // own rather than a file full of question marks.
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw Error(std::string("A(z) ") + (std::string(to) == "UTF-8" ? from : to) +
+                        " kódlap nem érhető el a rendszeren.");
+    }
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
     }
