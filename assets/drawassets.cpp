@@ -1,0 +1,194 @@
+// Draws the page pictures into JPEG files with libjpeg:
+//   qorix-draw-assets OUTPUT_FOLDER
+// Each picture is drawn at three times its size and averaged down, which smooths its edges.
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kScale = 3;
+constexpr double kPi = 3.14159265358979323846;
+
+struct Rgb {
+    double r, g, b;
+};
+
+class Canvas {
+  public:
+    Canvas(int w, int h, Rgb background)
+        : w_(w * kScale), h_(h * kScale), width_(w), height_(h), px_(w_ * h_, background) {}
+
+    // Paints every pixel whose centre (in picture units) the test accepts.
+    void paint(Rgb c, double x0, double y0, double x1, double y1,
+               const std::function<bool(double, double)>& inside) {
+        int i0 = std::max(0, int(x0 * kScale) - 1), i1 = std::min(w_ - 1, int(x1 * kScale) + 1);
+        int j0 = std::max(0, int(y0 * kScale) - 1), j1 = std::min(h_ - 1, int(y1 * kScale) + 1);
+        for (int j = j0; j <= j1; ++j)
+            for (int i = i0; i <= i1; ++i) {
+                double x = (i + 0.5) / kScale, y = (j + 0.5) / kScale;
+                if (inside(x, y)) px_[j * w_ + i] = c;
+            }
+    }
+
+    void rect(Rgb c, double x0, double y0, double x1, double y1) {
+        paint(c, x0, y0, x1, y1, [](double, double) { return true; });
+    }
+    void disc(Rgb c, double cx, double cy, double r) {
+        paint(c, cx - r, cy - r, cx + r, cy + r,
+              [=](double x, double y) { return std::hypot(x - cx, y - cy) <= r; });
+    }
+    // A circle's outline; dash > 0 draws it dashed with arcs of that length.
+    void ring(Rgb c, double cx, double cy, double r, double width, double dash = 0) {
+        paint(c, cx - r - width, cy - r - width, cx + r + width, cy + r + width,
+              [=](double x, double y) {
+                  if (std::fabs(std::hypot(x - cx, y - cy) - r) > width / 2) return false;
+                  if (dash <= 0) return true;
+                  double along = (std::atan2(y - cy, x - cx) + kPi) * r;
+                  return std::fmod(along, 2 * dash) < dash;
+              });
+    }
+    void line(Rgb c, double ax, double ay, double bx, double by, double width) {
+        double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+        paint(c, std::min(ax, bx) - width, std::min(ay, by) - width, std::max(ax, bx) + width,
+              std::max(ay, by) + width, [=](double x, double y) {
+                  double t = len2 > 0 ? ((x - ax) * dx + (y - ay) * dy) / len2 : 0;
+                  t = std::clamp(t, 0.0, 1.0);
+                  return std::hypot(x - (ax + t * dx), y - (ay + t * dy)) <= width / 2;
+              });
+    }
+    void triangle(Rgb c, double ax, double ay, double bx, double by, double cx, double cy) {
+        auto side = [](double px, double py, double qx, double qy, double x, double y) {
+            return (qx - px) * (y - py) - (qy - py) * (x - px);
+        };
+        paint(c, std::min({ax, bx, cx}), std::min({ay, by, cy}), std::max({ax, bx, cx}),
+              std::max({ay, by, cy}), [=](double x, double y) {
+                  double s1 = side(ax, ay, bx, by, x, y), s2 = side(bx, by, cx, cy, x, y),
+                         s3 = side(cx, cy, ax, ay, x, y);
+                  return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+              });
+    }
+    // An arrow from a to b with its head at b.
+    void arrow(Rgb c, double ax, double ay, double bx, double by, double width, double head) {
+        double len = std::hypot(bx - ax, by - ay), ux = (bx - ax) / len, uy = (by - ay) / len;
+        line(c, ax, ay, bx - ux * head * 0.8, by - uy * head * 0.8, width);
+        triangle(c, bx, by, bx - ux * head - uy * head / 2, by - uy * head + ux * head / 2,
+                 bx - ux * head + uy * head / 2, by - uy * head - ux * head / 2);
+    }
+
+    bool save(const std::string& path) const;
+
+  private:
+    int w_, h_, width_, height_;
+    std::vector<Rgb> px_;
+};
+
+bool Canvas::save(const std::string& path) const {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    jpeg_compress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = width_;
+    info.image_height = height_;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 92, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(width_ * 3);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            Rgb sum{0, 0, 0};
+            for (int j = 0; j < kScale; ++j)
+                for (int i = 0; i < kScale; ++i) {
+                    const Rgb& p = px_[(y * kScale + j) * w_ + x * kScale + i];
+                    sum.r += p.r, sum.g += p.g, sum.b += p.b;
+                }
+            double n = kScale * kScale;
+            row[x * 3] = JSAMPLE(std::lround(sum.r / n));
+            row[x * 3 + 1] = JSAMPLE(std::lround(sum.g / n));
+            row[x * 3 + 2] = JSAMPLE(std::lround(sum.b / n));
+        }
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&info, &r, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(file) == 0;
+}
+
+const Rgb kPaper{250, 250, 247}, kStock{196, 203, 212}, kStockEdge{120, 130, 145},
+    kHole{58, 66, 80}, kPath{40, 110, 220}, kTool{238, 140, 30}, kDim{200, 40, 40},
+    kNavy{24, 52, 96}, kWhite{255, 255, 255};
+
+// Cut circle: a plate from above with the hole cut out, the tool's path inside the hole's
+// edge, the tool on the path, the milling direction and the diameter across the hole.
+Canvas cutCircle() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    const double cx = 120, cy = 120, hole = 80, tool = 18, path = hole - tool;
+    c.disc(kHole, cx, cy, hole);
+    c.ring(kPath, cx, cy, path, 2.2, 7);
+    c.disc(kTool, cx - path, cy, tool);
+    c.ring(kWhite, cx - path, cy, tool - 1, 1.2);
+    c.disc(kWhite, cx - path, cy, 2.2);
+    // clockwise seen from above: at the top of the path the tool moves to the right
+    const double a0 = -2.2, a1 = -0.9;
+    for (double a = a0; a < a1; a += 0.01)
+        c.line(kTool, cx + (path - 12) * std::cos(a), cy + (path - 12) * std::sin(a),
+               cx + (path - 12) * std::cos(a + 0.012), cy + (path - 12) * std::sin(a + 0.012), 2.6);
+    c.arrow(kTool, cx + (path - 12) * std::cos(a1 - 0.1), cy + (path - 12) * std::sin(a1 - 0.1),
+            cx + (path - 12) * std::cos(a1 + 0.05), cy + (path - 12) * std::sin(a1 + 0.05), 2.6,
+            10);
+    // centre cross
+    c.line(kWhite, cx - 8, cy, cx + 8, cy, 1.4);
+    c.line(kWhite, cx, cy - 8, cx, cy + 8, 1.4);
+    // the diameter across the hole, below the centre
+    const double dy = cy + 34;
+    const double half = std::sqrt(hole * hole - 34.0 * 34.0);
+    c.arrow(kDim, cx, dy, cx - half + 1, dy, 2, 9);
+    c.arrow(kDim, cx, dy, cx + half - 1, dy, 2, 9);
+    return c;
+}
+
+// The program's picture for the About panel: an end mill over a cut circle.
+Canvas programIcon() {
+    Canvas c(96, 96, kNavy);
+    c.ring(kPath, 48, 56, 30, 5);
+    c.ring(kWhite, 48, 56, 30, 1.5, 4);
+    c.rect(kStock, 40, 8, 56, 40);
+    for (int k = 0; k < 4; ++k) c.line(kStockEdge, 40, 12 + k * 8, 56, 18 + k * 8, 2);
+    c.rect(kTool, 40, 40, 56, 46);
+    c.disc(kTool, 48, 56, 8);
+    return c;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: qorix-draw-assets OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    struct Picture {
+        const char* name;
+        Canvas (*draw)();
+    };
+    const Picture pictures[] = {{"cutcircle.jpg", cutCircle}, {"program.jpg", programIcon}};
+    for (const Picture& p : pictures)
+        if (!p.draw().save(dir + "/" + p.name)) {
+            std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);
+            return 1;
+        }
+    return 0;
+}

@@ -1,0 +1,163 @@
+#include "app/form1.h"
+
+#include "app/installpaths.h"
+#include "app/mainpages.h"
+#include "link/shared.h"
+#include "link/textfile.h"
+#include "ui/event.h"
+#include "wizards/common/messages.h"
+
+namespace qorix {
+
+namespace {
+
+std::vector<std::string> entryTexts() {
+    std::vector<std::string> texts;
+    for (const auto& e : mainPages()) texts.push_back(e.text);
+    return texts;
+}
+
+SharedValues& sharedOf(Services& services) {
+    if (!services.shared) throw Error("A közös tároló hiányzik.");
+    return *services.shared;
+}
+
+bool endsWithTap(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string end = name.substr(name.size() - 4);
+    for (char& c : end)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return end == ".tap";
+}
+
+}  // namespace
+
+std::string targetPath(const std::string& chosenName) {
+    return endsWithTap(chosenName) ? chosenName : chosenName + ".tap";
+}
+
+TForm1::TForm1(Services& services, std::string firstArgument)
+    : ui::Form("TForm1", form1::kCaption),
+      ComboBox1(this, "ComboBox1", form1::kListText, entryTexts()),
+      Button3(this, "Button3", form1::kChooseFirst),
+      Button1(this, "Button1", "About"),
+      Button4(this, "Button4", "Exit"),
+      CheckBox1(this, "CheckBox1", "QORIX nélküli futtatás", false),
+      Memo1(this, "Memo1"),
+      services_(services),
+      shared_(sharedOf(services)),
+      firstArgument_(std::move(firstArgument)) {
+    Button3.setEnabled(false);
+    Memo1.setVisible(false);
+    // every page hidden until a wizard is chosen
+    for (const auto& e : mainPages()) {
+        pages_.push_back(e.make(services_));
+        pages_.back()->setVisible(false);
+    }
+    ComboBox1.onChange = [this] { ComboBox1Change(); };
+    Button3.onClick = [this] { Button3Click(); };
+    Button1.onClick = [this] { Button1Click(); };
+    Button4.onClick = [this] { Button4Click(); };
+    CheckBox1.onClick = [this] { CheckBox1Click(); };
+}
+
+void TForm1::FormActivate() {
+    if (startupMarker == form1::kStarted) return;
+    installFolder_ = installFolderFrom(firstArgument_);
+    ExchangePaths paths = exchangePaths(installFolder_);
+    exchangeFolder_ = paths.folder;
+    shared_.commandPath = paths.command;
+    shared_.dataPath = paths.data;
+    shared_.filePath = paths.file;
+    shared_.positionPath = paths.position;
+    // A page whose reading fails shows its messages; start-up goes on with the next page.
+    for (auto& p : pages_) {
+        ui::runEvent(services_.dialogs, [&] { p->startup(); });
+        p->setVisible(false);
+    }
+    shared_.u8_anc = 0;
+    const auto& entries = mainPages();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].afterStartup) entries[i].afterStartup(*pages_[i], shared_);
+    // Marked before the warning: closing the box activates the window again, and that
+    // activation must find the start-up done.
+    startupMarker = form1::kStarted;
+    services_.dialogs.message(msg::kWarningCaption, form1::kG59Warning);
+}
+
+std::string TForm1::sendCaption() const {
+    return shared_.standalone == 1 ? form1::kSave : form1::kSend;
+}
+
+void TForm1::ComboBox1Change() {
+    int index = ComboBox1.itemIndex();
+    if (index >= 0 && index < static_cast<int>(pages_.size())) {
+        for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
+            if (i != index) pages_[i]->setVisible(false);
+        pages_[index]->setVisible(true);
+        wizardNumber = index + 1;
+        const PageHook& extra = mainPages()[index].onSelect;
+        if (extra) extra(*pages_[index], shared_);
+    }
+    sendState = 1;
+    Button3.setCaption(sendCaption());
+    Button3.setEnabled(true);
+}
+
+void TForm1::Button3Click() {
+    if (sendState == 1)
+        saveStep();
+    else
+        backStep();
+}
+
+void TForm1::writePathFile(const std::string& target) {
+    Memo1.setLines({target});
+    if (shared_.standalone != 1) {
+        textfile::writeLines(shared_.filePath, Memo1.lines());
+        return;
+    }
+    // Without QORIX the exchange folder may well be missing: the save must not depend on it.
+    try {
+        textfile::writeLines(shared_.filePath, Memo1.lines());
+    } catch (const FileError& failure) {
+        if (log)
+            log("file.txt nem írható, a program mentése folytatódik: " +
+                std::string(failure.what()));
+    }
+}
+
+void TForm1::saveStep() {
+    std::string name = services_.dialogs.saveFileName();
+    if (name.empty()) return;
+    std::string target = targetPath(name);
+    writePathFile(target);
+    if (wizardNumber != 0) textfile::writeLines(target, page(wizardNumber).Memo1.lines());
+    bool host = shared_.standalone != 1;
+    if (host && wizardNumber != 0) page(wizardNumber).setVisible(false);
+    if (host) sendState = 0;
+    Button3.setCaption(host ? form1::kBack : form1::kSave);
+    if (host) textfile::writeBytes(shared_.dataPath, "L");
+}
+
+void TForm1::backStep() {
+    Button3.setCaption(sendCaption());
+    if (wizardNumber != 0) page(wizardNumber).setVisible(true);
+    sendState = 1;
+}
+
+void TForm1::Button4Click() {
+    textfile::writeBytes(shared_.dataPath, "E");
+    if (closeWindow) closeWindow();
+}
+
+void TForm1::CheckBox1Click() {
+    shared_.standalone = CheckBox1.checked() ? 1 : 0;
+    Button3.setCaption(sendCaption());
+}
+
+void TForm1::Button1Click() {
+    if (showAbout) showAbout();
+}
+
+}  // namespace qorix

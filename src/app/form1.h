@@ -1,0 +1,87 @@
+// TForm1, the main window "QORIX varázslók": the wizard list, one page per wizard in one
+// place below the top bar, the send button that saves a page's program (standalone) or hands
+// it to QORIX (host mode), "About" and "Exit". Written against the control models only; the
+// Qt face renders it.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "wizards/common/page.h"
+
+namespace qorix {
+
+struct SharedValues;
+
+namespace form1 {
+inline constexpr const char* kCaption = "QORIX varázslók";
+inline constexpr const char* kChooseFirst = "Válassz varázslót először!!";
+inline constexpr const char* kSend = "Küldés az QORIX-be";
+inline constexpr const char* kSave = "Mentés";
+inline constexpr const char* kBack = "Vissza az utolsó varázslóba";
+inline constexpr const char* kListText = "Válassz a varázslókból egyet";
+inline constexpr const char* kG59Warning =
+    "A varázsló bizonyos esetekben a \"G59\"-es offsetet használja. Ha van beállított értéked "
+    "mentsd el magadnak és a varázsló használata után állítsd vissza.";
+inline constexpr int kStarted = 21;  // the start-up marker once the first activation ran
+}  // namespace form1
+
+class TForm1 : public ui::Form {
+  public:
+    // services.shared must be set: the store's standalone flag, exchange paths and u8_anc.
+    // firstArgument: the first command-line argument (the install folder), or empty.
+    TForm1(Services& services, std::string firstArgument);
+
+    void FormActivate();
+    void ComboBox1Change();
+    void Button3Click();
+    void Button4Click();
+    void CheckBox1Click();
+    void Button1Click();
+
+    ui::ComboBox ComboBox1;
+    ui::Button Button3;
+    ui::Button Button1;
+    ui::Button Button4;
+    ui::CheckBox CheckBox1;
+    ui::Memo Memo1;  // the path buffer for file.txt, covered by the wizard list
+
+    // Window state: zero until the window is used.
+    int wizardNumber = 0;  // 1..8 in the order of the list; 0 before any choice
+    int sendState = 0;     // 1: the next press sends; 0: it goes back to the last page
+    int startupMarker = 0;
+
+    const std::string& installFolder() const { return installFolder_; }
+    // The pages in the order of the list; page(n) is the page of wizard number n.
+    const std::vector<std::unique_ptr<WizardPage>>& pages() const { return pages_; }
+    WizardPage& page(int wizardNumber) const { return *pages_.at(wizardNumber - 1); }
+
+    // What the front end provides: show the About window without making it modal, close the
+    // main window (which ends the program), and append a line to the store's log box.
+    std::function<void()> showAbout;
+    std::function<void()> closeWindow;
+    std::function<void(const std::string&)> log;
+
+  private:
+    std::string sendCaption() const;
+    void saveStep();
+    void backStep();
+    void writePathFile(const std::string& target);
+
+    Services& services_;
+    SharedValues& shared_;
+    std::string firstArgument_;
+    std::string installFolder_;
+    std::string exchangeFolder_;
+    std::vector<std::unique_ptr<WizardPage>> pages_;
+};
+
+// The program file's path for a name chosen in the save dialog: ".tap" is appended unless
+// the name already ends in it (in any letter case).
+std::string targetPath(const std::string& chosenName);
+
+}  // namespace qorix

@@ -1,0 +1,27 @@
+// The desktop program: qorix-wizards [INSTALL_FOLDER]
+#include <QApplication>
+#include <string>
+
+#include "app/form1.h"
+#include "app/regional.h"
+#include "link/shared.h"
+#include "ui/qt/mainwindow.h"
+#include "ui/qt/qtdialogs.h"
+#include "wizards/common/numbertext.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(qorix::form1::kCaption);
+    // read once, before any window exists; nothing changes it during the run
+    qorix::NumberText num(qorix::regionalDecimalSeparator());
+    ui::qt::QtDialogs dialogs;
+    qorix::SharedValues shared;
+    qorix::Services services{dialogs, num, nullptr, &shared};
+
+    qorix::TForm1 form(services, argc > 1 ? std::string(argv[1]) : std::string());
+    ui::qt::MainWindow window(form, dialogs);
+    dialogs.setParentWindow(&window);
+    form.closeWindow = [&window] { window.close(); };
+    window.show();
+    return app.exec();
+}

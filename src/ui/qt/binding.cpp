@@ -1,0 +1,236 @@
+#include "ui/qt/binding.h"
+
+#include <QButtonGroup>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "ui/event.h"
+#include "ui/qt/jpeg.h"
+
+namespace ui::qt {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Runs on every change of the model while the widget lives.
+template <class W, class F>
+void follow(Control& model, W* widget, F update) {
+    QPointer<W> guard(widget);
+    model.addListener([guard, update] {
+        if (guard) update(guard.data());
+    });
+    update(widget);
+}
+
+void showState(const Control& model, QWidget* w) {
+    w->setEnabled(model.enabled());
+    w->setVisible(model.visible());
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
+    return text;
+}
+
+std::vector<std::string> splitLines(const QString& text) {
+    std::vector<std::string> lines;
+    if (text.isEmpty()) return lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
+    return lines;
+}
+
+}  // namespace
+
+void Binder::run(const std::function<void()>& event) const { runEvent(dialogs_, event); }
+
+Binder::EditWidgets Binder::edit(Edit& model) const {
+    EditWidgets w{new QLabel, new QLineEdit, model.suffix().empty() ? nullptr : new QLabel};
+    w.field->setObjectName(q(model.name()));
+    w.caption->setObjectName(q(model.name() + ".caption"));
+    w.caption->setBuddy(w.field);
+    if (w.suffix) w.suffix->setObjectName(q(model.name() + ".suffix"));
+    follow(model, w.field, [&model, w](QLineEdit* field) {
+        if (field->text().toStdString() != model.text()) field->setText(q(model.text()));
+        w.caption->setText(q(model.caption()));
+        showState(model, field);
+        showState(model, w.caption);
+        if (w.suffix) {
+            w.suffix->setText(q(model.suffix()));
+            showState(model, w.suffix);
+        }
+    });
+    QObject::connect(w.field, &QLineEdit::textEdited, [d = &dialogs_, &model](const QString& text) {
+        runEvent(*d, [&] { model.setText(text.toStdString()); });
+    });
+    return w;
+}
+
+QCheckBox* Binder::checkBox(CheckBox& model) const {
+    auto* box = new QCheckBox(q(model.caption()));
+    box->setObjectName(q(model.name()));
+    follow(model, box, [&model](QCheckBox* b) {
+        QSignalBlocker block(b);
+        b->setChecked(model.checked());
+        showState(model, b);
+    });
+    QObject::connect(box, &QCheckBox::clicked, [d = &dialogs_, &model](bool on) {
+        runEvent(*d, [&] { model.setChecked(on); });
+    });
+    return box;
+}
+
+QGroupBox* Binder::radioGroup(RadioGroup& model) const {
+    auto* group = new QGroupBox(q(model.caption()));
+    group->setObjectName(q(model.name()));
+    auto* layout = new QVBoxLayout(group);
+    auto* buttons = new QButtonGroup(group);
+    for (int i = 0; i < static_cast<int>(model.items().size()); ++i) {
+        auto* b = new QRadioButton(q(model.items()[i]));
+        b->setObjectName(q(model.name() + "." + std::to_string(i)));
+        buttons->addButton(b, i);
+        layout->addWidget(b);
+    }
+    layout->addStretch(1);
+    follow(model, group, [&model, buttons](QGroupBox* g) {
+        QSignalBlocker block(buttons);
+        g->setTitle(q(model.caption()));
+        // no item chosen: every button clear, which an exclusive group does not allow
+        buttons->setExclusive(false);
+        for (QAbstractButton* b : buttons->buttons()) {
+            int i = buttons->id(b);
+            b->setChecked(i == model.itemIndex());
+            b->setEnabled(model.itemEnabled(i));
+        }
+        buttons->setExclusive(true);
+        showState(model, g);
+    });
+    QObject::connect(buttons, &QButtonGroup::idClicked, [d = &dialogs_, &model](int id) {
+        runEvent(*d, [&] { model.setItemIndex(id); });
+    });
+    return group;
+}
+
+Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
+    ScrollWidgets w{new QLabel(q(model.caption())), new QScrollBar(Qt::Horizontal)};
+    w.bar->setObjectName(q(model.name()));
+    w.bar->setRange(model.min(), model.max());
+    w.bar->setMinimumWidth(160);
+    follow(model, w.bar, [&model, w](QScrollBar* bar) {
+        QSignalBlocker block(bar);
+        bar->setValue(model.position());
+        showState(model, bar);
+        showState(model, w.caption);
+    });
+    QObject::connect(w.bar, &QScrollBar::valueChanged, [d = &dialogs_, &model](int value) {
+        runEvent(*d, [&] { model.setPosition(value); });
+    });
+    return w;
+}
+
+QLabel* Binder::label(Label& model) const {
+    auto* l = new QLabel;
+    l->setObjectName(q(model.name()));
+    follow(model, l, [&model](QLabel* w) {
+        w->setText(q(model.caption()));
+        showState(model, w);
+    });
+    return l;
+}
+
+QPushButton* Binder::button(Button& model) const {
+    auto* b = new QPushButton;
+    b->setObjectName(q(model.name()));
+    follow(model, b, [&model](QPushButton* w) {
+        w->setText(q(model.caption()));
+        showState(model, w);
+    });
+    QObject::connect(b, &QPushButton::clicked,
+                     [d = &dialogs_, &model] { runEvent(*d, [&] { model.click(); }); });
+    return b;
+}
+
+QComboBox* Binder::comboBox(ComboBox& model) const {
+    auto* box = new QComboBox;
+    box->setObjectName(q(model.name()));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    for (const auto& item : model.items()) box->addItem(q(item));
+    follow(model, box, [&model](QComboBox* b) {
+        QSignalBlocker block(b);
+        QSignalBlocker blockText(b->lineEdit());
+        if (b->currentIndex() != model.itemIndex()) b->setCurrentIndex(model.itemIndex());
+        if (b->currentText().toStdString() != model.text()) b->setEditText(q(model.text()));
+        showState(model, b);
+    });
+    QObject::connect(box, &QComboBox::activated, [d = &dialogs_, &model](int index) {
+        runEvent(*d, [&] { model.select(index); });
+    });
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
+                     [d = &dialogs_, &model](const QString& t) {
+                         runEvent(*d, [&] { model.editText(t.toStdString()); });
+                     });
+    return box;
+}
+
+QPlainTextEdit* Binder::memo(Memo& model) const {
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(q(model.name()));
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto syncing = std::make_shared<bool>(false);
+    follow(model, box, [&model, syncing](QPlainTextEdit* b) {
+        QString text = q(joinLines(model.lines()));
+        if (b->toPlainText() != text) {
+            *syncing = true;
+            b->setPlainText(text);
+            *syncing = false;
+        }
+        showState(model, b);
+    });
+    // what the user types is what the window saves
+    QObject::connect(box, &QPlainTextEdit::textChanged, [d = &dialogs_, &model, box, syncing] {
+        if (*syncing) return;
+        runEvent(*d, [&] { model.setLines(splitLines(box->toPlainText())); });
+    });
+    return box;
+}
+
+QLabel* Binder::image(Image& model, int maxWidth) const {
+    auto* l = new QLabel;
+    l->setObjectName(q(model.name()));
+    std::string error;
+    QImage picture = decodeJpeg(assetPath(model.picture()), &error);
+    if (picture.isNull()) {
+        l->setText(q(model.picture()));
+        l->setToolTip(q(error));
+    } else {
+        if (maxWidth > 0 && picture.width() > maxWidth)
+            picture = picture.scaledToWidth(maxWidth, Qt::SmoothTransformation);
+        l->setPixmap(QPixmap::fromImage(picture));
+    }
+    l->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    follow(model, l, [&model](QLabel* w) { showState(model, w); });
+    return l;
+}
+
+QTimer* Binder::timer(Timer& model, QObject* parent) const {
+    auto* t = new QTimer(parent);
+    t->setObjectName(q(model.name()));
+    t->setInterval(model.interval());
+    QPointer<QTimer> guard(t);
+    auto update = [&model, guard] {
+        if (!guard) return;
+        if (model.enabled() && !guard->isActive()) guard->start();
+        if (!model.enabled()) guard->stop();
+    };
+    model.addListener(update);
+    update();
+    QObject::connect(t, &QTimer::timeout,
+                     [d = &dialogs_, &model] { runEvent(*d, [&] { model.fire(); }); });
+    return t;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,199 @@
+#include "ui/qt/formview.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/controls.h"
+
+namespace ui::qt {
+
+namespace {
+
+bool contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The controls in declaration order, with each moved control right after its anchor.
+std::vector<Control*> arranged(const Form& form, const LayoutHint& hint) {
+    std::vector<Control*> order = form.controls();
+    for (const auto& [name, anchor] : hint.moveAfter) {
+        auto moved =
+            std::find_if(order.begin(), order.end(), [&](Control* c) { return c->name() == name; });
+        if (moved == order.end() || !form.find(anchor)) continue;
+        Control* c = *moved;
+        order.erase(moved);
+        auto at = std::find_if(order.begin(), order.end(),
+                               [&](Control* x) { return x->name() == anchor; });
+        order.insert(at + 1, c);
+    }
+    return order;
+}
+
+// Places the controls of the right-hand column.
+class RightColumn {
+  public:
+    RightColumn(const Binder& binder, const LayoutHint& hint, QVBoxLayout* column)
+        : binder_(binder), hint_(hint), column_(column) {
+        fields_->setColumnStretch(1, 0);
+        fields_->setHorizontalSpacing(8);
+        fields_->setVerticalSpacing(4);
+        auto* top = new QHBoxLayout;
+        top->addLayout(fields_);
+        top->addSpacing(12);
+        top->addLayout(picture_);
+        top->addStretch(1);
+        column_->addWidget(title_);
+        column_->addLayout(top);
+        column_->addLayout(groups_);
+        column_->addLayout(extras_);
+        column_->addStretch(1);
+        column_->addLayout(buttons_);
+        title_->hide();
+    }
+
+    void add(Control* c) {
+        switch (c->kind()) {
+            case Kind::Edit:
+                addEdit(static_cast<Edit&>(*c));
+                break;
+            case Kind::CheckBox:
+                addCheckBox(static_cast<CheckBox&>(*c));
+                break;
+            case Kind::RadioGroup:
+                addGroup(binder_.radioGroup(static_cast<RadioGroup&>(*c)));
+                break;
+            case Kind::ScrollBar:
+                addScrollBar(static_cast<ScrollBar&>(*c));
+                break;
+            case Kind::Label:
+                addLabel(static_cast<Label&>(*c));
+                break;
+            case Kind::Button:
+                buttons_->addWidget(binder_.button(static_cast<Button&>(*c)));
+                break;
+            case Kind::ComboBox:
+                addRow(binder_.comboBox(static_cast<ComboBox&>(*c)));
+                break;
+            case Kind::Memo:
+                extras_->addWidget(binder_.memo(static_cast<Memo&>(*c)));
+                break;
+            case Kind::Image:
+                picture_->addWidget(binder_.image(static_cast<Image&>(*c), hint_.pictureWidth));
+                break;
+            case Kind::Timer:
+                break;  // bound by the view itself
+        }
+        if (c->kind() != Kind::Edit) lastEditRow_ = -1;
+    }
+
+    void finish() {
+        buttons_->addStretch(1);
+        picture_->addStretch(1);
+    }
+
+  private:
+    void addEdit(Edit& model) {
+        auto w = binder_.edit(model);
+        w.field->setFixedWidth(hint_.fieldWidth);
+        int row = rows_++;
+        fields_->addWidget(w.caption, row, 0);
+        fields_->addWidget(w.field, row, 1);
+        if (w.suffix) fields_->addWidget(w.suffix, row, 2);
+        lastEditRow_ = w.suffix ? -1 : row;
+    }
+
+    void addCheckBox(CheckBox& model) {
+        QCheckBox* box = binder_.checkBox(model);
+        if (lastEditRow_ >= 0)
+            fields_->addWidget(box, lastEditRow_, 2);  // "nincs" beside its field
+        else
+            fields_->addWidget(box, rows_++, 0, 1, 3);
+    }
+
+    void addScrollBar(ScrollBar& model) {
+        auto w = binder_.scrollBar(model);
+        int row = rows_++;
+        fields_->addWidget(w.caption, row, 0);
+        fields_->addWidget(w.bar, row, 1, 1, 2);
+    }
+
+    void addLabel(Label& model) {
+        QLabel* l = binder_.label(model);
+        if (model.name() == "Title") {
+            // the page's title heads the column
+            column_->replaceWidget(title_, l);
+            delete title_;
+            title_ = l;
+            QFont f = l->font();
+            f.setBold(true);
+            f.setPointSizeF(f.pointSizeF() * 1.3);
+            l->setFont(f);
+            return;
+        }
+        addRow(l);
+    }
+
+    void addRow(QWidget* w) { fields_->addWidget(w, rows_++, 0, 1, 3); }
+
+    void addGroup(QGroupBox* g) {
+        groups_->addWidget(g, groupCount_ / hint_.groupColumns, groupCount_ % hint_.groupColumns);
+        ++groupCount_;
+    }
+
+    const Binder& binder_;
+    const LayoutHint& hint_;
+    QVBoxLayout* column_;
+    QLabel* title_ = new QLabel;
+    QGridLayout* fields_ = new QGridLayout;
+    QVBoxLayout* picture_ = new QVBoxLayout;
+    QGridLayout* groups_ = new QGridLayout;
+    QVBoxLayout* extras_ = new QVBoxLayout;
+    QHBoxLayout* buttons_ = new QHBoxLayout;
+    int rows_ = 0;
+    int lastEditRow_ = -1;
+    int groupCount_ = 0;
+};
+
+}  // namespace
+
+FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget* parent)
+    : QWidget(parent), form_(form), binder_(dialogs) {
+    setObjectName(QString::fromStdString(form.formName()));
+    auto* outer = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    outer->addLayout(left);
+    outer->addLayout(right);
+    RightColumn column(binder_, hint, right);
+    for (Control* c : arranged(form, hint)) {
+        if (c->kind() == Kind::Memo && contains(hint.leftColumn, c->name())) {
+            QPlainTextEdit* memo = binder_.memo(static_cast<Memo&>(*c));
+            memo->setFixedWidth(hint.memoWidth);
+            memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            left->addWidget(memo);
+        } else if (c->kind() == Kind::Timer) {
+            binder_.timer(static_cast<Timer&>(*c), this);
+        } else {
+            column.add(c);
+        }
+    }
+    column.finish();
+    QPointer<FormView> guard(this);
+    form.addVisibilityListener([guard] {
+        if (guard) guard->setVisible(guard->form_.visible());
+    });
+}
+
+FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent) {
+    auto* view = new FormView(form, dialogs, parent);
+    view->setWindowFlag(Qt::Window);
+    view->setWindowTitle(QString::fromStdString(form.caption()));
+    view->setVisible(form.visible());
+    return view;
+}
+
+}  // namespace ui::qt

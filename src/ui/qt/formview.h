@@ -1,0 +1,53 @@
+// Any window or page model rendered as real widgets: the memo of the left column beside the
+// rest; a title; caption + field rows in a grid (a check box that follows a field sits at the
+// end of that field's row); the picture beside the grid; radio groups as group boxes; the
+// buttons in a row at the bottom. A per-form hint tunes the arrangement.
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/qt/binding.h"
+
+namespace ui::qt {
+
+struct LayoutHint {
+    std::vector<std::string> leftColumn{"Memo1"};  // memos in a column of their own, left
+    // {control, anchor}: the control is rendered right after the anchor
+    std::vector<std::pair<std::string, std::string>> moveAfter{{"CheckBox_szsz_", "Edit_szsz_"}};
+    int groupColumns = 3;    // radio groups side by side
+    int memoWidth = 330;     // the left column
+    int pictureWidth = 240;  // wider pictures are scaled down to this
+    int fieldWidth = 110;    // line edits
+};
+
+// The hint for a form, by its form name (the default when it has none of its own).
+LayoutHint layoutHintFor(const std::string& formName);
+
+class FormView : public QWidget {
+  public:
+    FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget* parent = nullptr);
+    FormView(Form& form, Dialogs& dialogs, QWidget* parent = nullptr)
+        : FormView(form, dialogs, layoutHintFor(form.formName()), parent) {}
+
+    Form& form() const { return form_; }
+    // The widget of a control, by the control's name.
+    template <class W>
+    W* widget(const std::string& name) const {
+        return findChild<W*>(QString::fromStdString(name));
+    }
+
+  private:
+    Form& form_;
+    Binder binder_;
+};
+
+// An arbitrary form as a non-modal window of its own, titled with the form's caption; it
+// shows and hides with the form's visibility. The window is deleted on close only if the
+// caller asks for it.
+FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent = nullptr);
+
+}  // namespace ui::qt

@@ -1,0 +1,50 @@
+// Renders the desktop program's windows to PNG files for a person to look at:
+//   qorix-screenshots OUTPUT_FOLDER
+// main-cut-circle.png: the main window with the cut circle page after "Létrehozás";
+// cutcircle-picture.png: the page picture as decoded from its JPEG.
+// Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or under a display.
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+#include <string>
+
+#include "app/form1.h"
+#include "link/shared.h"
+#include "ui/dialogs.h"
+#include "ui/qt/jpeg.h"
+#include "ui/qt/mainwindow.h"
+#include "wizards/common/numbertext.h"
+
+namespace {
+
+bool save(QWidget& w, const QString& path) {
+    w.show();
+    QApplication::processEvents();
+    bool ok = w.grab().save(path);
+    if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: qorix-screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]) + "/";
+    ui::RecordingDialogs dialogs;  // no modal box stops the rendering
+    qorix::NumberText num(',');
+    qorix::SharedValues shared;
+    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::TForm1 form(services, "");
+    ui::qt::MainWindow window(form, dialogs);
+    form.FormActivate();
+    form.ComboBox1.select(3);
+    form.page(4).Button1.click();
+    bool ok = save(window, dir + "main-cut-circle.png");
+    QImage picture = ui::qt::decodeJpeg(ui::qt::assetPath("cutcircle.jpg"));
+    ok = ok && picture.save(dir + "cutcircle-picture.png");
+    return ok ? 0 : 1;
+}
