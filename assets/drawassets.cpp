@@ -1,14 +1,15 @@
 // Draws the page pictures into JPEG files with libjpeg:
 //   qorix-draw-assets OUTPUT_FOLDER
 // Each picture is drawn at three times its size and averaged down, which smooths its edges.
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
+
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
 
 namespace {
 
