@@ -1,0 +1,364 @@
+// The main window's logic through its control models: start-up, wizard selection, the send
+// and back steps in both modes with the bytes they leave on disk, and Exit.
+#include "app/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/installpaths.h"
+#include "app/placeholder.h"
+#include "link/shared.h"
+#include "link/textfile.h"
+#include "support/golden.h"
+#include "ui/event.h"
+#include "wizards/common/messages.h"
+
+namespace qorix {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readBytes;
+using test::TempDir;
+
+const ui::Message kG59{"Figyelmeztetés",
+                       "A varázsló bizonyos esetekben a \"G59\"-es offsetet használja. Ha van "
+                       "beállított értéked mentsd el magadnak és a varázsló használata után "
+                       "állítsd vissza."};
+
+// The worked example as the program file holds it: Windows-1250, CR LF after every line.
+std::string workedExampleBytes() {
+    std::string bytes;
+    for (const auto& line :
+         test::readTextLines(test::goldenDir() / "cut-circle/worked-example.tap"))
+        bytes += textfile::toCp1250(line) + "\r\n";
+    return bytes;
+}
+
+class Form1Test : public ::testing::Test {
+  protected:
+    explicit Form1Test(bool makeExchangeFolder = true) {
+        if (makeExchangeFolder) fs::create_directories(exchange());
+        form.closeWindow = [this] { ++closes; };
+        form.log = [this](const std::string& line) { logLines.push_back(line); };
+    }
+
+    fs::path exchange() const { return install.path() / "Wizards" / "Kombinat"; }
+    std::string exchangeFile(const char* name) const { return readBytes(exchange() / name); }
+    bool run(const std::function<void()>& event) { return ui::runEvent(dialogs, event); }
+    void activate() {
+        run([&] { form.FormActivate(); });
+    }
+    // Start-up, then the cut circle chosen and its program created with the defaults.
+    void cutCircleCreated() {
+        activate();
+        run([&] { form.ComboBox1.select(3); });
+        run([&] { form.page(4).Button1.click(); });
+        dialogs.clearMessages();
+    }
+    WizardPage& cutCircle() { return form.page(4); }
+
+    TempDir install;
+    TempDir saves;
+    ui::RecordingDialogs dialogs;
+    NumberText num{','};
+    SharedValues shared;
+    Services services{dialogs, num, nullptr, &shared};
+    TForm1 form{services, install.path().string()};
+    int closes = 0;
+    std::vector<std::string> logLines;
+};
+
+TEST_F(Form1Test, WindowHasItsCaptionListAndTopBar) {
+    EXPECT_EQ(form.caption(), "QORIX varázslók");
+    EXPECT_EQ(form.ComboBox1.text(), "Válassz a varázslókból egyet");
+    EXPECT_EQ(
+        form.ComboBox1.items(),
+        (std::vector<std::string>{
+            "Fibonacci spirál", "Körzseb (circular pocket)", "Téglalapzseb (rectangle pocket)",
+            "Kör kivágás (cut circle)", "Téglalap kivágás (cut rectangle)",
+            "Fúrás kör mentén (drill circular bolt pattern)",
+            "Fúrás Téglalap mentén (drill rectangle bolt pattern)", "Menet javítás"}));
+    EXPECT_EQ(form.Button3.caption(), "Válassz varázslót először!!");
+    EXPECT_FALSE(form.Button3.enabled());
+    EXPECT_EQ(form.Button1.caption(), "About");
+    EXPECT_EQ(form.Button4.caption(), "Exit");
+    EXPECT_EQ(form.CheckBox1.caption(), "QORIX nélküli futtatás");
+    EXPECT_FALSE(form.CheckBox1.checked());
+    EXPECT_FALSE(form.Memo1.visible());
+    ASSERT_EQ(form.pages().size(), 8u);
+    EXPECT_EQ(form.page(4).formName(), "TFrame5");
+    EXPECT_EQ(form.page(7).formName(), "TFrame10");
+    EXPECT_EQ(form.wizardNumber, 0);
+    EXPECT_EQ(form.sendState, 0);
+    EXPECT_EQ(form.startupMarker, 0);
+}
+
+TEST_F(Form1Test, FirstActivationSetsPathsAndWarnsOnceOverTwoActivations) {
+    shared.u8_anc = 7;
+    activate();
+    const std::string folder = exchange().string();
+    EXPECT_EQ(shared.commandPath, folder + "/command.txt");
+    EXPECT_EQ(shared.dataPath, folder + "/adatcsere.txt");
+    EXPECT_EQ(shared.filePath, folder + "/file.txt");
+    EXPECT_EQ(shared.positionPath, folder + "/GetXYZ.txt");
+    EXPECT_EQ(shared.u8_anc, 0);
+    EXPECT_EQ(form.startupMarker, 21);
+    for (const auto& p : form.pages()) EXPECT_FALSE(p->visible()) << p->formName();
+    EXPECT_EQ(dialogs.messages(), std::vector<ui::Message>{kG59});
+    activate();
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+TEST_F(Form1Test, StartupReadsEveryPageWithItsDefaults) {
+    activate();
+    auto& page = static_cast<CommonPage&>(cutCircle());
+    EXPECT_EQ(page.rec.passes, 1);
+    EXPECT_EQ(page.rec.zs, 5.0L);
+    EXPECT_EQ(page.rec.error, 0);
+}
+
+TEST(InstallPaths, WindowsFormAndDefaults) {
+    ExchangePaths p = exchangePaths("C:\\QORIX", '\\');
+    EXPECT_EQ(p.folder, "C:\\QORIX\\Wizards\\Kombinat");
+    EXPECT_EQ(p.file, "C:\\QORIX\\Wizards\\Kombinat\\file.txt");
+    EXPECT_EQ(p.data, "C:\\QORIX\\Wizards\\Kombinat\\adatcsere.txt");
+    EXPECT_EQ(p.command, "C:\\QORIX\\Wizards\\Kombinat\\command.txt");
+    EXPECT_EQ(p.position, "C:\\QORIX\\Wizards\\Kombinat\\GetXYZ.txt");
+    EXPECT_EQ(installFolderFrom("/opt/qorix"), "/opt/qorix");
+#ifndef _WIN32
+    const char* home = std::getenv("HOME");
+    std::string saved = home ? home : "";
+    setenv("HOME", "/home/marta", 1);
+    EXPECT_EQ(installFolderFrom(""), "/home/marta/QORIX");
+    EXPECT_EQ(exchangePaths(installFolderFrom("")).file,
+              "/home/marta/QORIX/Wizards/Kombinat/file.txt");
+    setenv("HOME", "", 1);
+    EXPECT_EQ(defaultInstallFolder(), "QORIX");
+    setenv("HOME", saved.c_str(), 1);
+#else
+    EXPECT_EQ(installFolderFrom(""), "C:\\QORIX");
+#endif
+}
+
+TEST_F(Form1Test, ChoosingCutCircleShowsItsPageAndArmsTheSendButton) {
+    activate();
+    run([&] { form.ComboBox1.select(3); });
+    EXPECT_TRUE(cutCircle().visible());
+    for (int n = 1; n <= 8; ++n)
+        if (n != 4) {
+            EXPECT_FALSE(form.page(n).visible()) << n;
+        }
+    EXPECT_EQ(form.wizardNumber, 4);
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+    EXPECT_TRUE(form.Button3.enabled());
+    run([&] { form.CheckBox1.setChecked(true); });
+    run([&] { form.ComboBox1.select(6); });
+    EXPECT_EQ(form.wizardNumber, 7);
+    EXPECT_TRUE(form.page(7).visible());
+    EXPECT_FALSE(cutCircle().visible());
+    EXPECT_EQ(form.Button3.caption(), "Mentés");
+}
+
+TEST_F(Form1Test, EditedListTextOnlyRearmsTheSendButton) {
+    cutCircleCreated();
+    run([&] { form.Button3.click(); });  // nothing chosen yet: the dialog holds no name
+    form.sendState = 0;
+    run([&] { form.ComboBox1.editText("Kör"); });
+    EXPECT_EQ(form.wizardNumber, 4);
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+}
+
+TEST_F(Form1Test, HostModeSendWritesPathProgramAndLoadCodeThenGoesBack) {
+    cutCircleCreated();
+    const std::string chosen = (saves.path() / "körök").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(exchangeFile("file.txt"), textfile::toCp1250(chosen + ".tap") + "\r\n");
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    EXPECT_EQ(exchangeFile("adatcsere.txt"), "L");
+    EXPECT_EQ(form.Memo1.lines(), std::vector<std::string>{chosen + ".tap"});
+    EXPECT_FALSE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 0);
+    EXPECT_EQ(form.Button3.caption(), "Vissza az utolsó varázslóba");
+
+    run([&] { form.Button3.click(); });
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+    EXPECT_EQ(dialogs.saveDialogsShown(), 1);
+}
+
+TEST(TargetPath, TapIsAppendedOnlyWhenMissing) {
+    EXPECT_EQ(targetPath("prog"), "prog.tap");
+    EXPECT_EQ(targetPath("prog.tap"), "prog.tap");
+    EXPECT_EQ(targetPath("PROG.TAP"), "PROG.TAP");
+    EXPECT_EQ(targetPath("prog.Tap"), "prog.Tap");
+    EXPECT_EQ(targetPath("prog.txt"), "prog.txt.tap");
+    EXPECT_EQ(targetPath("tap"), "tap.tap");
+    EXPECT_EQ(targetPath(".tap"), ".tap");
+}
+
+TEST_F(Form1Test, NameEndingInTapIsSavedOnce) {
+    cutCircleCreated();
+    const std::string chosen = (saves.path() / "prog.tap").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(readBytes(chosen), workedExampleBytes());
+    EXPECT_FALSE(fs::exists(chosen + ".tap"));
+    EXPECT_EQ(exchangeFile("file.txt"), chosen + "\r\n");
+}
+
+TEST_F(Form1Test, CancelledFirstSaveWritesNothing) {
+    cutCircleCreated();
+    dialogs.cancelSave();
+    run([&] { form.Button3.click(); });
+    EXPECT_TRUE(fs::is_empty(exchange()));
+    EXPECT_TRUE(fs::is_empty(saves.path()));
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+    EXPECT_TRUE(form.Memo1.lines().empty());
+}
+
+TEST_F(Form1Test, CancelAfterAnEarlierSaveRepeatsItUnderTheSameName) {
+    cutCircleCreated();
+    run([&] { form.CheckBox1.setChecked(true); });
+    const std::string chosen = (saves.path() / "elso").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    fs::remove(chosen + ".tap");
+    dialogs.cancelSave();
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+}
+
+TEST_F(Form1Test, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {
+    cutCircleCreated();
+    run([&] { form.CheckBox1.setChecked(true); });
+    EXPECT_EQ(shared.standalone, 1);
+    EXPECT_EQ(form.Button3.caption(), "Mentés");
+    const std::string chosen = (saves.path() / "prog").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    EXPECT_EQ(exchangeFile("file.txt"), chosen + ".tap\r\n");
+    EXPECT_FALSE(fs::exists(exchange() / "adatcsere.txt"));
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(form.Button3.caption(), "Mentés");
+    EXPECT_TRUE(logLines.empty());
+}
+
+class Form1WithoutExchangeFolder : public Form1Test {
+  protected:
+    Form1WithoutExchangeFolder() : Form1Test(false) {}
+};
+
+TEST_F(Form1WithoutExchangeFolder, StandaloneSaveStillSavesAndLogsTheMissingPathFile) {
+    cutCircleCreated();
+    run([&] { form.CheckBox1.setChecked(true); });
+    const std::string chosen = (saves.path() / "prog").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    ASSERT_EQ(logLines.size(), 1u);
+    EXPECT_NE(logLines[0].find("file.txt nem írható, a program mentése folytatódik: "),
+              std::string::npos);
+    EXPECT_NE(logLines[0].find("file.txt"), std::string::npos);
+}
+
+TEST_F(Form1WithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
+    cutCircleCreated();
+    const std::string chosen = (saves.path() / "prog").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].caption, "QORIX varázslók");
+    EXPECT_NE(dialogs.messages()[0].text.find("file.txt"), std::string::npos);
+    EXPECT_FALSE(fs::exists(chosen + ".tap"));
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+}
+
+TEST_F(Form1Test, FailedProgramWriteLeavesNoLoadCode) {
+    cutCircleCreated();
+    const std::string chosen = (saves.path() / "nincs-ilyen" / "prog").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    // file.txt comes first, the load code only after the program
+    EXPECT_EQ(exchangeFile("file.txt"), chosen + ".tap\r\n");
+    EXPECT_FALSE(fs::exists(exchange() / "adatcsere.txt"));
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 1);
+}
+
+TEST_F(Form1Test, ExitWritesTheEndCodeAndClosesInBothModes) {
+    activate();
+    run([&] { form.Button4.click(); });
+    EXPECT_EQ(exchangeFile("adatcsere.txt"), "E");
+    EXPECT_EQ(closes, 1);
+    run([&] { form.CheckBox1.setChecked(true); });
+    fs::remove(exchange() / "adatcsere.txt");
+    run([&] { form.Button4.click(); });
+    EXPECT_EQ(exchangeFile("adatcsere.txt"), "E");
+    EXPECT_EQ(closes, 2);
+}
+
+TEST_F(Form1WithoutExchangeFolder, ExitThatCannotWriteKeepsTheWindowOpen) {
+    activate();
+    dialogs.clearMessages();
+    run([&] { form.Button4.click(); });
+    EXPECT_EQ(closes, 0);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].text.find("adatcsere.txt"), std::string::npos);
+}
+
+TEST_F(Form1Test, StandaloneSwitchRenamesTheButtonInEveryState) {
+    run([&] { form.CheckBox1.setChecked(true); });
+    EXPECT_EQ(form.Button3.caption(), "Mentés");
+    EXPECT_FALSE(form.Button3.enabled());
+    run([&] { form.CheckBox1.setChecked(false); });
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+    EXPECT_EQ(shared.standalone, 0);
+
+    cutCircleCreated();
+    dialogs.chooseFile((saves.path() / "p").string());
+    run([&] { form.Button3.click(); });
+    run([&] { form.CheckBox1.setChecked(true); });
+    EXPECT_EQ(form.Button3.caption(), "Mentés");
+    // still the back step
+    run([&] { form.Button3.click(); });
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(form.Button3.caption(), "Mentés");
+    EXPECT_EQ(dialogs.saveDialogsShown(), 1);
+}
+
+TEST_F(Form1Test, DrillRectanglePlaceholderIsDisabledAndWritesNothing) {
+    activate();
+    run([&] { form.ComboBox1.select(6); });
+    WizardPage& page = form.page(7);
+    EXPECT_TRUE(page.visible());
+    for (ui::Control* c : page.controls()) EXPECT_FALSE(c->enabled()) << c->name();
+    EXPECT_FALSE(page.Button1.click());
+    EXPECT_TRUE(page.Memo1.lines().empty());
+}
+
+TEST_F(Form1Test, AboutButtonShowsTheAboutWindow) {
+    int shown = 0;
+    form.showAbout = [&] { ++shown; };
+    run([&] { form.Button1.click(); });
+    EXPECT_EQ(shown, 1);
+}
+
+}  // namespace
+}  // namespace qorix

@@ -1,0 +1,256 @@
+// The desktop program's real widgets on the offscreen platform: the main window, the cut
+// circle page, the message boxes and the save dialog, and the bytes the send step leaves.
+#include "ui/qt/mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "app/form1.h"
+#include "link/shared.h"
+#include "link/textfile.h"
+#include "modaldriver.h"
+#include "ui/qt/qtdialogs.h"
+#include "wizards/common/numbertext.h"
+
+namespace {
+
+using qorix::test::ModalDriver;
+
+const ui::Message kG59{"Figyelmeztetés",
+                       "A varázsló bizonyos esetekben a \"G59\"-es offsetet használja. Ha van "
+                       "beállított értéked mentsd el magadnak és a varázsló használata után "
+                       "állítsd vissza."};
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QStringList goldenLines() {
+    QString text = QString::fromUtf8(bytesOf(QORIX_GOLDEN_DIR "/cut-circle/worked-example.tap"));
+    QStringList lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QByteArray goldenProgramBytes() {
+    QByteArray bytes;
+    for (const QString& line : goldenLines())
+        bytes += QByteArray::fromStdString(qorix::textfile::toCp1250(line.toStdString())) + "\r\n";
+    return bytes;
+}
+
+// One run of the program: the main window over a fresh install folder.
+struct Program {
+    explicit Program(bool withExchangeFolder = true) {
+        if (withExchangeFolder) QDir().mkpath(exchange());
+        dialogs.setParentWindow(&window);
+        form.closeWindow = [this] { window.close(); };
+    }
+    QString exchange() const { return install.path() + "/Wizards/Kombinat"; }
+    QByteArray exchangeFile(const char* name) const { return bytesOf(exchange() + "/" + name); }
+
+    // Shows the window and waits until the first activation's warning has been answered.
+    bool start() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) return false;
+        return QTest::qWaitFor([this] { return !driver.messages().empty(); }, 3000);
+    }
+    template <class W>
+    W* top(const char* name) const {
+        return window.findChild<W*>(name);
+    }
+    ui::qt::FormView* cutCircle() const { return window.pageView(4); }
+    template <class W>
+    W* onPage(const char* name) const {
+        return cutCircle()->widget<W>(name);
+    }
+    void chooseCutCircle() {
+        auto* list = top<QComboBox>("ComboBox1");
+        list->setFocus();
+        for (int i = 0; i < 4; ++i) QTest::keyClick(list, Qt::Key_Down);
+    }
+    void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void create() { click(onPage<QPushButton>("Button1")); }
+    QStringList output() const {
+        QString text = onPage<QPlainTextEdit>("Memo1")->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split('\n');
+    }
+
+    QTemporaryDir install;
+    QTemporaryDir saves;
+    ModalDriver driver;
+    ui::qt::QtDialogs dialogs;
+    qorix::NumberText num{','};
+    qorix::SharedValues shared;
+    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::TForm1 form{services, install.path().toStdString()};
+    ui::qt::MainWindow window{form, dialogs};
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionAndListEntries() {
+        Program p;
+        QCOMPARE(p.window.windowTitle(), QString("QORIX varázslók"));
+        auto* list = p.top<QComboBox>("ComboBox1");
+        QVERIFY(list);
+        QCOMPARE(list->currentText(), QString("Válassz a varázslókból egyet"));
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+        QCOMPARE(
+            entries,
+            QStringList({"Fibonacci spirál", "Körzseb (circular pocket)",
+                         "Téglalapzseb (rectangle pocket)", "Kör kivágás (cut circle)",
+                         "Téglalap kivágás (cut rectangle)",
+                         "Fúrás kör mentén (drill circular bolt pattern)",
+                         "Fúrás Téglalap mentén (drill rectangle bolt pattern)", "Menet javítás"}));
+        auto* send = p.top<QPushButton>("Button3");
+        QCOMPARE(send->text(), QString("Válassz varázslót először!!"));
+        QVERIFY(!send->isEnabled());
+        QCOMPARE(p.top<QPushButton>("Button1")->text(), QString("About"));
+        QCOMPARE(p.top<QPushButton>("Button4")->text(), QString("Exit"));
+        QCOMPARE(p.top<QCheckBox>("CheckBox1")->text(), QString("QORIX nélküli futtatás"));
+    }
+
+    void g59WarningOnceOverTwoActivations() {
+        Program p;
+        QVERIFY(p.start());
+        QCOMPARE(p.driver.messages(), std::vector<ui::Message>{kG59});
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        p.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        QTest::qWait(50);
+        QCOMPARE(p.driver.messages().size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(p.shared.dataPath), p.exchange() + "/adatcsere.txt");
+    }
+
+    void choosingCutCircleShowsItsPage() {
+        Program p;
+        QVERIFY(p.start());
+        QVERIFY(!p.cutCircle()->isVisible());
+        p.chooseCutCircle();
+        QCOMPARE(p.top<QComboBox>("ComboBox1")->currentText(), QString("Kör kivágás (cut circle)"));
+        QVERIFY(p.cutCircle()->isVisible());
+        for (int n = 1; n <= 8; ++n)
+            if (n != 4) QVERIFY(!p.window.pageView(n)->isVisible());
+        auto* send = p.top<QPushButton>("Button3");
+        QCOMPARE(send->text(), QString("Küldés az QORIX-be"));
+        QVERIFY(send->isEnabled());
+        QTest::mouseClick(p.top<QCheckBox>("CheckBox1"), Qt::LeftButton);
+        QCOMPARE(send->text(), QString("Mentés"));
+        QCOMPARE(p.shared.standalone, 1);
+        // the page's own widgets carry its captions
+        QCOMPARE(p.cutCircle()->widget<QLabel>("Title")->text(),
+                 QString("Kör kivágás (cut circle)"));
+        QCOMPARE(p.onPage<QLabel>("Edit_r_.caption")->text(), QString("Kör átmérője:"));
+        QCOMPARE(p.onPage<QLineEdit>("Edit_r_")->text(), QString("20"));
+        QVERIFY(!p.onPage<QLineEdit>("Edit_szc_")->isEnabled());
+        QVERIFY(!p.onPage<QLabel>("Edit_szc_.caption")->isEnabled());
+        QVERIFY(!p.onPage<QLabel>("Image1")->pixmap().isNull());
+    }
+
+    void createFillsTheOutputBox() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        p.create();
+        QCOMPARE(p.output(), goldenLines());
+        QCOMPARE(p.driver.messages().size(), std::size_t(1));
+        // a tick on the real "nincs" box switches the step field on
+        QTest::mouseClick(p.onPage<QCheckBox>("CheckBox_szc_"), Qt::LeftButton);
+        QVERIFY(p.onPage<QLineEdit>("Edit_szc_")->isEnabled());
+        // "Törlés" empties it
+        p.click(p.onPage<QPushButton>("Button2"));
+        QVERIFY(p.output().isEmpty());
+    }
+
+    void hostModeSendAndBack() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        p.create();
+        const QString chosen = p.saves.path() + "/kör";
+        p.driver.chooseFile(chosen.toStdString());
+        auto* send = p.top<QPushButton>("Button3");
+        p.click(send);
+        QCOMPARE(p.driver.saveDialogs(), 1);
+        QCOMPARE(p.driver.lastFilters, QStringList{"*.tap (*.tap)"});
+        QVERIFY(p.driver.lastDefaultSuffix.isEmpty());
+        QCOMPARE(p.exchangeFile("file.txt"),
+                 QByteArray::fromStdString(qorix::textfile::toCp1250(chosen.toStdString())) +
+                     ".tap\r\n");
+        QCOMPARE(bytesOf(chosen + ".tap"), goldenProgramBytes());
+        QCOMPARE(p.exchangeFile("adatcsere.txt"), QByteArray("L"));
+        QVERIFY(!p.cutCircle()->isVisible());
+        QCOMPARE(send->text(), QString("Vissza az utolsó varázslóba"));
+        p.click(send);
+        QVERIFY(p.cutCircle()->isVisible());
+        QCOMPARE(send->text(), QString("Küldés az QORIX-be"));
+        QCOMPARE(p.driver.saveDialogs(), 1);
+        QCOMPARE(p.driver.messages().size(), std::size_t(1));
+    }
+
+    void cancelledFirstSaveWritesNothing() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        p.create();
+        p.driver.cancelSave();
+        p.click(p.top<QPushButton>("Button3"));
+        QCOMPARE(p.driver.saveDialogs(), 1);
+        QVERIFY(QDir(p.exchange()).isEmpty());
+        QVERIFY(QDir(p.saves.path()).isEmpty());
+        QVERIFY(p.cutCircle()->isVisible());
+        QCOMPARE(p.top<QPushButton>("Button3")->text(), QString("Küldés az QORIX-be"));
+    }
+
+    void exitLeavesTheEndCode() {
+        Program p;
+        QVERIFY(p.start());
+        p.click(p.top<QPushButton>("Button4"));
+        QCOMPARE(p.exchangeFile("adatcsere.txt"), QByteArray("E"));
+        QVERIFY(!p.window.isVisible());
+    }
+
+    void letterInAFieldShowsAMessageAndTheProgramGoesOn() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        auto* x = p.onPage<QLineEdit>("Edit_x_");
+        x->selectAll();
+        QTest::keyClicks(x, "a");
+        QCOMPARE(p.form.page(4).findAs<ui::Edit>("Edit_x_")->text(), std::string("a"));
+        p.driver.clearMessages();
+        p.create();
+        QCOMPARE(p.driver.messages().size(), std::size_t(1));
+        QCOMPARE(p.driver.messages()[0].caption, std::string("QORIX varázslók"));
+        QCOMPARE(p.driver.messages()[0].text, std::string("„a” nem érvényes szám."));
+        QVERIFY(p.output().isEmpty());
+        // the window goes on: with the field mended the program is written
+        x->selectAll();
+        QTest::keyClicks(x, "0,0000");
+        p.create();
+        QCOMPARE(p.output(), goldenLines());
+        QVERIFY(p.window.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
