@@ -50,9 +50,13 @@ TAboutBox::TAboutBox(const NumberText& num, Sleeper& sleeper)
 }
 
 void TAboutBox::setWide(bool wide) {
-    width_ = wide ? kWideWidth : kCompactWidth;
-    height_ = wide ? kWideHeight : kCompactHeight;
     for (ui::Memo* m : {&Memo1, &Memo2, &Memo3}) m->setVisible(wide);
+    int width = wide ? kWideWidth : kCompactWidth;
+    int height = wide ? kWideHeight : kCompactHeight;
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    for (auto& listener : sizeListeners_) listener();
 }
 
 void TAboutBox::OKButtonKeyPress(char key) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "link/shared.h"
 #include "link/sleeper.h"
@@ -21,10 +22,15 @@ class TAboutBox : public ui::Form, public SharedValues {
     // The waits of the exchange routines go through the sleeper.
     explicit TAboutBox(const NumberText& num, Sleeper& sleeper = realSleeper());
 
-    // The window's size; the wide size shows the three boxes.
+    // The window's size. The wide size shows the three boxes; in the compact size the two
+    // listing buttons lie beyond the window's edge.
     int width() const { return width_; }
     int height() const { return height_; }
     bool boxesShown() const { return Memo1.visible(); }
+    // A view is told after every change of the size.
+    void addSizeListener(ui::Control::Listener listener) {
+        sizeListeners_.push_back(std::move(listener));
+    }
 
     void OKButtonClick() { setVisible(false); }
     // l or L: the wide size with the boxes shown; h or H: the compact size, boxes hidden.
@@ -70,6 +76,7 @@ class TAboutBox : public ui::Form, public SharedValues {
     Sleeper& sleeper_;
     int width_ = kCompactWidth;
     int height_ = kCompactHeight;
+    std::vector<ui::Control::Listener> sizeListeners_;
 };
 
 }  // namespace qorix

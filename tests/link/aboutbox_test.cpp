@@ -69,7 +69,12 @@ TEST_F(AboutBoxTest, StartsEmptyInHostModeWithTheCompactSize) {
 }
 
 TEST_F(AboutBoxTest, SizeKeysShowAndHideTheBoxes) {
+    int resized = 0;
+    box.addSizeListener([&] { ++resized; });
+    box.OKButtonKeyPress('h');
+    EXPECT_EQ(resized, 0);
     box.OKButtonKeyPress('l');
+    EXPECT_EQ(resized, 1);
     EXPECT_EQ(box.width(), 678);
     EXPECT_EQ(box.height(), 467);
     EXPECT_TRUE(box.Memo1.visible() && box.Memo2.visible() && box.Memo3.visible());
@@ -84,6 +89,7 @@ TEST_F(AboutBoxTest, SizeKeysShowAndHideTheBoxes) {
     EXPECT_EQ(box.height(), 467);
     box.OKButtonKeyPress('h');
     EXPECT_EQ(box.height(), 356);
+    EXPECT_EQ(resized, 4);
 }
 
 TEST_F(AboutBoxTest, OkHidesTheWindowAndTheValuesStay) {
