@@ -2,6 +2,7 @@
 
 #include "app/boltcirclewizard.h"
 #include "app/pagewizard.h"
+#include "app/threadrepairwizard.h"
 #include "wizards/contour/circularpocket.h"
 #include "wizards/contour/cutcircle.h"
 #include "wizards/contour/cutrectangle.h"
@@ -26,6 +27,8 @@ const std::vector<WizardEntry>& wizardRegistry() {
         entry<TFrame7>("cut-rectangle"),
         WizardEntry{"bolt-circle",
                     [](Services& s) { return std::make_unique<BoltCircleWizard>(s); }},
+        WizardEntry{"thread-repair",
+                    [](Services& s) { return std::make_unique<ThreadRepairWizard>(s); }},
     };
     return entries;
 }

@@ -54,6 +54,8 @@ class TAboutBox : public ui::Form, public SharedValues {
     // The number of a position line: its first 15 characters, digits, separators and minus
     // signs only.
     long double ConvertDot(const std::string& text);
+    // The thread-centre computation of the centre check, on the stored thread values.
+    void ComputeThreadStart() { threadRepair.ComputeThreadStart(); }
 
     ui::Image ProgramIcon;
     ui::Label ProductName, Version, Copyright, Comments;  // the captions of the panel

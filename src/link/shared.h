@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace qorix {
+#include "link/threadvalues.h"
 
-// The thread repair page's parameters and computed values, handed between the page and its
-// measurement and check dialogs.
-struct ThreadRepairValues {};
+namespace qorix {
 
 struct SharedValues {
     std::int32_t standalone = 0;  // 1: run without QORIX (programs are only saved)

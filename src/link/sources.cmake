@@ -2,4 +2,6 @@ list(APPEND QORIX_CORE_SOURCES
   link/aboutbox.cpp
   link/exchange.cpp
   link/sleeper.cpp
-  link/textfile.cpp)
+  link/textfile.cpp
+  link/threadvalues.cpp
+  link/positioncapture.cpp)

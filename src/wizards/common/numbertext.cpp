@@ -52,23 +52,25 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 NumberText::NumberText(char separator) : separator_(separator) {}
 
-std::string NumberText::f4(long double value) const {
+std::string NumberText::f4(long double value) const { return fixed(value, 4); }
+
+std::string NumberText::fixed(long double value, int decimals) const {
     if (!std::isfinite(value)) return nonFinite(value);
     bool negative = std::signbit(value);
     long double magnitude = std::fabs(value);
-    // Integer digits and four decimals, plus the digit that decides the rounding.
+    // Integer digits and the decimals, plus the digit that decides the rounding.
     std::string kept;
     char next = '0';
     if (magnitude != 0) {
         Decimal d = expand(magnitude, 18);
         std::string all = d.point > 0 ? d.digits : std::string(-d.point, '0') + d.digits;
         int intDigits = d.point > 0 ? d.point : 0;
-        std::size_t keep = static_cast<std::size_t>(intDigits + 4);
+        std::size_t keep = static_cast<std::size_t>(intDigits + decimals);
         if (all.size() < keep + 1) all.append(keep + 1 - all.size(), '0');
         kept = all.substr(0, keep);
         next = all[keep];
     } else {
-        kept = "0000";
+        kept = std::string(static_cast<std::size_t>(decimals), '0');
     }
     if (next >= '5') {
         int i = static_cast<int>(kept.size()) - 1;
@@ -78,15 +80,18 @@ std::string NumberText::f4(long double value) const {
         else
             kept.insert(kept.begin(), '1');
     }
-    if (kept.size() < 5) kept.insert(0, 5 - kept.size(), '0');
-    std::string intPart = kept.substr(0, kept.size() - 4);
-    std::string fracPart = kept.substr(kept.size() - 4);
+    const std::size_t frac = static_cast<std::size_t>(decimals);
+    if (kept.size() < frac + 1) kept.insert(0, frac + 1 - kept.size(), '0');
+    std::string intPart = kept.substr(0, kept.size() - frac);
+    std::string fracPart = kept.substr(kept.size() - frac);
     bool zero = kept.find_first_not_of('0') == std::string::npos;
     std::string out;
     if (negative && !zero) out.push_back('-');
     out += intPart;
-    out.push_back(separator_);
-    out += fracPart;
+    if (frac > 0) {
+        out.push_back(separator_);
+        out += fracPart;
+    }
     return out;
 }
 

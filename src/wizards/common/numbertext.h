@@ -17,6 +17,8 @@ class NumberText {
     // Four-decimal form ("0.0000"): the value expanded to 18 significant digits, rounded to
     // four decimals with halves away from zero; a value that rounds to zero has no minus sign.
     std::string f4(long double value) const;
+    // The same with the given number of decimals, 0 to 10 ("0.00" is fixed(v, 2)).
+    std::string fixed(long double value, int decimals) const;
     // General form: 15 significant digits, no trailing zeros, scientific (mantissa, "E",
     // signed exponent) below 0.00001 or with more than 15 integer digits.
     std::string general(long double value) const;

@@ -1,0 +1,51 @@
+// The thread repair page driven from the command line. The measured position is typed
+// into its fields, so each press runs the whole check: "Ellenőrzés", "Adatok rendben" in
+// the check dialog, and "Létrehozás". The check dialog's texts go to stderr.
+#pragma once
+
+#include <memory>
+
+#include "app/wizardregistry.h"
+#include "link/positioncapture.h"
+#include "wizards/thread/threadcheck.h"
+#include "wizards/thread/threadrepair.h"
+
+namespace qorix {
+
+class ThreadRepairWizard : public CliWizard {
+  public:
+    explicit ThreadRepairWizard(Services& services)
+        : page_(services), capture_(services), check_(services) {
+        page_.connectDialogs(capture_, check_);
+    }
+    std::vector<ui::Form*> forms() override { return {&page_, &check_}; }
+
+    // As the main window starts it; then "Törlés", so that the output is the check's.
+    void startup() override {
+        page_.RadioGroup_cw_.setCaption(TFrame11::kMainWindowDirectionCaption);
+        page_.startup();
+        page_.Button2.click();
+    }
+
+    // A check whose reading failed cannot be accepted: no program then.
+    bool press() override {
+        if (!page_.Button4.click()) return false;
+        for (ui::Control* c : check_.controls())
+            if (c->kind() == ui::Kind::Label)
+                labels_.push_back(c->name() + ": " + static_cast<ui::Label*>(c)->caption());
+        if (!check_.Button1.click()) return false;
+        page_.Timer2.fire();
+        return page_.Button1.click();
+    }
+
+    std::vector<std::string> output() const override { return page_.Memo1.lines(); }
+    std::vector<std::string> diagnostics() const override { return labels_; }
+
+  private:
+    TFrame11 page_;
+    TForm6 capture_;
+    TForm12 check_;
+    std::vector<std::string> labels_;
+};
+
+}  // namespace qorix

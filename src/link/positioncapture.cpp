@@ -1,0 +1,50 @@
+#include "link/positioncapture.h"
+
+#include <stdexcept>
+
+#include "link/aboutbox.h"
+
+namespace qorix {
+
+namespace {
+TAboutBox& storeOf(Services& services) {
+    if (!services.store) throw std::invalid_argument("TForm6: the shared store is missing");
+    return *services.store;
+}
+}  // namespace
+
+TForm6::TForm6(Services& services)
+    : ui::Form("TForm6", "Bemérés"),
+      Button1(this, "Button1", "XYZ értékek beolvasása"),
+      Label1(this, "Label1", "X pozíció:"),
+      Label2(this, "Label2", "Y pozíció:"),
+      Label3(this, "Label3", "Z pozíció:"),
+      Memo1(this, "Memo1"),
+      Button2(this, "Button2", "Adatok rendben"),
+      store_(storeOf(services)) {
+    Button2.setEnabled(false);
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    setVisible(false);
+}
+
+void TForm6::showForCapture() {
+    setVisible(true);
+    Button2.setEnabled(false);
+    Memo1.clear();
+}
+
+void TForm6::Button1Click() {
+    Memo1.clear();
+    // a failed reading ends here: the box stays empty and "Adatok rendben" as it was
+    store_.ReadGetXYZ();
+    Memo1.setLines({store_.xPosText, store_.yPosText, store_.zPosText});
+    Button2.setEnabled(true);
+}
+
+void TForm6::Button2Click() {
+    store_.captureAccepted = 1;
+    setVisible(false);
+}
+
+}  // namespace qorix

@@ -1,0 +1,37 @@
+// "Bemérés": takes the machine's current position from QORIX as a measured point. The user
+// jogs the machine in QORIX, reads the position here, looks at it and accepts it; the
+// dialog only raises the store's capture accepted flag, and the page that opened it takes
+// the values over from the store.
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "wizards/common/services.h"
+
+namespace qorix {
+
+class TAboutBox;
+
+class TForm6 : public ui::Form {
+  public:
+    // The store must be given; the dialog starts hidden.
+    explicit TForm6(Services& services);
+
+    // How the thread repair page opens it: shown, "Adatok rendben" off, the box empty.
+    void showForCapture();
+
+    // "XYZ értékek beolvasása": a fresh reading replaces the three lines.
+    void Button1Click();
+    // "Adatok rendben": the capture accepted flag, and the dialog closes.
+    void Button2Click();
+
+    ui::Button Button1;
+    ui::Label Label1, Label2, Label3;
+    ui::Memo Memo1;
+    ui::Button Button2;
+
+  private:
+    TAboutBox& store_;
+};
+
+}  // namespace qorix

@@ -1,0 +1,54 @@
+#include "link/threadvalues.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace qorix {
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+// Counter-clockwise from +X, 0 to below 2 pi; a point on the centre gives 0.
+long double directionAngle(long double dx, long double dy, int signDx, int signDy) {
+    const long double a = std::atan2(std::fabs(dy), std::fabs(dx));
+    if (signDx > 0 && signDy > 0) {
+        if (dy == 0) return 0;
+        if (dx == 0) return kPi / 2;
+        return a;
+    }
+    if (signDx < 0 && signDy > 0) return kPi - a;
+    if (signDx < 0 && signDy < 0) return kPi + a;
+    if (dx == 0) return 3 * kPi / 2;
+    return 2 * kPi - a;
+}
+
+}  // namespace
+
+void ThreadRepairValues::ComputeThreadStart() {
+    dx = Xpos_ - x_;
+    dy = Ypos_ - y_;
+    signDx = dx >= 0 ? 1 : -1;
+    signDy = dy >= 0 ? 1 : -1;
+    angle = directionAngle(dx, dy, signDx, signDy);
+    if (cs_ == 0) {
+        depthWithCorrection = m_ + dk_;
+        fullDepthRadius = r_ - (m_ + dk_) + sz_ / 2;
+    } else {
+        depthWithCorrection = dk_;
+        fullDepthRadius = r_ + dk_ - sz_ / 2;
+    }
+    computedX = x_ + std::cos(angle) * fullDepthRadius;
+    computedY = y_ + std::sin(angle) * fullDepthRadius;
+    phase = angle / (2 * kPi) * md_;
+    turns = (Zpos_ - z_ + phase) / md_ + hk_;
+    // a half counts upwards
+    wholeTurns = static_cast<std::int32_t>(std::floor(std::fabs(turns) + 2 + 0.5L));
+    helixStartZ = wholeTurns * md_ + phase + Zpos_ + hk_;
+}
+
+void ThreadRepairValues::ComputeStartX() {
+    startX = cs_ == 0 ? x_ + fullDepthRadius + m_ : x_ + fullDepthRadius - m_;
+}
+
+}  // namespace qorix

@@ -1,0 +1,77 @@
+#include "wizards/thread/threadcheck.h"
+
+#include <stdexcept>
+
+#include "link/aboutbox.h"
+
+namespace qorix {
+
+namespace {
+TAboutBox& storeOf(Services& services) {
+    if (!services.store) throw std::invalid_argument("TForm12: the shared store is missing");
+    return *services.store;
+}
+}  // namespace
+
+TForm12::TForm12(Services& services)
+    : ui::Form("TForm12", "Ellenőrzés"),
+      Label1(this, "Label1", "Középpont adatok: "),
+      Label2(this, "Label2"),
+      Label3(this, "Label3"),
+      Label4(this, "Label4"),
+      Label17(this, "Label17"),
+      Label11(this, "Label11", "Eltérések:"),
+      Label5(this, "Label5"),
+      Label7(this, "Label7"),
+      Label8(this, "Label8"),
+      Label12(this, "Label12", "Kezdő pozíciók az adatok figyelembe vételével:"),
+      Label9(this, "Label9"),
+      Label10(this, "Label10"),
+      Label13(this, "Label13"),
+      Button1(this, "Button1", "Adatok rendben"),
+      Button2(this, "Button2", "Újra beállítás"),
+      store_(storeOf(services)),
+      num_(services.num) {
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    setVisible(false);
+}
+
+void TForm12::showCheck() {
+    setVisible(true);
+    FormActivate();
+}
+
+void TForm12::FormActivate() {
+    ThreadRepairValues& v = store_.threadRepair;
+    store_.ComputeThreadStart();
+    v.ComputeStartX();
+    auto n = [this](long double value) { return num_.f4(value); };
+    Label2.setCaption(" X tengely középpontnál: " + n(v.x_) + "  X mért pont: " + n(v.Xpos_) +
+                      "  Számított: " + n(v.computedX));
+    Label3.setCaption(" Y tengely középpontnál: " + n(v.y_) + "  Y mért pont: " + n(v.Ypos_) +
+                      "  Számított: " + n(v.computedY));
+    Label4.setCaption("Z tengely kezdőpont: " + n(v.z_));
+    Label17.setCaption("Z mért pont: " + n(v.Zpos_));
+    Label5.setCaption(n(v.Xpos_ - v.computedX) + "mm");
+    Label7.setCaption(n(v.Ypos_ - v.computedY) + "mm");
+    Label8.setCaption(num_.fixed(v.turns, 2) + " menet");
+    Label9.setCaption("X" + n(v.startX));
+    Label10.setCaption("Y" + n(v.y_));
+    Label13.setCaption("Z" + n(v.helixStartZ));
+    // Data that failed a check of the page would give a program for values the user never
+    // entered; only "Újra beállítás" leads on from there.
+    Button1.setEnabled(v.error == 0);
+}
+
+void TForm12::Button1Click() {
+    store_.checkFlag = 1;
+    setVisible(false);
+}
+
+void TForm12::Button2Click() {
+    store_.checkFlag = 2;
+    setVisible(false);
+}
+
+}  // namespace qorix

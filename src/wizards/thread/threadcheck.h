@@ -1,0 +1,43 @@
+// "Ellenőrzés": the thread centre check. On activation it computes, from the stored thread
+// values, where the tool centre should sit in the groove at the measured angle, how far the
+// measured point lies from it, and where the program will start. The user accepts the data
+// or goes back to adjusting; the answer goes into the store's check flag, which the thread
+// repair page polls.
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "wizards/common/services.h"
+
+namespace qorix {
+
+class TAboutBox;
+
+class TForm12 : public ui::Form {
+  public:
+    static constexpr int kClientWidth = 635, kClientHeight = 198;
+
+    // The store must be given; the dialog starts hidden.
+    explicit TForm12(Services& services);
+
+    // Shown without being modal; showing it activates it.
+    void showCheck();
+    // Every activation: ComputeThreadStart, the start X, then the texts. "Adatok rendben"
+    // is offered only for data that passed the page's checks.
+    void FormActivate();
+    // "Adatok rendben": check flag 1, and the dialog closes.
+    void Button1Click();
+    // "Újra beállítás": check flag 2, and the dialog closes.
+    void Button2Click();
+
+    ui::Label Label1, Label2, Label3, Label4, Label17;
+    ui::Label Label11, Label5, Label7, Label8;
+    ui::Label Label12, Label9, Label10, Label13;
+    ui::Button Button1, Button2;
+
+  private:
+    TAboutBox& store_;
+    const NumberText& num_;
+};
+
+}  // namespace qorix

@@ -1,0 +1,395 @@
+#include "wizards/thread/threadrepair.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "link/positioncapture.h"
+#include "link/shared.h"
+#include "wizards/common/messages.h"
+#include "wizards/thread/threadcheck.h"
+
+namespace qorix {
+
+namespace {
+
+constexpr const char* kPitchZero = "Menetemelkedés \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kLengthZero = "Menet hossza \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kDiameterZero = "A kör átmérője \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kDiameterBelowTool = "A kör átmérője kisebb mint a szerszám átmérője.";
+// A nut is cut from inside the hole: the tool must pass through the thread's minor diameter.
+constexpr const char* kNutToolTooBig =
+    "Anya menetnél a szerszám átmérője kisebb kell legyen, mint a menet belső átmérője "
+    "(menet átmérő − 2 × menet mélysége).";
+
+constexpr int kPollMs = 100;
+
+SharedValues& sharedOf(Services& services) {
+    if (!services.shared) throw std::invalid_argument("TFrame11: the shared store is missing");
+    return *services.shared;
+}
+
+std::int32_t notFirst(const ui::RadioGroup& group) { return group.itemIndex() != 0 ? 1 : 0; }
+
+}  // namespace
+
+TFrame11::TFrame11(Services& services)
+    : WizardPage("TFrame11", "Menet javítás (thread repair)", services),
+      Edit_x_(this, "Edit_x_", "X tengely középpontja:", def("0,0000")),
+      Edit_y_(this, "Edit_y_", "Y tengely középpontja:", def("0,0000")),
+      Edit_z_(this, "Edit_z_", "Z tengely kezdőpontja:", def("0,0000")),
+      Edit_zsb_(this, "Edit_zsb_", "biztonsági Z: +", "5"),
+      Edit_Xpos_(this, "Edit_Xpos_", "Bemért pozíció X:", def("0,0000")),
+      Edit_Ypos_(this, "Edit_Ypos_", "Y:", def("0,0000")),
+      Edit_Zpos_(this, "Edit_Zpos_", "Z:", def("0,0000")),
+      Edit_zm_(this, "Edit_zm_", "Menetemelkedés:", def("1,5")),
+      Edit_m_(this, "Edit_m_", "Menet mélysége:", def("1,5")),
+      Edit_r_(this, "Edit_r_", "Menet átmérő (M)", "20"),
+      Edit_ml_(this, "Edit_ml_", "Menet hossza:", "10"),
+      Edit_sz_(this, "Edit_sz_", "Szerszám átmérő:", "8"),
+      Edit_szc_(this, "Edit_szc_", "Lépésenkénti maximális fogási mélység: ", def("0,6")),
+      CheckBox_szc_(this, "CheckBox_szc_", "nincs", false),
+      Edit_szsz_(this, "Edit_szsz_", "Szerszám száma:", "1"),
+      Edit_ff_(this, "Edit_ff_", "Főorsó fordulata: ", "1000"),
+      CheckBox_szsz_(this, "CheckBox_szsz_", "nincs", false),
+      RadioGroup_h_(this, "RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0),
+      ScrollBar1(this, "ScrollBar1", "Mélység korrekció:", 0, 1000, 500),
+      Label19(this, "Label19", services.num.f4(0) + " mm"),
+      ScrollBar2(this, "ScrollBar2", "Magasság korrekció:", 0, 1000, 500),
+      Label20(this, "Label20", services.num.f4(0) + " mm"),
+      RadioGroup_cs_(this, "RadioGroup_cs_", " Menet kiválasztó ", {"Csavar", "Anya"}, 0),
+      RadioGroup_cw_(this, "RadioGroup_cw_", "Megmunkálási irány", {"Jobbos (CW)", "Balos  (CCW)"},
+                     0),
+      RadioGroup_m34_(this, "RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0),
+      CheckBox_msg_(this, "CheckBox_msg_", "Megjegyzésekkel", true),
+      Edit_g1_(this, "Edit_g1_", "G1 feed:", "150"),
+      Edit_g23_(this, "Edit_g23_", "G2, G3 feed:", "300"),
+      Button4(this, "Button4", "Ellenőrzés"),
+      Button2(this, "Button2", "Törlés"),
+      Button3(this, "Button3", "Bemérés"),
+      Timer1(this, "Timer1", kPollMs),
+      Timer2(this, "Timer2", kPollMs),
+      Image1(this, "Image1", "threadrepair.jpg"),
+      shared_(sharedOf(services)) {
+    inputs_.szc = &Edit_szc_;
+    inputs_.noStepLimit = &CheckBox_szc_;
+    inputs_.szsz = &Edit_szsz_;
+    inputs_.ff = &Edit_ff_;
+    inputs_.noTool = &CheckBox_szsz_;
+    inputs_.g1 = &Edit_g1_;
+    inputs_.g23 = &Edit_g23_;
+    inputs_.coolant = &RadioGroup_h_;
+    inputs_.direction = &RadioGroup_cw_;
+    inputs_.spindle = &RadioGroup_m34_;
+    inputs_.comments = &CheckBox_msg_;
+
+    Button1.setEnabled(false);
+    Timer1.stop();
+    Timer2.stop();
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    Button3.onClick = [this] { Button3Click(); };
+    Button4.onClick = [this] { Button4Click(); };
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Timer2.onTimer = [this] { Timer2Timer(); };
+    ScrollBar1.onChange = [this] { ScrollBar1Change(); };
+    ScrollBar2.onChange = [this] { ScrollBar2Change(); };
+}
+
+void TFrame11::connectDialogs(TForm6& capture, TForm12& check) {
+    capture_ = &capture;
+    check_ = &check;
+}
+
+ThreadRepairValues& TFrame11::values() const { return shared_.threadRepair; }
+
+bool TFrame11::hostMode() const { return shared_.standalone == 0; }
+
+// One scroll step is 0.002 mm; the middle position is no correction.
+long double TFrame11::correction(const ui::ScrollBar& bar) const {
+    return static_cast<long double>(bar.position() - 500) * 2 / 1000;
+}
+
+CommonRecord TFrame11::record() const {
+    const ThreadRepairValues& v = values();
+    CommonRecord rec;
+    rec.x = v.x_;
+    rec.y = v.y_;
+    rec.z = v.z_;
+    rec.zsb = v.zsb_;
+    rec.zs = v.zs_;
+    rec.m = v.m_;
+    rec.sz = v.sz_;
+    rec.szc = v.szc_;
+    rec.passes = v.mc_;
+    rec.passDepth = v.mcm_;
+    rec.tool = v.szsz_;
+    rec.spindle = v.ff_;
+    rec.g1 = v.g1_;
+    rec.g23 = v.g23_;
+    rec.comments = v.msg_;
+    rec.coolant = v.h_;
+    rec.ccw = v.cw_;
+    rec.m4 = v.m34_;
+    rec.error = v.error;
+    return rec;
+}
+
+// Depth, pitch, length, tool and thread diameter: each refused value keeps its old one.
+void TFrame11::readDimensions(const FieldReader& read) {
+    ThreadRepairValues& v = values();
+    if (read.emptyOrZero(Edit_m_))
+        read.error(msg::kDepthZero);
+    else
+        v.m_ = std::fabs(read.number(Edit_m_));
+    if (read.emptyOrZero(Edit_zm_))
+        read.error(kPitchZero);
+    else
+        v.md_ = std::fabs(read.number(Edit_zm_));
+    if (read.emptyOrZero(Edit_ml_))
+        read.error(kLengthZero);
+    else
+        v.ml_ = std::fabs(read.number(Edit_ml_));
+    if (read.emptyOrZero(Edit_sz_))
+        read.error(msg::kToolDiameterZero);
+    else
+        v.sz_ = read.number(Edit_sz_);
+    if (read.emptyOrZero(Edit_r_)) {
+        read.error(kDiameterZero);
+    } else {
+        long double d = read.number(Edit_r_);
+        if (d < v.sz_)
+            read.error(kDiameterBelowTool);
+        else
+            v.rd_ = d;
+    }
+}
+
+void TFrame11::ReadParameters() {
+    ThreadRepairValues& v = values();
+    ui::Memo::Batch batch(Memo1);
+    v.error = 0;
+    FieldReader read = reader(v.error);
+    for (ui::Edit* e : {&Edit_x_, &Edit_y_, &Edit_z_, &Edit_zsb_}) FieldReader::fillEmpty(*e);
+    v.x_ = read.number(Edit_x_);
+    v.y_ = read.number(Edit_y_);
+    v.z_ = read.number(Edit_z_);
+    v.zsb_ = read.number(Edit_zsb_);
+    v.Xpos_ = read.number(Edit_Xpos_);
+    v.Ypos_ = read.number(Edit_Ypos_);
+    v.Zpos_ = read.number(Edit_Zpos_);
+    readDimensions(read);
+
+    // the step, the tool lines, the feeds and the flags as on every page
+    CommonRecord rec = record();
+    readCommonEnd(inputs_, rec, reader(rec.error));
+    v.szc_ = rec.szc;
+    v.szsz_ = rec.tool;
+    v.ff_ = rec.spindle;
+    v.g1_ = rec.g1;
+    v.g23_ = rec.g23;
+    v.msg_ = rec.comments;
+    v.h_ = rec.coolant;
+    v.cw_ = notFirst(RadioGroup_cw_);
+    v.m34_ = notFirst(RadioGroup_m34_);
+    v.cs_ = notFirst(RadioGroup_cs_);
+    v.error = rec.error;
+    if (v.cs_ == 1 && v.sz_ >= v.rd_ - 2 * v.m_) read.error(kNutToolTooBig);
+    listReading();
+}
+
+void TFrame11::listReading() {
+    const ThreadRepairValues& v = values();
+    const NumberText& num = services().num;
+    auto n = [&](long double value) { return num.f4(value); };
+    auto g = [&](long double value) { return num.general(value); };
+    auto w = [](std::int32_t value) { return NumberText::whole(value); };
+    AddLine("_x_=" + n(v.x_));
+    AddLine("_y_=" + n(v.y_));
+    AddLine("_z_=" + n(v.z_));
+    AddLine("_zsb_=" + n(v.zsb_));
+    AddLine("_Xpos_=" + n(v.Xpos_));
+    AddLine("_Ypos_=" + n(v.Ypos_));
+    AddLine("_Zpos_=" + n(v.Zpos_));
+    AddLine("_m_=" + n(v.m_));
+    AddLine("_md_=" + n(v.md_));
+    AddLine("_ml_=" + n(v.ml_));
+    AddLine("_sz_=" + g(v.sz_));
+    AddLine("_rd_=" + g(v.rd_));
+    AddLine("_szc_=" + n(v.szc_));
+    AddLine("_szsz_=" + g(v.szsz_));
+    AddLine("_ff_=" + g(v.ff_));
+    AddLine("_g1_=" + g(v.g1_));
+    AddLine("_g23_=" + g(v.g23_));
+    AddLine("_msg_=" + w(v.msg_));
+    AddLine("_h_=" + w(v.h_));
+    AddLine("_cw_=" + w(v.cw_));
+    AddLine("_m34_=" + w(v.m34_));
+    AddLine("_cs_=" + w(v.cs_));
+}
+
+void TFrame11::PrepareValues() {
+    ThreadRepairValues& v = values();
+    ui::Memo::Batch batch(Memo1);
+    CommonRecord rec = record();
+    prepareDepthPasses(rec, reader(rec.error));
+    v.zs_ = rec.zs;
+    v.mc_ = rec.passes;
+    v.mcm_ = rec.passDepth;
+    v.error = rec.error;
+    v.r_ = v.rd_ / 2;
+    v.dk_ = correction(ScrollBar1);
+    v.hk_ = correction(ScrollBar2);
+    const NumberText& num = services().num;
+    AddLine("_zs_:=_z_+_zsb_= " + num.f4(v.zs_));
+    AddLine("_mcm_:=_m_/_mc_= " + num.f4(v.mcm_));
+    AddLine("_mc_= " + NumberText::whole(v.mc_));
+    AddLine("_dk_:= " + num.f4(v.dk_));
+    AddLine("_hk_:= " + num.f4(v.hk_));
+}
+
+void TFrame11::WriteHeaderComments() {
+    const ThreadRepairValues& v = values();
+    if (v.msg_ != 1) return;
+    ProgramText t = text();
+    t.line("(Menet javítás - thread repair)");
+    t.line("");
+    t.line("(középpont X" + t.f(v.x_) + " Y" + t.f(v.y_) + " Z" + t.f(v.z_) + ")");
+    t.line("(menet átmérője " + t.f(v.rd_) + ")");
+    t.line("(menet mélysége " + t.f(v.m_) + ")");
+    CommonRecord rec = record();
+    t.passHeader(rec, t.f(v.szc_));
+    t.directionHeader(rec);
+    t.line(v.cs_ == 0 ? "(csavar menet)" : "(anya menet)");
+}
+
+void TFrame11::GenerateProgram() {
+    const ThreadRepairValues& v = values();
+    ProgramText t = text();
+    const CommonRecord rec = record();
+    t.line("G21 G90");
+    if (v.cs_ == 0)
+        t.line("G0 X" + t.f(v.Xpos_ + 2 * v.m_) + " Y" + t.f(v.Ypos_ + 2 * v.m_));
+    else
+        t.line("G0 X" + t.f(v.x_) + " Y" + t.f(v.y_));
+    t.line("G0 Z" + t.f(v.zs_));
+    t.toolLines(rec, inputs_);
+    t.coolantLine(rec);
+    t.line("G1 X" + t.f(v.startX) + " Y" + t.f(v.y_) + " F" + t.g(v.g23_));
+    t.line("G1 Z" + t.f(v.helixStartZ) + " F" + t.g(v.g1_));
+    t.comment(rec, "(főciklus)");
+    // A bolt is cut from the outside inwards, a nut from inside the hole outwards. Each
+    // pass is placed from the start X, not by repeated steps, so that exactly the counted
+    // passes are written and the last one runs at the full-depth X.
+    const long double step = v.cs_ == 0 ? -v.mcm_ : v.mcm_;
+    const long double fullDepthX = v.cs_ == 0 ? v.startX - v.m_ : v.startX + v.m_;
+    for (std::int32_t i = 1; i <= v.mc_; ++i)
+        writePass(t, i == v.mc_ ? fullDepthX : v.startX + static_cast<long double>(i) * step);
+    t.comment(rec, "(főciklus vége)");
+    t.line("G0 Z" + t.f(v.zs_));
+    t.line("G0 X" + t.f(v.startX) + " Y" + t.f(v.y_));
+    if (v.msg_ == 1) {
+        t.line("");
+        t.line("");
+    }
+    if (v.h_ > 0) t.line("M9");
+    if (!CheckBox_szsz_.checked()) t.line("M5");
+    t.line("M30");
+}
+
+// Full circles around the thread centre, one pitch lower each, from one pitch below the
+// helix start Z down to the lowest one not below the thread's end; then the tool backs off
+// radially and returns to the helix start Z for the next pass.
+void TFrame11::writePass(ProgramText& t, long double x) {
+    const ThreadRepairValues& v = values();
+    const std::string arc = v.cw_ == 1 ? "G3" : "G2";
+    const std::string xy = " X" + t.f(x) + " Y" + t.f(v.y_);
+    const std::string centre = " I" + t.f(v.x_ - x) + " J0";
+    t.line("G1 X" + t.f(x));
+    t.line(arc + " F" + t.g(v.g23_));
+    const long double bottom = v.z_ - v.ml_;
+    if (v.md_ > 0) {
+        for (long double k = 1;; ++k) {
+            const long double z = v.helixStartZ - k * v.md_;
+            if (!(z >= bottom)) break;
+            t.line(arc + xy + " Z" + t.f(z) + centre);
+        }
+    }
+    // a nut backs off towards the centre, but never past it
+    const long double backOff = v.cs_ == 0 ? v.startX + v.m_ : std::max(v.x_, v.startX - v.m_);
+    t.line("G1 X" + t.f(backOff));
+    t.line("G1 Z" + t.f(v.helixStartZ));
+}
+
+void TFrame11::CreateProgram() {
+    ui::Memo::Batch batch(Memo1);
+    AddLine("");
+    WriteHeaderComments();
+    GenerateProgram();
+}
+
+void TFrame11::Button1Click() {
+    CreateProgram();
+    Button1.setEnabled(false);
+    Button2.setEnabled(true);
+    if (hostMode()) Button3.setEnabled(true);
+    Button4.setEnabled(true);
+}
+
+void TFrame11::Button3Click() {
+    shared_.xPos = shared_.yPos = shared_.zPos = 0;
+    Edit_Xpos_.setText("");
+    Edit_Ypos_.setText("");
+    Edit_Zpos_.setText("");
+    shared_.captureAccepted = 0;
+    Timer1.start();
+    Button4.setEnabled(true);
+    Button1.setEnabled(false);
+    if (capture_) capture_->showForCapture();
+    Memo1.clear();
+}
+
+void TFrame11::Timer1Timer() {
+    if (shared_.captureAccepted != 1) return;
+    Timer1.stop();
+    const NumberText& num = services().num;
+    Edit_Xpos_.setText(num.f4(shared_.xPos));
+    Edit_Ypos_.setText(num.f4(shared_.yPos));
+    Edit_Zpos_.setText(num.f4(shared_.zPos));
+}
+
+void TFrame11::Button4Click() {
+    ReadParameters();
+    if (values().error == 0) PrepareValues();
+    shared_.checkFlag = 0;
+    Timer2.start();
+    if (check_) check_->showCheck();
+}
+
+void TFrame11::Timer2Timer() {
+    if (shared_.checkFlag == 1) {
+        Timer2.stop();
+        Button1.setEnabled(true);
+        Button2.setEnabled(false);
+        Button3.setEnabled(false);
+        Button4.setEnabled(false);
+    } else if (shared_.checkFlag == 2) {
+        Timer2.stop();
+        Button1.setEnabled(false);
+        Button2.setEnabled(true);
+        if (hostMode()) Button3.setEnabled(true);
+        Button4.setEnabled(true);
+    }
+}
+
+void TFrame11::ScrollBar1Change() {
+    values().dk_ = correction(ScrollBar1);
+    Label19.setCaption(services().num.f4(values().dk_) + " mm");
+}
+
+void TFrame11::ScrollBar2Change() {
+    values().hk_ = correction(ScrollBar2);
+    Label20.setCaption(services().num.f4(values().hk_) + " mm");
+}
+
+}  // namespace qorix

@@ -1,0 +1,83 @@
+// "Menet javítás (thread repair)": re-cuts a damaged thread with a thread-milling tool, in
+// full circles that each descend one pitch around the thread centre, in radial passes of
+// equal depth. The cut must run in the old groove, so the page works in three steps: the
+// position of the tool sitting in an intact part of the groove is captured ("Bemérés"), the
+// data are checked against it ("Ellenőrzés"), and only after the check was accepted is
+// "Létrehozás" enabled. All values live in the shared store.
+#pragma once
+
+#include "link/shared.h"
+#include "wizards/common/page.h"
+
+namespace qorix {
+
+class TForm6;
+class TForm12;
+
+class TFrame11 : public WizardPage {
+  public:
+    // The main window gives "Menet irány" to the direction group.
+    static constexpr const char* kMainWindowDirectionCaption = "Menet irány";
+
+    // The store must be given.
+    explicit TFrame11(Services& services);
+    // The capture and check dialogs, created by the main window at start.
+    void connectDialogs(TForm6& capture, TForm12& check);
+
+    void ReadParameters() override;
+    void PrepareValues() override;
+    void WriteHeaderComments() override;
+    void GenerateProgram() override;
+    // An empty line, the header and the program, appended after the check's listing; it
+    // works on the values stored by the last check.
+    void CreateProgram() override;
+
+    bool seriesFlag() const override { return false; }
+    bool errorFlag() const override { return values().error != 0; }
+
+    // "Létrehozás": the program, then the buttons of a new measurement and check.
+    void Button1Click();
+    void Button2Click() { Memo1.clear(); }
+    void Button3Click();  // "Bemérés"
+    void Button4Click();  // "Ellenőrzés"
+    void Timer1Timer();   // takes over an accepted capture
+    void Timer2Timer();   // takes over the answer of the check dialog
+    void ScrollBar1Change();
+    void ScrollBar2Change();
+
+    ThreadRepairValues& values() const;
+
+    ui::Edit Edit_x_, Edit_y_, Edit_z_, Edit_zsb_;
+    ui::Edit Edit_Xpos_, Edit_Ypos_, Edit_Zpos_;
+    ui::Edit Edit_zm_, Edit_m_, Edit_r_, Edit_ml_, Edit_sz_;
+    ui::Edit Edit_szc_;
+    ui::CheckBox CheckBox_szc_;
+    ui::Edit Edit_szsz_, Edit_ff_;
+    ui::CheckBox CheckBox_szsz_;
+    ui::RadioGroup RadioGroup_h_;
+    ui::ScrollBar ScrollBar1;
+    ui::Label Label19;
+    ui::ScrollBar ScrollBar2;
+    ui::Label Label20;
+    ui::RadioGroup RadioGroup_cs_, RadioGroup_cw_, RadioGroup_m34_;
+    ui::CheckBox CheckBox_msg_;
+    ui::Edit Edit_g1_, Edit_g23_;
+    ui::Button Button4, Button2, Button3;
+    ui::Timer Timer1, Timer2;
+    ui::Image Image1;
+
+  private:
+    CommonRecord record() const;
+    void readDimensions(const FieldReader& read);
+    void listReading();
+    void writePass(ProgramText& t, long double x);
+    long double correction(const ui::ScrollBar& bar) const;
+    bool hostMode() const;
+
+    SharedValues& shared_;
+    CommonInputs inputs_;
+    TForm6* capture_ = nullptr;
+    TForm12* check_ = nullptr;
+};
+
+}  // namespace qorix
