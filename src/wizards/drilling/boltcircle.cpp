@@ -136,15 +136,7 @@ void TFrame8::ReadParameters() {
 
     readCircle(read);
 
-    if (CheckBox_szc_.checked()) {
-        shared_.u8_szc_ = rec.m;
-    } else if (read.emptyOrZero(Edit_szc_)) {
-        read.error(kPeckZero);
-    } else {
-        long double peck = read.number(Edit_szc_);
-        shared_.u8_szc_ = std::fabs(peck) >= std::fabs(rec.m) ? rec.m : peck;
-    }
-
+    readPeck(read);
     readHoleCount(read);
 
     CommonInputs end = inputs_;
@@ -177,6 +169,19 @@ void TFrame8::readCircle(const FieldReader& read) {
             read.error(kCircleSmall);
         else
             shared_.u8_rd_ = d;
+    }
+}
+
+// The peck depth, the Q word: the depth itself when there is none or when it is at least as
+// deep as the depth.
+void TFrame8::readPeck(const FieldReader& read) {
+    if (CheckBox_szc_.checked()) {
+        shared_.u8_szc_ = rec.m;
+    } else if (read.emptyOrZero(Edit_szc_)) {
+        read.error(kPeckZero);
+    } else {
+        long double peck = read.number(Edit_szc_);
+        shared_.u8_szc_ = std::fabs(peck) >= std::fabs(rec.m) ? rec.m : peck;
     }
 }
 

@@ -68,6 +68,7 @@ class TFrame8 : public WizardPage {
 
   private:
     void readCircle(const FieldReader& read);
+    void readPeck(const FieldReader& read);
     void readHoleCount(const FieldReader& read);
     void setSelectionItems(bool chooseEnabled);
 
