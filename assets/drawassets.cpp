@@ -161,15 +161,26 @@ Canvas cutCircle() {
     return c;
 }
 
-// The program's picture for the About panel: an end mill over a cut circle.
-Canvas programIcon() {
-    Canvas c(96, 96, kNavy);
-    c.ring(kPath, 48, 56, 30, 5);
-    c.ring(kWhite, 48, 56, 30, 1.5, 4);
-    c.rect(kStock, 40, 8, 56, 40);
-    for (int k = 0; k < 4; ++k) c.line(kStockEdge, 40, 12 + k * 8, 56, 18 + k * 8, 2);
-    c.rect(kTool, 40, 40, 56, 46);
-    c.disc(kTool, 48, 56, 8);
+// The program's picture across the top of the About panel: an end mill over the paths it
+// cuts, a circle, a rectangle and a spiral, on a navy band.
+Canvas aboutBanner() {
+    Canvas c(240, 80, kNavy);
+    c.ring(kPath, 40, 44, 24, 4);
+    c.ring(kWhite, 40, 44, 24, 1.2, 4);
+    for (double a = 0; a < 4 * kPi; a += 0.02) {
+        double r = 2 + 2.6 * a, r2 = 2 + 2.6 * (a + 0.02);
+        c.line(kPath, 200 + r * std::cos(a), 40 + r * std::sin(a), 200 + r2 * std::cos(a + 0.02),
+               40 + r2 * std::sin(a + 0.02), 2.4);
+    }
+    c.line(kStock, 84, 22, 84, 64, 3);
+    c.line(kStock, 84, 64, 140, 64, 3);
+    c.line(kStock, 140, 64, 140, 22, 3);
+    c.line(kStock, 140, 22, 84, 22, 3);
+    // the end mill, plunging into the middle of the rectangle
+    c.rect(kStock, 104, 0, 120, 28);
+    for (int k = 0; k < 3; ++k) c.line(kStockEdge, 104, 4 + k * 8, 120, 10 + k * 8, 2);
+    c.rect(kTool, 104, 28, 120, 34);
+    c.disc(kTool, 112, 44, 7);
     return c;
 }
 
@@ -185,7 +196,7 @@ int main(int argc, char** argv) {
         const char* name;
         Canvas (*draw)();
     };
-    const Picture pictures[] = {{"cutcircle.jpg", cutCircle}, {"program.jpg", programIcon}};
+    const Picture pictures[] = {{"cutcircle.jpg", cutCircle}, {"aboutbox.jpg", aboutBanner}};
     for (const Picture& p : pictures)
         if (!p.draw().save(dir + "/" + p.name)) {
             std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);

@@ -2,7 +2,7 @@
 
 #include "app/installpaths.h"
 #include "app/mainpages.h"
-#include "link/shared.h"
+#include "link/aboutbox.h"
 #include "link/textfile.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
@@ -70,13 +70,14 @@ void TForm1::FormActivate() {
     shared_.dataPath = paths.data;
     shared_.filePath = paths.file;
     shared_.positionPath = paths.position;
+    const auto& entries = mainPages();
     // A page whose reading fails shows its messages; start-up goes on with the next page.
     for (auto& p : pages_) {
-        ui::runEvent(services_.dialogs, [&] { p->startup(); });
+        const PageHook& own = entries[&p - &pages_[0]].startup;
+        ui::runEvent(services_.dialogs, [&] { own ? own(*p, shared_) : p->startup(); });
         p->setVisible(false);
     }
     shared_.u8_anc = 0;
-    const auto& entries = mainPages();
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].afterStartup) entries[i].afterStartup(*pages_[i], shared_);
     // Marked before the warning: closing the box activates the window again, and that
@@ -121,9 +122,9 @@ void TForm1::writePathFile(const std::string& target) {
     try {
         textfile::writeLines(shared_.filePath, Memo1.lines());
     } catch (const FileError& failure) {
-        if (log)
-            log("file.txt nem írható, a program mentése folytatódik: " +
-                std::string(failure.what()));
+        if (services_.store)
+            services_.store->LogLine("file.txt nem írható, a program mentése folytatódik: ",
+                                     failure.what());
     }
 }
 

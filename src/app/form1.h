@@ -32,7 +32,8 @@ inline constexpr int kStarted = 21;  // the start-up marker once the first activ
 
 class TForm1 : public ui::Form {
   public:
-    // services.shared must be set: the store's standalone flag, exchange paths and u8_anc.
+    // services.shared must be set: the store's standalone flag, exchange paths and u8_anc;
+    // services.store, when set, takes the log lines of the send step.
     // firstArgument: the first command-line argument (the install folder), or empty.
     TForm1(Services& services, std::string firstArgument);
 
@@ -60,11 +61,10 @@ class TForm1 : public ui::Form {
     const std::vector<std::unique_ptr<WizardPage>>& pages() const { return pages_; }
     WizardPage& page(int wizardNumber) const { return *pages_.at(wizardNumber - 1); }
 
-    // What the front end provides: show the About window without making it modal, close the
-    // main window (which ends the program), and append a line to the store's log box.
+    // What the front end provides: show the About window without making it modal, and close
+    // the main window (which ends the program).
     std::function<void()> showAbout;
     std::function<void()> closeWindow;
-    std::function<void(const std::string&)> log;
 
   private:
     std::string sendCaption() const;

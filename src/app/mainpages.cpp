@@ -3,6 +3,8 @@
 #include "app/placeholder.h"
 #include "link/shared.h"
 #include "wizards/contour/cutcircle.h"
+#include "wizards/drilling/boltcircle.h"
+#include "wizards/spiral/fibonacci.h"
 
 namespace qorix {
 
@@ -21,30 +23,32 @@ std::function<std::unique_ptr<WizardPage>(Services&)> notYetBuilt(const char* na
     };
 }
 
+MainPageEntry entry(const char* text, std::function<std::unique_ptr<WizardPage>(Services&)> make,
+                    PageHook onSelect = {}, PageHook afterStartup = {}, PageHook startup = {}) {
+    return MainPageEntry{text, std::move(make), std::move(onSelect), std::move(afterStartup),
+                         std::move(startup)};
+}
+
 }  // namespace
 
 const std::vector<MainPageEntry>& mainPages() {
     static const std::vector<MainPageEntry> entries = {
-        {"Fibonacci spirál", notYetBuilt("TFrame2", "Fibonacci spirál"), {}, {}},
+        // the spiral page only reads its fields at start-up
+        entry("Fibonacci spirál", page<TFrame2>(), {}, {},
+              callOn<WizardPage>(&WizardPage::ReadParameters)),
         // once built: onSelect runs the page's step-width refresh (ScrollBar1Change)
-        {"Körzseb (circular pocket)", notYetBuilt("TFrame3", "Körzseb (circular pocket)"), {}, {}},
-        {"Téglalapzseb (rectangle pocket)",
-         notYetBuilt("TFrame4", "Téglalapzseb (rectangle pocket)"),
-         {},
-         {}},
-        {"Kör kivágás (cut circle)", page<TFrame5>(), {}, {}},
-        {"Téglalap kivágás (cut rectangle)",
-         notYetBuilt("TFrame7", "Téglalap kivágás (cut rectangle)"),
-         {},
-         {}},
-        // once built: onSelect disables the third choice ("Újra választ") of " Furat kiválasztó "
-        {"Fúrás kör mentén (drill circular bolt pattern)",
-         notYetBuilt("TFrame8", "Fúrás kör mentén (drill circular bolt pattern)"),
-         {},
-         {}},
-        {"Fúrás Téglalap mentén (drill rectangle bolt pattern)", page<TFrame10>(), {}, {}},
-        // once built: in host mode both hooks disable the page's "Bemérés" button
-        {"Menet javítás", notYetBuilt("TFrame11", "Menet javítás"), {}, {}},
+        entry("Körzseb (circular pocket)", notYetBuilt("TFrame3", "Körzseb (circular pocket)")),
+        entry("Téglalapzseb (rectangle pocket)",
+              notYetBuilt("TFrame4", "Téglalapzseb (rectangle pocket)")),
+        entry("Kör kivágás (cut circle)", page<TFrame5>()),
+        entry("Téglalap kivágás (cut rectangle)",
+              notYetBuilt("TFrame7", "Téglalap kivágás (cut rectangle)")),
+        // a selection disables the third choice ("Újra választ") of " Furat kiválasztó "
+        entry("Fúrás kör mentén (drill circular bolt pattern)", page<TFrame8>(),
+              callOn<TFrame8>(&TFrame8::selectedInList)),
+        entry("Fúrás Téglalap mentén (drill rectangle bolt pattern)", page<TFrame10>()),
+        // once built: in host mode onSelect and afterStartup disable the page's "Bemérés"
+        entry("Menet javítás", notYetBuilt("TFrame11", "Menet javítás")),
     };
     return entries;
 }

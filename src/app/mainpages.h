@@ -22,6 +22,7 @@ struct MainPageEntry {
     std::function<std::unique_ptr<WizardPage>(Services&)> make;
     PageHook onSelect;      // the extra of a selection, after the page is shown
     PageHook afterStartup;  // run once at the first activation, after every page's start-up
+    PageHook startup;       // the page's start-up reading when it is not page.startup()
 };
 
 const std::vector<MainPageEntry>& mainPages();

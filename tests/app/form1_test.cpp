@@ -9,11 +9,12 @@
 
 #include "app/installpaths.h"
 #include "app/placeholder.h"
-#include "link/shared.h"
+#include "link/aboutbox.h"
 #include "link/textfile.h"
 #include "support/golden.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
+#include "wizards/drilling/boltcircle.h"
 
 namespace qorix {
 namespace {
@@ -41,7 +42,6 @@ class Form1Test : public ::testing::Test {
     explicit Form1Test(bool makeExchangeFolder = true) {
         if (makeExchangeFolder) fs::create_directories(exchange());
         form.closeWindow = [this] { ++closes; };
-        form.log = [this](const std::string& line) { logLines.push_back(line); };
     }
 
     fs::path exchange() const { return install.path() / "Wizards" / "Kombinat"; }
@@ -63,11 +63,13 @@ class Form1Test : public ::testing::Test {
     TempDir saves;
     ui::RecordingDialogs dialogs;
     NumberText num{','};
-    SharedValues shared;
-    Services services{dialogs, num, nullptr, &shared};
+    RecordingSleeper sleeper;
+    TAboutBox store{num, sleeper};
+    SharedValues& shared = store;
+    Services services{dialogs, num, &store, &store};
     TForm1 form{services, install.path().string()};
     int closes = 0;
-    std::vector<std::string> logLines;
+    const std::vector<std::string>& logLines() const { return store.Memo2.lines(); }
 };
 
 TEST_F(Form1Test, WindowHasItsCaptionListAndTopBar) {
@@ -252,7 +254,7 @@ TEST_F(Form1Test, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {
     EXPECT_TRUE(cutCircle().visible());
     EXPECT_EQ(form.sendState, 1);
     EXPECT_EQ(form.Button3.caption(), "Mentés");
-    EXPECT_TRUE(logLines.empty());
+    EXPECT_TRUE(logLines().empty());
 }
 
 class Form1WithoutExchangeFolder : public Form1Test {
@@ -268,10 +270,10 @@ TEST_F(Form1WithoutExchangeFolder, StandaloneSaveStillSavesAndLogsTheMissingPath
     run([&] { form.Button3.click(); });
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
-    ASSERT_EQ(logLines.size(), 1u);
-    EXPECT_NE(logLines[0].find("file.txt nem írható, a program mentése folytatódik: "),
+    ASSERT_EQ(logLines().size(), 1u);
+    EXPECT_NE(logLines()[0].find("file.txt nem írható, a program mentése folytatódik: "),
               std::string::npos);
-    EXPECT_NE(logLines[0].find("file.txt"), std::string::npos);
+    EXPECT_NE(logLines()[0].find("file.txt"), std::string::npos);
 }
 
 TEST_F(Form1WithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
@@ -351,6 +353,22 @@ TEST_F(Form1Test, DrillRectanglePlaceholderIsDisabledAndWritesNothing) {
     for (ui::Control* c : page.controls()) EXPECT_FALSE(c->enabled()) << c->name();
     EXPECT_FALSE(page.Button1.click());
     EXPECT_TRUE(page.Memo1.lines().empty());
+}
+
+TEST_F(Form1Test, ChoosingBoltCircleDisablesReselection) {
+    activate();
+    auto& page = static_cast<TFrame8&>(form.page(6));
+    page.RadioGroup1.setItemEnabled(2, true);
+    run([&] { form.ComboBox1.select(5); });
+    EXPECT_TRUE(page.visible());
+    EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
+    EXPECT_EQ(page.RadioGroup1.items()[2], "Újra választ");
+}
+
+TEST_F(Form1Test, BuiltPagesStandInTheListUnderTheirClassNames) {
+    const char* names[] = {"TFrame2", "TFrame3", "TFrame4",  "TFrame5",
+                           "TFrame7", "TFrame8", "TFrame10", "TFrame11"};
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(form.page(n).formName(), names[n - 1]);
 }
 
 TEST_F(Form1Test, AboutButtonShowsTheAboutWindow) {

@@ -14,9 +14,11 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "link/shared.h"
+#include "link/aboutbox.h"
+#include "link/sleeper.h"
 #include "link/textfile.h"
 #include "modaldriver.h"
+#include "ui/qt/aboutwindow.h"
 #include "ui/qt/qtdialogs.h"
 #include "wizards/common/numbertext.h"
 
@@ -54,6 +56,8 @@ struct Program {
         if (withExchangeFolder) QDir().mkpath(exchange());
         dialogs.setParentWindow(&window);
         form.closeWindow = [this] { window.close(); };
+        form.showAbout = [this] { about.showNonModal(); };
+        store.setVisible(false);
     }
     QString exchange() const { return install.path() + "/Wizards/Kombinat"; }
     QByteArray exchangeFile(const char* name) const { return bytesOf(exchange() + "/" + name); }
@@ -91,10 +95,13 @@ struct Program {
     ModalDriver driver;
     ui::qt::QtDialogs dialogs;
     qorix::NumberText num{','};
-    qorix::SharedValues shared;
-    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::RecordingSleeper sleeper;
+    qorix::TAboutBox store{num, sleeper};
+    qorix::SharedValues& shared = store;
+    qorix::Services services{dialogs, num, &store, &store};
     qorix::TForm1 form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};
+    ui::qt::AboutWindow about{store, dialogs, &window};
 };
 
 }  // namespace
@@ -227,6 +234,42 @@ class MainWindowTest : public QObject {
         p.click(p.top<QPushButton>("Button4"));
         QCOMPARE(p.exchangeFile("adatcsere.txt"), QByteArray("E"));
         QVERIFY(!p.window.isVisible());
+    }
+
+    void aboutWindowShowsItsPanelAndSwitchesSize() {
+        Program p;
+        QVERIFY(p.start());
+        QVERIFY(!p.about.isVisible());
+        p.click(p.top<QPushButton>("Button1"));
+        QVERIFY(p.about.isVisible());
+        QVERIFY(!p.about.isModal());
+        QCOMPARE(p.about.windowTitle(), QString("About"));
+        auto* version = p.about.findChild<QLabel*>("Label2");
+        QCOMPARE(version->text(), QString("1.x.x.x  beta"));
+        QVERIFY(!p.about.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+        auto* ok = p.about.findChild<QPushButton*>("OKButton");
+        auto* listing = p.about.findChild<QPushButton*>("Button2");
+        QCOMPARE(ok->text(), QString("OK"));
+        QCOMPARE(p.about.findChild<QPushButton*>("Button1")->text(), QString("MDI"));
+        QCOMPARE(p.about.size(), QSize(287, 356));
+        QVERIFY(!listing->isVisible());
+        QTest::keyClick(ok, Qt::Key_L);
+        QCOMPARE(p.about.size(), QSize(678, 467));
+        QVERIFY(listing->isVisible());
+        QCOMPARE(listing->text(), QString("Összes változó kiírása"));
+        QVERIFY(p.about.findChild<QPlainTextEdit*>("Memo2")->isVisible());
+        // the listing lands in the real log box
+        p.click(listing);
+        QCOMPARE(p.about.findChild<QPlainTextEdit*>("Memo2")->toPlainText().section('\n', 0, 0),
+                 QString("AboutBox változói"));
+        QTest::keyClick(ok, Qt::Key_X);
+        QCOMPARE(p.about.size(), QSize(678, 467));
+        QTest::keyClick(ok, Qt::Key_H, Qt::ShiftModifier);
+        QCOMPARE(p.about.size(), QSize(287, 356));
+        QVERIFY(!listing->isVisible());
+        p.click(ok);
+        QVERIFY(!p.about.isVisible());
+        QVERIFY(p.window.isVisible());
     }
 
     void letterInAFieldShowsAMessageAndTheProgramGoesOn() {

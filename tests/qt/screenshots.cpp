@@ -1,7 +1,8 @@
 // Renders the desktop program's windows to PNG files for a person to look at:
 //   qorix-screenshots OUTPUT_FOLDER
 // main-cut-circle.png: the main window with the cut circle page after "Létrehozás";
-// cutcircle-picture.png: the page picture as decoded from its JPEG.
+// about-compact.png and about-large.png: the About window in its two sizes (the large one
+// with a listing in its log box); cutcircle-picture.png: the page picture as decoded.
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or under a display.
 #include <QApplication>
 #include <QPixmap>
@@ -9,8 +10,10 @@
 #include <string>
 
 #include "app/form1.h"
-#include "link/shared.h"
+#include "link/aboutbox.h"
+#include "link/sleeper.h"
 #include "ui/dialogs.h"
+#include "ui/qt/aboutwindow.h"
 #include "ui/qt/jpeg.h"
 #include "ui/qt/mainwindow.h"
 #include "wizards/common/numbertext.h"
@@ -36,14 +39,21 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]) + "/";
     ui::RecordingDialogs dialogs;  // no modal box stops the rendering
     qorix::NumberText num(',');
-    qorix::SharedValues shared;
-    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::RecordingSleeper sleeper;
+    qorix::TAboutBox store(num, sleeper);
+    qorix::Services services{dialogs, num, &store, &store};
     qorix::TForm1 form(services, "");
     ui::qt::MainWindow window(form, dialogs);
     form.FormActivate();
     form.ComboBox1.select(3);
     form.page(4).Button1.click();
     bool ok = save(window, dir + "main-cut-circle.png");
+    ui::qt::AboutWindow about(store, dialogs);
+    about.showNonModal();
+    ok = ok && save(about, dir + "about-compact.png");
+    store.OKButtonKeyPress('l');
+    store.Button2Click();
+    ok = ok && save(about, dir + "about-large.png");
     QImage picture = ui::qt::decodeJpeg(ui::qt::assetPath("cutcircle.jpg"));
     ok = ok && picture.save(dir + "cutcircle-picture.png");
     return ok ? 0 : 1;

@@ -1,0 +1,141 @@
+#include "ui/qt/aboutwindow.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace ui::qt {
+
+namespace {
+constexpr int kLeftWidth = 263;  // the compact window's content
+}
+
+AboutWindow::AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), store_(store), binder_(dialogs) {
+    setObjectName("AboutBox");
+    setWindowTitle(QString::fromStdString(store.caption()));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(12, 12, 12, 12);
+    row->setSpacing(12);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(panel());
+    auto* command = new QHBoxLayout;
+    QLineEdit* field = binder_.edit(store.Edit1).field;
+    command->addWidget(field, 1);
+    command->addWidget(binder_.button(store.Button1));
+    left->addLayout(command);
+    ok_ = binder_.button(store.OKButton);
+    ok_->setDefault(true);
+    ok_->installEventFilter(this);
+    auto* okRow = new QHBoxLayout;
+    okRow->addStretch(1);
+    okRow->addWidget(ok_);
+    okRow->addStretch(1);
+    left->addLayout(okRow);
+    auto* leftBox = new QWidget;
+    leftBox->setLayout(left);
+    leftBox->setFixedWidth(kLeftWidth);
+    left->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(leftBox, 0, Qt::AlignTop);
+    boxes_ = boxes();
+    row->addWidget(boxes_, 1);
+
+    QPointer<AboutWindow> guard(this);
+    auto sizeFollows = [guard] {
+        if (guard) guard->followSize();
+    };
+    store.Memo1.addListener(sizeFollows);
+    store.addVisibilityListener([guard] {
+        if (guard) guard->setVisible(guard->store_.visible());
+    });
+    followSize();
+    setVisible(store.visible());
+}
+
+QWidget* AboutWindow::panel() {
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* column = new QVBoxLayout(frame);
+    QLabel* picture = binder_.image(store_.ProgramIcon, kLeftWidth - 24);
+    column->addWidget(picture);
+    auto* rows = new QFormLayout;
+    rows->setLabelAlignment(Qt::AlignLeft);
+    rows->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    const std::pair<ui::Label*, ui::Label*> lines[] = {{&store_.ProductName, &store_.Label1},
+                                                       {&store_.Version, &store_.Label2},
+                                                       {&store_.Copyright, &store_.Label3},
+                                                       {&store_.Comments, &store_.Label4}};
+    for (const auto& [caption, value] : lines) {
+        QLabel* v = binder_.label(*value);
+        v->setWordWrap(true);
+        if (value == &store_.Label1) {
+            QFont f = v->font();
+            f.setBold(true);
+            v->setFont(f);
+        }
+        rows->addRow(binder_.label(*caption), v);
+    }
+    column->addLayout(rows);
+    return frame;
+}
+
+QWidget* AboutWindow::boxes() {
+    auto* area = new QWidget;
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    QPlainTextEdit* position = binder_.memo(store_.Memo1);
+    QPlainTextEdit* echo = binder_.memo(store_.Memo3);
+    for (QPlainTextEdit* m : {position, echo}) m->setFixedHeight(80);
+    top->addWidget(position);
+    top->addWidget(echo);
+    column->addLayout(top);
+    QPlainTextEdit* log = binder_.memo(store_.Memo2);
+    log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    column->addWidget(log, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(binder_.button(store_.Button2));
+    buttons->addWidget(binder_.button(store_.Button3));
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    return area;
+}
+
+void AboutWindow::followSize() {
+    // the boxes and the listing buttons lie outside the compact window
+    boxes_->setVisible(store_.boxesShown());
+    setFixedSize(store_.width(), store_.height());
+}
+
+void AboutWindow::showNonModal() {
+    store_.setVisible(true);
+    show();
+    raise();
+    activateWindow();
+    ok_->setFocus();
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == ok_ && e->type() == QEvent::KeyPress) {
+        QString text = static_cast<QKeyEvent*>(e)->text();
+        if (text.size() == 1 && text[0].unicode() < 128) {
+            char key = static_cast<char>(text[0].unicode());
+            binder_.run([this, key] { store_.OKButtonKeyPress(key); });
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void AboutWindow::closeEvent(QCloseEvent* e) {
+    store_.setVisible(false);
+    e->accept();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,36 @@
+// The About and diagnostics window's face: the panel (picture, product, version, authors,
+// description), "OK", the command field and "MDI"; in the large size also the position, log
+// and command echo boxes with the two listing buttons. The l and h keys on "OK" switch the
+// size. The window is not modal and only hides when closed: the store lives on.
+#pragma once
+
+#include <QWidget>
+
+#include "link/aboutbox.h"
+#include "ui/qt/binding.h"
+
+namespace ui::qt {
+
+class AboutWindow : public QWidget {
+  public:
+    AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // What "About" in the main window does.
+    void showNonModal();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    QWidget* panel();
+    QWidget* boxes();
+    void followSize();
+
+    qorix::TAboutBox& store_;
+    Binder binder_;
+    QWidget* boxes_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+}  // namespace ui::qt
