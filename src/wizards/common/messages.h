@@ -27,4 +27,9 @@ inline constexpr const char* kStepLimitTooSmall =
     "A lépésenkénti maximális fogási mélység túl kicsi a marás mélységéhez: legfeljebb 100 "
     "mélységi ciklus lehet. Adj meg nagyobb lépésenkénti fogási mélységet.";
 
+// A program line would hold a number the machine cannot read; the line follows the text.
+inline constexpr const char* kNotFiniteNumber =
+    "A megadott értékekből olyan szám adódna, amelyet a gép nem tud beolvasni (túl nagy, vagy "
+    "nem szám), ezért a program nem készült el. A hibás sor: ";
+
 }  // namespace qorix::msg

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "wizards/common/errors.h"
@@ -166,7 +167,9 @@ long double NumberText::toFloat(std::string_view text) const {
     if (i != t.size()) throw fail();
     long double value = 0;
     auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value))
+    // Beyond a double the machine reads the number as infinite: it is no number for a field.
+    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value) ||
+        std::fabs(value) > std::numeric_limits<double>::max())
         throw fail();
     return value;
 }

@@ -26,7 +26,7 @@ class NumberText {
     static std::string whole(std::int64_t value);
 
     // A field's number: blanks around it, a sign, digits with at most one separator, and an
-    // exponent. Anything else, or a value beyond the range, throws ConversionError.
+    // exponent. Anything else, or a value beyond the range of a double, throws ConversionError.
     long double toFloat(std::string_view text) const;
     // A whole-number field: a sign and digits within 32 bits; a fraction throws.
     std::int32_t toInt(std::string_view text) const;

@@ -1,6 +1,33 @@
 #include "wizards/common/page.h"
 
+#include "wizards/common/finitelines.h"
+#include "wizards/common/messages.h"
+
 namespace qorix {
+
+namespace {
+
+// Puts the output back as it was unless the run is kept: a run that fails half way (a
+// number that cannot be written, a failure thrown from the generator) leaves no piece of
+// its program behind.
+class OutputGuard {
+  public:
+    explicit OutputGuard(ui::Memo& memo) : memo_(memo), earlier_(memo.lines()) {}
+    ~OutputGuard() {
+        if (!kept_) memo_.setLines(std::move(earlier_));
+    }
+    OutputGuard(const OutputGuard&) = delete;
+    OutputGuard& operator=(const OutputGuard&) = delete;
+    std::size_t earlierLines() const { return earlier_.size(); }
+    void keep() { kept_ = true; }
+
+  private:
+    ui::Memo& memo_;
+    std::vector<std::string> earlier_;
+    bool kept_ = false;
+};
+
+}  // namespace
 
 WizardPage::WizardPage(std::string name, std::string title, Services& services)
     : ui::Form(std::move(name)),
@@ -21,8 +48,16 @@ void WizardPage::CreateProgram() {
         if (!errorFlag() || prepareAfterFailedRead()) PrepareValues();
     }
     if (errorFlag()) return;
+    // The lines already in the output stay as they are, whatever becomes of this run.
+    OutputGuard guard(Memo1);
     WriteHeaderComments();
     GenerateProgram();
+    std::string bad = firstNonFiniteLine(Memo1.lines(), guard.earlierLines());
+    if (!bad.empty()) {
+        services_.dialogs.message(msg::kErrorCaption, msg::kNotFiniteNumber + bad);
+        return;
+    }
+    guard.keep();
     wrote_ = true;
 }
 

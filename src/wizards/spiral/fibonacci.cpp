@@ -114,6 +114,10 @@ void TFrame2::readShape(const FieldReader& read) {
     rec.zs = rec.z + rec.zsb;
     FieldReader::fillEmpty(Edit13, "1");
     FieldReader::fillEmpty(Edit14, "1000");
+    // Both go into the tool lines as typed; a text that is no whole number ("abc", "inf")
+    // would give a "T" or "S" word the machine cannot read, so it stops the run here.
+    read.whole(Edit13);
+    read.whole(Edit14);
     if (CheckBox3.checked()) {
         Edit3.setText("1");
         RadioGroup2.setItemIndex(2);

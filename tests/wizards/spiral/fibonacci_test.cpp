@@ -28,7 +28,7 @@ constexpr const char* kDepthPositiveText =
     "csak figyelmeztetés.";
 
 class Fibonacci : public ::testing::Test {
-protected:
+  protected:
     NumberText num{','};
     ui::RecordingDialogs dialogs;
     Services services{dialogs, num};
@@ -301,13 +301,22 @@ TEST_F(Fibonacci, SpiralsWhoseRadiiOverflowAreRefused) {
         "A spirál sugarai vagy végpontjai túl nagyok lennének, számként nem írhatók ki. "
         "Csökkentsd a nagyítást vagy a körbefordulások számát!");
     // the sixth arc has the radius 8 x scale and ends at X -10 x scale
-    page.Edit10.setText("1e4931");
+    page.Edit10.setText("1e307");
     ASSERT_TRUE(press());
     EXPECT_EQ(count("G3 X"), 6);
-    page.Edit10.setText("2e4931");
+    // ending at X -2e308, beyond what the machine reads: the last guard of every page
+    page.Edit10.setText("2e307");
     EXPECT_FALSE(press());
-    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{overflow}));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text.rfind(msg::kNotFiniteNumber, 0), 0u);
     EXPECT_TRUE(out().empty());
+    dialogs.clearMessages();
+    // a scale that a double cannot hold is no number
+    page.Edit10.setText("1e4931");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<Message>{{ui::kFailureCaption, "„1e4931” nem érvényes szám."}}));
+    dialogs.clearMessages();
 
     // scale 1: the radii pass the largest number after some 23 600 arcs
     page.Edit10.setText("1");

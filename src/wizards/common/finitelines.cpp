@@ -1,0 +1,101 @@
+#include "wizards/common/finitelines.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace qorix {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// Accented letters (bytes of UTF-8 sequences) count as letters, so "infó" is a word.
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+bool nonFiniteWord(const std::string& word) {
+    auto bad = [](const std::string& w) { return w == "nan" || w == "inf" || w == "infinity"; };
+    std::string w = lower(word);
+    // also after the address letter of a G-code word ("XNAN")
+    return bad(w) || (w.size() > 3 && bad(w.substr(1)));
+}
+
+// Whether digits with an exponent, out of the range of a long double, are too large (rather
+// than too small): the position of the first significant digit decides.
+bool overflows(const std::string& ascii) {
+    std::size_t e = ascii.find('e');
+    std::string mantissa = ascii.substr(0, e);
+    std::size_t point = mantissa.find('.');
+    if (point == std::string::npos) point = mantissa.size();
+    std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string::npos) return false;  // zero
+    long long order = first < point ? static_cast<long long>(point - first)
+                                    : -static_cast<long long>(first - point - 1);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        bool negative = ascii[e + 1] == '-';
+        for (std::size_t k = e + 1; k < ascii.size(); ++k)
+            if (isDigit(ascii[k]) && exponent < 100000) exponent = exponent * 10 + (ascii[k] - '0');
+        if (negative) exponent = -exponent;
+    }
+    return order + exponent > 0;
+}
+
+// The number that starts at i (digits, one separator, an exponent): whether a double holds it.
+bool finiteNumberAt(const std::string& line, std::size_t& i) {
+    std::string ascii;
+    for (; i < line.size() && isDigit(line[i]); ++i) ascii.push_back(line[i]);
+    if (i + 1 < line.size() && (line[i] == ',' || line[i] == '.') && isDigit(line[i + 1])) {
+        ascii.push_back('.');
+        for (++i; i < line.size() && isDigit(line[i]); ++i) ascii.push_back(line[i]);
+    }
+    if (i < line.size() && (line[i] == 'E' || line[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < line.size() && (line[j] == '+' || line[j] == '-')) ++j;
+        if (j < line.size() && isDigit(line[j])) {
+            ascii.push_back('e');
+            if (line[j - 1] == '-') ascii.push_back('-');
+            for (i = j; i < line.size() && isDigit(line[i]); ++i) ascii.push_back(line[i]);
+        }
+    }
+    long double value = 0;
+    auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (res.ec == std::errc::result_out_of_range) return !overflows(ascii);
+    return std::fabs(value) <= std::numeric_limits<double>::max();
+}
+
+}  // namespace
+
+bool lineIsFinite(const std::string& line) {
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (isLetter(line[i])) {
+            std::size_t start = i;
+            while (i < line.size() && isLetter(line[i])) ++i;
+            if (nonFiniteWord(line.substr(start, i - start))) return false;
+        } else if (isDigit(line[i])) {
+            if (!finiteNumberAt(line, i)) return false;
+        } else {
+            ++i;
+        }
+    }
+    return true;
+}
+
+std::string firstNonFiniteLine(const std::vector<std::string>& lines, std::size_t from) {
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        const std::string& l = lines[i];
+        if (!lineIsFinite(l)) return l.size() > 120 ? l.substr(0, 117) + "..." : l;
+    }
+    return {};
+}
+
+}  // namespace qorix
