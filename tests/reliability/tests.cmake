@@ -1,0 +1,1 @@
+list(APPEND QORIX_TEST_SOURCES reliability/badinput_test.cpp reliability/outputguard_test.cpp)
