@@ -50,7 +50,7 @@ AboutWindow::AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* par
     auto sizeFollows = [guard] {
         if (guard) guard->followSize();
     };
-    store.Memo1.addListener(sizeFollows);
+    store.addSizeListener(sizeFollows);
     store.addVisibilityListener([guard] {
         if (guard) guard->setVisible(guard->store_.visible());
     });
