@@ -5,6 +5,7 @@
 #include "wizards/contour/cutcircle.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/spiral/fibonacci.h"
+#include "wizards/thread/threadrepair.h"
 
 namespace qorix {
 
@@ -20,6 +21,23 @@ std::function<std::unique_ptr<WizardPage>(Services&)> notYetBuilt(const char* na
                                                                   const char* title) {
     return [name, title](Services& s) {
         return std::make_unique<PlaceholderPage>(name, title, s, false);
+    };
+}
+
+// In the main window the thread page's direction group reads "Menet irány".
+std::function<std::unique_ptr<WizardPage>(Services&)> threadRepairPage() {
+    return [](Services& s) {
+        auto page = std::make_unique<TFrame11>(s);
+        page->RadioGroup_cw_.setCaption(TFrame11::kMainWindowDirectionCaption);
+        return page;
+    };
+}
+
+// "Bemérés" asks QORIX for the position: in host mode it is switched off here; the selection
+// does not touch it in standalone mode.
+PageHook measureOnlyStandalone() {
+    return [](WizardPage& page, const SharedValues& shared) {
+        if (shared.standalone == 0) static_cast<TFrame11&>(page).Button3.setEnabled(false);
     };
 }
 
@@ -47,8 +65,9 @@ const std::vector<MainPageEntry>& mainPages() {
         entry("Fúrás kör mentén (drill circular bolt pattern)", page<TFrame8>(),
               callOn<TFrame8>(&TFrame8::selectedInList)),
         entry("Fúrás Téglalap mentén (drill rectangle bolt pattern)", page<TFrame10>()),
-        // once built: in host mode onSelect and afterStartup disable the page's "Bemérés"
-        entry("Menet javítás", notYetBuilt("TFrame11", "Menet javítás")),
+        // in host mode both the start-up and a selection disable the page's "Bemérés"
+        entry("Menet javítás", threadRepairPage(), measureOnlyStandalone(),
+              measureOnlyStandalone()),
     };
     return entries;
 }

@@ -15,6 +15,7 @@
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 #include "wizards/drilling/boltcircle.h"
+#include "wizards/thread/threadrepair.h"
 
 namespace qorix {
 namespace {
@@ -363,6 +364,27 @@ TEST_F(Form1Test, ChoosingBoltCircleDisablesReselection) {
     EXPECT_TRUE(page.visible());
     EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
     EXPECT_EQ(page.RadioGroup1.items()[2], "Újra választ");
+}
+
+TEST_F(Form1Test, ThreadRepairMeasurementIsOffInHostModeOnly) {
+    auto& page = static_cast<TFrame11&>(form.page(8));
+    EXPECT_EQ(page.RadioGroup_cw_.caption(), "Menet irány");
+    EXPECT_EQ(page.Button3.caption(), "Bemérés");
+    activate();
+    EXPECT_FALSE(page.Button3.enabled());
+    page.Button3.setEnabled(true);
+    run([&] { form.ComboBox1.select(7); });
+    EXPECT_TRUE(page.visible());
+    EXPECT_FALSE(page.Button3.enabled());
+    // standalone: the selection leaves the button as it is
+    run([&] { form.CheckBox1.setChecked(true); });
+    page.Button3.setEnabled(true);
+    run([&] { form.ComboBox1.select(3); });
+    run([&] { form.ComboBox1.select(7); });
+    EXPECT_TRUE(page.Button3.enabled());
+    page.Button3.setEnabled(false);
+    run([&] { form.ComboBox1.select(7); });
+    EXPECT_FALSE(page.Button3.enabled());
 }
 
 TEST_F(Form1Test, BuiltPagesStandInTheListUnderTheirClassNames) {
