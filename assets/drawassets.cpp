@@ -184,6 +184,76 @@ Canvas aboutBanner() {
     return c;
 }
 
+// Bolt circle: holes evenly spaced on a dashed circle around the centre.
+Canvas boltCircle() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    c.ring(kPath, 120, 120, 80, 2, 7);
+    for (int k = 0; k < 8; ++k) {
+        double a = k * kPi / 4;
+        c.disc(kHole, 120 + 80 * std::cos(a), 120 + 80 * std::sin(a), 11);
+    }
+    c.disc(kTool, 200, 120, 6);
+    c.line(kWhite, 112, 120, 128, 120, 1.4);
+    c.line(kWhite, 120, 112, 120, 128, 1.4);
+    c.arrow(kDim, 120, 120, 200 - 12, 120, 2, 9);
+    return c;
+}
+
+// Circular pocket: the pocket cleared by a spiral of half circles from the centre out.
+Canvas circularPocket() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    c.disc(kHole, 120, 120, 84);
+    for (double a = 0; a < 8 * kPi; a += 0.02) {
+        double r = 8 + 64 * a / (8 * kPi), r2 = 8 + 64 * (a + 0.02) / (8 * kPi);
+        c.line(kPath, 120 + r * std::cos(a), 120 + r * std::sin(a), 120 + r2 * std::cos(a + 0.02),
+               120 + r2 * std::sin(a + 0.02), 2);
+    }
+    c.disc(kTool, 192, 120, 12);
+    return c;
+}
+
+// Fibonacci spiral: quarter arcs with radii 1, 1, 2, 3, 5, 8 ... times a scale.
+Canvas fibonacci() {
+    Canvas c(240, 240, kPaper);
+    double x = 132, y = 112, a = 0, r0 = 1, r1 = 1;
+    const double scale = 4.2;
+    for (int k = 0; k < 8; ++k) {
+        double r = r0 * scale;
+        // the centre lies one radius back along the turn
+        double cx = x - r * std::cos(a), cy = y - r * std::sin(a);
+        for (double t = a; t < a + kPi / 2; t += 0.01)
+            c.line(kPath, cx + r * std::cos(t), cy + r * std::sin(t), cx + r * std::cos(t + 0.012),
+                   cy + r * std::sin(t + 0.012), 2.6);
+        x = cx + r * std::cos(a + kPi / 2);
+        y = cy + r * std::sin(a + kPi / 2);
+        a += kPi / 2;
+        double next = r0 + r1;
+        r0 = r1;
+        r1 = next;
+    }
+    c.disc(kTool, x, y, 7);
+    return c;
+}
+
+// Thread repair: a nut from above, the thread's groove as rings and the tool milling it.
+Canvas threadRepair() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    c.disc(kHole, 120, 120, 70);
+    for (int k = 0; k < 3; ++k) c.ring(kStockEdge, 120, 120, 70 + 3 + k * 4, 1.6);
+    c.ring(kPath, 120, 120, 50, 2, 7);
+    c.disc(kTool, 170, 120, 22);
+    c.ring(kWhite, 170, 120, 21, 1.2);
+    c.line(kWhite, 112, 120, 128, 120, 1.4);
+    c.line(kWhite, 120, 112, 120, 128, 1.4);
+    return c;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,7 +266,10 @@ int main(int argc, char** argv) {
         const char* name;
         Canvas (*draw)();
     };
-    const Picture pictures[] = {{"cutcircle.jpg", cutCircle}, {"aboutbox.jpg", aboutBanner}};
+    const Picture pictures[] = {
+        {"cutcircle.jpg", cutCircle},   {"aboutbox.jpg", aboutBanner},
+        {"boltcircle.jpg", boltCircle}, {"circularpocket.jpg", circularPocket},
+        {"fibonacci.jpg", fibonacci},   {"threadrepair.jpg", threadRepair}};
     for (const Picture& p : pictures)
         if (!p.draw().save(dir + "/" + p.name)) {
             std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);

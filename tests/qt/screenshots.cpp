@@ -48,6 +48,11 @@ int main(int argc, char** argv) {
     form.ComboBox1.select(3);
     form.page(4).Button1.click();
     bool ok = save(window, dir + "main-cut-circle.png");
+    // every other page as it first shows
+    for (int n : {1, 6, 7, 8}) {
+        form.ComboBox1.select(n - 1);
+        ok = ok && save(window, dir + QString("main-page-%1.png").arg(n));
+    }
     ui::qt::AboutWindow about(store, dialogs);
     about.showNonModal();
     ok = ok && save(about, dir + "about-compact.png");
