@@ -6,10 +6,20 @@
 #include "ui/event.h"
 #include "wizards/common/errors.h"
 #include "wizards/common/finitelines.h"
+#include "wizards/common/messages.h"
 
 namespace qorix::probe {
 
 namespace {
+
+// A line of G-code (an address letter with its number), not a comment or a value listing.
+bool isProgramLine(const std::string& line) {
+    std::size_t i = line.find_first_not_of(' ');
+    if (i == std::string::npos || i + 1 >= line.size()) return false;
+    char a = line[i], n = line[i + 1];
+    return std::string("GMTSFXYZIJRQPN").find(a) != std::string::npos &&
+           ((n >= '0' && n <= '9') || n == '-' || n == '.' || n == ',');
+}
 
 std::string joined(const std::vector<ui::Message>& messages) {
     std::string s;
@@ -71,7 +81,8 @@ std::vector<ui::Control*> WizardProbe::enabledChoices() const {
 }
 
 std::string WizardProbe::choose(ui::Control& control, unsigned char byte) {
-    return guarded([&] {
+    std::size_t shown = dialogs_.messages().size();
+    std::string escaped = guarded([&] {
         switch (control.kind()) {
             case ui::Kind::CheckBox:
                 static_cast<ui::CheckBox&>(control).setChecked(byte & 1);
@@ -92,6 +103,23 @@ std::string WizardProbe::choose(ui::Control& control, unsigned char byte) {
                 break;
         }
     });
+    // A choice that reads the fields (the hole choice of the drilling page) may fail its
+    // checks; the press that follows stops on that failure without a box of its own.
+    for (std::size_t i = shown; i < dialogs_.messages().size(); ++i)
+        if (dialogs_.messages()[i].caption != msg::kWarningCaption) refusalShown_ = true;
+    return escaped;
+}
+
+// The program lines that the press added (all of them when it replaced the output).
+std::size_t WizardProbe::newProgramLines(const std::vector<std::string>& before,
+                                         const std::vector<std::string>& after) {
+    std::size_t from =
+        after.size() >= before.size() && std::equal(before.begin(), before.end(), after.begin())
+            ? before.size()
+            : 0;
+    return static_cast<std::size_t>(
+        std::count_if(after.begin() + static_cast<std::ptrdiff_t>(from), after.end(),
+                      [](const std::string& l) { return isProgramLine(l); }));
 }
 
 PressOutcome WizardProbe::press() {
@@ -118,11 +146,12 @@ PressOutcome WizardProbe::press() {
         o.fault = "a line with a number that is not finite: " + bad;
     else if (o.wrote && o.after.empty())
         o.fault = "the press wrote an empty program";
-    else if (!o.wrote && o.messages.empty())
+    else if (!o.wrote && o.messages.empty() && !refusalShown_)
         o.fault = "the press wrote no program and showed no message";
-    else if (!o.wrote && !o.after.empty() && o.after != o.before)
-        o.fault = "a refused press left " + std::to_string(o.after.size()) +
+    else if (!o.wrote && newProgramLines(o.before, o.after) > 0)
+        o.fault = "a refused press left " + std::to_string(newProgramLines(o.before, o.after)) +
                   " lines of a program in the output";
+    refusalShown_ = false;
     if (!o.fault.empty()) o.fault += joined(o.messages);
     return o;
 }

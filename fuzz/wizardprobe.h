@@ -58,6 +58,9 @@ class WizardProbe {
     PressOutcome press();
 
   private:
+    static std::size_t newProgramLines(const std::vector<std::string>& before,
+                                       const std::vector<std::string>& after);
+
     NumberText num_;
     ui::RecordingDialogs dialogs_;
     RecordingSleeper sleeper_;
@@ -65,6 +68,7 @@ class WizardProbe {
     Services services_;
     std::unique_ptr<CliWizard> wizard_;
     std::string startupFault_;
+    bool refusalShown_ = false;  // a choice since the last press showed a failed check
 };
 
 }  // namespace qorix::probe

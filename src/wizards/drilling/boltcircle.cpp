@@ -91,6 +91,15 @@ void TFrame8::startup() {
     shared_.u8_anc = 0;
 }
 
+void TFrame8::CreateProgram() {
+    const bool reads = readsOnCreate();
+    WizardPage::CreateProgram();
+    // Otherwise the table built from the failed reading would be taken as a selection: the
+    // next press, with the field corrected, would skip the reading and stop silently on the
+    // old error flag.
+    if (reads && errorFlag()) shared_.u8_anc = 0;
+}
+
 void TFrame8::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
 
 void TFrame8::RadioGroup_s_Click() {

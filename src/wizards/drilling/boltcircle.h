@@ -28,6 +28,8 @@ class TFrame8 : public WizardPage {
     void startup() override;
     // A prepared table (a hole selection) is written as it is, without reading the fields.
     bool readsOnCreate() const override { return shared_.u8_anc == 0; }
+    // A press that read the fields and stopped on a check leaves no table prepared.
+    void CreateProgram() override;
 
     bool seriesFlag() const override { return rec.series != 0; }
     bool errorFlag() const override { return rec.error != 0; }
