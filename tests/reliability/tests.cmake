@@ -1,1 +1,2 @@
-list(APPEND QORIX_TEST_SOURCES reliability/badinput_test.cpp reliability/outputguard_test.cpp)
+list(APPEND QORIX_TEST_SOURCES reliability/badinput_test.cpp reliability/outputguard_test.cpp
+  reliability/fulldisk_test.cpp)
