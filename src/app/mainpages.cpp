@@ -2,7 +2,10 @@
 
 #include "app/placeholder.h"
 #include "link/shared.h"
+#include "wizards/contour/circularpocket.h"
 #include "wizards/contour/cutcircle.h"
+#include "wizards/contour/cutrectangle.h"
+#include "wizards/contour/rectanglepocket.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/spiral/fibonacci.h"
 #include "wizards/thread/threadrepair.h"
@@ -14,14 +17,6 @@ namespace {
 template <class Page>
 std::function<std::unique_ptr<WizardPage>(Services&)> page() {
     return [](Services& s) { return std::make_unique<Page>(s); };
-}
-
-// A wizard whose page is not part of the program yet: an empty page under its class name.
-std::function<std::unique_ptr<WizardPage>(Services&)> notYetBuilt(const char* name,
-                                                                  const char* title) {
-    return [name, title](Services& s) {
-        return std::make_unique<PlaceholderPage>(name, title, s, false);
-    };
 }
 
 // In the main window the thread page's direction group reads "Menet irány".
@@ -54,13 +49,13 @@ const std::vector<MainPageEntry>& mainPages() {
         // the spiral page only reads its fields at start-up
         entry("Fibonacci spirál", page<TFrame2>(), {}, {},
               callOn<WizardPage>(&WizardPage::ReadParameters)),
-        // once built: onSelect runs the page's step-width refresh (ScrollBar1Change)
-        entry("Körzseb (circular pocket)", notYetBuilt("TFrame3", "Körzseb (circular pocket)")),
-        entry("Téglalapzseb (rectangle pocket)",
-              notYetBuilt("TFrame4", "Téglalapzseb (rectangle pocket)")),
+        // a selection refreshes the step-width labels ("%" and "mm")
+        entry("Körzseb (circular pocket)", page<TFrame3>(),
+              callOn<TFrame3>(&TFrame3::ScrollBar1Change)),
+        entry("Téglalapzseb (rectangle pocket)", page<TFrame4>(),
+              callOn<TFrame4>(&TFrame4::ScrollBar1Change)),
         entry("Kör kivágás (cut circle)", page<TFrame5>()),
-        entry("Téglalap kivágás (cut rectangle)",
-              notYetBuilt("TFrame7", "Téglalap kivágás (cut rectangle)")),
+        entry("Téglalap kivágás (cut rectangle)", page<TFrame7>()),
         // a selection disables the third choice ("Újra választ") of " Furat kiválasztó "
         entry("Fúrás kör mentén (drill circular bolt pattern)", page<TFrame8>(),
               callOn<TFrame8>(&TFrame8::selectedInList)),
