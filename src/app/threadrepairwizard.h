@@ -27,21 +27,34 @@ class ThreadRepairWizard : public CliWizard {
         page_.Button2.click();
     }
 
-    // A check whose reading failed cannot be accepted: no program then.
+    // A check whose reading failed cannot be accepted: no program then, and the output
+    // stays as it was before the press.
     bool press() override {
+        KeepOutputUnlessWritten keep(page_.Memo1);
         if (!page_.Button4.click()) return false;
         for (ui::Control* c : check_.controls())
             if (c->kind() == ui::Kind::Label)
                 labels_.push_back(c->name() + ": " + static_cast<ui::Label*>(c)->caption());
         if (!check_.Button1.click()) return false;
         page_.Timer2.fire();
-        return page_.Button1.click();
+        keep.written = page_.Button1.click();
+        return keep.written;
     }
 
     std::vector<std::string> output() const override { return page_.Memo1.lines(); }
     std::vector<std::string> diagnostics() const override { return labels_; }
 
   private:
+    struct KeepOutputUnlessWritten {
+        explicit KeepOutputUnlessWritten(ui::Memo& memo) : memo(memo), before(memo.lines()) {}
+        ~KeepOutputUnlessWritten() {
+            if (!written && memo.lines() != before) memo.setLines(before);
+        }
+        ui::Memo& memo;
+        std::vector<std::string> before;
+        bool written = false;
+    };
+
     TFrame11 page_;
     TForm6 capture_;
     TForm12 check_;

@@ -43,7 +43,7 @@ void ThreadRepairValues::ComputeThreadStart() {
     phase = angle / (2 * kPi) * md_;
     turns = (Zpos_ - z_ + phase) / md_ + hk_;
     // a half counts upwards
-    wholeTurns = static_cast<std::int32_t>(std::floor(std::fabs(turns) + 2 + 0.5L));
+    wholeTurns = std::floor(std::fabs(turns) + 2 + 0.5L);
     helixStartZ = wholeTurns * md_ + phase + Zpos_ + hk_;
 }
 

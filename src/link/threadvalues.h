@@ -40,7 +40,7 @@ struct ThreadRepairValues {
     long double computedX = 0, computedY = 0;
     long double phase = 0;        // angle / 2 pi of a pitch
     long double turns = 0;        // measured height above the top, in pitches
-    std::int32_t wholeTurns = 0;  // |turns| + 2, rounded
+    long double wholeTurns = 0;   // |turns| + 2, rounded
     long double helixStartZ = 0;  // where every pass's circles start descending
     long double startX = 0;       // where every pass begins
 

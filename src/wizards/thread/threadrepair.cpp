@@ -22,6 +22,13 @@ constexpr const char* kNutToolTooBig =
     "Anya menetnél a szerszám átmérője kisebb kell legyen, mint a menet belső átmérője "
     "(menet átmérő − 2 × menet mélysége).";
 
+// The helix starts about two pitches above the top, or as far above it as the measured
+// point lies; one pass writes a circle per pitch from there down to the thread's end.
+constexpr long double kMaxCirclesPerPass = 10000;
+constexpr const char* kTooManyCircles =
+    "A menet túl hosszú a menetemelkedéshez képest: egy fogás legfeljebb 10000 kört írhat. "
+    "Ellenőrizd a menetemelkedést, a menet hosszát és a bemért Z pozíciót.";
+
 constexpr int kPollMs = 100;
 
 SharedValues& sharedOf(Services& services) {
@@ -195,6 +202,8 @@ void TFrame11::ReadParameters() {
     v.cs_ = notFirst(RadioGroup_cs_);
     v.error = rec.error;
     if (v.cs_ == 1 && v.sz_ >= v.rd_ - 2 * v.m_) read.error(kNutToolTooBig);
+    if (!((2 * std::fabs(v.Zpos_ - v.z_) + v.ml_) / v.md_ <= kMaxCirclesPerPass))
+        read.error(kTooManyCircles);
     listReading();
 }
 

@@ -437,3 +437,21 @@ TEST_F(ThreadRepair, LeftHandThreadCutsTheSamePassesCounterClockwise) {
 
 }  // namespace
 }  // namespace qorix
+
+namespace qorix {
+namespace {
+
+TEST_F(ThreadRepair, PitchFarTooFineForTheLengthIsRefused) {
+    measured("12,5", "0", "-3");
+    page.Edit_zm_.setText("0,002");  // (2 × 3 + 10) / 0,002 = 8000 circles a pass
+    ASSERT_TRUE(click(page.Button4));
+    EXPECT_TRUE(dialogs.messages().empty());
+    page.Edit_zm_.setText("0,001");  // 16000
+    ASSERT_TRUE(click(page.Button4));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].text.find("legfeljebb 10000 kört"), std::string::npos);
+    EXPECT_FALSE(check.Button1.enabled());
+}
+
+}  // namespace
+}  // namespace qorix
