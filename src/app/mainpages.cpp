@@ -60,6 +60,7 @@ const std::vector<MainPageEntry>& mainPages() {
         entry("Fúrás kör mentén (drill circular bolt pattern)", page<TFrame8>(),
               callOn<TFrame8>(&TFrame8::selectedInList)),
         entry("Fúrás Téglalap mentén (drill rectangle bolt pattern)", page<TFrame10>()),
+        // in host mode both the start-up and a selection disable the page's "Bemérés"
         entry("Menet javítás", threadRepairPage(), measureOnlyStandalone(),
               measureOnlyStandalone()),
     };
