@@ -5,30 +5,12 @@
 #include <limits>
 #include <string>
 
+#include "wizards/common/decimal.h"
 #include "wizards/common/errors.h"
 
 namespace qorix {
 
 namespace {
-
-// Digits and decimal exponent of a value: value = 0.d1d2d3... * 10^point, d1 != 0.
-struct Decimal {
-    std::string digits;
-    int point = 0;
-};
-
-Decimal expand(long double magnitude, int significant) {
-    char buf[128];
-    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                             significant - 1);
-    std::string text(buf, res.ptr);
-    Decimal d;
-    std::size_t e = text.find('e');
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.') d.digits.push_back(text[i]);
-    d.point = std::stoi(text.substr(e + 1)) + 1;
-    return d;
-}
 
 std::string nonFinite(long double value) {
     if (std::isnan(value)) return "NAN";
@@ -63,7 +45,7 @@ std::string NumberText::fixed(long double value, int decimals) const {
     std::string kept;
     char next = '0';
     if (magnitude != 0) {
-        Decimal d = expand(magnitude, 18);
+        decimal::Digits d = decimal::expand(magnitude, 18);
         std::string all = d.point > 0 ? d.digits : std::string(-d.point, '0') + d.digits;
         int intDigits = d.point > 0 ? d.point : 0;
         std::size_t keep = static_cast<std::size_t>(intDigits + decimals);
@@ -99,7 +81,7 @@ std::string NumberText::fixed(long double value, int decimals) const {
 std::string NumberText::general(long double value) const {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
-    Decimal d = expand(std::fabs(value), 15);
+    decimal::Digits d = decimal::expand(std::fabs(value), 15);
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     std::string out = std::signbit(value) ? "-" : "";
     int exponent = d.point - 1;

@@ -1,1 +1,1 @@
-list(APPEND QORIX_TEST_SOURCES wizards/common/numbertext_test.cpp)
+list(APPEND QORIX_TEST_SOURCES wizards/common/numbertext_test.cpp wizards/common/decimal_test.cpp)
