@@ -14,6 +14,8 @@
 #include "support/golden.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
+#include "wizards/contour/circularpocket.h"
+#include "wizards/contour/rectanglepocket.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/thread/threadrepair.h"
 
@@ -163,6 +165,24 @@ TEST_F(Form1Test, ChoosingCutCircleShowsItsPageAndArmsTheSendButton) {
     EXPECT_TRUE(form.page(7).visible());
     EXPECT_FALSE(cutCircle().visible());
     EXPECT_EQ(form.Button3.caption(), "Mentés");
+}
+
+TEST_F(Form1Test, ChoosingAPocketRefreshesItsStepWidthLabels) {
+    activate();
+    auto& circular = static_cast<TFrame3&>(form.page(2));
+    auto& rectangle = static_cast<TFrame4&>(form.page(3));
+    EXPECT_EQ(circular.Label4.caption(), "%");  // start-up leaves them alone
+    run([&] { form.ComboBox1.select(1); });
+    EXPECT_EQ(circular.Label4.caption(), "50 %");
+    EXPECT_EQ(circular.Label5.caption(), "2,5000 mm");
+    EXPECT_EQ(rectangle.Label4.caption(), "%");
+    // a tool typed meanwhile shows when the page is chosen again
+    rectangle.Edit_sz_.setText("6");
+    run([&] { form.ComboBox1.select(2); });
+    EXPECT_EQ(rectangle.Label4.caption(), "50 %");
+    EXPECT_EQ(rectangle.Label5.caption(), "3,0000 mm");
+    EXPECT_EQ(form.page(5).formName(), "TFrame7");
+    EXPECT_EQ(dialogs.messages().size(), 1u);  // only the start-up warning
 }
 
 TEST_F(Form1Test, EditedListTextOnlyRearmsTheSendButton) {

@@ -3,11 +3,14 @@
 // main-cut-circle.png: the main window with the cut circle page after "Létrehozás";
 // about-compact.png and about-large.png: the About window in its two sizes (the large one
 // with a listing in its log box); cutcircle-picture.png: the page picture as decoded.
+// main-circular-pocket.png, main-rectangle-pocket.png, main-cut-rectangle.png: the main
+// window with each of those pages after "Létrehozás".
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or under a display.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "app/form1.h"
 #include "link/aboutbox.h"
@@ -59,6 +62,15 @@ int main(int argc, char** argv) {
     store.OKButtonKeyPress('l');
     store.Button2Click();
     ok = ok && save(about, dir + "about-large.png");
+    // the contour and pocket pages, each after "Létrehozás" with its defaults
+    const std::pair<int, const char*> pages[] = {{2, "main-circular-pocket.png"},
+                                                 {3, "main-rectangle-pocket.png"},
+                                                 {5, "main-cut-rectangle.png"}};
+    for (const auto& [number, file] : pages) {
+        form.ComboBox1.select(number - 1);
+        form.page(number).Button1.click();
+        ok = save(window, dir + file) && ok;
+    }
     QImage picture = ui::qt::decodeJpeg(ui::qt::assetPath("cutcircle.jpg"));
     ok = ok && picture.save(dir + "cutcircle-picture.png");
     return ok ? 0 : 1;

@@ -7,6 +7,15 @@ target_compile_definitions(qorix_qt_tests PRIVATE QORIX_GOLDEN_DIR="${CMAKE_CURR
 add_test(NAME qt.mainwindow COMMAND qorix_qt_tests)
 set_tests_properties(qt.mainwindow PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 
+add_executable(qorix_qt_contour_tests qt/contourpages_test.cpp qt/modaldriver.cpp)
+set_target_properties(qorix_qt_contour_tests PROPERTIES AUTOMOC ON)
+target_include_directories(qorix_qt_contour_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(qorix_qt_contour_tests PRIVATE qorix_qt Qt6::Test)
+target_compile_definitions(qorix_qt_contour_tests PRIVATE
+  QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
+add_test(NAME qt.contourpages COMMAND qorix_qt_contour_tests)
+set_tests_properties(qt.contourpages PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+
 add_executable(qorix-screenshots qt/screenshots.cpp)
 target_link_libraries(qorix-screenshots PRIVATE qorix_qt)
 set_target_properties(qorix-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
