@@ -1,5 +1,7 @@
 #include "app/cli.h"
 
+#include "app/about.h"
+
 #include <charconv>
 #include <map>
 #include <memory>
@@ -31,6 +33,28 @@ std::string slugList() {
     std::string s;
     for (const auto& e : wizardRegistry()) s += (s.empty() ? "" : ", ") + e.slug;
     return s;
+}
+
+// The --help text: the usage, the wizards and the exit codes.
+void printHelp(std::ostream& out) {
+    out << kUsage << "\n\n"
+        << "G-kód programokat ír a QORIX varázslókkal, ahogy a felhasználó tenné: kitölti a\n"
+        << "mezőket, majd megnyomja a \"Létrehozás\" gombot.\n\n"
+        << "Parancsok:\n"
+        << "  generate   a varázsló programja a szabványos kimenetre\n"
+        << "  describe   a varázsló vezérlői: név, fajta, felirat, alapérték\n"
+        << "  position   a gép pozíciója a QORIX cserefájljain át\n"
+        << "  mdi        parancs küldése a QORIX-nek, majd a pozíció beolvasása\n\n"
+        << "Kapcsolók:\n"
+        << "  --decimal-separator=C  tizedesjel a területi beállítások helyett\n"
+        << "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
+        << "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
+        << "  --standalone           (position, mdi) QORIX nélküli futtatás\n"
+        << "  --help                 ez a súgó\n"
+        << "  --version              a változat\n\n"
+        << "Varázslók: " << slugList() << "\n\n"
+        << "Kilépési kód: 0 minden program elkészült, 1 egy ellenőrzés vagy átalakítás\n"
+        << "megállította, 2 hibás használat.\n";
 }
 
 const WizardEntry& wizardOrThrow(const std::string& slug) {
@@ -239,6 +263,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         if (args.empty()) throw UsageError("hiányzik a parancs");
         const std::string& verb = args[0];
+        if (verb == "--help") {
+            printHelp(out);
+            return kExitOk;
+        }
+        if (verb == "--version") {
+            printVersion(out, "qorix-wizards-cli");
+            return kExitOk;
+        }
         if (verb == "generate") return generate(args, out, err, regionalSeparator);
         if (verb == "position" || verb == "mdi")
             return runLinkVerb(args, out, err, regionalSeparator, sleeper);

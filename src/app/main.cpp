@@ -1,7 +1,9 @@
 // The desktop program: qorix-wizards [INSTALL_FOLDER]
 #include <QApplication>
+#include <iostream>
 #include <string>
 
+#include "app/about.h"
 #include "app/form1.h"
 #include "app/regional.h"
 #include "link/aboutbox.h"
@@ -16,6 +18,17 @@
 #include "wizards/thread/threadrepair.h"
 
 int main(int argc, char** argv) {
+    if (qorix::standardOption(
+            argc, argv, "qorix-wizards",
+            "Használat: qorix-wizards [TELEPÍTÉSI_MAPPA]\n"
+            "A QORIX varázslók asztali programja: G-kód programok marógéphez.\n\n"
+            "TELEPÍTÉSI_MAPPA  a QORIX telepítési mappája; a cserefájlok a\n"
+            "                  TELEPÍTÉSI_MAPPA/Wizards/Kombinat mappában vannak\n"
+            "                  (alapérték: a saját mappában a QORIX)\n\n"
+            "  --help     ez a súgó\n"
+            "  --version  a változat\n",
+            std::cout))
+        return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(qorix::form1::kCaption);
     // read once, before any window exists; nothing changes it during the run
