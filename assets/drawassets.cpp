@@ -254,6 +254,63 @@ Canvas threadRepair() {
     return c;
 }
 
+// A rounded rectangle: the straight parts and a disc in each corner.
+void roundedRect(Canvas& c, Rgb colour, double x0, double y0, double x1, double y1, double r) {
+    c.rect(colour, x0 + r, y0, x1 - r, y1);
+    c.rect(colour, x0, y0 + r, x1, y1 - r);
+    for (double x : {x0 + r, x1 - r})
+        for (double y : {y0 + r, y1 - r}) c.disc(colour, x, y, r);
+}
+
+// The outline of a rectangle as a path line.
+void rectPath(Canvas& c, Rgb colour, double x0, double y0, double x1, double y1, double width) {
+    c.line(colour, x0, y0, x1, y0, width);
+    c.line(colour, x1, y0, x1, y1, width);
+    c.line(colour, x1, y1, x0, y1, width);
+    c.line(colour, x0, y1, x0, y0, width);
+}
+
+// Rectangle pocket: the pocket with its rounded corners, cleared by loops around the centre
+// line that grow outwards, the tool on the last loop.
+Canvas rectanglePocket() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    const double tool = 12;
+    roundedRect(c, kHole, 30, 60, 210, 180, tool);
+    c.line(kPath, 90, 120, 150, 120, 2);
+    for (int k = 1; k <= 4; ++k) {
+        double d = k * 12.0;
+        rectPath(c, kPath, 90 - d, 120 - d, 150 + d, 120 + d, 2);
+    }
+    c.disc(kTool, 42, 72, tool);
+    c.ring(kWhite, 42, 72, tool - 1, 1.2);
+    c.arrow(kDim, 120, 196, 30, 196, 2, 9);
+    c.arrow(kDim, 120, 196, 210, 196, 2, 9);
+    return c;
+}
+
+// Cut rectangle: the rectangle cut out of the plate, the tool's path inside its edge, the
+// tool in a corner and the milling direction along the top edge.
+Canvas cutRectangle() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    const double tool = 14;
+    roundedRect(c, kHole, 36, 56, 204, 184, tool);
+    for (double x = 50; x < 190; x += 12) c.line(kPath, x, 70, std::min(x + 7, 190.0), 70, 2.2);
+    for (double y = 70; y < 170; y += 12) c.line(kPath, 190, y, 190, std::min(y + 7, 170.0), 2.2);
+    for (double x = 190; x > 50; x -= 12) c.line(kPath, x, 170, std::max(x - 7, 50.0), 170, 2.2);
+    for (double y = 170; y > 70; y -= 12) c.line(kPath, 50, y, 50, std::max(y - 7, 70.0), 2.2);
+    c.disc(kTool, 50, 70, tool);
+    c.ring(kWhite, 50, 70, tool - 1, 1.2);
+    c.disc(kWhite, 50, 70, 2.2);
+    c.arrow(kTool, 80, 90, 150, 90, 2.6, 10);
+    c.arrow(kDim, 120, 200, 36, 200, 2, 9);
+    c.arrow(kDim, 120, 200, 204, 200, 2, 9);
+    return c;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -269,7 +326,8 @@ int main(int argc, char** argv) {
     const Picture pictures[] = {
         {"cutcircle.jpg", cutCircle},   {"aboutbox.jpg", aboutBanner},
         {"boltcircle.jpg", boltCircle}, {"circularpocket.jpg", circularPocket},
-        {"fibonacci.jpg", fibonacci},   {"threadrepair.jpg", threadRepair}};
+        {"fibonacci.jpg", fibonacci},   {"threadrepair.jpg", threadRepair},
+        {"rectanglepocket.jpg", rectanglePocket}, {"cutrectangle.jpg", cutRectangle}};
     for (const Picture& p : pictures)
         if (!p.draw().save(dir + "/" + p.name)) {
             std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);

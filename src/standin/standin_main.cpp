@@ -2,10 +2,23 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/about.h"
 #include "standin/standin.h"
 #include "wizards/common/errors.h"
 
 int main(int argc, char** argv) {
+    if (qorix::standardOption(
+            argc, argv, "qorix-standin",
+            "Használat: qorix-standin TELEPÍTÉSI_MAPPA [--position=X,Y,Z] [--log=FÁJL]\n"
+            "A QORIX helyett felel a varázslóknak a TELEPÍTÉSI_MAPPA/Wizards/Kombinat\n"
+            "cserefájljain át: a \"G\" kérésre megírja a GetXYZ.txt fájlt, naplózza a \"L\"\n"
+            "betöltést és a \"C\" parancsot, és az \"E\" kódra kilép.\n\n"
+            "  --position=X,Y,Z  a jelentett gép pozíció (alapérték 0,0,0)\n"
+            "  --log=FÁJL        napló a szabványos kimenet helyett\n"
+            "  --help            ez a súgó\n"
+            "  --version         a változat\n",
+            std::cout))
+        return 0;
     qorix::standin::Options options;
     std::string problem = qorix::standin::parseArguments(argc, argv, options);
     if (!problem.empty()) {

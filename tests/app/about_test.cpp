@@ -1,9 +1,9 @@
 // --help and --version in the usual GNU form, on the real programs.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 #include "app/wizardregistry.h"
 
@@ -47,8 +47,8 @@ TEST(ProgramOptions, VersionNamesTheProgramAndThePackage) {
     EXPECT_EQ(desktop.out.substr(0, desktop.out.find('\n')),
               "qorix-wizards (QORIX varázslók) " QORIX_VERSION_TEXT);
     // the desktop program answers without a display
-    Result help = run("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(QORIX_DESKTOP_PATH) +
-                      " --help");
+    Result help =
+        run("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(QORIX_DESKTOP_PATH) + " --help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Használat: qorix-wizards [TELEPÍTÉSI_MAPPA]"), std::string::npos);
 }
