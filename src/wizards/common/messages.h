@@ -19,6 +19,9 @@ inline constexpr const char* kToolNumberZero = "Szerszám száma \"0\", vagy nem
 inline constexpr const char* kSpindleZero = "Főorsó fordulat \"0\", vagy nem adtál meg értéket.";
 inline constexpr const char* kG1Empty = "G1 előtolási értékét nem adtad meg.";
 inline constexpr const char* kG23Empty = "G2 és G3 előtolási értékét nem adtad meg.";
+// The circle of the cut circle, bolt circle and thread repair pages.
+inline constexpr const char* kCircleZero = "A kör átmérője \"0\", vagy nem adtál meg értéket.";
+inline constexpr const char* kCircleBelowTool = "A kör átmérője kisebb mint a szerszám átmérője.";
 inline constexpr const char* kSeriesWarning =
     "Sorozatmarás esetén a kezdeti beállításokat valamint a végén szokásos M kódokat nem "
     "tartalmazza.";

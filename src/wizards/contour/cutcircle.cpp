@@ -1,5 +1,7 @@
 #include "wizards/contour/cutcircle.h"
 
+#include "wizards/common/messages.h"
+
 namespace qorix {
 
 TFrame5::TFrame5(Services& services)
@@ -12,12 +14,12 @@ void TFrame5::ReadParameters() {
     FieldReader read = reader(rec.error);
     readCommonStart(inputs_, rec, read);
     if (read.emptyOrZero(Edit_r_)) {
-        read.error("A kör átmérője \"0\", vagy nem adtál meg értéket.");
+        read.error(msg::kCircleZero);
     } else {
         long double d = read.number(Edit_r_);
         // the tool diameter is read again from its field, whatever its own check said
         if (d < read.number(Edit_sz_))
-            read.error("A kör átmérője kisebb mint a szerszám átmérője.");
+            read.error(msg::kCircleBelowTool);
         else
             diameter = d;
     }

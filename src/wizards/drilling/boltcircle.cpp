@@ -12,8 +12,6 @@ namespace qorix {
 namespace {
 
 constexpr const char* kTitle = "Fúrás kör mentén (drill circular bolt pattern)";
-constexpr const char* kCircleZero = "A kör átmérője \"0\", vagy nem adtál meg értéket.";
-constexpr const char* kCircleSmall = "A kör átmérője kisebb mint a szerszám átmérője.";
 constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
 constexpr const char* kHolesZero = "Furatok száma \"0\", vagy nem adtál meg értéket.";
 constexpr const char* kHolesNegative =
@@ -171,11 +169,11 @@ void TFrame8::readCircle(const FieldReader& read) {
         shared_.u8_sz_ = read.number(Edit_sz_);
     }
     if (read.emptyOrZero(Edit_r_)) {
-        read.error(kCircleZero);
+        read.error(msg::kCircleZero);
     } else {
         long double d = read.number(Edit_r_);
         if (d < read.number(Edit_sz_))
-            read.error(kCircleSmall);
+            read.error(msg::kCircleBelowTool);
         else
             shared_.u8_rd_ = d;
     }

@@ -15,8 +15,6 @@ namespace {
 
 constexpr const char* kPitchZero = "Menetemelkedés \"0\", vagy nem adtál meg értéket.";
 constexpr const char* kLengthZero = "Menet hossza \"0\", vagy nem adtál meg értéket.";
-constexpr const char* kDiameterZero = "A kör átmérője \"0\", vagy nem adtál meg értéket.";
-constexpr const char* kDiameterBelowTool = "A kör átmérője kisebb mint a szerszám átmérője.";
 // A nut is cut from inside the hole: the tool must pass through the thread's minor diameter.
 constexpr const char* kNutToolTooBig =
     "Anya menetnél a szerszám átmérője kisebb kell legyen, mint a menet belső átmérője "
@@ -162,11 +160,11 @@ void TFrame11::readDimensions(const FieldReader& read) {
     else
         v.sz_ = read.number(Edit_sz_);
     if (read.emptyOrZero(Edit_r_)) {
-        read.error(kDiameterZero);
+        read.error(msg::kCircleZero);
     } else {
         long double d = read.number(Edit_r_);
         if (d < v.sz_)
-            read.error(kDiameterBelowTool);
+            read.error(msg::kCircleBelowTool);
         else
             v.rd_ = d;
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/pagetest.h"
+
 #include <algorithm>
 
 #include "ui/event.h"
@@ -14,28 +16,7 @@ namespace {
 
 using ui::Message;
 
-class CutCircle : public ::testing::Test {
-  protected:
-    NumberText num{','};
-    ui::RecordingDialogs dialogs;
-    Services services{dialogs, num};
-    TFrame5 page{services};
-
-    void SetUp() override { page.startup(); }
-    bool press() {
-        dialogs.clearMessages();
-        return ui::runEvent(dialogs, [&] { page.Button1.click(); }) && page.lastRunWrote();
-    }
-    const std::vector<std::string>& out() const { return page.Memo1.lines(); }
-    bool has(const std::string& line) const {
-        return std::find(out().begin(), out().end(), line) != out().end();
-    }
-    long count(const std::string& prefix) const {
-        return std::count_if(out().begin(), out().end(),
-                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-    }
-    static Message error(const char* text) { return {msg::kErrorCaption, text}; }
-};
+using CutCircle = test::PageTest<TFrame5>;
 
 TEST_F(CutCircle, StartsWithTheDefaultsAndTheirEnabledStates) {
     EXPECT_EQ(page.Title.caption(), "Kör kivágás (cut circle)");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/pagetest.h"
+
 #include <algorithm>
 
 #include "ui/event.h"
@@ -18,25 +20,7 @@ constexpr const char* kRadiusLarger =
     "A sarokrádiusz nagyobb mint a szerszám átmérő fele. Ez nem hiba, ha szándékosan adtad meg. "
     "A program ezzel az értékkel tovább megy.";
 
-class RectanglePocket : public ::testing::Test {
-  protected:
-    NumberText num{','};
-    ui::RecordingDialogs dialogs;
-    Services services{dialogs, num};
-    TFrame4 page{services};
-
-    void SetUp() override { page.startup(); }
-    bool press() {
-        dialogs.clearMessages();
-        return ui::runEvent(dialogs, [&] { page.Button1.click(); }) && page.lastRunWrote();
-    }
-    const std::vector<std::string>& out() const { return page.Memo1.lines(); }
-    long count(const std::string& prefix) const {
-        return std::count_if(out().begin(), out().end(),
-                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-    }
-    static Message error(const std::string& text) { return {msg::kErrorCaption, text}; }
-};
+using RectanglePocket = test::PageTest<TFrame4>;
 
 TEST_F(RectanglePocket, StartsWithItsOwnCaptionsDefaultsAndStates) {
     EXPECT_EQ(page.Title.caption(), "Téglalapzseb (rectangle pocket)");

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/pagetest.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -27,26 +29,8 @@ constexpr const char* kDepthPositiveText =
     "Marási mélységnek pozitív értéket adtál meg. Gondold végig!! A program tovább megy, ez "
     "csak figyelmeztetés.";
 
-class Fibonacci : public ::testing::Test {
+class Fibonacci : public test::PageTest<TFrame2> {
   protected:
-    NumberText num{','};
-    ui::RecordingDialogs dialogs;
-    Services services{dialogs, num};
-    TFrame2 page{services};
-
-    void SetUp() override { page.startup(); }
-    bool press() {
-        dialogs.clearMessages();
-        return ui::runEvent(dialogs, [&] { page.Button1.click(); }) && page.lastRunWrote();
-    }
-    const std::vector<std::string>& out() const { return page.Memo1.lines(); }
-    long count(const std::string& prefix) const {
-        return std::count_if(out().begin(), out().end(),
-                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-    }
-    bool has(const std::string& line) const {
-        return std::find(out().begin(), out().end(), line) != out().end();
-    }
     void stepDown(const char* text) {
         page.CheckBox2.setChecked(false);
         page.Edit9.setText(text);
@@ -56,7 +40,6 @@ class Fibonacci : public ::testing::Test {
         page.Edit3.setText(full);
         page.RadioGroup2.setItemIndex(part);
     }
-    static Message error(const char* text) { return {msg::kErrorCaption, text}; }
 };
 
 TEST_F(Fibonacci, ControlsStartWithTheirCaptionsDefaultsAndStates) {
