@@ -33,7 +33,7 @@ struct Program {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) return false;
-        return QTest::qWaitFor([this] { return !driver.messages().empty(); }, 3000);
+        return QTest::qWaitFor([this] { return !driver.messages().empty(); }, 10000);
     }
     // Down the list with the keyboard to the wizard with this number.
     ui::qt::FormView* choose(int wizardNumber) {
