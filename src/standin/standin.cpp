@@ -1,6 +1,8 @@
 #include "standin/standin.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -10,6 +12,7 @@
 
 #include "link/exchange.h"
 #include "link/textfile.h"
+#include "wizards/common/numbertext.h"
 
 namespace qorix::standin {
 
@@ -24,6 +27,30 @@ std::string readAll(const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::string readAll(int fd) {
+    std::string bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size()))) > 0;)
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    return bytes;
+}
+
+FileStamp stampOf(const struct stat& st) {
+    return FileStamp{true, static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     static_cast<std::int64_t>(st.st_size)};
+}
+
+FileStamp stampOf(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? stampOf(st) : FileStamp{};
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // A code is a letter, alone (the load and end codes) or as a line (command and position).
@@ -50,6 +77,18 @@ std::string parseArguments(int argc, char** argv, Options& options) {
                 return "üres koordináta: " + a;
         } else if (a.rfind("--log=", 0) == 0) {
             options.logPath = a.substr(6);
+        } else if (a.rfind("--poll=", 0) == 0) {
+            std::int32_t ms = 0;
+            try {
+                ms = NumberText('.').toInt(a.substr(7));
+            } catch (const Error&) {
+            }
+            if (ms < 1 || ms > 1000) return "a várakozás 1 és 1000 ezredmásodperc közé essen: " + a;
+            options.pollMs = ms;
+        } else if (a == "--verify") {
+            options.verify = true;
+        } else if (a == "--moving") {
+            options.moving = true;
         } else if (a.rfind("--", 0) == 0 || !options.installFolder.empty()) {
             return "ismeretlen argumentum: " + a;
         } else {
@@ -62,10 +101,25 @@ std::string parseArguments(int argc, char** argv, Options& options) {
 
 FileStamp stampOf(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {};
-    return FileStamp{true, static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                     static_cast<std::int64_t>(st.st_size)};
+    return ::stat(path.c_str(), &st) == 0 ? stampOf(st) : FileStamp{};
+}
+
+std::string loadProblem(const std::string& fileTxt) {
+    // "file.txt" is one line and its line end: anything else is a half-written path
+    if (!endsWith(fileTxt, "\r\n") || fileTxt.find_first_of("\r\n") != fileTxt.size() - 2)
+        return "a file.txt nem egy teljes sor";
+    const std::string path = textfile::fromCp1250(fileTxt.substr(0, fileTxt.size() - 2));
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return "nincs ilyen program: " + path;
+    const std::string program = readAll(path);
+    if (program != "M30\r\n" && !endsWith(program, "\r\nM30\r\n"))
+        return "a program nem a záró M30 sorral végződik: " + path;
+    return {};
+}
+
+Position movingPosition(std::uint64_t n) {
+    const std::string whole = NumberText::whole(static_cast<std::int64_t>(n));
+    return {whole + ".25", "-" + whole + ".5", whole + ".75"};
 }
 
 StandIn::StandIn(Options options, std::ostream& log)
@@ -74,7 +128,12 @@ StandIn::StandIn(Options options, std::ostream& log)
       folder_(exchange::exchangeFolder(options_.installFolder)) {
     std::filesystem::create_directories(folder_);
     // a code left from an earlier run is not a request
-    last_ = stampOf(join(folder_, exchange::kDataFile));
+    held_ = ::open(join(folder_, exchange::kDataFile).c_str(), O_RDONLY | O_CLOEXEC);
+    if (held_ >= 0) last_ = stampOf(held_);
+}
+
+StandIn::~StandIn() {
+    if (held_ >= 0) ::close(held_);
 }
 
 void StandIn::log(const std::string& line) { log_ << line << std::endl; }
@@ -88,20 +147,48 @@ std::string StandIn::firstLine(const std::string& path) const {
     }
 }
 
+void StandIn::writePosition(const Position& p) {
+    textfile::writeLines(join(folder_, exchange::kPositionFile), {p.x, p.y, p.z});
+}
+
+void StandIn::load() {
+    const std::string fileTxt = join(folder_, exchange::kFileFile);
+    log("L " + firstLine(fileTxt));
+    if (!options_.verify) return;
+    std::string problem = loadProblem(readAll(fileTxt));
+    if (problem.empty()) {
+        ++loadsWhole_;
+    } else {
+        ++loadsFaulty_;
+        log("! " + problem);
+    }
+}
+
+void StandIn::answerPosition() {
+    ++positionRequests_;
+    Position p{options_.x, options_.y, options_.z};
+    if (options_.moving) p = movingPosition(++step_);
+    writePosition(p);
+    log("G " + p.x + " " + p.y + " " + p.z);
+}
+
 void StandIn::handle(const std::string& bytes) {
     switch (codeOf(bytes)) {
         case 'L':
-            log("L " + firstLine(join(folder_, exchange::kFileFile)));
+            load();
             break;
         case 'C':
             log("C " + firstLine(join(folder_, exchange::kCommandFile)));
             break;
         case 'G':
-            textfile::writeLines(join(folder_, exchange::kPositionFile),
-                                 {options_.x, options_.y, options_.z});
-            log("G " + options_.x + " " + options_.y + " " + options_.z);
+            answerPosition();
             break;
         case 'E':
+            if (options_.verify)
+                log("betöltések: " + NumberText::whole(static_cast<std::int64_t>(loadsWhole_)) +
+                    " rendben, " + NumberText::whole(static_cast<std::int64_t>(loadsFaulty_)) +
+                    " hibás; pozíciókérések: " +
+                    NumberText::whole(static_cast<std::int64_t>(positionRequests_)));
             log("E");
             break;
         default:
@@ -111,11 +198,18 @@ void StandIn::handle(const std::string& bytes) {
 }
 
 bool StandIn::poll() {
-    const std::string path = join(folder_, exchange::kDataFile);
-    FileStamp now = stampOf(path);
-    if (!now.exists || now == last_) return true;
+    if (options_.moving) writePosition(movingPosition(++step_));
+    int fd = ::open(join(folder_, exchange::kDataFile).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return true;
+    FileStamp now = stampOf(fd);
+    if (now == last_) {
+        ::close(fd);
+        return true;
+    }
+    if (held_ >= 0) ::close(held_);
+    held_ = fd;
     last_ = now;
-    std::string bytes = readAll(path);
+    std::string bytes = readAll(fd);
     handle(bytes);
     return codeOf(bytes) != 'E';
 }

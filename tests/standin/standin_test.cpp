@@ -1,84 +1,22 @@
 // The QORIX stand-in as a real peer process: the wizards' exchange routines talk to it
 // through the exchange folder, and its log shows what it understood. Every wait is bounded,
 // so a stand-in that does not answer fails the test instead of hanging it.
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
+#include "standin/standin.h"
 
-#include <chrono>
-#include <fstream>
-#include <sstream>
-#include <thread>
+#include <fcntl.h>
+
+#include <filesystem>
 
 #include "link/aboutbox.h"
-#include "link/exchange.h"
 #include "link/positioncapture.h"
 #include "link/textfile.h"
-#include "support/golden.h"
+#include "standinprocess.h"
 #include "ui/event.h"
 #include "wizards/thread/threadcheck.h"
 #include "wizards/thread/threadrepair.h"
 
-extern char** environ;
-
 namespace qorix::test {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-constexpr auto kPatience = std::chrono::seconds(5);
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class StandInProcess : public ::testing::Test {
-  protected:
-    TempDir dir;
-    std::string install = dir.file("QORIX");
-    std::string logPath = dir.file("standin.log");
-    pid_t pid = 0;
-    int status = 0;
-    rusage usage{};
-
-    void start(const std::string& position = "--position=12.5,0,-3") {
-        std::vector<std::string> args{QORIX_STANDIN_PATH, install, position, "--log=" + logPath};
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ), 0);
-        ASSERT_TRUE(logShows("qorix-standin: ")) << "the stand-in did not start";
-    }
-    void TearDown() override {
-        if (pid > 0) {  // it did not end by itself: stop the one we started
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-    bool logShows(const std::string& text) {
-        for (auto end = Clock::now() + kPatience; Clock::now() < end;) {
-            if (readFile(logPath).find(text) != std::string::npos) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-    bool ended() {
-        for (auto end = Clock::now() + kPatience; Clock::now() < end;) {
-            if (wait4(pid, &status, WNOHANG, &usage) == pid) {
-                pid = 0;
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-    std::string folder() const { return exchange::exchangeFolder(install); }
-};
 
 TEST_F(StandInProcess, CaptureCheckAndProgramWithTheStandInAnsweringThePosition) {
     start();
@@ -157,6 +95,134 @@ TEST_F(StandInProcess, RefusesAPositionThatIsNotThreeValues) {
     posix_spawn_file_actions_destroy(&quiet);
     ASSERT_TRUE(ended());
     EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+// Checking mode: every load is looked at as QORIX would load it; each fault is named after
+// the load's line, and the counts come at the end.
+TEST_F(StandInProcess, VerifyCountsWholeLoadsAndNamesEachFaultyOne) {
+    startWith({"--verify", "--poll=2"});
+    SharedValues shared;
+    exchange::storeExchangePaths(shared, install);
+    const std::string good = dir.file("kör.tap"), cut = dir.file("félbe.tap"),
+                      noLineEnd = dir.file("vég.tap"), missing = dir.file("nincs.tap");
+    textfile::writeLines(good, {"(Kör kivágás)", "G0 X0,0000 Y0,0000", "M5", "M30"});
+    textfile::writeBytes(cut, "(Kör kivágás)\r\nG0 X0,0000 Y0,0000\r\nM");
+    textfile::writeBytes(noLineEnd, "(Kör kivágás)\r\nM30");
+    LogFollower log(logPath);
+    ASSERT_TRUE(log.nextLine("qorix-standin: " + folder()));
+    auto load = [&](const std::string& path) {
+        exchange::writeProgramPath(shared, path);
+        exchange::writeLoadCode(shared);
+        return log.nextLine("L " + path);
+    };
+    ASSERT_TRUE(load(good));
+    ASSERT_TRUE(load(cut));
+    ASSERT_TRUE(load(missing));
+    ASSERT_TRUE(load(noLineEnd));
+    // a path without its line end, as a write broken off would leave it
+    textfile::writeBytes(shared.filePath, textfile::toCp1250(good));
+    exchange::writeLoadCode(shared);
+    ASSERT_TRUE(log.nextLine("L " + good));
+    // the same load again and again: each code is a write of its own, none is missed
+    ASSERT_TRUE(load(good));
+    for (int i = 0; i < 50; ++i) {
+        exchange::writeLoadCode(shared);
+        ASSERT_TRUE(log.nextLine("L " + good)) << i;
+    }
+    exchange::writeEndCode(shared);
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::string expected = "qorix-standin: " + folder() + "\nL " + good + "\nL " + cut +
+                           "\n! a program nem a záró M30 sorral végződik: " + cut + "\nL " +
+                           missing + "\n! nincs ilyen program: " + missing + "\nL " + noLineEnd +
+                           "\n! a program nem a záró M30 sorral végződik: " + noLineEnd + "\nL " +
+                           good + "\n! a file.txt nem egy teljes sor\n";
+    for (int i = 0; i < 51; ++i) expected += "L " + good + "\n";
+    expected += "betöltések: 52 rendben, 4 hibás; pozíciókérések: 0\nE\n";
+    EXPECT_EQ(readFile(logPath), expected);
+}
+
+// A moving machine: the position file is rewritten between requests, each time whole, and
+// a request is answered with the next step.
+TEST_F(StandInProcess, AMovingMachineRewritesItsPositionWholeAtEveryLook) {
+    startWith({"--moving", "--poll=2"});
+    SharedValues shared;
+    exchange::storeExchangePaths(shared, install);
+    auto stepIn = [](const std::vector<std::string>& lines) -> long long {
+        if (lines.size() != 3 || lines[0].size() < 4) return -1;
+        std::string n = lines[0].substr(0, lines[0].size() - 3);
+        if (lines != std::vector<std::string>{n + ".25", "-" + n + ".5", n + ".75"}) return -1;
+        return std::stoll(n);
+    };
+    std::vector<std::string> first, later;
+    for (auto end = Clock::now() + kPatience; first.empty() && Clock::now() < end;) {
+        try {
+            first = textfile::readLines(shared.positionPath);
+        } catch (const FileError&) {  // not written yet
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    later = textfile::readLines(shared.positionPath);
+    ASSERT_GE(stepIn(first), 1);
+    EXPECT_GT(stepIn(later), stepIn(first));
+    textfile::writeLines(shared.dataPath, {"G"});
+    LogFollower log(logPath);
+    std::string answer;
+    ASSERT_TRUE(
+        log.next([](const std::string& l) { return l.rfind("G ", 0) == 0; }, nullptr, &answer));
+    std::string n = answer.substr(2, answer.find('.') - 2);
+    EXPECT_EQ(answer, "G " + n + ".25 -" + n + ".5 " + n + ".75");
+    EXPECT_GT(std::stoll(n), stepIn(later));
+    exchange::writeEndCode(shared);
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(StandInArguments, PollVerifyAndMovingAreReadAndABadPollRefused) {
+    auto parse = [](std::vector<std::string> args, standin::Options& o) {
+        args.insert(args.begin(), "qorix-standin");
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        return standin::parseArguments(static_cast<int>(argv.size()), argv.data(), o);
+    };
+    standin::Options o;
+    EXPECT_EQ(parse({"/q", "--poll=2", "--verify", "--moving"}, o), "");
+    EXPECT_EQ(o.pollMs, 2);
+    EXPECT_TRUE(o.verify);
+    EXPECT_TRUE(o.moving);
+    standin::Options d;
+    EXPECT_EQ(parse({"/q"}, d), "");
+    EXPECT_EQ(d.pollMs, 20);
+    EXPECT_FALSE(d.verify || d.moving);
+    for (const char* bad : {"--poll=0", "--poll=1001", "--poll=abc", "--poll=2.5", "--poll="}) {
+        standin::Options b;
+        EXPECT_EQ(parse({"/q", bad}, b),
+                  std::string("a várakozás 1 és 1000 ezredmásodperc közé essen: ") + bad);
+    }
+}
+
+// The checks of a load on their own.
+TEST(StandInLoad, AProgramLoadsOnlyWholeAndEndingInItsClosingLine) {
+    TempDir dir;
+    const std::string path = dir.file("prog.tap");
+    const std::string fileTxt = textfile::toCp1250(path) + "\r\n";
+    textfile::writeBytes(path, "M30\r\n");
+    EXPECT_EQ(standin::loadProblem(fileTxt), "");
+    textfile::writeBytes(path, "G0 X0\r\nM30\r\n");
+    EXPECT_EQ(standin::loadProblem(fileTxt), "");
+    for (const char* cut :
+         {"", "G0 X0\r\nM30", "G0 X0\r\nM3", "G0 X0\r\nXM30\r\n", "M30\r\nG0 X0\r\n"}) {
+        textfile::writeBytes(path, cut);
+        EXPECT_EQ(standin::loadProblem(fileTxt),
+                  "a program nem a záró M30 sorral végződik: " + path)
+            << cut;
+    }
+    for (const std::string& broken :
+         {textfile::toCp1250(path), fileTxt + fileTxt, textfile::toCp1250(path) + "\n"})
+        EXPECT_EQ(standin::loadProblem(broken), "a file.txt nem egy teljes sor") << broken;
+    EXPECT_EQ(standin::loadProblem("\r\n"), "nincs ilyen program: ");
+    EXPECT_EQ(standin::loadProblem(textfile::toCp1250(dir.file("nincs.tap")) + "\r\n"),
+              "nincs ilyen program: " + dir.file("nincs.tap"));
 }
 
 }  // namespace
