@@ -148,6 +148,7 @@ void Memo::setLines(std::vector<std::string> lines) {
 }
 
 void Memo::touched() {
+    ++revision_;
     if (batchDepth_ > 0)
         pending_ = true;
     else

@@ -131,6 +131,9 @@ class Memo : public Control {
     void add(std::string line);
     void clear();
     void setLines(std::vector<std::string> lines);
+    // Counts the changes of the lines, so that a view can tell whether the text it shows is
+    // still the model's without comparing the whole text.
+    std::uint64_t revision() const { return revision_; }
     // While a batch is open, changes are collected and announced once when it closes.
     class Batch {
       public:
@@ -146,6 +149,7 @@ class Memo : public Control {
   private:
     void touched();
     std::vector<std::string> lines_;
+    std::uint64_t revision_ = 0;
     int batchDepth_ = 0;
     bool pending_ = false;
 };

@@ -30,10 +30,17 @@ void showState(const Control& model, QWidget* w) {
     w->setVisible(model.visible());
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
+// One conversion of the whole text: a program may have a million lines.
+QString joinLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& l : lines) size += l.size() + 1;
     std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
-    return text;
+    text.reserve(size);
+    for (const auto& l : lines) {
+        if (&l != &lines.front()) text += '\n';
+        text += l;
+    }
+    return QString::fromStdString(text);
 }
 
 std::vector<std::string> splitLines(const QString& text) {
@@ -180,20 +187,32 @@ QPlainTextEdit* Binder::memo(Memo& model) const {
     auto* box = new QPlainTextEdit;
     box->setObjectName(q(model.name()));
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto syncing = std::make_shared<bool>(false);
-    follow(model, box, [&model, syncing](QPlainTextEdit* b) {
-        QString text = q(joinLines(model.lines()));
-        if (b->toPlainText() != text) {
-            *syncing = true;
-            b->setPlainText(text);
-            *syncing = false;
+    // The text is replaced only when the model's lines changed since the box last showed them
+    // (a create run announces itself once), and not while the two are being brought in step.
+    struct Sync {
+        bool syncing = false;  // the box and the model are being brought in step
+        std::uint64_t shown = 0;
+    };
+    auto sync = std::make_shared<Sync>();
+    sync->shown = model.revision();
+    box->setPlainText(joinLines(model.lines()));
+    follow(model, box, [&model, sync](QPlainTextEdit* b) {
+        if (model.revision() != sync->shown) {
+            sync->shown = model.revision();
+            if (!sync->syncing) {
+                sync->syncing = true;
+                b->setPlainText(joinLines(model.lines()));
+                sync->syncing = false;
+            }
         }
         showState(model, b);
     });
     // what the user types is what the window saves
-    QObject::connect(box, &QPlainTextEdit::textChanged, [d = &dialogs_, &model, box, syncing] {
-        if (*syncing) return;
+    QObject::connect(box, &QPlainTextEdit::textChanged, [d = &dialogs_, &model, box, sync] {
+        if (sync->syncing) return;
+        sync->syncing = true;
         runEvent(*d, [&] { model.setLines(splitLines(box->toPlainText())); });
+        sync->syncing = false;
     });
     return box;
 }

@@ -39,8 +39,9 @@ Scaled scale(std::uint64_t mantissa, int shift, int scale) {
 Digits expand(long double magnitude, int significant) {
     int exponent = 0;
     long double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
-    // The point is this or one more: 2^(exponent-1) <= magnitude < 2^exponent.
-    int point = static_cast<int>(std::floor((exponent - 1) * 0.30102999566398120L)) + 1;
+    // The point is this or one more: 2^(exponent-1) <= magnitude < 2^exponent, and
+    // 78913 / 2^18 is log10(2) closely enough (a wrong guess is caught below).
+    int point = (((exponent - 1) * 78913) >> 18) + 1;
     const int shift = 64 - exponent;
     int scaleBy = significant - point;
     // Within these bounds every product fits 128 bits; other values go the slow way.
@@ -53,7 +54,7 @@ Digits expand(long double magnitude, int significant) {
         ++point;
         s = scale(mantissa, shift, --scaleBy);
     }
-    if (s.whole < limit / 10) return expandByText(magnitude, significant);
+    if (s.whole >= limit || s.whole < limit / 10) return expandByText(magnitude, significant);
     const u128 half = static_cast<u128>(1) << (shift - 1);
     auto rounded = static_cast<std::uint64_t>(s.whole);
     if (s.fraction > half || (s.fraction == half && rounded % 2 == 1)) ++rounded;

@@ -72,6 +72,24 @@ bool finiteNumberAt(const std::string& line, std::size_t& i) {
     return std::fabs(value) <= std::numeric_limits<double>::max();
 }
 
+// A number without an exponent and with at most 308 integer digits stays below the largest
+// double, so it needs no reading: the cursor moves past it. Other numbers leave it in place.
+bool skipPlainNumber(const std::string& line, std::size_t& i) {
+    std::size_t j = i;
+    while (j < line.size() && isDigit(line[j])) ++j;
+    if (j - i > 308) return false;
+    if (j + 1 < line.size() && (line[j] == ',' || line[j] == '.') && isDigit(line[j + 1]))
+        for (++j; j < line.size() && isDigit(line[j]); ++j) {
+        }
+    if (j < line.size() && (line[j] == 'E' || line[j] == 'e')) {
+        std::size_t k = j + 1;
+        if (k < line.size() && (line[k] == '+' || line[k] == '-')) ++k;
+        if (k < line.size() && isDigit(line[k])) return false;
+    }
+    i = j;
+    return true;
+}
+
 }  // namespace
 
 bool lineIsFinite(const std::string& line) {
@@ -80,9 +98,12 @@ bool lineIsFinite(const std::string& line) {
         if (isLetter(line[i])) {
             std::size_t start = i;
             while (i < line.size() && isLetter(line[i])) ++i;
-            if (nonFiniteWord(line.substr(start, i - start))) return false;
+            // "nan" to "Xinfinity"
+            const std::size_t length = i - start;
+            if (length >= 3 && length <= 9 && nonFiniteWord(line.substr(start, length)))
+                return false;
         } else if (isDigit(line[i])) {
-            if (!finiteNumberAt(line, i)) return false;
+            if (!skipPlainNumber(line, i) && !finiteNumberAt(line, i)) return false;
         } else {
             ++i;
         }

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Runs every measurement and prints its figures:
+#   bench/run.sh [BUILD_DIR] [--quick]
+# --quick leaves out the spiral at the line bound (about 3 GB of text and a few minutes).
+set -eu
+build=${1:-build}
+quick=${2:-}
+export QT_QPA_PLATFORM=offscreen
+quiet() { grep -v -e propagateSizeHints -e XDG_RUNTIME_DIR || true; }
+
+echo "== Create runs against the snprintf baseline"
+if [ "$quick" = "--quick" ]; then
+    "$build/qorix-bench" --benchmark_filter='pocket|cut|bolt|thread|turns'
+else
+    "$build/qorix-bench"
+fi
+
+echo
+echo "== Start-up to the main window shown, against one empty Qt Widgets window"
+runs=15
+now() { date +%s%N; }
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+timed() {
+    i=0
+    while [ $i -lt $runs ]; do
+        t0=$(now)
+        "$build/qorix-bench-desktop" "$@" 2>/dev/null
+        t1=$(now)
+        echo $(( (t1 - t0) / 1000 ))
+        i=$((i + 1))
+    done
+}
+folder=$(mktemp -d)
+# alternate the two, so that both see the same state of the machine
+empty=$(timed empty-window | median)
+main=$(timed main-window "$folder" | median)
+rmdir "$folder"
+awk -v e="$empty" -v m="$main" 'BEGIN {
+    printf "start-up: %.2fx the empty window (main window %.1f ms, empty window %.1f ms, median of '$runs')\n",
+           m / e, m / 1000, e / 1000 }'
+
+echo
+echo "== Output box"
+"$build/qorix-bench-desktop" output-box 100000 2>&1 | quiet
+"$build/qorix-bench-desktop" output-box 1000000 2>&1 | quiet
+
+echo
+echo "== Saving"
+file=$(mktemp --suffix=.tap)
+"$build/qorix-bench-desktop" save 1000000 "$file"
+echo "file: $(wc -c < "$file") bytes"
+rm -f "$file"
