@@ -11,11 +11,12 @@ const std::vector<LargestInput>& largestInputs() {
     // Depth -99,5 with a step of 1 gives the most passes, 100. A lateral step of 5 across a
     // width of 995 gives 99 whole rings or loops and a remainder.
     static const std::vector<LargestInput> inputs = {
-        // 100 passes of 2498 turns and a half: 999 929 lines, the most the page accepts.
-        {"fibonacci-bound",
+        // 100 passes of 368 turns and a half: 147 929 lines. One turn more and the radii pass
+        // what the machine can read, and the page refuses.
+        {"fibonacci-largest",
          "fibonacci",
          {{"CheckBox3", "0"},
-          {"Edit3", "2498"},
+          {"Edit3", "368"},
           {"CheckBox2", "0"},
           {"Edit9", "1"},
           {"Edit7", "-99,5"}}},

@@ -75,7 +75,7 @@ Shape spiralShape(std::int64_t arcsPerPass) {
 }
 
 Shape shapeOf(const std::string& name) {
-    if (name == "fibonacci-bound") return spiralShape(4 * 2498 + 2);
+    if (name == "fibonacci-largest") return spiralShape(4 * 368 + 2);
     if (name == "fibonacci-6-turns") return spiralShape(4 * 6 + 2);
     if (name == "circular-pocket")
         return [](char* dst, std::size_t room, std::int64_t i) {

@@ -199,6 +199,35 @@ class MainWindowTest : public QObject {
         QVERIFY(p.output().isEmpty());
     }
 
+    // The box is filled once per create run, and what the user types in it stays there and
+    // is what the page holds, until the next run replaces it.
+    void outputBoxFollowsRunsAndKeepsTyping() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        QSignalSpy changes(box, &QPlainTextEdit::textChanged);
+        p.create();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(p.output(), goldenLines());
+
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "M0");
+        QStringList typed = goldenLines() << "M0";
+        QCOMPARE(p.output(), typed);
+        QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
+        const auto& model = p.form.page(4).Memo1.lines();
+        QCOMPARE(model.size(), std::size_t(typed.size()));
+        QCOMPARE(QString::fromStdString(model.back()), QString("M0"));
+
+        changes.clear();
+        p.create();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(p.output(), goldenLines());
+    }
+
     void hostModeSendAndBack() {
         Program p;
         QVERIFY(p.start());
