@@ -21,7 +21,7 @@ struct Rgb {
 };
 
 class Canvas {
-  public:
+public:
     Canvas(int w, int h, Rgb background)
         : w_(w * kScale), h_(h * kScale), width_(w), height_(h), px_(w_ * h_, background) {}
 
@@ -84,7 +84,7 @@ class Canvas {
 
     bool save(const std::string& path) const;
 
-  private:
+private:
     int w_, h_, width_, height_;
     std::vector<Rgb> px_;
 };
@@ -323,11 +323,14 @@ int main(int argc, char** argv) {
         const char* name;
         Canvas (*draw)();
     };
-    const Picture pictures[] = {
-        {"cutcircle.jpg", cutCircle},   {"aboutbox.jpg", aboutBanner},
-        {"boltcircle.jpg", boltCircle}, {"circularpocket.jpg", circularPocket},
-        {"fibonacci.jpg", fibonacci},   {"threadrepair.jpg", threadRepair},
-        {"rectanglepocket.jpg", rectanglePocket}, {"cutrectangle.jpg", cutRectangle}};
+    const Picture pictures[] = {{"cutcircle.jpg", cutCircle},
+                                {"aboutbox.jpg", aboutBanner},
+                                {"boltcircle.jpg", boltCircle},
+                                {"circularpocket.jpg", circularPocket},
+                                {"fibonacci.jpg", fibonacci},
+                                {"threadrepair.jpg", threadRepair},
+                                {"rectanglepocket.jpg", rectanglePocket},
+                                {"cutrectangle.jpg", cutRectangle}};
     for (const Picture& p : pictures)
         if (!p.draw().save(dir + "/" + p.name)) {
             std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);

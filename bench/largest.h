@@ -27,7 +27,7 @@ const LargestInput& largestInput(const std::string& name);
 
 // A wizard with its own store and dialogs, started up and filled in.
 class ReadyWizard {
-  public:
+public:
     explicit ReadyWizard(const LargestInput& input, char separator = ',');
     // One press of "Létrehozás", as the command line presses it; whether it wrote.
     bool press();
@@ -36,7 +36,7 @@ class ReadyWizard {
     WizardPage& page() { return *page_; }
     const ui::RecordingDialogs& dialogs() const { return dialogs_; }
 
-  private:
+private:
     NumberText num_;
     ui::RecordingDialogs dialogs_;
     std::unique_ptr<TAboutBox> store_;

@@ -141,7 +141,7 @@ void baselineRun(benchmark::State& state, const LargestInput& input) {
 
 // The console report, and afterwards wizard / baseline for every input that ran both.
 class RatioReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Iteration && !r.error_occurred && r.iterations > 0)
@@ -164,7 +164,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
         std::fflush(stdout);
     }
 
-  private:
+private:
     std::map<std::string, double> seconds_;
 };
 

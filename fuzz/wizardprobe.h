@@ -31,7 +31,7 @@ struct PressOutcome {
 };
 
 class WizardProbe {
-  public:
+public:
     // The wizard after its start-up, as the main window shows it.
     WizardProbe(const WizardEntry& entry, char separator);
     ~WizardProbe();
@@ -57,7 +57,7 @@ class WizardProbe {
     // Presses "Létrehozás" (through the wizard's own steps before it) and judges the outcome.
     PressOutcome press();
 
-  private:
+private:
     static std::size_t newProgramLines(const std::vector<std::string>& before,
                                        const std::vector<std::string>& after);
 

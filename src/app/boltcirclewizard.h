@@ -14,7 +14,7 @@
 namespace qorix {
 
 class BoltCircleWizard : public CliWizard {
-  public:
+public:
     explicit BoltCircleWizard(Services& services);
 
     std::vector<ui::Form*> forms() override { return {&page_}; }
@@ -27,7 +27,7 @@ class BoltCircleWizard : public CliWizard {
     TFrame8& page() { return page_; }
     TForm9& selector() { return selector_; }
 
-  private:
+private:
     SharedValues ownShared_;  // for a run without the store window
     Services services_;
     TFrame8 page_;

@@ -1,13 +1,12 @@
 #include "app/cli.h"
 
-#include "app/about.h"
-
 #include <charconv>
 #include <map>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
 
+#include "app/about.h"
 #include "app/clilink.h"
 #include "app/wizardregistry.h"
 #include "link/aboutbox.h"

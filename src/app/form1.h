@@ -31,7 +31,7 @@ inline constexpr int kStarted = 21;  // the start-up marker once the first activ
 }  // namespace form1
 
 class TForm1 : public ui::Form {
-  public:
+public:
     // services.shared must be set: the store's standalone flag, exchange paths and u8_anc;
     // services.store, when set, takes the log lines of the send step.
     // firstArgument: the first command-line argument (the install folder), or empty.
@@ -66,7 +66,7 @@ class TForm1 : public ui::Form {
     std::function<void()> showAbout;
     std::function<void()> closeWindow;
 
-  private:
+private:
     std::string sendCaption() const;
     void saveStep();
     void backStep();

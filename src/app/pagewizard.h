@@ -10,7 +10,7 @@ namespace qorix {
 
 template <class Page>
 class PageWizard : public CliWizard {
-  public:
+public:
     explicit PageWizard(Services& services) : page_(std::make_unique<Page>(services)) {}
     std::vector<ui::Form*> forms() override { return {page_.get()}; }
     void startup() override { page_->startup(); }
@@ -21,7 +21,7 @@ class PageWizard : public CliWizard {
     std::vector<std::string> output() const override { return page_->Memo1.lines(); }
     Page& page() { return *page_; }
 
-  private:
+private:
     std::unique_ptr<Page> page_;
 };
 

@@ -8,7 +8,7 @@
 namespace qorix {
 
 class PlaceholderPage : public WizardPage {
-  public:
+public:
     // disabled: every control of the page is switched off.
     PlaceholderPage(std::string name, std::string title, Services& services, bool disabled);
 
@@ -25,7 +25,7 @@ class PlaceholderPage : public WizardPage {
 // "Fúrás Téglalap mentén (drill rectangle bolt pattern)": a page that is there but does
 // nothing yet; all its controls are disabled.
 class TFrame10 : public PlaceholderPage {
-  public:
+public:
     explicit TFrame10(Services& services);
 };
 

@@ -13,7 +13,7 @@
 namespace qorix {
 
 class ThreadRepairWizard : public CliWizard {
-  public:
+public:
     explicit ThreadRepairWizard(Services& services)
         : page_(services), capture_(services), check_(services) {
         page_.connectDialogs(capture_, check_);
@@ -44,7 +44,7 @@ class ThreadRepairWizard : public CliWizard {
     std::vector<std::string> output() const override { return page_.Memo1.lines(); }
     std::vector<std::string> diagnostics() const override { return labels_; }
 
-  private:
+private:
     struct KeepOutputUnlessWritten {
         explicit KeepOutputUnlessWritten(ui::Memo& memo) : memo(memo), before(memo.lines()) {}
         ~KeepOutputUnlessWritten() {

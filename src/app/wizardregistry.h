@@ -14,7 +14,7 @@ namespace qorix {
 // One wizard as the command line sees it: controls found by name, the start-up reading,
 // and the press of "Létrehozás".
 class CliWizard {
-  public:
+public:
     virtual ~CliWizard() = default;
     // The page first, then any dialog whose controls the command line may set.
     virtual std::vector<ui::Form*> forms() = 0;

@@ -15,7 +15,7 @@
 namespace qorix {
 
 class TAboutBox : public ui::Form, public SharedValues {
-  public:
+public:
     static constexpr int kCompactWidth = 287, kCompactHeight = 356;
     static constexpr int kWideWidth = 678, kWideHeight = 467;
 
@@ -69,7 +69,7 @@ class TAboutBox : public ui::Form, public SharedValues {
     ui::Button Button2;
     ui::Button Button3;
 
-  private:
+private:
     void setWide(bool wide);
     void listHoleTable();
     void listDrillFlags();

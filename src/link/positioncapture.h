@@ -13,7 +13,7 @@ namespace qorix {
 class TAboutBox;
 
 class TForm6 : public ui::Form {
-  public:
+public:
     // The store must be given; the dialog starts hidden.
     explicit TForm6(Services& services);
 
@@ -30,7 +30,7 @@ class TForm6 : public ui::Form {
     ui::Memo Memo1;
     ui::Button Button2;
 
-  private:
+private:
     TAboutBox& store_;
 };
 

@@ -7,25 +7,25 @@
 namespace qorix {
 
 class Sleeper {
-  public:
+public:
     virtual ~Sleeper() = default;
     virtual void sleepMs(int ms) = 0;
 };
 
 // Blocks the calling thread for the time asked.
 class RealSleeper : public Sleeper {
-  public:
+public:
     void sleepMs(int ms) override;
 };
 
 // Returns at once and remembers every wait, in order.
 class RecordingSleeper : public Sleeper {
-  public:
+public:
     void sleepMs(int ms) override { waits_.push_back(ms); }
     const std::vector<int>& waits() const { return waits_; }
     void clear() { waits_.clear(); }
 
-  private:
+private:
     std::vector<int> waits_;
 };
 

@@ -21,7 +21,7 @@ namespace textfile {
 namespace {
 
 class Converter {
-  public:
+public:
     // Without the code page no file could be written correctly, so that is a failure of its
     // own rather than a file full of question marks.
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
@@ -61,7 +61,7 @@ class Converter {
         return out;
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 

@@ -15,11 +15,11 @@ namespace qorix {
 // A file that cannot be created, written or read. The message names the file and the
 // system's reason in Hungarian.
 class FileError : public Error {
-  public:
+public:
     FileError(const std::string& path, int errorNumber, bool reading = false);
     int errorNumber() const { return errno_; }
 
-  private:
+private:
     int errno_;
 };
 

@@ -50,7 +50,7 @@ struct Position {
 Position movingPosition(std::uint64_t n);
 
 class StandIn {
-  public:
+public:
     StandIn(Options options, std::ostream& log);
     ~StandIn();
     StandIn(const StandIn&) = delete;
@@ -60,7 +60,7 @@ class StandIn {
     // One look at "adatcsere.txt"; returns false once the end code was seen.
     bool poll();
 
-  private:
+private:
     void handle(const std::string& bytes);
     void load();
     void answerPosition();

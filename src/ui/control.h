@@ -35,7 +35,7 @@ enum class Kind {
 const char* kindName(Kind kind);
 
 class Control {
-  public:
+public:
     using Listener = std::function<void()>;
 
     Control(Form* owner, std::string name, Kind kind);
@@ -58,10 +58,10 @@ class Control {
     // A view registers here; it is told after every change of the model.
     void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
-  protected:
+protected:
     void changed();
 
-  private:
+private:
     Form* owner_;
     std::string name_;
     Kind kind_;

@@ -14,7 +14,7 @@ namespace ui {
 using Handler = std::function<void()>;
 
 class Edit : public Control {
-  public:
+public:
     // caption: the text of the label beside the field; it is switched with the field.
     Edit(Form* owner, std::string name, std::string caption, std::string text = {});
     const std::string& caption() const { return caption_; }
@@ -25,24 +25,24 @@ class Edit : public Control {
     const std::string& suffix() const { return suffix_; }
     void setSuffix(std::string suffix);
 
-  private:
+private:
     std::string caption_;
     std::string text_;
     std::string suffix_;
 };
 
 class Label : public Control {
-  public:
+public:
     Label(Form* owner, std::string name, std::string caption = {});
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
-  private:
+private:
     std::string caption_;
 };
 
 class Button : public Control {
-  public:
+public:
     Button(Form* owner, std::string name, std::string caption);
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -50,12 +50,12 @@ class Button : public Control {
     // A press by the user: nothing happens on a disabled button. Returns whether it ran.
     bool click();
 
-  private:
+private:
     std::string caption_;
 };
 
 class CheckBox : public Control {
-  public:
+public:
     CheckBox(Form* owner, std::string name, std::string caption, bool checked = false);
     const std::string& caption() const { return caption_; }
     bool checked() const { return checked_; }
@@ -63,13 +63,13 @@ class CheckBox : public Control {
     void setChecked(bool on);
     Handler onClick;
 
-  private:
+private:
     std::string caption_;
     bool checked_;
 };
 
 class RadioGroup : public Control {
-  public:
+public:
     RadioGroup(Form* owner, std::string name, std::string caption, std::vector<std::string> items,
                int itemIndex = 0);
     const std::string& caption() const { return caption_; }
@@ -82,7 +82,7 @@ class RadioGroup : public Control {
     void setItemEnabled(int index, bool on);
     Handler onClick;
 
-  private:
+private:
     std::string caption_;
     std::vector<std::string> items_;
     std::vector<bool> itemEnabled_;
@@ -90,7 +90,7 @@ class RadioGroup : public Control {
 };
 
 class ScrollBar : public Control {
-  public:
+public:
     ScrollBar(Form* owner, std::string name, std::string caption, int min, int max, int position);
     const std::string& caption() const { return caption_; }
     int min() const { return min_; }
@@ -100,13 +100,13 @@ class ScrollBar : public Control {
     void setPosition(int position);
     Handler onChange;
 
-  private:
+private:
     std::string caption_;
     int min_, max_, position_;
 };
 
 class ComboBox : public Control {
-  public:
+public:
     ComboBox(Form* owner, std::string name, std::string text, std::vector<std::string> items);
     const std::string& text() const { return text_; }
     const std::vector<std::string>& items() const { return items_; }
@@ -117,7 +117,7 @@ class ComboBox : public Control {
     void editText(std::string text);
     Handler onChange;
 
-  private:
+private:
     std::string text_;
     std::vector<std::string> items_;
     int itemIndex_ = -1;
@@ -125,7 +125,7 @@ class ComboBox : public Control {
 
 // A multi-line text box. Views are told once per change, or once per batch.
 class Memo : public Control {
-  public:
+public:
     Memo(Form* owner, std::string name);
     const std::vector<std::string>& lines() const { return lines_; }
     void add(std::string line);
@@ -136,17 +136,17 @@ class Memo : public Control {
     std::uint64_t revision() const { return revision_; }
     // While a batch is open, changes are collected and announced once when it closes.
     class Batch {
-      public:
+    public:
         explicit Batch(Memo& memo);
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
-      private:
+    private:
         Memo& memo_;
     };
 
-  private:
+private:
     void touched();
     std::vector<std::string> lines_;
     std::uint64_t revision_ = 0;
@@ -156,17 +156,17 @@ class Memo : public Control {
 
 // A picture: the name of a JPEG file under assets/.
 class Image : public Control {
-  public:
+public:
     Image(Form* owner, std::string name, std::string picture);
     const std::string& picture() const { return picture_; }
 
-  private:
+private:
     std::string picture_;
 };
 
 // A repeating timer. The desktop program drives it with a real clock; tests call fire().
 class Timer : public Control {
-  public:
+public:
     Timer(Form* owner, std::string name, int intervalMs);
     int interval() const { return interval_; }
     void start() { setEnabled(true); }
@@ -175,7 +175,7 @@ class Timer : public Control {
     void fire();
     Handler onTimer;
 
-  private:
+private:
     int interval_;
 };
 

@@ -8,7 +8,7 @@
 namespace ui {
 
 class Dialogs {
-  public:
+public:
     virtual ~Dialogs() = default;
     // A modal box with the caption, the text and one OK button.
     virtual void message(const std::string& caption, const std::string& text) = 0;
@@ -25,7 +25,7 @@ struct Message {
 
 // Records every message; answers the save dialog from a queue of scripted choices.
 class RecordingDialogs : public Dialogs {
-  public:
+public:
     void message(const std::string& caption, const std::string& text) override;
     std::string saveFileName() override;
 
@@ -38,7 +38,7 @@ class RecordingDialogs : public Dialogs {
     void clearMessages() { messages_.clear(); }
     int saveDialogsShown() const { return saveDialogsShown_; }
 
-  private:
+private:
     struct Answer {
         bool confirmed;
         std::string name;

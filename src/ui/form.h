@@ -10,7 +10,7 @@
 namespace ui {
 
 class Form {
-  public:
+public:
     explicit Form(std::string name, std::string caption = {});
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -41,7 +41,7 @@ class Form {
     }
     void controlsChanged();
 
-  private:
+private:
     friend class Control;
     void adopt(Control* control) { controls_.push_back(control); }
     void forget(Control* control) { std::erase(controls_, control); }

@@ -41,7 +41,7 @@ std::string workedExampleBytes() {
 }
 
 class Form1Test : public ::testing::Test {
-  protected:
+protected:
     explicit Form1Test(bool makeExchangeFolder = true) {
         if (makeExchangeFolder) fs::create_directories(exchange());
         form.closeWindow = [this] { ++closes; };
@@ -279,7 +279,7 @@ TEST_F(Form1Test, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {
 }
 
 class Form1WithoutExchangeFolder : public Form1Test {
-  protected:
+protected:
     Form1WithoutExchangeFolder() : Form1Test(false) {}
 };
 

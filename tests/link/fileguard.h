@@ -11,7 +11,7 @@
 namespace qorix::test {
 
 class ReadOnlyFolder {
-  public:
+public:
     explicit ReadOnlyFolder(const std::filesystem::path& folder) : folder_(folder) {
         chmod(folder_.c_str(), 0555);
         if (geteuid() == 0) setfsuid(65534);  // nobody: the folder's rights now hold
@@ -23,7 +23,7 @@ class ReadOnlyFolder {
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
 
-  private:
+private:
     std::filesystem::path folder_;
 };
 

@@ -14,7 +14,7 @@ namespace qorix::test {
 namespace {
 
 class Capture : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     NumberText num{','};
     ui::RecordingDialogs dialogs;

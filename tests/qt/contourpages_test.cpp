@@ -62,7 +62,7 @@ struct Program {
 class ContourPagesTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void eachPageIsReachedAndWritesItsWorkedExample_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("title");

@@ -120,7 +120,7 @@ struct Program {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void captionAndListEntries() {
         Program p;
         QCOMPARE(p.window.windowTitle(), QString("QORIX varázslók"));

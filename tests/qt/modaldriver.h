@@ -17,7 +17,7 @@
 namespace qorix::test {
 
 class ModalDriver : public QObject {
-  public:
+public:
     ModalDriver();
 
     void chooseFile(const std::string& path) { answers_.push_back(path); }
@@ -30,7 +30,7 @@ class ModalDriver : public QObject {
     QStringList lastFilters;
     QString lastDefaultSuffix;
 
-  private:
+private:
     void poll();
     QTimer timer_;
     std::deque<std::optional<std::string>> answers_;

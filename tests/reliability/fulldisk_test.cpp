@@ -29,7 +29,7 @@ int faultsInjected = 0;
 
 // A disk with room for `bytes` more bytes in any one file, until the end of the scope.
 class FullDisk {
-  public:
+public:
     explicit FullDisk(rlim_t bytes) {
         ++faultsInjected;
         getrlimit(RLIMIT_FSIZE, &old_);
@@ -45,7 +45,7 @@ class FullDisk {
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
 
-  private:
+private:
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
 };
@@ -55,7 +55,7 @@ void putBytes(const fs::path& path, const std::string& bytes) {
 }
 
 class FullDiskTest : public ::testing::Test {
-  protected:
+protected:
     FullDiskTest() {
         fs::create_directories(exchange());
         form.closeWindow = [] {};

@@ -15,7 +15,7 @@ namespace {
 
 // A page whose program is whatever the test says.
 class ScriptedPage : public WizardPage {
-  public:
+public:
     explicit ScriptedPage(Services& s) : WizardPage("Scripted", "Próba", s) {}
     void ReadParameters() override {}
     void PrepareValues() override {}
@@ -30,7 +30,7 @@ class ScriptedPage : public WizardPage {
 };
 
 class OutputGuardTest : public ::testing::Test {
-  protected:
+protected:
     ui::RecordingDialogs dialogs;
     NumberText num{','};
     Services services{dialogs, num};

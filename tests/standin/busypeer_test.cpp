@@ -29,7 +29,7 @@ double secondsSince(Clock::time_point start) {
 // looks every 2 ms, so 2 ms after a request and 30 ms before reading the answer still leave
 // it many looks to answer.
 class ShortSleeper : public Sleeper {
-  public:
+public:
     void sleepMs(int ms) override {
         std::this_thread::sleep_for(std::chrono::microseconds(ms * 1000 / 20));
         ++waits;

@@ -35,7 +35,7 @@ inline std::string readFile(const std::string& path) {
 }
 
 class StandInProcess : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     std::string install = dir.file("QORIX");
     std::string logPath = dir.file("standin.log");
@@ -43,9 +43,7 @@ class StandInProcess : public ::testing::Test {
     int status = 0;
     rusage usage{};
 
-    void start(const std::string& position = "--position=12.5,0,-3") {
-        startWith({position});
-    }
+    void start(const std::string& position = "--position=12.5,0,-3") { startWith({position}); }
     void startWith(const std::vector<std::string>& options) {
         std::vector<std::string> args{QORIX_STANDIN_PATH, install, "--log=" + logPath};
         args.insert(args.end(), options.begin(), options.end());
@@ -86,7 +84,7 @@ class StandInProcess : public ::testing::Test {
 
 // Follows a growing log: each wait looks only at what was written since the last one.
 class LogFollower {
-  public:
+public:
     explicit LogFollower(std::string path) : path_(std::move(path)) {}
     // Waits (bounded) until a new line that `wanted` accepts is written; true if it came,
     // the line itself through `found`. The lines before it are returned through `skipped`.
@@ -108,7 +106,7 @@ class LogFollower {
         return next([&](const std::string& got) { return got == line; }, skipped);
     }
 
-  private:
+private:
     bool takeLine(std::string& line) {
         auto eol = pending_.find('\n');
         if (eol == std::string::npos) {

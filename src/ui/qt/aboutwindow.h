@@ -12,17 +12,17 @@
 namespace ui::qt {
 
 class AboutWindow : public QWidget {
-  public:
+public:
     AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // What "About" in the main window does.
     void showNonModal();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-  private:
+private:
     QWidget* panel();
     QWidget* boxes();
     void followSize();

@@ -22,7 +22,7 @@ namespace ui::qt {
 // The Qt object name of a control's widget is the control's name; an edit's caption label
 // is "<name>.caption" and its unit label "<name>.suffix".
 class Binder {
-  public:
+public:
     explicit Binder(Dialogs& dialogs) : dialogs_(dialogs) {}
 
     // One user event, through ui::runEvent.
@@ -49,7 +49,7 @@ class Binder {
     QLabel* image(Image& model, int maxWidth = 0) const;
     QTimer* timer(Timer& model, QObject* parent) const;
 
-  private:
+private:
     Dialogs& dialogs_;
 };
 

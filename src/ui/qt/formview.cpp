@@ -35,7 +35,7 @@ std::vector<Control*> arranged(const Form& form, const LayoutHint& hint) {
 
 // Places the controls of the right-hand column.
 class RightColumn {
-  public:
+public:
     RightColumn(const Binder& binder, const LayoutHint& hint, QVBoxLayout* column)
         : binder_(binder), hint_(hint), column_(column) {
         fields_->setColumnStretch(1, 0);
@@ -95,7 +95,7 @@ class RightColumn {
         picture_->addStretch(1);
     }
 
-  private:
+private:
     void addEdit(Edit& model) {
         auto w = binder_.edit(model);
         w.field->setFixedWidth(hint_.fieldWidth);

@@ -28,7 +28,7 @@ struct LayoutHint {
 LayoutHint layoutHintFor(const std::string& formName);
 
 class FormView : public QWidget {
-  public:
+public:
     FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget* parent = nullptr);
     FormView(Form& form, Dialogs& dialogs, QWidget* parent = nullptr)
         : FormView(form, dialogs, layoutHintFor(form.formName()), parent) {}
@@ -40,7 +40,7 @@ class FormView : public QWidget {
         return findChild<W*>(QString::fromStdString(name));
     }
 
-  private:
+private:
     Form& form_;
     Binder binder_;
 };

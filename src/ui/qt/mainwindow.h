@@ -13,18 +13,18 @@
 namespace ui::qt {
 
 class MainWindow : public QWidget {
-  public:
+public:
     MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent = nullptr);
 
     qorix::TForm1& form() const { return form_; }
     // The page view of wizard number n (1..8).
     FormView* pageView(int wizardNumber) const { return pages_.at(wizardNumber - 1); }
 
-  protected:
+protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
-  private:
+private:
     qorix::TForm1& form_;
     Binder binder_;
     std::vector<FormView*> pages_;

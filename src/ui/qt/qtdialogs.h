@@ -13,7 +13,7 @@ namespace ui::qt {
 inline constexpr const char* kSaveFilter = "*.tap (*.tap)";
 
 class QtDialogs : public Dialogs {
-  public:
+public:
     // The window the boxes are modal to (may be set later, or left null).
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
@@ -21,7 +21,7 @@ class QtDialogs : public Dialogs {
     // After a cancel, the name chosen the time before (empty if none yet).
     std::string saveFileName() override;
 
-  private:
+private:
     QPointer<QWidget> parent_;
     std::string held_;
 };

@@ -8,13 +8,13 @@
 namespace qorix {
 
 class Error : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
 // A field text that is not a number of the kind the field holds.
 class ConversionError : public Error {
-  public:
+public:
     using Error::Error;
 };
 

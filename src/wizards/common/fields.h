@@ -11,7 +11,7 @@
 namespace qorix {
 
 class FieldReader {
-  public:
+public:
     FieldReader(Services& services, std::int32_t& errorFlag)
         : services_(services), error_(errorFlag) {}
 
@@ -32,7 +32,7 @@ class FieldReader {
 
     Services& services() const { return services_; }
 
-  private:
+private:
     Services& services_;
     std::int32_t& error_;
 };

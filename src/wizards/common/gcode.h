@@ -12,7 +12,7 @@
 namespace qorix {
 
 class ProgramText {
-  public:
+public:
     ProgramText(ui::Memo& out, const NumberText& num) : out_(out), num_(num) {}
     void line(std::string text) { out_.add(std::move(text)); }
     // Four-decimal form, general form, whole number.
@@ -37,7 +37,7 @@ class ProgramText {
     void comment(const CommonRecord& rec, const std::string& text);
     void passComment(const CommonRecord& rec, std::int32_t pass);
 
-  private:
+private:
     ui::Memo& out_;
     const NumberText& num_;
 };

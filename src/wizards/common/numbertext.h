@@ -10,7 +10,7 @@
 namespace qorix {
 
 class NumberText {
-  public:
+public:
     explicit NumberText(char separator = ',');
     char separator() const { return separator_; }
 
@@ -35,7 +35,7 @@ class NumberText {
     // under dot settings.
     std::string local(std::string_view commaText) const;
 
-  private:
+private:
     char separator_;
 };
 

@@ -11,7 +11,7 @@ namespace {
 // number that cannot be written, a failure thrown from the generator) leaves no piece of
 // its program behind.
 class OutputGuard {
-  public:
+public:
     explicit OutputGuard(ui::Memo& memo) : memo_(memo), earlier_(memo.lines()) {}
     ~OutputGuard() {
         if (!kept_) memo_.setLines(std::move(earlier_));
@@ -21,7 +21,7 @@ class OutputGuard {
     std::size_t earlierLines() const { return earlier_.size(); }
     void keep() { kept_ = true; }
 
-  private:
+private:
     ui::Memo& memo_;
     std::vector<std::string> earlier_;
     bool kept_ = false;

@@ -13,7 +13,7 @@
 namespace qorix {
 
 class WizardPage : public ui::Form {
-  public:
+public:
     WizardPage(std::string name, std::string title, Services& services);
 
     const std::string& title() const { return title_; }
@@ -47,7 +47,7 @@ class WizardPage : public ui::Form {
     ui::Memo Memo1;
     ui::Button Button1;
 
-  protected:
+protected:
     // Whether PrepareValues runs after a reading whose checks failed. Most pages prepare
     // anyway (the run stops right after); a page whose preparation needs clean values says no.
     virtual bool prepareAfterFailedRead() const { return true; }
@@ -57,7 +57,7 @@ class WizardPage : public ui::Form {
     // A default text with this run's decimal separator.
     std::string def(const char* commaText) const { return services_.num.local(commaText); }
 
-  private:
+private:
     std::string title_;
     Services& services_;
     bool wrote_ = false;
@@ -72,7 +72,7 @@ struct CommonPageTexts {
 
 // A page with the common input set under the usual names (Edit_x_, CheckBox_szc_, ...).
 class CommonPage : public WizardPage {
-  public:
+public:
     CommonPage(std::string name, std::string title, Services& services,
                const CommonPageTexts& texts);
 
@@ -98,7 +98,7 @@ class CommonPage : public WizardPage {
 
     CommonRecord rec;
 
-  protected:
+protected:
     CommonInputs inputs_;
 };
 

@@ -9,7 +9,7 @@
 namespace qorix {
 
 class TFrame3 : public WizardPage {
-  public:
+public:
     explicit TFrame3(Services& services);
 
     void ReadParameters() override;
@@ -53,7 +53,7 @@ class TFrame3 : public WizardPage {
     std::int32_t ringCount = 0;
     long double remainder = 0;  // w
 
-  private:
+private:
     // One depth level's spiral: the rings, the remainder ring and the closing arc. Returns
     // the plus-side X where the level ends (on the wall).
     long double writeSpiral(ProgramText& t) const;

@@ -7,7 +7,7 @@
 namespace qorix {
 
 class TFrame5 : public CommonPage {
-  public:
+public:
     explicit TFrame5(Services& services);
 
     void ReadParameters() override;

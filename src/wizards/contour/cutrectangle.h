@@ -8,18 +8,18 @@
 namespace qorix {
 
 class TFrame7 : public RectanglePage {
-  public:
+public:
     explicit TFrame7(Services& services);
 
     void PrepareValues() override;
     void WriteHeaderComments() override;
     void GenerateProgram() override;
 
-  protected:
+protected:
     // The passes are worked out only from values that passed their checks.
     bool prepareAfterFailedRead() const override { return false; }
 
-  private:
+private:
     // One turn round the outline from the start corner; with descent, the four sides end at
     // the four given heights.
     void writeTurn(ProgramText& t, const long double* heights) const;

@@ -20,7 +20,7 @@ struct RectanglePageTexts {
 };
 
 class RectanglePage : public CommonPage {
-  public:
+public:
     RectanglePage(std::string name, std::string title, Services& services,
                   const RectanglePageTexts& texts);
 
@@ -35,11 +35,11 @@ class RectanglePage : public CommonPage {
     long double sizeY = 0;  // B
     long double cornerRadius = 0;
 
-  protected:
+protected:
     // Title, empty line, start point, sizes, depth and the pass lines.
     void writeHeaderStart(ProgramText& t, const std::string& title);
 
-  private:
+private:
     void readSize(const ui::Edit& edit, const std::string& axis, long double& size,
                   const FieldReader& read);
     void readCornerRadius(const FieldReader& read);

@@ -9,7 +9,7 @@
 namespace qorix {
 
 class TFrame4 : public RectanglePage {
-  public:
+public:
     explicit TFrame4(Services& services);
 
     void PrepareValues() override;
@@ -28,7 +28,7 @@ class TFrame4 : public RectanglePage {
     std::int32_t loopCount = 0;
     long double remainder = 0;  // w
 
-  private:
+private:
     struct Loop {
         long double left, bottom, right, top;
     };

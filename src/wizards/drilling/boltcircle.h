@@ -15,7 +15,7 @@ namespace qorix {
 class TForm9;
 
 class TFrame8 : public WizardPage {
-  public:
+public:
     static constexpr std::int32_t kMaxHoles = 1000;
 
     explicit TFrame8(Services& services);
@@ -68,7 +68,7 @@ class TFrame8 : public WizardPage {
     // the rotation, X offset, Y offset; entry 0 holds rotation, centre X, centre Y.
     std::array<std::array<long double, 3>, 1001> an{};
 
-  private:
+private:
     void readCircle(const FieldReader& read);
     void readPeck(const FieldReader& read);
     void readHoleCount(const FieldReader& read);

@@ -14,7 +14,7 @@
 namespace qorix {
 
 class TForm9 : public ui::Form {
-  public:
+public:
     static constexpr int kClientWidth = 584;
     static constexpr int kClientHeight = 561;
     // The boxes stand on this circle of the client area, whatever the real diameter.
@@ -39,7 +39,7 @@ class TForm9 : public ui::Form {
 
     ui::Button Button1, Button2;
 
-  private:
+private:
     Services& services_;
     SharedValues& shared_;
     std::vector<std::unique_ptr<ui::CheckBox>> boxes_;

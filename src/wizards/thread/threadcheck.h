@@ -14,7 +14,7 @@ namespace qorix {
 class TAboutBox;
 
 class TForm12 : public ui::Form {
-  public:
+public:
     static constexpr int kClientWidth = 635, kClientHeight = 198;
 
     // The store must be given; the dialog starts hidden.
@@ -35,7 +35,7 @@ class TForm12 : public ui::Form {
     ui::Label Label12, Label9, Label10, Label13;
     ui::Button Button1, Button2;
 
-  private:
+private:
     TAboutBox& store_;
     const NumberText& num_;
 };

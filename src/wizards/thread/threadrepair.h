@@ -15,7 +15,7 @@ class TForm6;
 class TForm12;
 
 class TFrame11 : public WizardPage {
-  public:
+public:
     // The main window gives "Menet irány" to the direction group.
     static constexpr const char* kMainWindowDirectionCaption = "Menet irány";
 
@@ -66,7 +66,7 @@ class TFrame11 : public WizardPage {
     ui::Timer Timer1, Timer2;
     ui::Image Image1;
 
-  private:
+private:
     CommonRecord record() const;
     void readDimensions(const FieldReader& read);
     void listReading();

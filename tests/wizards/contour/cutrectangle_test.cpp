@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/pagetest.h"
-
 #include <algorithm>
 
+#include "support/pagetest.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 

@@ -13,7 +13,7 @@
 namespace qorix::test {
 
 class DrillingTest : public ::testing::Test {
-  protected:
+protected:
     DrillingTest() {
         page.setHoleSelector(&selector);
         page.startup();

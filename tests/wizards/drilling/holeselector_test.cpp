@@ -8,7 +8,7 @@ namespace qorix::test {
 namespace {
 
 class HoleSelectorTest : public DrillingTest {
-  protected:
+protected:
     void choose(const char* holes, const char* rotation = "0") {
         page.Edit_drc_.setText(holes);
         page.Edit_ane_.setText(rotation);

@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/pagetest.h"
-
 #include <algorithm>
 #include <sstream>
 
 #include "app/cli.h"
+#include "support/pagetest.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 
@@ -30,7 +29,7 @@ constexpr const char* kDepthPositiveText =
     "csak figyelmeztetés.";
 
 class Fibonacci : public test::PageTest<TFrame2> {
-  protected:
+protected:
     void stepDown(const char* text) {
         page.CheckBox2.setChecked(false);
         page.Edit9.setText(text);

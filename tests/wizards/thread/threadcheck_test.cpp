@@ -99,7 +99,7 @@ TEST(ComputeThreadStart, BoltAndNutPathsAndStartX) {
 }
 
 class CheckDialog : public ::testing::Test {
-  protected:
+protected:
     NumberText num{','};
     ui::RecordingDialogs dialogs;
     RecordingSleeper sleeper;

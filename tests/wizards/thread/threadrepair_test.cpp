@@ -19,7 +19,7 @@ namespace {
 using ui::Message;
 
 class ThreadRepair : public ::testing::Test {
-  protected:
+protected:
     NumberText num{','};
     ui::RecordingDialogs dialogs;
     RecordingSleeper sleeper;
