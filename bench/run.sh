@@ -17,23 +17,27 @@ fi
 
 echo
 echo "== Start-up to the main window shown, against one empty Qt Widgets window"
-runs=15
+runs=31
 now() { date +%s%N; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-timed() {
-    i=0
-    while [ $i -lt $runs ]; do
-        t0=$(now)
-        "$build/qorix-bench-desktop" "$@" 2>/dev/null
-        t1=$(now)
-        echo $(( (t1 - t0) / 1000 ))
-        i=$((i + 1))
-    done
+once() {
+    t0=$(now)
+    "$build/qorix-bench-desktop" "$@" 2>/dev/null
+    t1=$(now)
+    echo $(( (t1 - t0) / 1000 ))
 }
 folder=$(mktemp -d)
-# alternate the two, so that both see the same state of the machine
-empty=$(timed empty-window | median)
-main=$(timed main-window "$folder" | median)
+times=$(mktemp)
+# the two alternate, so that both see the same state of the machine
+i=0
+while [ $i -lt $runs ]; do
+    echo "empty $(once empty-window)" >> "$times"
+    echo "main $(once main-window "$folder")" >> "$times"
+    i=$((i + 1))
+done
+empty=$(awk '$1 == "empty" {print $2}' "$times" | median)
+main=$(awk '$1 == "main" {print $2}' "$times" | median)
+rm -f "$times"
 rmdir "$folder"
 awk -v e="$empty" -v m="$main" 'BEGIN {
     printf "start-up: %.2fx the empty window (main window %.1f ms, empty window %.1f ms, median of '$runs')\n",

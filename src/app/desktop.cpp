@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <memory>
 #include <string>
 
 #include "app/form1.h"
@@ -37,16 +38,21 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     // each is a window of its own that shows while its model is visible
     TForm6 capture(services);
     TForm9 holes(services);
-    ui::qt::AboutWindow about(store, dialogs, &window);
+    // the About window is made the first time it is asked for
+    std::unique_ptr<ui::qt::AboutWindow> about;
+    auto aboutWindow = [&]() -> ui::qt::AboutWindow& {
+        if (!about) about = std::make_unique<ui::qt::AboutWindow>(store, dialogs, &window);
+        return *about;
+    };
     TForm12 check(services);
     for (ui::Form* dialog : {static_cast<ui::Form*>(&capture), static_cast<ui::Form*>(&holes),
                              static_cast<ui::Form*>(&check)}) {
         dialog->setVisible(false);
-        ui::qt::openFormWindow(*dialog, dialogs, &window);
+        ui::qt::openFormWindowWhenShown(*dialog, dialogs, &window);
     }
     static_cast<TFrame8&>(form.page(6)).setHoleSelector(&holes);
     static_cast<TFrame11&>(form.page(8)).connectDialogs(capture, check);
-    form.showAbout = [&about] { about.showNonModal(); };
+    form.showAbout = [&aboutWindow] { aboutWindow().showNonModal(); };
     form.closeWindow = [&window] { window.close(); };
     window.show();
     if (whenShown) QTimer::singleShot(0, &app, whenShown);

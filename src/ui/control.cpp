@@ -57,8 +57,16 @@ void Control::setVisible(bool on) {
     changed();
 }
 
-void Control::changed() {
-    for (auto& listener : listeners_) listener();
+void Control::changed() { notifyAll(listeners_); }
+
+void notifyAll(const std::vector<Control::Listener>& listeners) {
+    // A listener may add listeners (a view made the first time its form shows); they hear
+    // the next change. Each is called from a copy, as adding one may move the others.
+    const std::size_t count = listeners.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        Control::Listener listener = listeners[i];
+        listener();
+    }
 }
 
 }  // namespace ui

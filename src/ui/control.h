@@ -71,4 +71,7 @@ private:
     std::vector<Listener> listeners_;
 };
 
+// Tells every listener registered so far.
+void notifyAll(const std::vector<Control::Listener>& listeners);
+
 }  // namespace ui

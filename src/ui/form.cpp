@@ -11,14 +11,12 @@ Control* Form::find(const std::string& name) const {
     return nullptr;
 }
 
-void Form::controlsChanged() {
-    for (auto& listener : controlsListeners_) listener();
-}
+void Form::controlsChanged() { notifyAll(controlsListeners_); }
 
 void Form::setVisible(bool on) {
     if (visible_ == on) return;
     visible_ = on;
-    for (auto& listener : visibilityListeners_) listener();
+    notifyAll(visibilityListeners_);
 }
 
 }  // namespace ui

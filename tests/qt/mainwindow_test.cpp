@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -57,7 +59,6 @@ struct Program {
         dialogs.setParentWindow(&window);
         form.closeWindow = [this] { window.close(); };
         form.showAbout = [this] { about.showNonModal(); };
-        store.setVisible(false);
     }
     QString exchange() const { return install.path() + "/Wizards/Kombinat"; }
     QByteArray exchangeFile(const char* name) const { return bytesOf(exchange() + "/" + name); }
@@ -108,11 +109,26 @@ struct Program {
     qorix::NumberText num{','};
     qorix::RecordingSleeper sleeper;
     qorix::TAboutBox store{num, sleeper};
+    bool storeHidden = (store.setVisible(false), true);  // as the program starts it
     qorix::SharedValues& shared = store;
     qorix::Services services{dialogs, num, &store, &store};
     qorix::TForm1 form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};
     ui::qt::AboutWindow about{store, dialogs, &window};
+};
+
+// Counts the windows that show while it lives.
+struct ShowCounter : QObject {
+    ShowCounter() { qApp->installEventFilter(this); }
+    ~ShowCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(o);
+            if (w->isWindow() && !qobject_cast<QMessageBox*>(w)) ++windows;
+        }
+        return false;
+    }
+    int windows = 0;
 };
 
 }  // namespace
@@ -157,6 +173,70 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(p.driver.messages().size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(p.shared.dataPath), p.exchange() + "/adatcsere.txt");
+    }
+
+    void startUpOpensNoStrayWindowsAndMakesThePagesLater() {
+        // every widget made for a window must stay inside it: one shown on its own would
+        // flash up as a window of its own and slow the start
+        ShowCounter shows;
+        std::unique_ptr<Program> p = std::make_unique<Program>();
+        QCOMPARE(shows.windows, 0);
+        QCOMPARE(p->window.pagesMade(), 0);
+        QVERIFY(p->start());
+        QCOMPARE(shows.windows, 1);  // the main window (the warning box is driven away)
+        // the pages nobody chose are made in the idle time once the window has shown
+        QVERIFY(QTest::qWaitFor([&] { return p->window.pagesMade() == 8; }, 10000));
+        QTest::qWait(100);  // the window takes its final size
+        const QSize size = p->window.size();
+        // and is centred again at that size
+        const QPoint off =
+            p->window.frameGeometry().center() - p->window.screen()->availableGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 4, "the grown window is no longer centred");
+        const QWidget* area = p->window.findChild<QWidget*>("pages");
+        for (int n = 1; n <= 8; ++n) {
+            const QSize page = p->window.pageView(n)->sizeHint();
+            QVERIFY2(page.width() <= area->width() && page.height() <= area->height(),
+                     qPrintable(QString("page %1 is larger than the place of the pages").arg(n)));
+        }
+        // choosing wizards one after the other never resizes the window
+        auto* list = p->top<QComboBox>("ComboBox1");
+        for (int i = 0; i < 8; ++i) {
+            list->setCurrentIndex(i);
+            QApplication::processEvents();
+            QCOMPARE(p->window.size(), size);
+        }
+    }
+
+    void aPageChosenBeforeItWasMadeIsMadeAtOnce() {
+        Program p;
+        p.form.ComboBox1.select(3);
+        QCOMPARE(p.window.pagesMade(), 1);
+        p.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+        QVERIFY(p.cutCircle()->isVisible());
+        QCOMPARE(p.cutCircle()->widget<QLabel>("Title")->text(),
+                 QString("Kör kivágás (cut circle)"));
+    }
+
+    void aDialogWindowIsMadeTheFirstTimeItsFormShows() {
+        QWidget owner;
+        ui::Form dialog("TFormX", "Próba");
+        ui::Edit field(&dialog, "Edit1", "Mező:");
+        dialog.setVisible(false);
+        ui::qt::QtDialogs dialogs;
+        ui::qt::openFormWindowWhenShown(dialog, dialogs, &owner);
+        QVERIFY(!owner.findChild<ui::qt::FormView*>("TFormX"));
+        dialog.setVisible(true);
+        auto* view = owner.findChild<ui::qt::FormView*>("TFormX");
+        QVERIFY(view);
+        QVERIFY(view->isWindow());
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->windowTitle(), QString("Próba"));
+        dialog.setVisible(false);
+        QVERIFY(!view->isVisible());
+        dialog.setVisible(true);  // shown again: the same window, not a second one
+        QCOMPARE(owner.findChildren<ui::qt::FormView*>("TFormX").size(), 1);
+        QVERIFY(view->isVisible());
     }
 
     void choosingCutCircleShowsItsPage() {

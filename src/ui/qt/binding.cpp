@@ -27,7 +27,14 @@ void follow(Control& model, W* widget, F update) {
 
 void showState(const Control& model, QWidget* w) {
     w->setEnabled(model.enabled());
-    w->setVisible(model.visible());
+    if (w->parentWidget() || !model.visible()) {
+        w->setVisible(model.visible());
+        return;
+    }
+    // Not yet placed in a window: showing it now would open it as a window of its own, only
+    // to be closed again when a layout takes it. Undoing an earlier hide is enough; the
+    // layout shows it with its parent.
+    w->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
 }
 
 // One conversion of the whole text: a program may have a million lines.

@@ -24,6 +24,7 @@ namespace ui::qt {
 class Binder {
 public:
     explicit Binder(Dialogs& dialogs) : dialogs_(dialogs) {}
+    Dialogs& dialogs() const { return dialogs_; }
 
     // One user event, through ui::runEvent.
     void run(const std::function<void()>& event) const;

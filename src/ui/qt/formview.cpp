@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "ui/controls.h"
 
@@ -194,6 +195,20 @@ FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent) {
     view->setWindowTitle(QString::fromStdString(form.caption()));
     view->setVisible(form.visible());
     return view;
+}
+
+void openFormWindowWhenShown(Form& form, Dialogs& dialogs, QWidget* parent) {
+    if (form.visible()) {
+        openFormWindow(form, dialogs, parent);
+        return;
+    }
+    QPointer<QWidget> owner(parent);
+    auto made = std::make_shared<bool>(false);
+    form.addVisibilityListener([&form, &dialogs, owner, made] {
+        if (*made || !form.visible() || !owner) return;
+        *made = true;
+        openFormWindow(form, dialogs, owner);
+    });
 }
 
 }  // namespace ui::qt

@@ -50,4 +50,8 @@ private:
 // caller asks for it.
 FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent = nullptr);
 
+// The same window, made only when the form first shows (a dialog that is never opened costs
+// nothing at start). The parent owns it and must be given.
+void openFormWindowWhenShown(Form& form, Dialogs& dialogs, QWidget* parent);
+
 }  // namespace ui::qt

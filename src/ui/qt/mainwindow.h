@@ -1,9 +1,12 @@
 // The main window's face: the top bar (wizard list, send button, "About", "Exit", the
 // standalone check box) and below it every page in one place, each shown while its model is
-// visible. The window takes the size of its largest page and stays centred.
+// visible. Each page is made the first time it shows, or in the idle time after the window
+// first paints; the window then takes the size of its largest page and is centred again.
 #pragma once
 
+#include <QGridLayout>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "app/form1.h"
@@ -18,17 +21,31 @@ public:
 
     qorix::TForm1& form() const { return form_; }
     // The page view of wizard number n (1..8).
-    FormView* pageView(int wizardNumber) const { return pages_.at(wizardNumber - 1); }
+    // The page view of wizard number n (1..8), made now if it has not been yet.
+    FormView* pageView(int wizardNumber) const;
+    // How many page views exist so far.
+    int pagesMade() const {
+        return static_cast<int>(
+            std::count_if(pages_.begin(), pages_.end(), [](FormView* v) { return v != nullptr; }));
+    }
 
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
+    FormView* buildPage(std::size_t index);
+    void buildNextPageLater();
+    void centre();
+
     qorix::TForm1& form_;
     Binder binder_;
-    std::vector<FormView*> pages_;
+    QWidget* area_ = nullptr;
+    QGridLayout* stack_ = nullptr;
+    std::vector<FormView*> pages_;  // null until made
     bool centred_ = false;
+    bool paintedOnce_ = false;
+    bool recentre_ = false;  // a page made after the first show made the window larger
 };
 
 }  // namespace ui::qt
