@@ -41,10 +41,14 @@ void ThreadRepairValues::ComputeThreadStart() {
     computedX = x_ + std::cos(angle) * fullDepthRadius;
     computedY = y_ + std::sin(angle) * fullDepthRadius;
     phase = angle / (2 * kPi) * md_;
-    turns = (Zpos_ - z_ + phase) / md_ + hk_;
+    // Every pass starts at angle 0 and descends clockwise (G2) for a right-hand thread, whose
+    // groove rises counter-clockwise: at angle 0 it lies the phase below the measured point.
+    // A left-hand thread descends counter-clockwise (G3): its groove lies the phase above.
+    const long double offset = cw_ == 1 ? phase : -phase;
+    turns = (Zpos_ - z_ + offset) / md_ + hk_;
     // a half counts upwards
     wholeTurns = std::floor(std::fabs(turns) + 2 + 0.5L);
-    helixStartZ = wholeTurns * md_ + phase + Zpos_ + hk_;
+    helixStartZ = wholeTurns * md_ + offset + Zpos_ + hk_;
 }
 
 void ThreadRepairValues::ComputeStartX() {

@@ -64,7 +64,14 @@ TEST(ComputeThreadStart, FortyFiveDegreesShiftsTheHelixByAnEighthOfThePitch) {
     v.Zpos_ = -3;
     v.ComputeThreadStart();
     EXPECT_NEAR(static_cast<double>(v.phase), 0.1875, 1e-15);
-    // turns (-3 + 0,1875) / 1,5 = -1,875; n = round(3,875) = 4
+    // right-hand: the groove at angle 0 lies an eighth of a pitch below the measured point;
+    // turns (-3 - 0,1875) / 1,5 = -2,125; n = round(4,125) = 4
+    EXPECT_NEAR(static_cast<double>(v.turns), -2.125, 1e-15);
+    EXPECT_EQ(v.wholeTurns, 4);
+    EXPECT_NEAR(static_cast<double>(v.helixStartZ), 6 - 0.1875 - 3, 1e-15);
+    // left-hand: an eighth above; turns (-3 + 0,1875) / 1,5 = -1,875; n = round(3,875) = 4
+    v.cw_ = 1;
+    v.ComputeThreadStart();
     EXPECT_NEAR(static_cast<double>(v.turns), -1.875, 1e-15);
     EXPECT_EQ(v.wholeTurns, 4);
     EXPECT_NEAR(static_cast<double>(v.helixStartZ), 6 + 0.1875 - 3, 1e-15);
@@ -149,9 +156,9 @@ TEST_F(CheckDialog, PointAtNinetyDegreesShowsItsDeviationInY) {
     check.showCheck();
     EXPECT_EQ(check.Label5.caption(), "0,0000mm");
     EXPECT_EQ(check.Label7.caption(), "-0,5000mm");
-    // a quarter turn lifts the groove by a quarter pitch: (-3 + 0,375) / 1,5
-    EXPECT_EQ(check.Label8.caption(), "-1,75 menet");
-    EXPECT_EQ(check.Label13.caption(), "Z3,3750");
+    // a right-hand groove is a quarter pitch lower at angle 0: (-3 - 0,375) / 1,5
+    EXPECT_EQ(check.Label8.caption(), "-2,25 menet");
+    EXPECT_EQ(check.Label13.caption(), "Z2,6250");
 }
 
 TEST_F(CheckDialog, AnswersThroughTheCheckFlagAndCloses) {

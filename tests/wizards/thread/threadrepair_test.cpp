@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
@@ -416,6 +418,54 @@ TEST_F(ThreadRepair, LongThreadsGetEveryCircleAndAlwaysTheBackOff) {
     ASSERT_NE(last, out().end());
     EXPECT_EQ(*(last + 1), "G1 X15,5000");
     EXPECT_EQ(*(last + 2), "G1 Z3,0000");
+}
+
+// The cut must follow the old groove: wherever the tool was measured in it, the circles
+// written pass that angle at the measured height, give or take whole pitches. The angle
+// at which a circle passes is worked out from its own arc word (G2 clockwise, G3
+// counter-clockwise, each starting at angle 0 and one pitch lower per turn).
+TEST_F(ThreadRepair, EveryPassFollowsTheMeasuredGrooveForBothHandsAndEveryAngle) {
+    const double kPi = 3.14159265358979323846;
+    struct Point {
+        const char *x, *y;  // as typed
+        double dx, dy;
+    };
+    const Point points[] = {{"12,5", "0", 12.5, 0},           {"8,8388", "8,8388", 8.8388, 8.8388},
+                            {"0", "12,5", 0, 12.5},           {"-12,5", "0", -12.5, 0},
+                            {"-5", "-11,4564", -5, -11.4564}, {"0", "-12,5", 0, -12.5},
+                            {"11,5", "-4,9", 11.5, -4.9}};
+    for (int hand = 0; hand < 2; ++hand) {
+        for (const Point& p : points) {
+            SCOPED_TRACE(std::string(hand ? "left-hand at " : "right-hand at ") + p.x + " " + p.y);
+            page.Button2.click();
+            page.RadioGroup_cw_.setItemIndex(hand);
+            measured(p.x, p.y, "-3,3");
+            checkAcceptCreate();
+            // the first arc word and the Z the passes start from
+            auto arc = std::find_if(out().begin(), out().end(), [](const std::string& l) {
+                return l == "G2 F300" || l == "G3 F300";
+            });
+            ASSERT_NE(arc, out().end());
+            auto start = std::find_if(out().begin(), out().end(), [](const std::string& l) {
+                return l.rfind("G1 Z", 0) == 0 && l.find(" F") != std::string::npos;
+            });
+            ASSERT_NE(start, out().end());
+            std::string z = start->substr(4, start->find(' ', 4) - 4);
+            std::replace(z.begin(), z.end(), ',', '.');
+            const double startZ = std::stod(z);
+            const bool clockwise = (*arc)[1] == '2';
+            EXPECT_EQ(clockwise, hand == 0);
+            // how far the tool turns from angle 0 to the measured angle, in turns
+            double angle = std::atan2(p.dy, p.dx);
+            if (angle < 0) angle += 2 * kPi;
+            const double turned =
+                clockwise ? std::fmod(2 * kPi - angle, 2 * kPi) / (2 * kPi) : angle / (2 * kPi);
+            const double pitch = 1.5;
+            const double atPoint = startZ - turned * pitch;
+            const double off = std::remainder(atPoint - (-3.3), pitch);
+            EXPECT_NEAR(off, 0, 2e-4) << "the cut misses the groove by " << off << " mm";
+        }
+    }
 }
 
 TEST_F(ThreadRepair, LeftHandThreadCutsTheSamePassesCounterClockwise) {
