@@ -47,6 +47,8 @@ echo
 echo "== Output box"
 "$build/qorix-bench-desktop" output-box 100000 2>&1 | quiet
 "$build/qorix-bench-desktop" output-box 1000000 2>&1 | quiet
+"$build/qorix-bench-desktop" typing 100000 2>&1 | quiet
+"$build/qorix-bench-desktop" typing 1000000 2>&1 | quiet
 
 echo
 echo "== Saving"

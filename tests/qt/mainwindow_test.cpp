@@ -298,14 +298,42 @@ private slots:
         QStringList typed = goldenLines() << "M0";
         QCOMPARE(p.output(), typed);
         QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
+        // the model takes the typed text once the typing pauses
         const auto& model = p.form.page(4).Memo1.lines();
-        QCOMPARE(model.size(), std::size_t(typed.size()));
+        QTRY_COMPARE(model.size(), std::size_t(typed.size()));
         QCOMPARE(QString::fromStdString(model.back()), QString("M0"));
 
         changes.clear();
         p.create();
         QCOMPARE(changes.count(), 1);
         QCOMPARE(p.output(), goldenLines());
+    }
+
+    void whatWasJustTypedIsSavedWithoutWaiting() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        QTest::mouseClick(p.top<QCheckBox>("CheckBox1"), Qt::LeftButton);  // standalone
+        p.create();
+        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        box->setFocus();
+        box->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(box, "(kez)");
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "M0");
+        // "Mentés" at once, before the typing pause has passed
+        const QString chosen = p.saves.path() + "/kézi";
+        p.driver.chooseFile(chosen.toStdString());
+        p.click(p.top<QPushButton>("Button3"));
+        QStringList lines = goldenLines();
+        lines.first().prepend("(kez)");
+        lines << "M0";
+        QByteArray expected;
+        for (const QString& line : lines)
+            expected +=
+                QByteArray::fromStdString(qorix::textfile::toCp1250(line.toStdString())) + "\r\n";
+        QCOMPARE(bytesOf(chosen + ".tap"), expected);
     }
 
     void hostModeSendAndBack() {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/event.h"
@@ -57,9 +58,32 @@ std::vector<std::string> splitLines(const QString& text) {
     return lines;
 }
 
+// Edits typed into output boxes that their models have not taken yet. A keystroke only
+// marks its box: converting a million-line text on every key would make typing crawl. The
+// box's whole text is taken once the typing pauses, or before any other event reaches the
+// models, so that a save or a run always works on what was typed.
+std::vector<std::function<void()>>& pendingEdits() {
+    static std::vector<std::function<void()>> pending;
+    return pending;
+}
+
+void takePendingEdits() {
+    std::vector<std::function<void()>> pending;
+    pending.swap(pendingEdits());
+    for (auto& take : pending) take();
+}
+
+// One user event: the typed edits first, then the event.
+void userEvent(Dialogs& dialogs, const std::function<void()>& handler) {
+    takePendingEdits();
+    runEvent(dialogs, handler);
+}
+
+constexpr int kTypingPauseMs = 300;
+
 }  // namespace
 
-void Binder::run(const std::function<void()>& event) const { runEvent(dialogs_, event); }
+void Binder::run(const std::function<void()>& handler) const { userEvent(dialogs_, handler); }
 
 Binder::EditWidgets Binder::edit(Edit& model) const {
     EditWidgets w{new QLabel, new QLineEdit, model.suffix().empty() ? nullptr : new QLabel};
@@ -78,7 +102,7 @@ Binder::EditWidgets Binder::edit(Edit& model) const {
         }
     });
     QObject::connect(w.field, &QLineEdit::textEdited, [d = &dialogs_, &model](const QString& text) {
-        runEvent(*d, [&] { model.setText(text.toStdString()); });
+        userEvent(*d, [&] { model.setText(text.toStdString()); });
     });
     return w;
 }
@@ -92,7 +116,7 @@ QCheckBox* Binder::checkBox(CheckBox& model) const {
         showState(model, b);
     });
     QObject::connect(box, &QCheckBox::clicked, [d = &dialogs_, &model](bool on) {
-        runEvent(*d, [&] { model.setChecked(on); });
+        userEvent(*d, [&] { model.setChecked(on); });
     });
     return box;
 }
@@ -123,7 +147,7 @@ QGroupBox* Binder::radioGroup(RadioGroup& model) const {
         showState(model, g);
     });
     QObject::connect(buttons, &QButtonGroup::idClicked, [d = &dialogs_, &model](int id) {
-        runEvent(*d, [&] { model.setItemIndex(id); });
+        userEvent(*d, [&] { model.setItemIndex(id); });
     });
     return group;
 }
@@ -140,7 +164,7 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
         showState(model, w.caption);
     });
     QObject::connect(w.bar, &QScrollBar::valueChanged, [d = &dialogs_, &model](int value) {
-        runEvent(*d, [&] { model.setPosition(value); });
+        userEvent(*d, [&] { model.setPosition(value); });
     });
     return w;
 }
@@ -163,7 +187,7 @@ QPushButton* Binder::button(Button& model) const {
         showState(model, w);
     });
     QObject::connect(b, &QPushButton::clicked,
-                     [d = &dialogs_, &model] { runEvent(*d, [&] { model.click(); }); });
+                     [d = &dialogs_, &model] { userEvent(*d, [&] { model.click(); }); });
     return b;
 }
 
@@ -181,11 +205,11 @@ QComboBox* Binder::comboBox(ComboBox& model) const {
         showState(model, b);
     });
     QObject::connect(box, &QComboBox::activated, [d = &dialogs_, &model](int index) {
-        runEvent(*d, [&] { model.select(index); });
+        userEvent(*d, [&] { model.select(index); });
     });
     QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
                      [d = &dialogs_, &model](const QString& t) {
-                         runEvent(*d, [&] { model.editText(t.toStdString()); });
+                         userEvent(*d, [&] { model.editText(t.toStdString()); });
                      });
     return box;
 }
@@ -198,6 +222,7 @@ QPlainTextEdit* Binder::memo(Memo& model) const {
     // (a create run announces itself once), and not while the two are being brought in step.
     struct Sync {
         bool syncing = false;  // the box and the model are being brought in step
+        bool pending = false;  // typed text the model has not taken yet
         std::uint64_t shown = 0;
     };
     auto sync = std::make_shared<Sync>();
@@ -208,6 +233,7 @@ QPlainTextEdit* Binder::memo(Memo& model) const {
             sync->shown = model.revision();
             if (!sync->syncing) {
                 sync->syncing = true;
+                sync->pending = false;  // the model's lines replace what was typed
                 b->setPlainText(joinLines(model.lines()));
                 sync->syncing = false;
             }
@@ -215,12 +241,25 @@ QPlainTextEdit* Binder::memo(Memo& model) const {
         showState(model, b);
     });
     // what the user types is what the window saves
-    QObject::connect(box, &QPlainTextEdit::textChanged, [d = &dialogs_, &model, box, sync] {
-        if (sync->syncing) return;
-        sync->syncing = true;
-        runEvent(*d, [&] { model.setLines(splitLines(box->toPlainText())); });
-        sync->syncing = false;
-    });
+    auto* pause = new QTimer(box);
+    pause->setSingleShot(true);
+    pause->setInterval(kTypingPauseMs);
+    QPointer<QPlainTextEdit> guard(box);
+    QObject::connect(pause, &QTimer::timeout, [d = &dialogs_] { userEvent(*d, [] {}); });
+    QObject::connect(
+        box, &QPlainTextEdit::textChanged, [d = &dialogs_, &model, guard, sync, pause] {
+            if (sync->syncing) return;
+            pause->start();
+            if (sync->pending) return;
+            sync->pending = true;
+            pendingEdits().push_back([d, &model, guard, sync] {
+                if (!guard || !sync->pending) return;
+                sync->pending = false;
+                sync->syncing = true;
+                runEvent(*d, [&] { model.setLines(splitLines(guard->toPlainText())); });
+                sync->syncing = false;
+            });
+        });
     return box;
 }
 
@@ -255,7 +294,7 @@ QTimer* Binder::timer(Timer& model, QObject* parent) const {
     model.addListener(update);
     update();
     QObject::connect(t, &QTimer::timeout,
-                     [d = &dialogs_, &model] { runEvent(*d, [&] { model.fire(); }); });
+                     [d = &dialogs_, &model] { userEvent(*d, [&] { model.fire(); }); });
     return t;
 }
 
