@@ -11,12 +11,24 @@ const std::vector<LargestInput>& largestInputs() {
     // Depth -99,5 with a step of 1 gives the most passes, 100. A lateral step of 5 across a
     // width of 995 gives 99 whole rings or loops and a remainder.
     static const std::vector<LargestInput> inputs = {
-        // 100 passes of 368 turns and a half: 147 929 lines. One turn more and the radii pass
-        // what the machine can read, and the page refuses.
+        // 100 passes of 369 turns: 148 129 lines. One quarter more and the radii pass what
+        // the machine can read, and the page refuses.
         {"fibonacci-largest",
          "fibonacci",
          {{"CheckBox3", "0"},
-          {"Edit3", "368"},
+          {"Edit3", "369"},
+          {"RadioGroup2", "0"},
+          {"CheckBox2", "0"},
+          {"Edit9", "1"},
+          {"Edit7", "-99,5"}}},
+        // Near the line bound: 100 passes of 2494 turns, 997 729 lines. Only a scale far
+        // below the written decimals keeps so many radii readable; they are all written as 0.
+        {"fibonacci-near-bound",
+         "fibonacci",
+         {{"CheckBox3", "0"},
+          {"Edit3", "2494"},
+          {"RadioGroup2", "0"},
+          {"Edit10", "1e-4000"},
           {"CheckBox2", "0"},
           {"Edit9", "1"},
           {"Edit7", "-99,5"}}},

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs every measurement and prints its figures:
 #   bench/run.sh [BUILD_DIR] [--quick]
-# --quick leaves out the largest spiral (numbers of up to 300 digits, the slowest to run).
+# --quick leaves out the two largest spirals (the slowest to run).
 set -eu
 build=${1:-build}
 quick=${2:-}

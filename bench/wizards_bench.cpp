@@ -62,10 +62,10 @@ void wizardRun(benchmark::State& state, const LargestInput& input) {
 using Shape = std::function<int(char* dst, std::size_t room, std::int64_t i)>;
 
 // The spiral's arcs, their radii growing by the Fibonacci rule and starting again each pass.
-Shape spiralShape(std::int64_t arcsPerPass) {
+Shape spiralShape(std::int64_t arcsPerPass, long double scale = 1) {
     auto state = std::make_shared<spiral::SpiralState>();
-    return [state, arcsPerPass](char* dst, std::size_t room, std::int64_t i) {
-        if (i % arcsPerPass == 0) state->reset(1);
+    return [state, arcsPerPass, scale](char* dst, std::size_t room, std::int64_t i) {
+        if (i % arcsPerPass == 0) state->reset(scale);
         state->moveToQuarterEnd(false, static_cast<int>(i % 4));
         int n = std::snprintf(dst, room, "G3 X%.4Lf Y%.4Lf R%.4Lf F%.4Lf\n", state->x, state->y,
                               state->r, 300.0L);
@@ -75,7 +75,9 @@ Shape spiralShape(std::int64_t arcsPerPass) {
 }
 
 Shape shapeOf(const std::string& name) {
-    if (name == "fibonacci-largest") return spiralShape(4 * 368 + 2);
+    if (name == "fibonacci-largest") return spiralShape(4 * 369);
+    // the same text as radii of 1e-4000 give, every number 0.0000
+    if (name == "fibonacci-near-bound") return spiralShape(4 * 2494, 0);
     if (name == "fibonacci-6-turns") return spiralShape(4 * 6 + 2);
     if (name == "circular-pocket")
         return [](char* dst, std::size_t room, std::int64_t i) {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -31,6 +32,15 @@ std::string_view trimBlanks(std::string_view text) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A hundredth of the last of `decimals` decimals.
+long double negligibleBelow(int decimals) {
+    static constexpr long double kTable[] = {1e-2L,  1e-3L,  1e-4L,  1e-5L,  1e-6L,  1e-7L,
+                                             1e-8L,  1e-9L,  1e-10L, 1e-11L, 1e-12L, 1e-13L,
+                                             1e-14L, 1e-15L, 1e-16L, 1e-17L, 1e-18L};
+    if (decimals >= 0 && decimals < static_cast<int>(std::size(kTable))) return kTable[decimals];
+    return std::pow(10.0L, -(decimals + 2));
+}
+
 }  // namespace
 
 NumberText::NumberText(char separator) : separator_(separator) {}
@@ -44,7 +54,10 @@ std::string NumberText::fixed(long double value, int decimals) const {
     // Integer digits and the decimals, plus the digit that decides the rounding.
     std::string kept;
     char next = '0';
-    if (magnitude != 0) {
+    // Below a hundredth of the last decimal a value always writes as zero; its exact digits
+    // (thousands of them for a tiny long double) need not be worked out.
+    const bool negligible = magnitude < negligibleBelow(decimals);
+    if (magnitude != 0 && !negligible) {
         decimal::Digits d = decimal::expand(magnitude, 18);
         std::string all = d.point > 0 ? d.digits : std::string(-d.point, '0') + d.digits;
         int intDigits = d.point > 0 ? d.point : 0;

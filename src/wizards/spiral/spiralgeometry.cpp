@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace qorix::spiral {
 
@@ -37,11 +38,15 @@ std::int64_t arcsPerPass(std::int32_t fullTurns, std::int32_t partTurns) {
 }
 
 bool finiteSpiral(long double scale, bool cw, std::int64_t arcs) {
+    // the machine reads a number as a double: anything larger counts as infinite
+    const long double largest = std::numeric_limits<double>::max();
+    auto readable = [largest](long double v) { return std::fabs(v) <= largest; };
     SpiralState s;
     s.reset(scale);
+    if (!readable(s.r)) return false;
     for (std::int64_t n = 0; n < arcs; ++n) {
         s.moveToQuarterEnd(cw, static_cast<int>(n % 4));
-        if (!std::isfinite(s.x) || !std::isfinite(s.y) || !std::isfinite(s.r)) return false;
+        if (!readable(s.x) || !readable(s.y) || !readable(s.r)) return false;
         s.advance();
     }
     return true;

@@ -31,8 +31,9 @@ struct SpiralState {
 // count of full turns writes no full turn.
 std::int64_t arcsPerPass(std::int32_t fullTurns, std::int32_t partTurns);
 
-// Whether every end point and radius of the first `arcs` arcs is a finite number; a large
-// scale or many turns make the radii overflow.
+// Whether every end point and radius of the first `arcs` arcs is a number the machine can
+// read (within the range of a double); a large scale or many turns make the radii overflow.
+// It is decided before a line is written: such a program could take gigabytes.
 bool finiteSpiral(long double scale, bool cw, std::int64_t arcs);
 
 }  // namespace qorix::spiral

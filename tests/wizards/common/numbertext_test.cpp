@@ -30,6 +30,17 @@ TEST(FourDecimalForm, NoMinusSignForValuesThatRoundToZero) {
     EXPECT_EQ(comma.f4(-0.00005L), "-0,0001");
 }
 
+TEST(FourDecimalForm, TinyValuesAreZeroAndTheirNeighboursKeepTheirRounding) {
+    EXPECT_EQ(comma.f4(1e-4000L), "0,0000");
+    EXPECT_EQ(comma.f4(-1e-4000L), "0,0000");
+    EXPECT_EQ(comma.f4(std::numeric_limits<long double>::denorm_min()), "0,0000");
+    EXPECT_EQ(comma.f4(9.99999e-7L), "0,0000");
+    EXPECT_EQ(comma.f4(0.0000499999L), "0,0000");
+    // more nines than the 18 digits expanded: taken as a half, which rounds up
+    EXPECT_EQ(comma.f4(0.0000499999999999999999999L), "0,0001");
+    EXPECT_EQ(comma.f4(-0.0000500001L), "-0,0001");
+}
+
 TEST(FourDecimalForm, UsesTheRunsSeparatorAndNoThousandsSeparator) {
     EXPECT_EQ(comma.f4(12.5L), "12,5000");
     EXPECT_EQ(dot.f4(12.5L), "12.5000");

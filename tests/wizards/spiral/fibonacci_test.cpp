@@ -257,6 +257,7 @@ TEST_F(Fibonacci, PlainProgramsBeyondAMillionLinesAreRefused) {
     page.Edit7.setText("-1,5625");
     stepDown("0,015625");
     turns("2474", 1);
+    page.Edit10.setText("1e-4000");  // radii that stay readable for so many turns
     page.startup();
     EXPECT_FALSE(page.errorFlag());
     EXPECT_EQ(page.plainLineCount(), 999914);
@@ -286,11 +287,10 @@ TEST_F(Fibonacci, SpiralsWhoseRadiiOverflowAreRefused) {
     page.Edit10.setText("1e307");
     ASSERT_TRUE(press());
     EXPECT_EQ(count("G3 X"), 6);
-    // ending at X -2e308, beyond what the machine reads: the last guard of every page
+    // ending at X -2e308, beyond what the machine reads: refused before a line is written
     page.Edit10.setText("2e307");
     EXPECT_FALSE(press());
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].text.rfind(msg::kNotFiniteNumber, 0), 0u);
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{overflow}));
     EXPECT_TRUE(out().empty());
     dialogs.clearMessages();
     // a scale that a double cannot hold is no number
@@ -300,16 +300,33 @@ TEST_F(Fibonacci, SpiralsWhoseRadiiOverflowAreRefused) {
               (std::vector<Message>{{ui::kFailureCaption, "„1e4931” nem érvényes szám."}}));
     dialogs.clearMessages();
 
-    // scale 1: the radii pass the largest number after some 23 600 arcs
+    // scale 1 in 100 passes: 369 turns stay below the largest double, one quarter more does
+    // not; a spiral far beyond it (gigabytes of text) is refused as quickly
     page.Edit10.setText("1");
-    turns("6000", 0);
+    page.Edit7.setText("-99,5");
+    stepDown("1");
+    turns("369", 0);
+    ASSERT_TRUE(press());
+    EXPECT_EQ(out().size(), 148129u);
+    turns("369", 1);
     EXPECT_FALSE(press());
     EXPECT_EQ(dialogs.messages(), (std::vector<Message>{overflow}));
-    turns("5000", 0);
+    EXPECT_TRUE(out().empty());
     dialogs.clearMessages();
-    page.startup();
-    EXPECT_FALSE(page.errorFlag());
-    EXPECT_TRUE(dialogs.messages().empty());
+    turns("2400", 0);
+    EXPECT_FALSE(press());
+    EXPECT_EQ(dialogs.messages(), (std::vector<Message>{overflow}));
+}
+
+// Radii below the last written decimal are written as zero, however small: a scale of
+// 1e-4000 lets the spiral run up to the line bound, and its radii stay readable.
+TEST_F(Fibonacci, TinyScalesWriteZeroRadiiUpToTheLineBound) {
+    page.CheckBox5.setChecked(false);
+    page.Edit10.setText("1e-4000");
+    turns("3", 0);
+    ASSERT_TRUE(press());
+    EXPECT_EQ(count("G3 X0,0000 Y0,0000 R0,0000 F"), 12);
+    EXPECT_EQ(count("G3 X-0"), 0);  // no negative zero
 }
 
 TEST_F(Fibonacci, RefusedParametricChecksStillShowTheirBoxes) {
