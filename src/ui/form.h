@@ -2,6 +2,8 @@
 // line can find a control by its name.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,17 @@ public:
         return dynamic_cast<T*>(find(name));
     }
 
+    // A form whose controls stand where their bounds say sets its client area; the view then
+    // places them so instead of arranging them.
+    struct Size {
+        int width = 0, height = 0;
+    };
+    const std::optional<Size>& clientSize() const { return clientSize_; }
+    void setClientSize(int width, int height) { clientSize_ = Size{width, height}; }
+
+    // Run by the view each time the form's window becomes the active window.
+    std::function<void()> onActivate;
+
     bool visible() const { return visible_; }
     void setVisible(bool on);
     void addVisibilityListener(Control::Listener listener) {
@@ -50,6 +63,7 @@ private:
     std::string caption_;
     std::vector<Control*> controls_;
     bool visible_ = true;
+    std::optional<Size> clientSize_;
     std::vector<Control::Listener> visibilityListeners_;
     std::vector<Control::Listener> controlsListeners_;
 };

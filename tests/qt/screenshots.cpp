@@ -3,6 +3,7 @@
 // main-cut-circle.png: the main window with the cut circle page after "Létrehozás";
 // about-compact.png and about-large.png: the About window in its two sizes (the large one
 // with a listing in its log box); cutcircle-picture.png: the page picture as decoded.
+// holes-5.png, holes-13.png: the hole selector with five and with thirteen holes.
 // main-circular-pocket.png, main-rectangle-pocket.png, main-cut-rectangle.png: the main
 // window with each of those pages after "Létrehozás".
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or under a display.
@@ -17,9 +18,12 @@
 #include "link/sleeper.h"
 #include "ui/dialogs.h"
 #include "ui/qt/aboutwindow.h"
+#include "ui/qt/formview.h"
 #include "ui/qt/jpeg.h"
 #include "ui/qt/mainwindow.h"
 #include "wizards/common/numbertext.h"
+#include "wizards/drilling/boltcircle.h"
+#include "wizards/drilling/holeselector.h"
 
 namespace {
 
@@ -71,6 +75,17 @@ int main(int argc, char** argv) {
         form.page(number).Button1.click();
         ok = save(window, dir + file) && ok;
     }
+    // the hole selector with the drilling page's default five holes, and with 13
+    qorix::TForm9 holes(services);
+    static_cast<qorix::TFrame8&>(form.page(6)).setHoleSelector(&holes);
+    ui::qt::FormView holesView(holes, dialogs);
+    form.ComboBox1.select(5);
+    auto& drilling = static_cast<qorix::TFrame8&>(form.page(6));
+    drilling.RadioGroup1.setItemIndex(1);
+    ok = ok && save(holesView, dir + "holes-5.png");
+    drilling.Edit_drc_.setText("13");
+    drilling.RadioGroup1.setItemIndex(2);
+    ok = ok && save(holesView, dir + "holes-13.png");
     QImage picture = ui::qt::decodeJpeg(ui::qt::assetPath("cutcircle.jpg"));
     ok = ok && picture.save(dir + "cutcircle-picture.png");
     return ok ? 0 : 1;

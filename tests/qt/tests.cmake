@@ -19,3 +19,10 @@ set_tests_properties(qt.contourpages PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=off
 add_executable(qorix-screenshots qt/screenshots.cpp)
 target_link_libraries(qorix-screenshots PRIVATE qorix_qt)
 set_target_properties(qorix-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+add_executable(qorix_qt_dialog_tests qt/dialogwindows_test.cpp)
+set_target_properties(qorix_qt_dialog_tests PROPERTIES AUTOMOC ON)
+target_include_directories(qorix_qt_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(qorix_qt_dialog_tests PRIVATE qorix_qt Qt6::Test)
+add_test(NAME qt.dialogwindows COMMAND qorix_qt_dialog_tests)
+set_tests_properties(qt.dialogwindows PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

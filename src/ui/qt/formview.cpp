@@ -1,9 +1,11 @@
 #include "ui/qt/formview.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -104,15 +106,25 @@ private:
         fields_->addWidget(w.caption, row, 0);
         fields_->addWidget(w.field, row, 1);
         if (w.suffix) fields_->addWidget(w.suffix, row, 2);
-        lastEditRow_ = w.suffix ? -1 : row;
+        lastEditRow_ = row;
+        lastSuffix_ = w.suffix;
     }
 
     void addCheckBox(CheckBox& model) {
         QCheckBox* box = binder_.checkBox(model);
-        if (lastEditRow_ >= 0)
-            fields_->addWidget(box, lastEditRow_, 2);  // "nincs" beside its field
-        else
+        if (lastEditRow_ < 0) {
             fields_->addWidget(box, rows_++, 0, 1, 3);
+        } else if (!lastSuffix_) {
+            fields_->addWidget(box, lastEditRow_, 2);  // "nincs" beside its field
+        } else {
+            // after the field's unit, in the same cell
+            fields_->removeWidget(lastSuffix_);
+            auto* pair = new QHBoxLayout;
+            pair->addWidget(lastSuffix_);
+            pair->addWidget(box);
+            pair->addStretch(1);
+            fields_->addLayout(pair, lastEditRow_, 2);
+        }
     }
 
     void addScrollBar(ScrollBar& model) {
@@ -156,6 +168,7 @@ private:
     QHBoxLayout* buttons_ = new QHBoxLayout;
     int rows_ = 0;
     int lastEditRow_ = -1;
+    QLabel* lastSuffix_ = nullptr;  // the unit after that field, if it has one
     int groupCount_ = 0;
 };
 
@@ -164,6 +177,14 @@ private:
 FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget* parent)
     : QWidget(parent), form_(form), binder_(dialogs) {
     setObjectName(QString::fromStdString(form.formName()));
+    QPointer<FormView> guard(this);
+    form.addVisibilityListener([guard] {
+        if (guard) guard->setVisible(guard->form_.visible());
+    });
+    if (form.clientSize()) {
+        placeControls();
+        return;
+    }
     auto* outer = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -183,10 +204,77 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
         }
     }
     column.finish();
+}
+
+void FormView::placeControls() {
+    fixed_ = form_.controls();
+    for (Control* c : fixed_) placed(*c);
     QPointer<FormView> guard(this);
-    form.addVisibilityListener([guard] {
-        if (guard) guard->setVisible(guard->form_.visible());
+    form_.addControlsListener([guard] {
+        if (guard) guard->placeRunTimeControls();
     });
+    fitToControls();
+}
+
+void FormView::placeRunTimeControls() {
+    for (const QPointer<QWidget>& w : made_) delete w.data();
+    made_.clear();
+    for (Control* c : form_.controls())
+        if (std::find(fixed_.begin(), fixed_.end(), c) == fixed_.end())
+            made_.emplace_back(placed(*c));
+    fitToControls();
+}
+
+QWidget* FormView::placed(Control& c) {
+    QWidget* w = nullptr;
+    switch (c.kind()) {
+        case Kind::Button:
+            w = binder_.button(static_cast<Button&>(c));
+            break;
+        case Kind::CheckBox:
+            w = binder_.checkBox(static_cast<CheckBox&>(c));
+            break;
+        case Kind::Label:
+            w = binder_.label(static_cast<Label&>(c));
+            break;
+        case Kind::Edit:
+            w = binder_.edit(static_cast<Edit&>(c)).field;
+            break;
+        default:
+            return nullptr;  // no such control stands on a placed form
+    }
+    w->setParent(this);
+    if (c.bounds()) {
+        const Bounds& b = *c.bounds();
+        // at least as wide as its text needs: the font here is not the one the sizes assume
+        w->setGeometry(b.left, b.top, std::max(b.width, w->sizeHint().width()), b.height);
+    }
+    w->setVisible(c.visible());
+    return w;
+}
+
+void FormView::fitToControls() {
+    // the client area, or more where a control stands beyond it
+    QRect area(0, 0, form_.clientSize()->width, form_.clientSize()->height);
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        area = area.united(w->geometry().adjusted(0, 0, 8, 8));
+    setFixedSize(area.size());
+}
+
+void FormView::closeEvent(QCloseEvent* e) {
+    if (isWindow() && form_.visible()) binder_.run([this] { form_.setVisible(false); });
+    QWidget::closeEvent(e);
+}
+
+bool FormView::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && isWindow() && form_.onActivate) {
+        // after the activation is delivered, so that a box it may open is not opened inside it
+        QPointer<FormView> guard(this);
+        QTimer::singleShot(0, this, [guard] {
+            if (guard && guard->form_.onActivate) guard->binder_.run(guard->form_.onActivate);
+        });
+    }
+    return QWidget::event(e);
 }
 
 FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent) {

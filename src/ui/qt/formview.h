@@ -1,9 +1,11 @@
-// Any window or page model rendered as real widgets: the memo of the left column beside the
-// rest; a title; caption + field rows in a grid (a check box that follows a field sits at the
-// end of that field's row); the picture beside the grid; radio groups as group boxes; the
-// buttons in a row at the bottom. A per-form hint tunes the arrangement.
+// Any window or page model rendered as real widgets. A form with a client area of its own has
+// its controls placed where their bounds say. Any other is arranged: the memo of the left
+// column beside the rest; a title; caption + field rows in a grid (a check box that follows a
+// field sits at the end of that field's row); the picture beside the grid; radio groups as
+// group boxes; the buttons in a row at the bottom. A per-form hint tunes the arrangement.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <string>
 #include <utility>
@@ -40,9 +42,24 @@ public:
         return findChild<W*>(QString::fromStdString(name));
     }
 
+protected:
+    // As a window of its own: closing it by its frame hides the form (so that the form can
+    // show it again), and each activation runs the form's activation handler.
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+
 private:
+    // A form with a client area of its own: every control where its bounds say, also the
+    // controls it makes at run time.
+    void placeControls();
+    void placeRunTimeControls();
+    QWidget* placed(Control& c);
+    void fitToControls();
+
     Form& form_;
     Binder binder_;
+    std::vector<Control*> fixed_;          // the controls that live as long as the form
+    std::vector<QPointer<QWidget>> made_;  // the widgets of the others
 };
 
 // An arbitrary form as a non-modal window of its own, titled with the form's caption; it

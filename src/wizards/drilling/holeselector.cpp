@@ -30,16 +30,36 @@ TForm9::TForm9(Services& services)
     Button2.setBounds({432, 39, 144, 25});
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
+    setClientSize(kClientWidth, kClientHeight);
+    onActivate = [this] { FormActivate(); };
     setVisible(false);
+}
+
+// Switching to another window and back used to tick every box again, silently dropping the
+// holes the user had just cleared; only a changed table needs new boxes.
+void TForm9::FormActivate() {
+    if (currentHoles() != shownHoles_) BuildHoleBoxes();
+}
+
+std::vector<std::array<long double, 4>> TForm9::currentHoles() const {
+    const int count = std::clamp(shared_.u8_anc, 0, 1000);
+    std::vector<std::array<long double, 4>> holes;
+    holes.reserve(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) {
+        const auto& hole = shared_.u8_an[i];
+        holes.push_back({hole[1], hole[2], hole[3], hole[4]});
+    }
+    return holes;
 }
 
 void TForm9::Show() {
     setVisible(true);
-    FormActivate();
+    BuildHoleBoxes();
 }
 
 void TForm9::BuildHoleBoxes() {
     boxes_.clear();
+    shownHoles_ = currentHoles();
     const int count = std::clamp(shared_.u8_anc, 0, 1000);
     const int width = count <= 12 ? 120 : count <= 40 ? 30 : 10;
     for (int i = 1; i <= count; ++i) {

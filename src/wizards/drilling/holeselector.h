@@ -3,6 +3,7 @@
 // with "Adat rendben", which writes the drill flags of the table.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -26,8 +27,9 @@ public:
 
     // Shown without being modal; it becomes the active window.
     void Show();
-    // Every activation builds the boxes anew, all ticked.
-    void FormActivate() { BuildHoleBoxes(); }
+    // An activation builds the boxes anew, all ticked, when the table differs from the one
+    // the boxes show; otherwise the ticks the user cleared and has not confirmed yet stay.
+    void FormActivate();
     void Button1Click() { BuildHoleBoxes(); }
     // Writes the drill flags from the boxes and hides the dialog.
     void Button2Click();
@@ -43,6 +45,9 @@ private:
     Services& services_;
     SharedValues& shared_;
     std::vector<std::unique_ptr<ui::CheckBox>> boxes_;
+    // The holes (count, offsets and directions) the boxes were built from.
+    std::vector<std::array<long double, 4>> shownHoles_;
+    std::vector<std::array<long double, 4>> currentHoles() const;
 };
 
 }  // namespace qorix

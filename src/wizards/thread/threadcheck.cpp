@@ -34,6 +34,8 @@ TForm12::TForm12(Services& services)
       num_(services.num) {
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
+    // a correction moved while the dialog was open counts when the user comes back to it
+    onActivate = [this] { FormActivate(); };
     setVisible(false);
 }
 

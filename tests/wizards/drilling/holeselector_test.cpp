@@ -115,16 +115,31 @@ TEST_F(HoleSelectorTest, AdatRendbenWritesTheFlagsAndHides) {
                                         "X-8,0902 Y-5,8779", "X10,0000 Y0,0000"}));
 }
 
-TEST_F(HoleSelectorTest, RebuildingTicksEveryBoxAgain) {
+TEST_F(HoleSelectorTest, OnlyUjraOlvasOrANewTableTicksEveryBoxAgain) {
     choose("5");
     selector.holeBox(3)->setChecked(false);
     selector.Button1.click();  // "Újra olvas"
     EXPECT_TRUE(selector.holeBox(3)->checked());
+    // the user looks at another window and comes back: the cleared box stays cleared
     selector.holeBox(3)->setChecked(false);
-    selector.FormActivate();  // the user came back from another window
-    EXPECT_TRUE(selector.holeBox(3)->checked());
+    ui::CheckBox* before = selector.holeBox(1);
+    ASSERT_TRUE(selector.onActivate);
+    selector.onActivate();
+    EXPECT_EQ(selector.holeBox(1), before);
+    EXPECT_FALSE(selector.holeBox(3)->checked());
     selector.Button2.click();
-    EXPECT_EQ(shared.drillFlags[3], 1);
+    EXPECT_EQ(shared.drillFlags[3], 0);
+    EXPECT_EQ(shared.drillFlags[2], 1);
+    // choosing again builds new boxes, all ticked
+    choose("6");
+    EXPECT_EQ(selector.holeBoxCount(), 6);
+    EXPECT_TRUE(selector.holeBox(3)->checked());
+    // a table that changed behind the dialog (the program written) is shown anew on the
+    // next activation
+    selector.holeBox(2)->setChecked(false);
+    ASSERT_TRUE(create());
+    selector.onActivate();
+    EXPECT_EQ(selector.holeBoxCount(), 0);
 }
 
 TEST_F(HoleSelectorTest, AfterTheProgramARebuildShowsNoBoxes) {

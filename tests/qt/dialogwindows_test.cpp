@@ -1,0 +1,180 @@
+// The dialogs of the desktop program as real windows on the offscreen platform: the hole
+// selector's boxes on their circle, a dialog closed by its frame that opens again, and the
+// check dialog that works its figures out again each time it becomes the active window.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "link/aboutbox.h"
+#include "link/positioncapture.h"
+#include "link/sleeper.h"
+#include "ui/event.h"
+#include "ui/qt/formview.h"
+#include "ui/qt/qtdialogs.h"
+#include "wizards/common/numbertext.h"
+#include "wizards/drilling/boltcircle.h"
+#include "wizards/drilling/holeselector.h"
+#include "wizards/thread/threadcheck.h"
+#include "wizards/thread/threadrepair.h"
+
+namespace {
+
+// The pages and dialogs wired as the desktop program wires them, each dialog a window of its
+// own made the first time it shows.
+struct Program {
+    Program() {
+        drilling.setHoleSelector(&holes);
+        thread.connectDialogs(capture, check);
+        store.setVisible(false);
+        for (ui::Form* f : {static_cast<ui::Form*>(&capture), static_cast<ui::Form*>(&holes),
+                            static_cast<ui::Form*>(&check)})
+            ui::qt::openFormWindowWhenShown(*f, dialogs, &owner);
+        drilling.startup();
+        thread.startup();
+    }
+    ui::qt::FormView* window(const char* formName) const {
+        return owner.findChild<ui::qt::FormView*>(formName);
+    }
+    // A user event on the models, as a click would run it.
+    void run(const std::function<void()>& event) { ui::runEvent(dialogs, event); }
+    void chooseHoles(const char* count) {
+        drilling.Edit_drc_.setText(count);
+        // "Furat kiválasztás" the first time, "Újra választ" after it
+        run([&] {
+            drilling.RadioGroup1.setItemIndex(drilling.RadioGroup1.itemEnabled(1) ? 1 : 2);
+        });
+    }
+    QList<QCheckBox*> holeBoxes() const {
+        return window("TForm9")->findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // Another window takes the focus, then the dialog gets it back.
+    static bool comeBackTo(QWidget* dialog) {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        if (!QTest::qWaitForWindowActive(&other)) return false;
+        dialog->activateWindow();
+        return QTest::qWaitForWindowActive(dialog);
+    }
+
+    QWidget owner;
+    ui::RecordingDialogs dialogs;
+    qorix::NumberText num{','};
+    qorix::RecordingSleeper sleeper;
+    qorix::TAboutBox store{num, sleeper};
+    qorix::Services services{dialogs, num, &store, &store};
+    qorix::TFrame8 drilling{services};
+    qorix::TFrame11 thread{services};
+    qorix::TForm6 capture{services};
+    qorix::TForm9 holes{services};
+    qorix::TForm12 check{services};
+};
+
+}  // namespace
+
+class DialogWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void holeSelectorShowsEveryHoleWhereItLies() {
+        Program p;
+        QVERIFY(!p.window("TForm9"));  // not made before it is needed
+        p.chooseHoles("5");
+        ui::qt::FormView* w = p.window("TForm9");
+        QVERIFY(w);
+        QVERIFY(w->isWindow());
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QString("Furat kiválasztó"));
+        QVERIFY(w->width() >= 584 && w->height() >= 561);
+        QCOMPARE(w->findChild<QPushButton*>("Button1")->text(), QString("Újra olvas"));
+        QCOMPARE(w->findChild<QPushButton*>("Button1")->geometry().topLeft(), QPoint(432, 8));
+        QList<QCheckBox*> boxes = p.holeBoxes();
+        QCOMPARE(boxes.size(), 5);
+        auto* first = w->findChild<QCheckBox*>("CheckBox1");
+        QCOMPARE(first->text(), QString("X3,0902 Y9,5106"));
+        QCOMPARE(w->findChild<QCheckBox*>("CheckBox5")->geometry().topLeft(), QPoint(480, 280));
+        for (QCheckBox* b : boxes) {
+            QVERIFY(b->isChecked());
+            QVERIFY(b->isVisible());
+            QVERIFY2(w->rect().contains(b->geometry()), "a box runs past the window");
+        }
+
+        // holes 2 and 4 left out by clicks on their boxes, then "Adat rendben"
+        QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox2"), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox4"), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(p.store.drillFlags[1], 1);
+        QCOMPARE(p.store.drillFlags[2], 0);
+        QCOMPARE(p.store.drillFlags[4], 0);
+        QCOMPARE(p.store.drillFlags[5], 1);
+
+        // 13 holes: numbered boxes, and none of the five before is left over
+        p.chooseHoles("13");
+        QVERIFY(w->isVisible());
+        boxes = p.holeBoxes();
+        QCOMPARE(boxes.size(), 13);
+        QCOMPARE(w->findChild<QCheckBox*>("CheckBox13")->text(), QString("13."));
+    }
+
+    void holeSelectorKeepsClearedBoxesWhenTheUserComesBack() {
+        Program p;
+        p.chooseHoles("5");
+        ui::qt::FormView* w = p.window("TForm9");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox3"), Qt::LeftButton);
+        QVERIFY(Program::comeBackTo(w));
+        QTest::qWait(20);  // the activation's work runs just after it
+        QVERIFY(!w->findChild<QCheckBox*>("CheckBox3")->isChecked());
+        QTest::mouseClick(w->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QCOMPARE(p.store.drillFlags[3], 0);
+    }
+
+    void dialogsClosedByTheirFrameOpenAgain() {
+        Program p;
+        p.run([&] { p.thread.Button4.click(); });  // "Ellenőrzés"
+        ui::qt::FormView* checkWindow = p.window("TForm12");
+        QVERIFY(checkWindow && checkWindow->isVisible());
+        QVERIFY(checkWindow->close());
+        QVERIFY(!p.check.visible());
+        p.run([&] { p.thread.Button4.click(); });
+        QVERIFY(checkWindow->isVisible());
+        QCOMPARE(p.window("TForm12"), checkWindow);  // the same window, not a second one
+
+        p.store.standalone = 1;  // no request to a machine that is not there
+        p.run([&] { p.capture.showForCapture(); });
+        ui::qt::FormView* captureWindow = p.window("TForm6");
+        QVERIFY(captureWindow && captureWindow->isVisible());
+        QVERIFY(captureWindow->close());
+        QVERIFY(!p.capture.visible());
+        QCOMPARE(p.store.captureAccepted, 0);  // closing takes nothing over
+        p.run([&] { p.capture.showForCapture(); });
+        QVERIFY(captureWindow->isVisible());
+
+        p.chooseHoles("5");
+        ui::qt::FormView* holesWindow = p.window("TForm9");
+        QVERIFY(holesWindow->close());
+        p.chooseHoles("6");
+        QVERIFY(holesWindow->isVisible());
+        QCOMPARE(p.holeBoxes().size(), 6);
+    }
+
+    void checkDialogCountsACorrectionMadeWhileItWasOpen() {
+        Program p;
+        p.thread.Edit_Xpos_.setText("12,5");
+        p.thread.Edit_Zpos_.setText("-3");
+        p.run([&] { p.thread.Button4.click(); });
+        ui::qt::FormView* w = p.window("TForm12");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(w->findChild<QLabel*>("Label9")->text(), QString("X14,0000"));
+        // two steps of the depth correction on the page, then back to the dialog
+        p.run([&] { p.thread.ScrollBar1.setPosition(502); });
+        QVERIFY(Program::comeBackTo(w));
+        QTRY_COMPARE(w->findChild<QLabel*>("Label9")->text(), QString("X13,9960"));
+        QCOMPARE(p.store.threadRepair.startX, 13.996L);
+    }
+};
+
+QTEST_MAIN(DialogWindowsTest)
+#include "dialogwindows_test.moc"
