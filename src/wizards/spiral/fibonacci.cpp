@@ -75,7 +75,7 @@ void TFrame2::ReadParameters() {
     readDepthAndLimits(read);
     readShape(read);
     if (!checkLimits(read)) return;
-    countPasses();
+    countPasses(read);
 }
 
 void TFrame2::readStartAndFeeds(const FieldReader& read) {
@@ -140,9 +140,10 @@ bool TFrame2::checkLimits(const FieldReader& read) {
     return true;
 }
 
-// Whole part of (depth / step-down) plus one, by repeated subtraction; when a hundred
-// step-downs still leave a rest of at least one more (or the step-down is 0), one pass.
-void TFrame2::countPasses() {
+// Whole part of (depth / step-down) plus one, by repeated subtraction. When a hundred
+// step-downs still leave a rest of at least one more (or the step-down is 0 or negative) the
+// run is refused: it used to cut the whole depth in one pass, many times the step asked for.
+void TFrame2::countPasses(const FieldReader& read) {
     if (CheckBox2.checked()) {
         rec.passes = 1;
         rec.passDepth = rec.m;
@@ -157,8 +158,8 @@ void TFrame2::countPasses() {
             break;
         }
         if (++k == 101) {
-            rec.passes = 1;
-            break;
+            read.error(msg::kStepLimitTooSmall);
+            return;
         }
     }
     rec.passDepth = rec.m / rec.passes;

@@ -74,7 +74,7 @@ private:
     void readDepthAndLimits(const FieldReader& read);
     void readShape(const FieldReader& read);
     bool checkLimits(const FieldReader& read);
-    void countPasses();
+    void countPasses(const FieldReader& read);
     // The tool change, spindle start and dwell: always written on this page.
     void writeToolLines();
     // The comment header, empty when comments are off.

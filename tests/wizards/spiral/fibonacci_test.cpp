@@ -207,18 +207,40 @@ TEST_F(Fibonacci, PassesAreTheWholeQuotientPlusOneWithinAHundredSteps) {
         {"-2", "0,5", 5},
         {"-2", "0,6", 4},
         {"-2", "2", 2},
-        {"-2", "0", 1},
-        {"-2", "-0,5", 1},
         {"2", "0,5", 5},
         {"-1,5625", "0,015625", 101},  // exactly one hundred steps fit
-        {"-1,578125", "0,015625", 1},  // one more no longer fits the count
     };
     for (const PassCase& c : cases) {
         page.Edit7.setText(c.depth);
         stepDown(c.step);
         page.startup();
+        EXPECT_FALSE(page.errorFlag()) << c.depth << " / " << c.step;
         EXPECT_EQ(page.rec.passes, c.passes) << c.depth << " / " << c.step;
         EXPECT_EQ(page.rec.passDepth, page.rec.m / c.passes) << c.depth << " / " << c.step;
+    }
+}
+
+// A step-down that a hundred passes cannot carry to the depth (or one of 0 or below) would
+// have cut the whole depth at once; the run is refused and writes nothing (the page empties
+// its box first, as for every refusal).
+TEST_F(Fibonacci, AStepDownTooSmallForAHundredPassesIsRefused) {
+    const PassCase cases[] = {
+        {"-1,578125", "0,015625", 0},  // one step more than a hundred
+        {"-2", "0,015", 0},
+        {"-2", "0", 0},
+        {"-2", "-0,5", 0},
+    };
+    for (const PassCase& c : cases) {
+        page.Edit7.setText(c.depth);
+        stepDown(c.step);
+        EXPECT_FALSE(press()) << c.depth << " / " << c.step;
+        EXPECT_EQ(dialogs.messages(), (std::vector<Message>{error(msg::kStepLimitTooSmall)}))
+            << c.depth << " / " << c.step;
+        EXPECT_TRUE(out().empty());
+        // the parametric form is refused alike
+        page.RadioGroup1.setItemIndex(1);
+        EXPECT_FALSE(press());
+        page.RadioGroup1.setItemIndex(0);
     }
 }
 
