@@ -19,7 +19,10 @@ void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReade
     if (in.x) rec.x = read.number(*in.x);
     if (in.y) rec.y = read.number(*in.y);
     if (in.z) rec.z = read.number(*in.z);
-    if (in.zsb) rec.zsb = read.number(*in.zsb);
+    if (in.zsb) {
+        rec.zsb = read.number(*in.zsb);
+        if (rec.zsb < 0) read.error(msg::kSafeOffsetNegative);
+    }
 
     if (in.m) {
         if (read.emptyOrZero(*in.m)) {
@@ -32,8 +35,10 @@ void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReade
     if (in.sz) {
         if (read.emptyOrZero(*in.sz))
             read.error(msg::kToolDiameterZero);
+        else if (long double sz = read.number(*in.sz); sz < 0)
+            read.error(msg::kToolDiameterNegative);
         else
-            rec.sz = read.number(*in.sz);
+            rec.sz = sz;
     }
 }
 
@@ -55,28 +60,36 @@ void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader&
         if (in.szsz) {
             if (read.emptyOrZeroWhole(*in.szsz))
                 read.error(msg::kToolNumberZero);
+            else if (std::int32_t tool = read.whole(*in.szsz); tool < 0)
+                read.error(msg::kToolNumberNegative);
             else
-                rec.tool = read.whole(*in.szsz);
+                rec.tool = tool;
         }
         if (in.ff) {
             if (read.emptyOrZeroWhole(*in.ff))
                 read.error(msg::kSpindleZero);
+            else if (std::int32_t spindle = read.whole(*in.ff); spindle < 0)
+                read.error(msg::kSpindleNegative);
             else
-                rec.spindle = read.whole(*in.ff);
+                rec.spindle = spindle;
         }
     }
 
     if (in.g1) {
         if (in.g1->text().empty())
             read.error(msg::kG1Empty);
+        else if (std::int32_t feed = read.whole(*in.g1); feed < 0)
+            read.error(msg::kFeedNegative);
         else
-            rec.g1 = read.whole(*in.g1);
+            rec.g1 = feed;
     }
     if (in.g23) {
         if (in.g23->text().empty())
             read.error(msg::kG23Empty);
+        else if (std::int32_t feed = read.whole(*in.g23); feed < 0)
+            read.error(msg::kFeedNegative);
         else
-            rec.g23 = read.whole(*in.g23);
+            rec.g23 = feed;
     }
 
     if (in.comments) rec.comments = in.comments->checked() ? 1 : 0;

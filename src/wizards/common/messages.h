@@ -19,6 +19,15 @@ inline constexpr const char* kToolNumberZero = "Szerszám száma \"0\", vagy nem
 inline constexpr const char* kSpindleZero = "Főorsó fordulat \"0\", vagy nem adtál meg értéket.";
 inline constexpr const char* kG1Empty = "G1 előtolási értékét nem adtad meg.";
 inline constexpr const char* kG23Empty = "G2 és G3 előtolási értékét nem adtad meg.";
+// Values that are never sound below zero: a negative tool diameter puts the path on the wrong
+// side of the contour, a negative safe offset sends the rapid moves below the start height,
+// and a negative feed, spindle speed or tool number is no word the machine can obey.
+inline constexpr const char* kSafeOffsetNegative =
+    "A biztonsági Z nem lehet negatív: a gyorsmenetek a kezdő Z alá vinnék a szerszámot.";
+inline constexpr const char* kToolDiameterNegative = "A szerszám átmérője nem lehet negatív.";
+inline constexpr const char* kToolNumberNegative = "A szerszám száma nem lehet negatív.";
+inline constexpr const char* kSpindleNegative = "A főorsó fordulata nem lehet negatív.";
+inline constexpr const char* kFeedNegative = "Az előtolás nem lehet negatív.";
 // The circle of the cut circle, bolt circle and thread repair pages.
 inline constexpr const char* kCircleZero = "A kör átmérője \"0\", vagy nem adtál meg értéket.";
 inline constexpr const char* kCircleBelowTool = "A kör átmérője kisebb mint a szerszám átmérője.";

@@ -87,6 +87,7 @@ void TFrame2::readStartAndFeeds(const FieldReader& read) {
     FieldReader::fillEmpty(Edit6, "300");
     rec.g1 = read.number(Edit5);
     rec.g23 = read.number(Edit6);
+    if (rec.g1 < 0 || rec.g23 < 0) read.error(msg::kFeedNegative);
 }
 
 void TFrame2::readDepthAndLimits(const FieldReader& read) {
@@ -111,13 +112,14 @@ void TFrame2::readShape(const FieldReader& read) {
     FieldReader::fillEmpty(Edit12);
     rec.z = read.number(Edit11);
     rec.zsb = read.number(Edit12);
+    if (rec.zsb < 0) read.error(msg::kSafeOffsetNegative);
     rec.zs = rec.z + rec.zsb;
     FieldReader::fillEmpty(Edit13, "1");
     FieldReader::fillEmpty(Edit14, "1000");
     // Both go into the tool lines as typed; a text that is no whole number ("abc", "inf")
     // would give a "T" or "S" word the machine cannot read, so it stops the run here.
-    read.whole(Edit13);
-    read.whole(Edit14);
+    if (read.whole(Edit13) < 0) read.error(msg::kToolNumberNegative);
+    if (read.whole(Edit14) < 0) read.error(msg::kSpindleNegative);
     if (CheckBox3.checked()) {
         Edit3.setText("1");
         RadioGroup2.setItemIndex(2);

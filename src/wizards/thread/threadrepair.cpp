@@ -157,8 +157,10 @@ void TFrame11::readDimensions(const FieldReader& read) {
         v.ml_ = std::fabs(read.number(Edit_ml_));
     if (read.emptyOrZero(Edit_sz_))
         read.error(msg::kToolDiameterZero);
+    else if (long double sz = read.number(Edit_sz_); sz < 0)
+        read.error(msg::kToolDiameterNegative);
     else
-        v.sz_ = read.number(Edit_sz_);
+        v.sz_ = sz;
     if (read.emptyOrZero(Edit_r_)) {
         read.error(msg::kCircleZero);
     } else {
@@ -180,6 +182,7 @@ void TFrame11::ReadParameters() {
     v.y_ = read.number(Edit_y_);
     v.z_ = read.number(Edit_z_);
     v.zsb_ = read.number(Edit_zsb_);
+    if (v.zsb_ < 0) read.error(msg::kSafeOffsetNegative);
     v.Xpos_ = read.number(Edit_Xpos_);
     v.Ypos_ = read.number(Edit_Ypos_);
     v.Zpos_ = read.number(Edit_Zpos_);
