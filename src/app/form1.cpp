@@ -1,8 +1,9 @@
 #include "app/form1.h"
 
-#include "app/installpaths.h"
 #include "app/mainpages.h"
 #include "link/aboutbox.h"
+#include "link/exchange.h"
+#include "link/installpaths.h"
 #include "link/textfile.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
@@ -138,7 +139,7 @@ void TForm1::saveStep() {
     if (host && wizardNumber != 0) page(wizardNumber).setVisible(false);
     if (host) sendState = 0;
     Button3.setCaption(host ? form1::kBack : form1::kSave);
-    if (host) textfile::writeBytes(shared_.dataPath, "L");
+    if (host) exchange::writeLoadCode(shared_);
 }
 
 void TForm1::backStep() {
@@ -148,7 +149,7 @@ void TForm1::backStep() {
 }
 
 void TForm1::Button4Click() {
-    textfile::writeBytes(shared_.dataPath, "E");
+    exchange::writeEndCode(shared_);
     if (closeWindow) closeWindow();
 }
 

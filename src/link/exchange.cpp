@@ -4,26 +4,16 @@
 
 namespace qorix::exchange {
 
-namespace {
-
-std::string join(const std::string& folder, const char* name) {
-    if (!folder.empty() && folder.back() == kPathSeparator) return folder + name;
-    return folder + kPathSeparator + name;
-}
-
-}  // namespace
-
 std::string exchangeFolder(const std::string& installFolder) {
-    const std::string& install = installFolder.empty() ? kDefaultInstallFolder : installFolder;
-    return join(join(install, "Wizards"), "Kombinat");
+    return exchangePaths(installFolderFrom(installFolder)).folder;
 }
 
 void storeExchangePaths(SharedValues& shared, const std::string& installFolder) {
-    std::string folder = exchangeFolder(installFolder);
-    shared.commandPath = join(folder, kCommandFile);
-    shared.dataPath = join(folder, kDataFile);
-    shared.filePath = join(folder, kFileFile);
-    shared.positionPath = join(folder, kPositionFile);
+    ExchangePaths paths = exchangePaths(installFolderFrom(installFolder));
+    shared.commandPath = paths.command;
+    shared.dataPath = paths.data;
+    shared.filePath = paths.file;
+    shared.positionPath = paths.position;
 }
 
 void writeLoadCode(const SharedValues& shared) { textfile::writeBytes(shared.dataPath, "L"); }

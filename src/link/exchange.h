@@ -5,24 +5,18 @@
 
 #include <string>
 
+#include "link/installpaths.h"
 #include "link/shared.h"
 
 namespace qorix::exchange {
 
-inline constexpr const char* kDefaultInstallFolder = "C:\\QORIX";
 inline constexpr const char* kCommandFile = "command.txt";
 inline constexpr const char* kDataFile = "adatcsere.txt";
 inline constexpr const char* kFileFile = "file.txt";
 inline constexpr const char* kPositionFile = "GetXYZ.txt";
 
-// The separator between folder names on this platform.
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
-
-// install folder + "Wizards" + "Kombinat"; an empty install folder means the default one.
+// install folder + "Wizards" + "Kombinat"; an empty install folder means the default one
+// (the same rule as the desktop program's, see installpaths.h).
 std::string exchangeFolder(const std::string& installFolder);
 // What the main window does at start-up: the four exchange paths into the store.
 void storeExchangePaths(SharedValues& shared, const std::string& installFolder);

@@ -1,6 +1,7 @@
 list(APPEND QORIX_CORE_SOURCES
   link/aboutbox.cpp
   link/exchange.cpp
+  link/installpaths.cpp
   link/sleeper.cpp
   link/textfile.cpp
   link/threadvalues.cpp

@@ -19,7 +19,7 @@ namespace qorix::standin {
 namespace {
 
 std::string join(const std::string& folder, const char* name) {
-    return folder + exchange::kPathSeparator + name;
+    return folder + kPathSeparator + name;
 }
 
 std::string readAll(const std::string& path) {

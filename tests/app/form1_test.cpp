@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/installpaths.h"
+#include "link/installpaths.h"
 #include "app/placeholder.h"
 #include "link/aboutbox.h"
 #include "link/textfile.h"

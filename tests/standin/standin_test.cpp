@@ -51,7 +51,7 @@ TEST_F(StandInProcess, CaptureCheckAndProgramWithTheStandInAnsweringThePosition)
     EXPECT_TRUE(dialogs.messages().empty());
 
     // the send step's writes, a command line, and the end
-    std::string program = folder() + exchange::kPathSeparator + "menet.tap";
+    std::string program = folder() + kPathSeparator + "menet.tap";
     exchange::writeProgramPath(store, program);
     exchange::writeLoadCode(store);
     EXPECT_TRUE(logShows("L " + program + "\n"));
@@ -67,7 +67,7 @@ TEST_F(StandInProcess, CaptureCheckAndProgramWithTheStandInAnsweringThePosition)
 
 TEST_F(StandInProcess, CodeLeftFromAnEarlierRunIsNoRequestAndWaitingCostsLittleTime) {
     std::filesystem::create_directories(folder());
-    std::ofstream(folder() + exchange::kPathSeparator + exchange::kDataFile) << "E";
+    std::ofstream(folder() + kPathSeparator + exchange::kDataFile) << "E";
     start("--position=1,2,3");
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_EQ(waitpid(pid, nullptr, WNOHANG), 0) << "the old end code ended it";

@@ -77,9 +77,7 @@ protected:
         return false;
     }
     std::string folder() const { return exchange::exchangeFolder(install); }
-    std::string inFolder(const char* name) const {
-        return folder() + exchange::kPathSeparator + name;
-    }
+    std::string inFolder(const char* name) const { return folder() + kPathSeparator + name; }
 };
 
 // Follows a growing log: each wait looks only at what was written since the last one.

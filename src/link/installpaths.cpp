@@ -1,4 +1,4 @@
-#include "app/installpaths.h"
+#include "link/installpaths.h"
 
 #include <cstdlib>
 
@@ -22,7 +22,10 @@ std::string installFolderFrom(const std::string& firstArgument) {
 
 ExchangePaths exchangePaths(const std::string& installFolder, char separator) {
     ExchangePaths p;
-    p.folder = installFolder + separator + "Wizards" + separator + "Kombinat";
+    // a folder given with its closing separator does not get a second one
+    const bool closed = !installFolder.empty() && installFolder.back() == separator;
+    p.folder = installFolder + (closed ? "" : std::string(1, separator)) + "Wizards" + separator +
+               "Kombinat";
     auto in = [&](const char* name) { return p.folder + separator + name; };
     p.command = in("command.txt");
     p.data = in("adatcsere.txt");
