@@ -57,7 +57,10 @@ void RectanglePage::readCornerRadius(const FieldReader& read) {
         return;
     }
     long double r = read.number(Edit_rc_);
-    long double half = read.number(Edit_sz_) / 2;
+    // Half the tool field, rounded as the display rounds it: a diameter typed with more digits
+    // than the display keeps must not differ from its own half.
+    const NumberText& num = services().num;
+    long double half = num.toFloat(num.general(read.number(Edit_sz_) / 2));
     if (r < half) {
         read.error("A sarokrádiusz kisebb mint a szerszám átmérő fele.");
         return;

@@ -107,5 +107,11 @@ TEST_F(CutRectangle, StraightEntryPlungesAtTheCornerEachLevelWithoutAFlatTurn) {
     EXPECT_EQ(count("(Z tengely egyenesen le mozog)"), 1);
 }
 
+TEST_F(CutRectangle, ADiameterWithManyDigitsIsItsOwnRadiusTwice) {
+    page.Edit_sz_.setText("4,123456789012345");
+    EXPECT_TRUE(press());
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
 }  // namespace
 }  // namespace qorix

@@ -69,6 +69,17 @@ TEST_F(RectanglePocket, TheCornerRadiusFollowsTheToolDiameter) {
     EXPECT_EQ(page.Edit_rc_.text(), "1,65");
 }
 
+// The display keeps 15 digits; a diameter typed with more must still match its own half.
+TEST_F(RectanglePocket, ADiameterWithManyDigitsIsItsOwnRadiusTwice) {
+    for (const char* tool :
+         {"4,123456789012345", "5,0000000000000001", "3,14159265358979", "6,000000000000001"}) {
+        page.Edit_sz_.setText(tool);
+        EXPECT_TRUE(press()) << tool;
+        EXPECT_TRUE(dialogs.messages().empty()) << tool;
+    }
+    EXPECT_EQ(page.Edit_rc_.text(), "3");
+}
+
 TEST_F(RectanglePocket, AZeroToolShowsItsErrorThenTheRadiusWarningOfTheOlderTool) {
     page.Edit_sz_.setText("0");
     EXPECT_FALSE(press());
