@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "link/installpaths.h"
 #include "app/placeholder.h"
 #include "link/aboutbox.h"
+#include "link/installpaths.h"
 #include "link/textfile.h"
 #include "support/golden.h"
 #include "ui/event.h"
@@ -17,6 +17,7 @@
 #include "wizards/contour/circularpocket.h"
 #include "wizards/contour/rectanglepocket.h"
 #include "wizards/drilling/boltcircle.h"
+#include "wizards/spiral/fibonacci.h"
 #include "wizards/thread/threadrepair.h"
 
 namespace qorix {
@@ -122,6 +123,49 @@ TEST_F(Form1Test, StartupReadsEveryPageWithItsDefaults) {
     EXPECT_EQ(page.rec.passes, 1);
     EXPECT_EQ(page.rec.zs, 5.0L);
     EXPECT_EQ(page.rec.error, 0);
+}
+
+TEST_F(Form1Test, StartupRunsEachPagesOwnSteps) {
+    activate();
+    for (const auto& p : form.pages())
+        if (p->formName() != "TFrame10")  // the placeholder never reads anything
+            EXPECT_FALSE(p->errorFlag()) << p->formName();
+    // the spiral only reads: its "as in the picture" box sets one turn and a half
+    auto& spiral = static_cast<TFrame2&>(form.page(1));
+    EXPECT_EQ(spiral.Edit3.text(), "1");
+    EXPECT_EQ(spiral.RadioGroup2.itemIndex(), 2);
+    // the thread repair reads, lists its values and prepares: 1,5 deep in steps of 0,6
+    auto& thread = static_cast<TFrame11&>(form.page(8));
+    ASSERT_FALSE(thread.Memo1.lines().empty());
+    EXPECT_EQ(thread.Memo1.lines().front(), "_x_=0,0000");
+    EXPECT_EQ(store.threadRepair.mc_, 3);
+}
+
+TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
+    cutCircle().findAs<ui::Edit>("Edit_r_")->setText("");
+    activate();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[0], (ui::Message{msg::kErrorCaption, msg::kCircleZero}));
+    EXPECT_EQ(dialogs.messages()[1], kG59);
+    EXPECT_TRUE(cutCircle().errorFlag());
+    // pages after it in the start-up order
+    EXPECT_FALSE(form.page(5).errorFlag());
+    EXPECT_EQ(store.threadRepair.mc_, 3);
+    EXPECT_EQ(form.startupMarker, 21);
+}
+
+TEST_F(Form1Test, ASendBeforeAnyWizardWasChosenWritesNoProgram) {
+    activate();
+    run([&] { form.ComboBox1.editText("Kör"); });  // typed, nothing chosen
+    EXPECT_EQ(form.wizardNumber, 0);
+    ASSERT_TRUE(form.Button3.enabled());
+    const std::string chosen = (saves.path() / "semmi").string();
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(exchangeFile("file.txt"), textfile::toCp1250(chosen + ".tap") + "\r\n");
+    EXPECT_FALSE(fs::exists(chosen + ".tap"));
+    EXPECT_EQ(exchangeFile("adatcsere.txt"), "L");
+    EXPECT_EQ(form.sendState, 0);
 }
 
 TEST(InstallPaths, WindowsFormAndDefaults) {
