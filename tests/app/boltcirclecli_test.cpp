@@ -72,7 +72,11 @@ TEST(BoltCircleCli, AFailedCheckOfTheSelectionIsReportedNotAUsageError) {
     EXPECT_EQ(r.status, kExitRefused);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err,
-              "Figyelmeztetés rossz paraméterezésről: G1 előtolási értékét nem adtad meg.\n");
+              "Figyelmeztetés rossz paraméterezésről: G1 előtolási értékét nem adtad meg.\n"
+              "Figyelmeztetés rossz paraméterezésről: A furatok kiválasztásakor hibás adatok "
+              "voltak megadva, ezért a program nem készült el. Javítsd az adatokat, majd "
+              "válaszd ki újra a furatokat („Újra választ”), vagy válaszd a „Minden furat” "
+              "lehetőséget.\n");
 }
 
 TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {

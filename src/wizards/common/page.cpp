@@ -46,6 +46,8 @@ void WizardPage::CreateProgram() {
     if (readsOnCreate()) {
         ReadParameters();
         if (!errorFlag() || prepareAfterFailedRead()) PrepareValues();
+    } else if (!preparedStillHolds()) {
+        return;
     }
     if (errorFlag()) return;
     // The lines already in the output stay as they are, whatever becomes of this run.

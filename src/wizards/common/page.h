@@ -51,6 +51,9 @@ protected:
     // Whether PrepareValues runs after a reading whose checks failed. Most pages prepare
     // anyway (the run stops right after); a page whose preparation needs clean values says no.
     virtual bool prepareAfterFailedRead() const { return true; }
+    // Whether a run that does not read the fields may go on with what it prepared earlier;
+    // a page that says no has shown why.
+    virtual bool preparedStillHolds() { return true; }
 
     FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }

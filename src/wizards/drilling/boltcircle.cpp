@@ -11,6 +11,15 @@ namespace qorix {
 
 namespace {
 
+// A prepared selection that no longer matches the page is not drilled.
+constexpr const char* kSelectionFromFailedReading =
+    "A furatok kiválasztásakor hibás adatok voltak megadva, ezért a program nem készült el. "
+    "Javítsd az adatokat, majd válaszd ki újra a furatokat („Újra választ”), vagy válaszd a "
+    "„Minden furat” lehetőséget.";
+constexpr const char* kSettingsChangedSinceSelection =
+    "A furatok kiválasztása óta megváltoztak az adatok, ezért a program nem készült el. Válaszd "
+    "ki újra a furatokat („Újra választ”), vagy válaszd a „Minden furat” lehetőséget.";
+
 constexpr const char* kTitle = "Fúrás kör mentén (drill circular bolt pattern)";
 constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
 constexpr const char* kHolesZero = "Furatok száma \"0\", vagy nem adtál meg értéket.";
@@ -98,6 +107,31 @@ void TFrame8::CreateProgram() {
     if (reads && errorFlag()) shared_.u8_anc = 0;
 }
 
+bool TFrame8::preparedStillHolds() {
+    const char* why = nullptr;
+    if (rec.error != 0)
+        why = kSelectionFromFailedReading;
+    else if (settings() != preparedSettings_)
+        why = kSettingsChangedSinceSelection;
+    if (!why) return true;
+    services().dialogs.message(msg::kErrorCaption, why);
+    return false;
+}
+
+std::vector<std::string> TFrame8::settings() const {
+    std::vector<std::string> all;
+    for (const ui::Control* c : controls()) {
+        if (c == &RadioGroup1) continue;
+        if (const auto* e = dynamic_cast<const ui::Edit*>(c))
+            all.push_back(e->text());
+        else if (const auto* b = dynamic_cast<const ui::CheckBox*>(c))
+            all.push_back(b->checked() ? "1" : "0");
+        else if (const auto* g = dynamic_cast<const ui::RadioGroup*>(c))
+            all.push_back(std::to_string(g->itemIndex()));
+    }
+    return all;
+}
+
 void TFrame8::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
 
 void TFrame8::RadioGroup_s_Click() {
@@ -122,6 +156,7 @@ void TFrame8::RadioGroup1Click() {
     // selector, even when a check failed: the table is then built from the values kept.
     ReadParameters();
     PrepareValues();
+    preparedSettings_ = settings();
     Memo1.clear();
     setSelectionItems(RadioGroup1.itemIndex() == 2);
     if (selector_) selector_->Show();

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "link/shared.h"
 #include "wizards/common/page.h"
@@ -28,6 +30,9 @@ public:
     void startup() override;
     // A prepared table (a hole selection) is written as it is, without reading the fields.
     bool readsOnCreate() const override { return shared_.u8_anc == 0; }
+    // A prepared table is only drilled when its reading was sound and no setting of the
+    // page has changed since: the program would otherwise quietly ignore the change.
+    bool preparedStillHolds() override;
     // A press that read the fields and stopped on a check leaves no table prepared.
     void CreateProgram() override;
 
@@ -60,6 +65,9 @@ public:
     // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe
     // offset are kept in the store.
     CommonRecord rec;
+    // Every setting of the page (but the selection group) when the table was prepared.
+    std::vector<std::string> settings() const;
+    std::vector<std::string> preparedSettings_;
     long double rotation = 0;  // degrees
     long double retract = 0;   // the R plane
     std::int32_t cycle = 0;    // 73 or 83

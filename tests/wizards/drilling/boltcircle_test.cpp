@@ -227,20 +227,43 @@ TEST_F(DrillingTest, ASelectionDrillsTheTickedHolesOnceThenAllAgain) {
     EXPECT_EQ(cycleAndHoleLines(), kAllFive);
 }
 
-TEST_F(DrillingTest, APreparedTableIgnoresLaterEditsButTheHeaderCopiesTheTexts) {
+const ui::Message kSettingsChanged{
+    kErr,
+    "A furatok kiválasztása óta megváltoztak az adatok, ezért a program nem készült el. Válaszd "
+    "ki újra a furatokat („Újra választ”), vagy válaszd a „Minden furat” lehetőséget."};
+const ui::Message kSelectionFailed{
+    kErr,
+    "A furatok kiválasztásakor hibás adatok voltak megadva, ezért a program nem készült el. "
+    "Javítsd az adatokat, majd válaszd ki újra a furatokat („Újra választ”), vagy válaszd a "
+    "„Minden furat” lehetőséget."};
+
+// A prepared table would drill its own holes whatever the fields say now; a changed field
+// stops the press with a message instead of quietly drilling the old circle.
+TEST_F(DrillingTest, EditsAfterASelectionAreRefusedUntilTheHolesAreChosenAgain) {
     page.RadioGroup1.setItemIndex(1);
     selector.Button2.click();
     page.Edit_x_.setText("50");
     page.Edit_drc_.setText("7");
     page.Edit_m_.setText("-4");
+    EXPECT_FALSE(create());
+    EXPECT_EQ(dialogs.messages(), std::vector<ui::Message>{kSettingsChanged});
+    EXPECT_TRUE(lines().empty());
+    EXPECT_EQ(shared.u8_anc, 5);  // the selection is still there to be chosen again
+
+    dialogs.clearMessages();
+    page.RadioGroup1.setItemIndex(2);  // "Újra választ"
+    EXPECT_EQ(selector.holeBoxCount(), 7);
+    selector.Button2.click();
     ASSERT_TRUE(create());
+    EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(lines()[2], "(középpont X50 Y0,0000 Z0,0000)");
     EXPECT_EQ(lines()[4], "(fúrás mélysége -4)");
-    EXPECT_EQ(lines()[7], "(furatok száma 5)");
-    EXPECT_EQ(cycleAndHoleLines(), kAllFive);
+    EXPECT_EQ(lines()[7], "(furatok száma 7)");
+    EXPECT_EQ(cycleAndHoleLines().size(), 7u);
+    EXPECT_EQ(cycleAndHoleLines()[0].substr(0, 14), "G83 X56,2349 Y");  // 50 + 10 cos(360° / 7)
 }
 
-TEST_F(DrillingTest, TheErrorOfASelectionClickStaysInForce) {
+TEST_F(DrillingTest, ASelectionMadeFromAFailedReadingIsRefusedWithAReason) {
     page.Edit_g1_.setText("");
     page.RadioGroup1.setItemIndex(1);
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -249,15 +272,19 @@ TEST_F(DrillingTest, TheErrorOfASelectionClickStaysInForce) {
     EXPECT_EQ(selector.holeBoxCount(), 5);
     selector.Button2.click();
 
+    // every press says why nothing is written (it used to stop silently)
+    dialogs.clearMessages();
     page.Edit_g1_.setText("100");
     EXPECT_FALSE(create());
     EXPECT_TRUE(lines().empty());
-    EXPECT_EQ(dialogs.messages().size(), 1u);  // the fields were not read again
+    EXPECT_EQ(dialogs.messages(), std::vector<ui::Message>{kSelectionFailed});
     EXPECT_FALSE(create());
+    EXPECT_EQ(dialogs.messages().size(), 2u);
 
     // choosing again after the correction clears it
+    dialogs.clearMessages();
     page.RadioGroup1.setItemIndex(2);
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages().empty());
     ASSERT_TRUE(create());
     EXPECT_EQ(cycleAndHoleLines(), kAllFive);
 }
