@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -100,6 +101,31 @@ private slots:
         QCOMPARE(page->widget<QLabel>("Label5")->text(), QString("1,5000 mm"));
         QTest::mouseClick(page->widget<QPushButton>("Button1"), Qt::LeftButton);
         QVERIFY(Program::output(page).contains("(oldalirányú fogás 30%)"));
+    }
+
+    void holdingTheStepBarWithABadToolFieldGivesOneMessage() {
+        Program p;
+        QVERIFY(p.start());
+        ui::qt::FormView* page = p.choose(2);
+        auto* tool = page->widget<QLineEdit>("Edit3");
+        tool->setFocus();
+        tool->selectAll();
+        QTest::keyClicks(tool, "x");
+        const std::size_t before = p.driver.messages().size();
+        auto* bar = page->widget<QScrollBar>("ScrollBar1");
+        const QPoint rightArrow(bar->width() - 4, bar->height() / 2);
+        QTest::mousePress(bar, Qt::LeftButton, {}, rightArrow);
+        QTest::qWait(800);                             // long enough for the bar to repeat its step
+        QCOMPARE(p.driver.messages().size(), before);  // nothing while the arrow is held
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
+        QTRY_COMPARE(p.driver.messages().size(), before + 1);
+        QCOMPARE(p.driver.messages().back().text, std::string("„x” nem érvényes szám."));
+        QTest::qWait(300);
+        QCOMPARE(p.driver.messages().size(), before + 1);  // and no box after it
+        // the model holds where the bar stopped, short of its end
+        auto* model = p.form.page(2).findAs<ui::ScrollBar>("ScrollBar1");
+        QCOMPARE(model->position(), bar->value());
+        QVERIFY(bar->value() < bar->maximum());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ui/qt/binding.h"
 
 #include <QButtonGroup>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -80,6 +81,51 @@ void userEvent(Dialogs& dialogs, const std::function<void()>& handler) {
 }
 
 constexpr int kTypingPauseMs = 300;
+
+// While the mouse holds a scroll bar, its changes wait for the release and then reach the
+// model once. A message box opened in the middle of a press (a field the change reads is no
+// number) would take the release, and the bar would go on stepping behind the box, box after
+// box, to its end.
+class HeldBar : public QObject {
+public:
+    HeldBar(QScrollBar* bar, std::function<void()> apply) : QObject(bar), apply_(std::move(apply)) {
+        bar->installEventFilter(this);
+    }
+    void changed() {
+        if (held_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+            pending_ = true;
+            return;
+        }
+        apply_();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                held_ = true;
+                break;
+            case QEvent::MouseButtonRelease:
+            case QEvent::Hide:
+                held_ = false;
+                if (pending_) {
+                    pending_ = false;
+                    // once the bar itself has taken the release and stopped repeating
+                    QTimer::singleShot(0, this, [this] { apply_(); });
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> apply_;
+    bool held_ = false;
+    bool pending_ = false;
+};
 
 }  // namespace
 
@@ -163,9 +209,10 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
         showState(model, bar);
         showState(model, w.caption);
     });
-    QObject::connect(w.bar, &QScrollBar::valueChanged, [d = &dialogs_, &model](int value) {
-        userEvent(*d, [&] { model.setPosition(value); });
+    auto* held = new HeldBar(w.bar, [d = &dialogs_, &model, bar = w.bar] {
+        userEvent(*d, [&] { model.setPosition(bar->value()); });
     });
+    QObject::connect(w.bar, &QScrollBar::valueChanged, held, &HeldBar::changed);
     return w;
 }
 
