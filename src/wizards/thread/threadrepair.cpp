@@ -278,10 +278,16 @@ void TFrame11::GenerateProgram() {
     ProgramText t = text();
     const CommonRecord rec = record();
     t.line("G21 G90");
-    if (v.cs_ == 0)
-        t.line("G0 X" + t.f(v.Xpos_ + 2 * v.m_) + " Y" + t.f(v.Ypos_ + 2 * v.m_));
-    else
-        t.line("G0 X" + t.f(v.x_) + " Y" + t.f(v.y_));
+    if (v.cs_ == 0) {
+        // The tool sits in the groove at the measured point and must leave it before it
+        // rises: twice the depth outwards and as much along the thread, turned with the
+        // measured point (+X and +Y for a point on the +X side). A fixed +X +Y move drove the
+        // tool into the bolt from a point on its other side.
+        const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.m_;
+        t.line("G0 X" + t.f(v.Xpos_ + away * (c - s)) + " Y" + t.f(v.Ypos_ + away * (s + c)));
+    } else {
+        t.line("G0 X" + t.f(v.x_) + " Y" + t.f(v.y_));  // a nut's tool to the hole's centre
+    }
     t.line("G0 Z" + t.f(v.zs_));
     t.toolLines(rec, inputs_);
     t.coolantLine(rec);

@@ -468,6 +468,44 @@ TEST_F(ThreadRepair, EveryPassFollowsTheMeasuredGrooveForBothHandsAndEveryAngle)
     }
 }
 
+// The first move takes the tool out of the groove, wherever around the bolt it was
+// measured: twice the depth outwards, before the rapid up.
+TEST_F(ThreadRepair, TheToolLeavesTheGrooveOutwardsFromEveryMeasuredPoint) {
+    struct Point {
+        const char *x, *y;
+        double dx, dy;
+    };
+    const Point points[] = {{"12,5", "0", 12.5, 0},
+                            {"0", "12,5", 0, 12.5},
+                            {"-12,5", "0", -12.5, 0},
+                            {"0", "-12,5", 0, -12.5},
+                            {"-8,8388", "-8,8388", -8.8388, -8.8388}};
+    for (const Point& p : points) {
+        SCOPED_TRACE(std::string(p.x) + " " + p.y);
+        page.Button2.click();
+        measured(p.x, p.y, "-3");
+        checkAcceptCreate();
+        auto first = std::find_if(out().begin(), out().end(),
+                                  [](const std::string& l) { return l.rfind("G0 X", 0) == 0; });
+        ASSERT_NE(first, out().end());
+        std::string x = first->substr(4, first->find(' ', 4) - 4);
+        std::string y = first->substr(first->find(" Y") + 2);
+        std::replace(x.begin(), x.end(), ',', '.');
+        std::replace(y.begin(), y.end(), ',', '.');
+        // the part of the move along the radius through the measured point: twice the depth
+        const double r = std::hypot(p.dx, p.dy);
+        const double outwards = ((std::stod(x) - p.dx) * p.dx + (std::stod(y) - p.dy) * p.dy) / r;
+        EXPECT_NEAR(outwards, 3, 1e-3) << "approach " << *first;
+        // and the rapid up comes only after it
+        EXPECT_EQ(*(first + 1), "G0 Z5,0000");
+    }
+    // the point of the worked example keeps its approach
+    page.Button2.click();
+    measured("12,5", "0", "-3");
+    checkAcceptCreate();
+    EXPECT_TRUE(has("G0 X15,5000 Y3,0000"));
+}
+
 TEST_F(ThreadRepair, LeftHandThreadCutsTheSamePassesCounterClockwise) {
     measured("12,5", "0", "-3");
     checkAcceptCreate();
