@@ -8,11 +8,11 @@ void RecordingDialogs::message(const std::string& caption, const std::string& te
 
 std::string RecordingDialogs::saveFileName() {
     ++saveDialogsShown_;
-    if (!answers_.empty()) {
-        Answer answer = answers_.front();
-        answers_.pop_front();
-        if (answer.confirmed) held_ = answer.name;
-    }
+    if (answers_.empty()) return {};  // nothing scripted: the dialog was cancelled
+    Answer answer = answers_.front();
+    answers_.pop_front();
+    if (!answer.confirmed) return {};
+    held_ = answer.name;
     return held_;
 }
 

@@ -12,8 +12,9 @@ public:
     virtual ~Dialogs() = default;
     // A modal box with the caption, the text and one OK button.
     virtual void message(const std::string& caption, const std::string& text) = 0;
-    // Runs the save dialog and returns the file name that it holds afterwards: the name just
-    // chosen, or after a cancel the one chosen the time before (empty if never).
+    // Runs the save dialog, which offers the name chosen the time before, and returns the
+    // name just chosen; empty after a cancel. (A cancel once returned the earlier name, so
+    // that the program was saved over it and, with QORIX, loaded: a cancel writes nothing.)
     virtual std::string saveFileName() = 0;
 };
 
@@ -37,6 +38,8 @@ public:
     const std::vector<Message>& messages() const { return messages_; }
     void clearMessages() { messages_.clear(); }
     int saveDialogsShown() const { return saveDialogsShown_; }
+    // The name the next save dialog offers: the last one chosen.
+    const std::string& offeredName() const { return held_; }
 
 private:
     struct Answer {

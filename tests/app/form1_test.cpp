@@ -294,16 +294,29 @@ TEST_F(Form1Test, CancelledFirstSaveWritesNothing) {
     EXPECT_TRUE(form.Memo1.lines().empty());
 }
 
-TEST_F(Form1Test, CancelAfterAnEarlierSaveRepeatsItUnderTheSameName) {
+// A cancel once saved the page again under the earlier name and, with QORIX, had it loaded:
+// after "Törlés" that replaced a good program with an empty one on the machine.
+TEST_F(Form1Test, CancelAfterAnEarlierSendWritesNothingAndSendsNothing) {
     cutCircleCreated();
-    run([&] { form.CheckBox1.setChecked(true); });
     const std::string chosen = (saves.path() / "elso").string();
     dialogs.chooseFile(chosen);
     run([&] { form.Button3.click(); });
-    fs::remove(chosen + ".tap");
+    ASSERT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    run([&] { form.Button3.click(); });                                // back to the page
+    run([&] { cutCircle().findAs<ui::Button>("Button2")->click(); });  // "Törlés"
+    fs::remove(exchange() / "adatcsere.txt");
+    fs::remove(exchange() / "file.txt");
+
     dialogs.cancelSave();
     run([&] { form.Button3.click(); });
+    EXPECT_EQ(dialogs.saveDialogsShown(), 2);
+    EXPECT_EQ(dialogs.offeredName(), chosen);  // the dialog offered the earlier name
     EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    EXPECT_FALSE(fs::exists(exchange() / "adatcsere.txt"));
+    EXPECT_FALSE(fs::exists(exchange() / "file.txt"));
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
 }
 
 TEST_F(Form1Test, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {

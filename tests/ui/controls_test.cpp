@@ -90,14 +90,15 @@ TEST(Controls, ATimerTicksOnlyWhileStarted) {
     EXPECT_EQ(timer.interval(), 100);
 }
 
-TEST(RecordingDialogs, ACancelledSaveKeepsThePreviousName) {
+TEST(RecordingDialogs, ACancelledSaveGivesNoNameButTheNextDialogOffersTheLastOne) {
     RecordingDialogs dialogs;
     dialogs.cancelSave();
     EXPECT_EQ(dialogs.saveFileName(), "");
     dialogs.chooseFile("/tmp/prog");
     EXPECT_EQ(dialogs.saveFileName(), "/tmp/prog");
     dialogs.cancelSave();
-    EXPECT_EQ(dialogs.saveFileName(), "/tmp/prog");
+    EXPECT_EQ(dialogs.saveFileName(), "");
+    EXPECT_EQ(dialogs.offeredName(), "/tmp/prog");
     EXPECT_EQ(dialogs.saveDialogsShown(), 3);
 }
 

@@ -26,8 +26,8 @@ std::string QtDialogs::saveFileName() {
         dialog.setDirectory(previous.absolutePath());
         dialog.selectFile(previous.fileName());
     }
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        held_ = dialog.selectedFiles().constFirst().toStdString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    held_ = dialog.selectedFiles().constFirst().toStdString();
     return held_;
 }
 
