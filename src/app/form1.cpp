@@ -149,7 +149,20 @@ void TForm1::backStep() {
 }
 
 void TForm1::Button4Click() {
-    exchange::writeEndCode(shared_);
+    if (shared_.standalone != 1) {
+        // QORIX must learn that the wizards have ended: a failed write keeps the window open
+        exchange::writeEndCode(shared_);
+    } else {
+        // Without QORIX nobody waits for the code, and a missing exchange folder must not
+        // keep the program from ending (its saves do not need the folder either).
+        try {
+            exchange::writeEndCode(shared_);
+        } catch (const FileError& failure) {
+            if (services_.store)
+                services_.store->LogLine("adatcsere.txt nem írható, a program kilép: ",
+                                         failure.what());
+        }
+    }
     if (closeWindow) closeWindow();
 }
 

@@ -403,6 +403,17 @@ TEST_F(Form1WithoutExchangeFolder, ExitThatCannotWriteKeepsTheWindowOpen) {
     EXPECT_NE(dialogs.messages()[0].text.find("adatcsere.txt"), std::string::npos);
 }
 
+TEST_F(Form1WithoutExchangeFolder, StandaloneExitEndsTheProgramAndLogsTheMissingFolder) {
+    activate();
+    run([&] { form.CheckBox1.setChecked(true); });
+    dialogs.clearMessages();
+    EXPECT_TRUE(run([&] { form.Button4.click(); }));
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_FALSE(logLines().empty());
+    EXPECT_EQ(logLines().back().rfind("adatcsere.txt nem írható, a program kilép: ", 0), 0u);
+}
+
 TEST_F(Form1Test, StandaloneSwitchRenamesTheButtonInEveryState) {
     run([&] { form.CheckBox1.setChecked(true); });
     EXPECT_EQ(form.Button3.caption(), "Mentés");
