@@ -118,6 +118,18 @@ private slots:
         QCOMPARE(w->findChild<QCheckBox*>("CheckBox13")->text(), QString("13."));
     }
 
+    void aDialogFirstShowsOverTheMiddleOfItsOwner() {
+        Program p;
+        p.owner.setGeometry(40, 30, 700, 500);
+        p.owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.owner));
+        p.chooseHoles("5");
+        ui::qt::FormView* w = p.window("TForm9");
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QPoint off = w->frameGeometry().center() - p.owner.frameGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 4, "the selector does not stand over the window");
+    }
+
     void holeSelectorKeepsClearedBoxesWhenTheUserComesBack() {
         Program p;
         p.chooseHoles("5");

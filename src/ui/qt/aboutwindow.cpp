@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include "ui/qt/formview.h"
+
 namespace ui::qt {
 
 namespace {
@@ -116,6 +118,10 @@ void AboutWindow::followSize() {
 
 void AboutWindow::showNonModal() {
     store_.setVisible(true);
+    if (!placedOnce_) {
+        placedOnce_ = true;
+        centreOver(this, parentWidget());
+    }
     show();
     raise();
     activateWindow();

@@ -31,6 +31,7 @@ private:
     Binder binder_;
     QWidget* boxes_ = nullptr;
     QPushButton* ok_ = nullptr;
+    bool placedOnce_ = false;
 };
 
 }  // namespace ui::qt

@@ -258,7 +258,17 @@ void FormView::fitToControls() {
     QRect area(0, 0, form_.clientSize()->width, form_.clientSize()->height);
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         area = area.united(w->geometry().adjusted(0, 0, 8, 8));
+    if (area.size() == size()) return;
+    // a window already on the screen keeps its middle where it was
+    const bool shown = isWindow() && isVisible();
+    const QPoint middle = frameGeometry().center();
     setFixedSize(area.size());
+    if (shown) {
+        QRect frame = frameGeometry();
+        frame.setSize(frame.size() + (area.size() - geometry().size()));
+        frame.moveCenter(middle);
+        move(frame.topLeft());
+    }
 }
 
 void FormView::closeEvent(QCloseEvent* e) {
@@ -275,6 +285,20 @@ bool FormView::event(QEvent* e) {
         });
     }
     return QWidget::event(e);
+}
+
+void centreOver(QWidget* window, const QWidget* owner) {
+    if (!owner) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void FormView::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!isWindow() || placedOnce_) return;
+    placedOnce_ = true;
+    centreOver(this, parentWidget());
 }
 
 FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent) {

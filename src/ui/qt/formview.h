@@ -47,6 +47,8 @@ protected:
     // show it again), and each activation runs the form's activation handler.
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
+    // The first time it shows, a window of its own stands over the middle of its owner.
+    void showEvent(QShowEvent* e) override;
 
 private:
     // A form with a client area of its own: every control where its bounds say, also the
@@ -60,7 +62,11 @@ private:
     Binder binder_;
     std::vector<Control*> fixed_;          // the controls that live as long as the form
     std::vector<QPointer<QWidget>> made_;  // the widgets of the others
+    bool placedOnce_ = false;
 };
+
+// Moves a window so that it stands over the middle of the owner's window.
+void centreOver(QWidget* window, const QWidget* owner);
 
 // An arbitrary form as a non-modal window of its own, titled with the form's caption; it
 // shows and hides with the form's visibility. The window is deleted on close only if the
