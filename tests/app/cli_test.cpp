@@ -66,7 +66,7 @@ TEST(CliGenerate, ARefusedPressExitsOneWithTheMessageOnStderr) {
 TEST(CliGenerate, AConversionFailureExitsOne) {
     CliRun r = cli({"generate", "cut-circle", "Edit_x_=abc"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "QORIX varázslók: „abc” nem érvényes szám.\n");
+    EXPECT_EQ(r.err, "QORIX varázslók: „abc” nem érvényes szám. (mező: X tengely kezdőpontja)\n");
 }
 
 TEST(CliGenerate, OneRefusedPressAmongGoodOnesStillExitsOne) {

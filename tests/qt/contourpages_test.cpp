@@ -119,7 +119,8 @@ private slots:
         QCOMPARE(p.driver.messages().size(), before);  // nothing while the arrow is held
         QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
         QTRY_COMPARE(p.driver.messages().size(), before + 1);
-        QCOMPARE(p.driver.messages().back().text, std::string("„x” nem érvényes szám."));
+        QCOMPARE(p.driver.messages().back().text,
+                 std::string("„x” nem érvényes szám. (mező: Szerszám átmérő)"));
         QTest::qWait(300);
         QCOMPARE(p.driver.messages().size(), before + 1);  // and no box after it
         // the model holds where the bar stopped, short of its end

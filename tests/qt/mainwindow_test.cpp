@@ -435,7 +435,8 @@ private slots:
         p.create();
         QCOMPARE(p.driver.messages().size(), std::size_t(1));
         QCOMPARE(p.driver.messages()[0].caption, std::string("QORIX varázslók"));
-        QCOMPARE(p.driver.messages()[0].text, std::string("„a” nem érvényes szám."));
+        QCOMPARE(p.driver.messages()[0].text,
+                 std::string("„a” nem érvényes szám. (mező: X tengely kezdőpontja)"));
         QVERIFY(p.output().isEmpty());
         // the window goes on: with the field mended the program is written
         x->selectAll();

@@ -15,8 +15,10 @@ public:
     FieldReader(Services& services, std::int32_t& errorFlag)
         : services_(services), error_(errorFlag) {}
 
-    long double number(const ui::Edit& edit) const { return services_.num.toFloat(edit.text()); }
-    std::int32_t whole(const ui::Edit& edit) const { return services_.num.toInt(edit.text()); }
+    // A text that is no number throws, with the field's name added to the message: an empty
+    // field shows as „”, which alone does not say which one it is.
+    long double number(const ui::Edit& edit) const;
+    std::int32_t whole(const ui::Edit& edit) const;
     // Empty, or a number equal to 0. A text that is no number throws.
     bool emptyOrZero(const ui::Edit& edit) const;
     bool emptyOrZeroWhole(const ui::Edit& edit) const;

@@ -47,7 +47,8 @@ TFrame3::TFrame3(Services& services)
 
 void TFrame3::ScrollBar1Change() {
     // the tool diameter is read first: a field that is no number leaves both labels as they were
-    long double d = services().num.toFloat(Edit3.text());
+    std::int32_t unused = 0;  // the refresh is no check: it sets no error flag
+    long double d = reader(unused).number(Edit3);
     Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
     Label5.setCaption(stepWidthLabel(services().num, d, ScrollBar1.position()));
 }

@@ -28,7 +28,8 @@ TFrame4::TFrame4(Services& services)
 void TFrame4::ScrollBar1Change() {
     // the percent label is set before the tool field is read
     Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
-    long double d = services().num.toFloat(Edit_sz_.text());
+    std::int32_t unused = 0;  // the refresh is no check: it sets no error flag
+    long double d = reader(unused).number(Edit_sz_);
     Label5.setCaption(stepWidthLabel(services().num, d, ScrollBar1.position()));
 }
 

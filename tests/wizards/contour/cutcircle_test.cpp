@@ -232,7 +232,8 @@ TEST_F(CutCircle, EmptyToolDiameterThenTheCircleCheckFailsToConvertIt) {
     EXPECT_FALSE(press());
     ASSERT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(dialogs.messages()[0], error(msg::kToolDiameterZero));
-    EXPECT_EQ(dialogs.messages()[1], (Message{ui::kFailureCaption, "„” nem érvényes szám."}));
+    EXPECT_EQ(dialogs.messages()[1],
+              (Message{ui::kFailureCaption, "„” nem érvényes szám. (mező: Szerszám átmérő)"}));
     EXPECT_TRUE(out().empty());
 }
 
@@ -240,7 +241,8 @@ TEST_F(CutCircle, ALetterInAFieldEndsTheRunWithTheConversionMessage) {
     page.Edit_y_.setText("1O");
     EXPECT_FALSE(press());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<Message>{{ui::kFailureCaption, "„1O” nem érvényes szám."}}));
+              (std::vector<Message>{
+                  {ui::kFailureCaption, "„1O” nem érvényes szám. (mező: Y tengely kezdőpontja)"}}));
     EXPECT_TRUE(out().empty());
     page.Edit_y_.setText("10");
     EXPECT_TRUE(press());
@@ -250,7 +252,8 @@ TEST_F(CutCircle, AFractionInAFeedIsAConversionFailure) {
     page.Edit_g1_.setText("150,5");
     EXPECT_FALSE(press());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<Message>{{ui::kFailureCaption, "„150,5” nem érvényes egész szám."}}));
+              (std::vector<Message>{
+                  {ui::kFailureCaption, "„150,5” nem érvényes egész szám. (mező: G1 feed)"}}));
 }
 
 TEST_F(CutCircle, AnEmptyStartFieldBecomesZeroOnScreen) {

@@ -319,7 +319,9 @@ TEST_F(Fibonacci, SpiralsWhoseRadiiOverflowAreRefused) {
     page.Edit10.setText("1e4931");
     EXPECT_FALSE(press());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<Message>{{ui::kFailureCaption, "„1e4931” nem érvényes szám."}}));
+              (std::vector<Message>{{ui::kFailureCaption,
+                                     "„1e4931” nem érvényes szám. (mező: Nagyítás (a képen látható "
+                                     "miliméter értékek  szorzója))"}}));
     dialogs.clearMessages();
 
     // scale 1 in 100 passes: 369 turns stay below the largest double, one quarter more does
