@@ -10,7 +10,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -20,6 +22,7 @@
 #include "link/sleeper.h"
 #include "link/textfile.h"
 #include "modaldriver.h"
+#include "ui/event.h"
 #include "ui/qt/aboutwindow.h"
 #include "ui/qt/qtdialogs.h"
 #include "wizards/common/numbertext.h"
@@ -96,6 +99,8 @@ struct Program {
         for (int i = 0; i < 4; ++i) QTest::keyClick(list, Qt::Key_Down);
     }
     void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // A user event on the models, as the window runs one.
+    void binderRun(const std::function<void()>& event) { ui::runEvent(dialogs, event); }
     void create() { click(onPage<QPushButton>("Button1")); }
     QStringList output() const {
         QString text = onPage<QPlainTextEdit>("Memo1")->toPlainText();
@@ -334,6 +339,27 @@ private slots:
             expected +=
                 QByteArray::fromStdString(qorix::textfile::toCp1250(line.toStdString())) + "\r\n";
         QCOMPARE(bytesOf(chosen + ".tap"), expected);
+    }
+
+    void aSeriesRunScrollsTheOutputBoxToItsNewLines() {
+        Program p;
+        QVERIFY(p.start());
+        p.chooseCutCircle();
+        auto* series = p.form.page(4).findAs<ui::RadioGroup>("RadioGroup_s_");
+        QVERIFY(series);
+        p.binderRun([&] { series->setItemIndex(1); });
+        for (int i = 0; i < 4; ++i) p.create();
+        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        QApplication::processEvents();
+        QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
+        QScrollBar* bar = box->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY2(bar->maximum() - bar->value() <= 1, "the last lines are not in view");
+        // a run that replaces the lines starts at the top again
+        p.binderRun([&] { series->setItemIndex(0); });
+        p.create();
+        QApplication::processEvents();
+        QCOMPARE(bar->value(), 0);
     }
 
     void hostModeSendAndBack() {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -279,10 +280,21 @@ QPlainTextEdit* Binder::memo(Memo& model) const {
         if (model.revision() != sync->shown) {
             sync->shown = model.revision();
             if (!sync->syncing) {
+                // lines added after the ones shown (a series, a log) are scrolled into view
+                const int before = b->document()->blockCount();
+                const auto& lines = model.lines();
+                const bool appended = !b->document()->isEmpty() &&
+                                      lines.size() > static_cast<std::size_t>(before) &&
+                                      lines[static_cast<std::size_t>(before) - 1] ==
+                                          b->document()->lastBlock().text().toStdString();
                 sync->syncing = true;
                 sync->pending = false;  // the model's lines replace what was typed
-                b->setPlainText(joinLines(model.lines()));
+                b->setPlainText(joinLines(lines));
                 sync->syncing = false;
+                if (appended) {
+                    b->moveCursor(QTextCursor::End);
+                    b->ensureCursorVisible();
+                }
             }
         }
         showState(model, b);
