@@ -1,7 +1,8 @@
 #include "ui/qt/binding.h"
 
+#include <QApplication>
 #include <QButtonGroup>
-#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -83,49 +84,61 @@ void userEvent(Dialogs& dialogs, const std::function<void()>& handler) {
 
 constexpr int kTypingPauseMs = 300;
 
-// While the mouse holds a scroll bar, its changes wait for the release and then reach the
-// model once. A message box opened in the middle of a press (a field the change reads is no
-// number) would take the release, and the bar would go on stepping behind the box, box after
-// box, to its end.
+// Notes whether a modal window (a message box) opened while it lived.
+class ModalWatch : public QObject {
+public:
+    ModalWatch() { qApp->installEventFilter(this); }
+    ~ModalWatch() override { qApp->removeEventFilter(this); }
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isModal())
+            seen = true;
+        return false;
+    }
+};
+
+// A scroll bar tells its page of every move, also while it is dragged or held. A message box
+// opened by a move ends the press: the box takes the mouse release, and the bar would go on
+// stepping behind it, box after box, to its end. So the bar is let go and put back where
+// the page took it, and moves that come while the box is open are dropped.
 class HeldBar : public QObject {
 public:
-    HeldBar(QScrollBar* bar, std::function<void()> apply) : QObject(bar), apply_(std::move(apply)) {
+    HeldBar(QScrollBar* bar, std::function<void(int)> apply)
+        : QObject(bar), bar_(bar), apply_(std::move(apply)) {
         bar->installEventFilter(this);
     }
-    void changed() {
-        if (held_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-            pending_ = true;
-            return;
+    void changed(int value) {
+        if (applying_) return;  // behind a box: put back below
+        applying_ = true;
+        ModalWatch watch;
+        apply_(value);
+        applying_ = false;
+        if (!watch.seen) return;
+        if (held_) {
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(-1, -1),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(bar_, &release);
         }
-        apply_();
+        QSignalBlocker block(bar_);
+        bar_->setValue(value);
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
-        switch (e->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-                held_ = true;
-                break;
-            case QEvent::MouseButtonRelease:
-            case QEvent::Hide:
-                held_ = false;
-                if (pending_) {
-                    pending_ = false;
-                    // once the bar itself has taken the release and stopped repeating
-                    QTimer::singleShot(0, this, [this] { apply_(); });
-                }
-                break;
-            default:
-                break;
-        }
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+            held_ = true;
+        else if (e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::Hide)
+            held_ = false;
         return false;
     }
 
 private:
-    std::function<void()> apply_;
+    QScrollBar* bar_;
+    std::function<void(int)> apply_;
     bool held_ = false;
-    bool pending_ = false;
+    bool applying_ = false;
 };
 
 }  // namespace
@@ -210,8 +223,8 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
         showState(model, bar);
         showState(model, w.caption);
     });
-    auto* held = new HeldBar(w.bar, [d = &dialogs_, &model, bar = w.bar] {
-        userEvent(*d, [&] { model.setPosition(bar->value()); });
+    auto* held = new HeldBar(w.bar, [d = &dialogs_, &model](int value) {
+        userEvent(*d, [&] { model.setPosition(value); });
     });
     QObject::connect(w.bar, &QScrollBar::valueChanged, held, &HeldBar::changed);
     return w;
