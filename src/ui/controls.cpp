@@ -20,6 +20,14 @@ void Edit::setText(std::string text) {
     changed();
 }
 
+std::string Edit::fieldName() const {
+    if (!fieldName_.empty()) return fieldName_;
+    std::string name = caption_;
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':' || name.back() == '+'))
+        name.pop_back();
+    return name.empty() ? this->name() : name;
+}
+
 void Edit::setSuffix(std::string suffix) {
     suffix_ = std::move(suffix);
     changed();

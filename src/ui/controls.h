@@ -24,11 +24,16 @@ public:
     // an extra text after the field (a unit such as "°")
     const std::string& suffix() const { return suffix_; }
     void setSuffix(std::string suffix);
+    // How messages name the field: its caption without the closing ":", unless the caption
+    // alone does not tell it from its neighbours ("Y:", two fields called "Átmérő:").
+    std::string fieldName() const;
+    void setFieldName(std::string name) { fieldName_ = std::move(name); }
 
 private:
     std::string caption_;
     std::string text_;
     std::string suffix_;
+    std::string fieldName_;
 };
 
 class Label : public Control {

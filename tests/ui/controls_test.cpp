@@ -36,6 +36,20 @@ TEST(Controls, HandlersRunOnlyWhenTheValueChanges) {
     EXPECT_EQ(bar.position(), 100);
 }
 
+TEST(Controls, AFieldIsNamedByItsCaptionOrByTheNameItIsGiven) {
+    Form form("TFormX");
+    Edit safe(&form, "Edit_zsb_", "biztonsági Z: +");
+    Edit tool(&form, "Edit_sz_", "Szerszám átmérő:");
+    Edit bare(&form, "Edit9", "");
+    Edit y(&form, "Edit_Ypos_", "Y:");
+    EXPECT_EQ(safe.fieldName(), "biztonsági Z");
+    EXPECT_EQ(tool.fieldName(), "Szerszám átmérő");
+    EXPECT_EQ(bare.fieldName(), "Edit9");
+    y.setFieldName("Bemért pozíció Y");
+    EXPECT_EQ(y.fieldName(), "Bemért pozíció Y");
+    EXPECT_EQ(y.caption(), "Y:");  // the label beside the field is unchanged
+}
+
 TEST(Controls, ADisabledButtonDoesNothing) {
     Form form("F");
     Button button(&form, "Button3", "Válassz varázslót először!!");

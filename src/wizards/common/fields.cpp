@@ -7,20 +7,12 @@ namespace qorix {
 
 namespace {
 
-// The field's caption as a name: "Szerszám átmérő:" gives "Szerszám átmérő".
-std::string fieldName(const ui::Edit& edit) {
-    std::string name = edit.caption();
-    while (!name.empty() && (name.back() == ' ' || name.back() == ':' || name.back() == '+'))
-        name.pop_back();
-    return name.empty() ? edit.name() : name;
-}
-
 template <class Read>
 auto named(const ui::Edit& edit, Read read) {
     try {
         return read();
     } catch (const ConversionError& failure) {
-        throw ConversionError(std::string(failure.what()) + " (mező: " + fieldName(edit) + ")");
+        throw ConversionError(std::string(failure.what()) + " (mező: " + edit.fieldName() + ")");
     }
 }
 

@@ -14,6 +14,8 @@ RectanglePage::RectanglePage(std::string name, std::string title, Services& serv
       zeroEmptyTool_(texts.zeroEmptyTool) {
     Edit_g1_.setCaption(texts.g1Caption);
     Edit_g23_.setCaption(texts.g23Caption);
+    Edit_xd_.setFieldName("X átmérő");
+    Edit_yd_.setFieldName("Y átmérő");
     Edit_rc_.setEnabled(false);
     Button3.setEnabled(false);  // rotation was never made; the button stays off
 }

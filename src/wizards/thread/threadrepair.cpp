@@ -87,6 +87,8 @@ TFrame11::TFrame11(Services& services)
     inputs_.direction = &RadioGroup_cw_;
     inputs_.spindle = &RadioGroup_m34_;
     inputs_.comments = &CheckBox_msg_;
+    Edit_Ypos_.setFieldName("Bemért pozíció Y");
+    Edit_Zpos_.setFieldName("Bemért pozíció Z");
 
     Button1.setEnabled(false);
     Timer1.stop();
@@ -181,8 +183,10 @@ void TFrame11::ReadParameters() {
     v.x_ = read.number(Edit_x_);
     v.y_ = read.number(Edit_y_);
     v.z_ = read.number(Edit_z_);
-    v.zsb_ = read.number(Edit_zsb_);
-    if (v.zsb_ < 0) read.error(msg::kSafeOffsetNegative);
+    if (long double zsb = read.number(Edit_zsb_); zsb < 0)
+        read.error(msg::kSafeOffsetNegative);
+    else
+        v.zsb_ = zsb;
     v.Xpos_ = read.number(Edit_Xpos_);
     v.Ypos_ = read.number(Edit_Ypos_);
     v.Zpos_ = read.number(Edit_Zpos_);

@@ -101,6 +101,14 @@ TEST_F(RectanglePocket, AnEmptyToolEndsWithTheConversionFailure) {
     EXPECT_TRUE(out().empty());
 }
 
+TEST_F(RectanglePocket, ASizeThatIsNoNumberIsNamedWithItsAxis) {
+    page.Edit_yd_.setText("abc");
+    EXPECT_FALSE(press());
+    EXPECT_EQ(
+        dialogs.messages(),
+        (std::vector<Message>{{ui::kFailureCaption, "„abc” nem érvényes szám. (mező: Y átmérő)"}}));
+}
+
 TEST_F(RectanglePocket, SizeChecksNameThePocketAndTheAxis) {
     page.Edit_xd_.setText("");
     page.Edit_yd_.setText("4");
