@@ -75,8 +75,7 @@ TEST(BoltCircleCli, AFailedCheckOfTheSelectionIsReportedNotAUsageError) {
               "Figyelmeztetés rossz paraméterezésről: G1 előtolási értékét nem adtad meg.\n"
               "Figyelmeztetés rossz paraméterezésről: A furatok kiválasztásakor hibás adatok "
               "voltak megadva, ezért a program nem készült el. Javítsd az adatokat, majd "
-              "válaszd ki újra a furatokat („Újra választ”), vagy válaszd a „Minden furat” "
-              "lehetőséget.\n");
+              "válaszd ki újra a furatokat a „Furat kiválasztó” csoportban.\n");
 }
 
 TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {

@@ -428,8 +428,15 @@ private slots:
         QCOMPARE(p.about.findChild<QPushButton*>("Button1")->text(), QString("MDI"));
         QVERIFY(p.aboutSized(QSize(287, 356)));
         QVERIFY(!listing->isVisible());
+        // over the middle of the main window, and it stays there when it grows
+        auto offCentre = [&p] {
+            return (p.about.frameGeometry().center() - p.window.frameGeometry().center())
+                .manhattanLength();
+        };
+        QVERIFY2(offCentre() <= 4, "the About window does not stand over the main window");
         QTest::keyClick(ok, Qt::Key_L);
         QVERIFY(p.aboutSized(QSize(678, 467)));
+        QVERIFY2(offCentre() <= 4, "the large About window moved off the middle");
         QVERIFY(listing->isVisible());
         // laid out inside the wide window before it is clicked
         QTRY_VERIFY(p.about.rect().contains(listing->mapTo(&p.about, listing->rect().center())));

@@ -113,15 +113,16 @@ QWidget* AboutWindow::boxes() {
 void AboutWindow::followSize() {
     // the boxes and the listing buttons lie outside the compact window
     boxes_->setVisible(store_.boxesShown());
-    setFixedSize(store_.width(), store_.height());
+    fixSizeKeepingMiddle(this, QSize(store_.width(), store_.height()));
 }
 
 void AboutWindow::showNonModal() {
-    store_.setVisible(true);
+    // placed before it shows, so that it does not appear elsewhere first
     if (!placedOnce_) {
         placedOnce_ = true;
         centreOver(this, parentWidget());
     }
+    store_.setVisible(true);
     show();
     raise();
     activateWindow();

@@ -258,17 +258,7 @@ void FormView::fitToControls() {
     QRect area(0, 0, form_.clientSize()->width, form_.clientSize()->height);
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         area = area.united(w->geometry().adjusted(0, 0, 8, 8));
-    if (area.size() == size()) return;
-    // a window already on the screen keeps its middle where it was
-    const bool shown = isWindow() && isVisible();
-    const QPoint middle = frameGeometry().center();
-    setFixedSize(area.size());
-    if (shown) {
-        QRect frame = frameGeometry();
-        frame.setSize(frame.size() + (area.size() - geometry().size()));
-        frame.moveCenter(middle);
-        move(frame.topLeft());
-    }
+    fixSizeKeepingMiddle(this, area.size());
 }
 
 void FormView::closeEvent(QCloseEvent* e) {
@@ -285,6 +275,18 @@ bool FormView::event(QEvent* e) {
         });
     }
     return QWidget::event(e);
+}
+
+void fixSizeKeepingMiddle(QWidget* window, QSize size) {
+    if (window->minimumSize() == size && window->maximumSize() == size) return;
+    // a window already on the screen keeps its middle where it was
+    const bool shown = window->isWindow() && window->isVisible();
+    const QPoint middle = window->frameGeometry().center();
+    window->setFixedSize(size);
+    if (!shown) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(middle);
+    window->move(frame.topLeft());
 }
 
 void centreOver(QWidget* window, const QWidget* owner) {

@@ -65,6 +65,8 @@ private:
     bool placedOnce_ = false;
 };
 
+// Gives a widget a fixed size; a window on the screen keeps its middle where it was.
+void fixSizeKeepingMiddle(QWidget* window, QSize size);
 // Moves a window so that it stands over the middle of the owner's window.
 void centreOver(QWidget* window, const QWidget* owner);
 

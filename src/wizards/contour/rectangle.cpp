@@ -63,6 +63,7 @@ void RectanglePage::readCornerRadius(const FieldReader& read) {
     // than the display keeps must not differ from its own half.
     const NumberText& num = services().num;
     long double half = num.toFloat(num.general(read.number(Edit_sz_) / 2));
+    if (half < 0) return;  // a negative tool has had its own message
     if (r < half) {
         read.error("A sarokrádiusz kisebb mint a szerszám átmérő fele.");
         return;

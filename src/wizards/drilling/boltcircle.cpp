@@ -12,13 +12,13 @@ namespace qorix {
 namespace {
 
 // A prepared selection that no longer matches the page is not drilled.
+// ("Újra választ" may be switched off by then; the group always offers a way to choose again.)
 constexpr const char* kSelectionFromFailedReading =
     "A furatok kiválasztásakor hibás adatok voltak megadva, ezért a program nem készült el. "
-    "Javítsd az adatokat, majd válaszd ki újra a furatokat („Újra választ”), vagy válaszd a "
-    "„Minden furat” lehetőséget.";
+    "Javítsd az adatokat, majd válaszd ki újra a furatokat a „Furat kiválasztó” csoportban.";
 constexpr const char* kSettingsChangedSinceSelection =
     "A furatok kiválasztása óta megváltoztak az adatok, ezért a program nem készült el. Válaszd "
-    "ki újra a furatokat („Újra választ”), vagy válaszd a „Minden furat” lehetőséget.";
+    "ki újra a furatokat a „Furat kiválasztó” csoportban.";
 
 constexpr const char* kTitle = "Fúrás kör mentén (drill circular bolt pattern)";
 constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
@@ -200,8 +200,10 @@ void TFrame8::readCircle(const FieldReader& read) {
         Edit_sz_.setText("0");
         shared_.u8_sz_ = 0;
         read.error(msg::kToolDiameterZero);
+    } else if (long double sz = read.number(Edit_sz_); sz < 0) {
+        read.error(msg::kToolDiameterNegative);
     } else {
-        shared_.u8_sz_ = read.number(Edit_sz_);
+        shared_.u8_sz_ = sz;
     }
     if (read.emptyOrZero(Edit_r_)) {
         read.error(msg::kCircleZero);

@@ -230,12 +230,11 @@ TEST_F(DrillingTest, ASelectionDrillsTheTickedHolesOnceThenAllAgain) {
 const ui::Message kSettingsChanged{
     kErr,
     "A furatok kiválasztása óta megváltoztak az adatok, ezért a program nem készült el. Válaszd "
-    "ki újra a furatokat („Újra választ”), vagy válaszd a „Minden furat” lehetőséget."};
+    "ki újra a furatokat a „Furat kiválasztó” csoportban."};
 const ui::Message kSelectionFailed{
     kErr,
     "A furatok kiválasztásakor hibás adatok voltak megadva, ezért a program nem készült el. "
-    "Javítsd az adatokat, majd válaszd ki újra a furatokat („Újra választ”), vagy válaszd a "
-    "„Minden furat” lehetőséget."};
+    "Javítsd az adatokat, majd válaszd ki újra a furatokat a „Furat kiválasztó” csoportban."};
 
 // A prepared table would drill its own holes whatever the fields say now; a changed field
 // stops the press with a message instead of quietly drilling the old circle.
