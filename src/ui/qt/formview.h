@@ -60,7 +60,9 @@ private:
 
     Form& form_;
     Binder binder_;
-    std::vector<Control*> fixed_;          // the controls that live as long as the form
+    // The controls there when the view was made count as living as long as the form; a form
+    // makes its run-time controls later (the hole selector shows before it builds its boxes).
+    std::vector<Control*> fixed_;
     std::vector<QPointer<QWidget>> made_;  // the widgets of the others
     bool placedOnce_ = false;
 };
