@@ -413,6 +413,9 @@ private slots:
     void aboutWindowShowsItsPanelAndSwitchesSize() {
         Program p;
         QVERIFY(p.start());
+        // the main window at its final size and place (it grows once its pages are made)
+        QTRY_COMPARE(p.window.pagesMade(), 8);
+        QTest::qWait(50);
         QVERIFY(!p.about.isVisible());
         p.click(p.top<QPushButton>("Button1"));
         QVERIFY(p.about.isVisible());
