@@ -29,7 +29,7 @@ TForm6::TForm6(Services& services)
 }
 
 void TForm6::showForCapture() {
-    setVisible(true);
+    present();
     Button2.setEnabled(false);
     Memo1.clear();
 }

@@ -19,4 +19,9 @@ void Form::setVisible(bool on) {
     notifyAll(visibilityListeners_);
 }
 
+void Form::present() {
+    setVisible(true);
+    notifyAll(presentListeners_);
+}
+
 }  // namespace ui

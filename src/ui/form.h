@@ -43,6 +43,12 @@ public:
 
     bool visible() const { return visible_; }
     void setVisible(bool on);
+    // Shows the form and brings its window to the front, also when it is already shown (it
+    // may lie behind another window).
+    void present();
+    void addPresentListener(Control::Listener listener) {
+        presentListeners_.push_back(std::move(listener));
+    }
     void addVisibilityListener(Control::Listener listener) {
         visibilityListeners_.push_back(std::move(listener));
     }
@@ -65,6 +71,7 @@ private:
     bool visible_ = true;
     std::optional<Size> clientSize_;
     std::vector<Control::Listener> visibilityListeners_;
+    std::vector<Control::Listener> presentListeners_;
     std::vector<Control::Listener> controlsListeners_;
 };
 

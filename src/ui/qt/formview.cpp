@@ -181,6 +181,11 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     form.addVisibilityListener([guard] {
         if (guard) guard->setVisible(guard->form_.visible());
     });
+    form.addPresentListener([guard] {
+        if (!guard || !guard->isWindow()) return;
+        guard->raise();
+        guard->activateWindow();
+    });
     if (form.clientSize()) {
         placeControls();
         return;

@@ -53,7 +53,7 @@ std::vector<std::array<long double, 4>> TForm9::currentHoles() const {
 }
 
 void TForm9::Show() {
-    setVisible(true);
+    present();
     BuildHoleBoxes();
 }
 

@@ -40,7 +40,7 @@ TForm12::TForm12(Services& services)
 }
 
 void TForm12::showCheck() {
-    setVisible(true);
+    present();
     FormActivate();
 }
 

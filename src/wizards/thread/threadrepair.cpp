@@ -405,11 +405,19 @@ void TFrame11::Timer2Timer() {
 void TFrame11::ScrollBar1Change() {
     values().dk_ = correction(ScrollBar1);
     Label19.setCaption(services().num.f4(values().dk_) + " mm");
+    checkFollowsCorrection();
 }
 
 void TFrame11::ScrollBar2Change() {
     values().hk_ = correction(ScrollBar2);
     Label20.setCaption(services().num.f4(values().hk_) + " mm");
+    checkFollowsCorrection();
+}
+
+// An open check dialog shows the start it would accept: a correction moved meanwhile would
+// otherwise be accepted unseen.
+void TFrame11::checkFollowsCorrection() {
+    if (check_ && check_->visible()) check_->FormActivate();
 }
 
 }  // namespace qorix

@@ -76,6 +76,7 @@ private:
 
     SharedValues& shared_;
     CommonInputs inputs_;
+    void checkFollowsCorrection();
     TForm6* capture_ = nullptr;
     TForm12* check_ = nullptr;
 };

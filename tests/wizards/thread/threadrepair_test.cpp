@@ -506,6 +506,21 @@ TEST_F(ThreadRepair, TheToolLeavesTheGrooveOutwardsFromEveryMeasuredPoint) {
     EXPECT_TRUE(has("G0 X15,5000 Y3,0000"));
 }
 
+TEST_F(ThreadRepair, AnOpenCheckShowsACorrectionAtOnce) {
+    measured("12,5", "0", "-3");
+    ASSERT_TRUE(click(page.Button4));  // "Ellenőrzés"
+    ASSERT_TRUE(check.visible());
+    EXPECT_EQ(check.Label9.caption(), "X14,0000");
+    page.ScrollBar1.setPosition(502);  // two steps of the depth correction
+    EXPECT_EQ(check.Label9.caption(), "X13,9960");
+    page.ScrollBar2.setPosition(750);  // height +0,5
+    EXPECT_EQ(check.Label13.caption(), "Z3,5000");
+    // with the dialog closed nothing is worked out until it shows again
+    check.setVisible(false);
+    page.ScrollBar1.setPosition(500);
+    EXPECT_EQ(check.Label9.caption(), "X13,9960");
+}
+
 TEST_F(ThreadRepair, LeftHandThreadCutsTheSamePassesCounterClockwise) {
     measured("12,5", "0", "-3");
     checkAcceptCreate();
