@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     qorix::Services services{dialogs, num, &store, &store};
     qorix::TForm1 form(services, "");
     ui::qt::MainWindow window(form, dialogs);
+    window.setFitToScreen(false);  // the whole window, whatever the size of this screen
     form.FormActivate();
     form.ComboBox1.select(3);
     form.page(4).Button1.click();

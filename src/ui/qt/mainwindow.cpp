@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -42,7 +43,14 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     area_->setObjectName("pages");
     stack_ = new QGridLayout(area_);
     stack_->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(area_);
+    // On a screen smaller than the largest page the pages scroll, so that the window and its
+    // top bar stay on the screen.
+    scroll_ = new PagesScroll;
+    scroll_->setObjectName("pagesScroll");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(area_);
+    column->addWidget(scroll_);
     // A page's widgets are made the first time it shows, or in the idle time after the
     // window first shows; a fast start does not wait for eight pages nobody has chosen yet.
     pages_.assign(form.pages().size(), nullptr);
@@ -69,8 +77,41 @@ FormView* MainWindow::buildPage(std::size_t index) {
     // the pages share one place, which keeps the size of the largest made so far
     const QSize before = area_->minimumSize();
     area_->setMinimumSize(before.expandedTo(view->sizeHint()));
-    if (centred_ && area_->minimumSize() != before) recentre_ = true;
+    if (area_->minimumSize() != before) {
+        fitPagesToScreen();
+        if (centred_) recentre_ = true;
+    }
     return view;
+}
+
+void MainWindow::fitPagesToScreen() {
+    QSize wanted = area_->minimumSize();
+    QScreen* s = screen();
+    if (fitToScreen_ && s) {
+        // what the screen leaves for the pages: its free area less the window's frame (as
+        // the window system draws it, or a usual title bar before the first show), the
+        // margins and the top bar
+        const QSize chrome =
+            isVisible() ? frameGeometry().size() - geometry().size() : QSize(8, 38);
+        const QMargins m = layout()->contentsMargins();
+        const int bar = layout()->itemAt(0)->sizeHint().height() + layout()->spacing();
+        const QSize room = s->availableGeometry().size() - chrome -
+                           QSize(m.left() + m.right(), m.top() + m.bottom() + bar);
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const bool tooWide = wanted.width() > room.width();
+        const bool tooHigh = wanted.height() > room.height();
+        // a scroll bar along one side takes room from the other
+        if (tooHigh) wanted.rwidth() += scrollBar;
+        if (tooWide) wanted.rheight() += scrollBar;
+        wanted = wanted.boundedTo(room.expandedTo(QSize(200, 150)));
+    }
+    scroll_->setWanted(wanted);
+}
+
+void MainWindow::setFitToScreen(bool on) {
+    fitToScreen_ = on;
+    fitPagesToScreen();
+    centre();
 }
 
 void MainWindow::buildNextPageLater() {
@@ -90,8 +131,12 @@ void MainWindow::centre() {
     layout()->activate();  // the size the pages made so far ask for, now
     adjustSize();
     if (QScreen* s = screen()) {
+        const QRect free = s->availableGeometry();
         QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
+        frame.moveCenter(free.center());
+        // never above or left of the free area: the title and the top bar stay reachable
+        frame.moveTopLeft(
+            QPoint(std::max(frame.left(), free.left()), std::max(frame.top(), free.top())));
         move(frame.topLeft());
     }
 }

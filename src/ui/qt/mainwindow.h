@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QGridLayout>
+#include <QScrollArea>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -20,9 +21,11 @@ public:
     MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent = nullptr);
 
     qorix::TForm1& form() const { return form_; }
-    // The page view of wizard number n (1..8).
     // The page view of wizard number n (1..8), made now if it has not been yet.
     FormView* pageView(int wizardNumber) const;
+    // Whether the pages' place is bounded by the screen (they scroll when they do not fit).
+    // On by default; off for pictures of the whole window.
+    void setFitToScreen(bool on);
     // How many page views exist so far.
     int pagesMade() const {
         return static_cast<int>(
@@ -34,7 +37,22 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The scroll area of the pages asks for the size it is given.
+    class PagesScroll : public QScrollArea {
+    public:
+        QSize sizeHint() const override { return wanted_; }
+        QSize minimumSizeHint() const override { return wanted_; }
+        void setWanted(QSize size) {
+            wanted_ = size;
+            updateGeometry();
+        }
+
+    private:
+        QSize wanted_;
+    };
+
     FormView* buildPage(std::size_t index);
+    void fitPagesToScreen();
     void buildNextPageLater();
     void centre();
 
@@ -42,6 +60,8 @@ private:
     Binder binder_;
     QWidget* area_ = nullptr;
     QGridLayout* stack_ = nullptr;
+    PagesScroll* scroll_ = nullptr;
+    bool fitToScreen_ = true;
     std::vector<FormView*> pages_;  // null until made
     bool centred_ = false;
     bool paintedOnce_ = false;
