@@ -463,6 +463,15 @@ private slots:
         QTest::keyClick(ok, Qt::Key_H, Qt::ShiftModifier);
         QVERIFY(p.aboutSized(QSize(287, 356)));
         QVERIFY(!listing->isVisible());
+        // grown near the corner of the screen it stays on the screen, title and all
+        p.about.move(5, 5);
+        QTRY_COMPARE(p.about.pos(), QPoint(5, 5));
+        QTest::keyClick(ok, Qt::Key_L);
+        QVERIFY(p.aboutSized(QSize(678, 467)));
+        const QRect free = p.about.screen()->availableGeometry();
+        QVERIFY2(free.contains(p.about.frameGeometry()), "the large About window left the screen");
+        QTest::keyClick(ok, Qt::Key_H, Qt::ShiftModifier);
+        QVERIFY(p.aboutSized(QSize(287, 356)));
         p.click(ok);
         QVERIFY(!p.about.isVisible());
         QVERIFY(p.window.isVisible());

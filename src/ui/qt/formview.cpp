@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -282,6 +283,23 @@ bool FormView::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+namespace {
+
+// Moves a window's frame into the screen's free area as far as it fits, its top-left corner
+// first: the title and the buttons near the top stay reachable.
+void moveOnScreen(QWidget* window, QRect frame) {
+    if (QScreen* s = window->screen()) {
+        const QRect free = s->availableGeometry();
+        frame.moveLeft(std::min(frame.left(), free.right() - frame.width() + 1));
+        frame.moveTop(std::min(frame.top(), free.bottom() - frame.height() + 1));
+        frame.moveLeft(std::max(frame.left(), free.left()));
+        frame.moveTop(std::max(frame.top(), free.top()));
+    }
+    window->move(frame.topLeft());
+}
+
+}  // namespace
+
 void fixSizeKeepingMiddle(QWidget* window, QSize size) {
     if (window->minimumSize() == size && window->maximumSize() == size) return;
     // a window already on the screen keeps its middle where it was
@@ -291,14 +309,14 @@ void fixSizeKeepingMiddle(QWidget* window, QSize size) {
     if (!shown) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(middle);
-    window->move(frame.topLeft());
+    moveOnScreen(window, frame);
 }
 
 void centreOver(QWidget* window, const QWidget* owner) {
     if (!owner) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(owner->window()->frameGeometry().center());
-    window->move(frame.topLeft());
+    moveOnScreen(window, frame);
 }
 
 void FormView::showEvent(QShowEvent* e) {
