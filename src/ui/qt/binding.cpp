@@ -102,11 +102,11 @@ protected:
 // A scroll bar tells its page of every move, also while it is dragged or held. A message box
 // opened by a move ends the press: the box takes the mouse release, and the bar would go on
 // stepping behind it, box after box, to its end. So the bar is let go and put back where
-// the page took it, and moves that come while the box is open are dropped.
+// the page keeps it, and moves that come while the box is open are dropped.
 class HeldBar : public QObject {
 public:
-    HeldBar(QScrollBar* bar, std::function<void(int)> apply)
-        : QObject(bar), bar_(bar), apply_(std::move(apply)) {
+    HeldBar(QScrollBar* bar, std::function<void(int)> apply, std::function<int()> position)
+        : QObject(bar), bar_(bar), apply_(std::move(apply)), position_(std::move(position)) {
         bar->installEventFilter(this);
     }
     void changed(int value) {
@@ -122,7 +122,7 @@ public:
             QCoreApplication::sendEvent(bar_, &release);
         }
         QSignalBlocker block(bar_);
-        bar_->setValue(value);
+        bar_->setValue(position_());
     }
 
 protected:
@@ -137,6 +137,7 @@ protected:
 private:
     QScrollBar* bar_;
     std::function<void(int)> apply_;
+    std::function<int()> position_;  // where the page keeps the bar
     bool held_ = false;
     bool applying_ = false;
 };
@@ -223,9 +224,10 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
         showState(model, bar);
         showState(model, w.caption);
     });
-    auto* held = new HeldBar(w.bar, [d = &dialogs_, &model](int value) {
-        userEvent(*d, [&] { model.setPosition(value); });
-    });
+    auto* held = new HeldBar(
+        w.bar,
+        [d = &dialogs_, &model](int value) { userEvent(*d, [&] { model.setPosition(value); }); },
+        [&model] { return model.position(); });
     QObject::connect(w.bar, &QScrollBar::valueChanged, held, &HeldBar::changed);
     return w;
 }

@@ -1,5 +1,6 @@
 #include "wizards/contour/circularpocket.h"
 
+#include "wizards/common/errors.h"
 #include "wizards/contour/stepwidth.h"
 
 namespace qorix {
@@ -46,11 +47,23 @@ TFrame3::TFrame3(Services& services)
 }
 
 void TFrame3::ScrollBar1Change() {
+    if (revertingStep_) return;
     // the tool diameter is read first: a field that is no number leaves both labels as they were
     std::int32_t unused = 0;  // the refresh is no check: it sets no error flag
-    long double d = reader(unused).number(Edit3);
+    long double d = 0;
+    try {
+        d = reader(unused).number(Edit3);
+    } catch (const ConversionError&) {
+        // and the bar goes back to the step they show: the program would otherwise cut with a
+        // step width that no label tells
+        revertingStep_ = true;
+        ScrollBar1.setPosition(shownStep_);
+        revertingStep_ = false;
+        throw;
+    }
     Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
     Label5.setCaption(stepWidthLabel(services().num, d, ScrollBar1.position()));
+    shownStep_ = ScrollBar1.position();
 }
 
 void TFrame3::ReadParameters() {

@@ -54,6 +54,8 @@ public:
     long double remainder = 0;  // w
 
 private:
+    int shownStep_ = 50;  // the step the labels show
+    bool revertingStep_ = false;
     // One depth level's spiral: the rings, the remainder ring and the closing arc. Returns
     // the plus-side X where the level ends (on the wall).
     long double writeSpiral(ProgramText& t) const;

@@ -88,6 +88,11 @@ TEST_F(CircularPocket, ALabelRefreshWithAToolThatIsNoNumberKeepsBothLabels) {
     EXPECT_EQ(page.Label5.caption(), "2,5000 mm");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].caption, ui::kFailureCaption);
+    // the bar went back to the step the labels show, and the program cuts with it
+    EXPECT_EQ(page.ScrollBar1.position(), 50);
+    page.Edit3.setText("5");
+    ASSERT_TRUE(press());
+    EXPECT_TRUE(has("(oldalirányú fogás 50%)"));
 }
 
 TEST_F(CircularPocket, FailingChecksShowTheirBoxesInOrderAndWriteNothing) {
