@@ -119,6 +119,10 @@ void MainWindow::buildNextPageLater() {
         auto next = std::find(pages_.begin(), pages_.end(), nullptr);
         if (next == pages_.end()) {
             if (recentre_) centre();
+            if (activationWaits_) {
+                activationWaits_ = false;
+                activateLater();
+            }
             return;
         }
         buildPage(static_cast<std::size_t>(next - pages_.begin()));
@@ -148,11 +152,24 @@ bool MainWindow::event(QEvent* e) {
         buildNextPageLater();
     }
     if (e->type() == QEvent::WindowActivate) {
-        // after the activation is delivered, so that the warning's box is not opened from
-        // inside it
-        QTimer::singleShot(0, this, [this] { binder_.run([this] { form_.FormActivate(); }); });
+        if (pagesMade() < static_cast<int>(pages_.size())) {
+            // the first activation's warning box waits until the window has its full size and
+            // place, so that it opens over the middle of it
+            activationWaits_ = true;
+            if (!paintedOnce_) {
+                paintedOnce_ = true;
+                buildNextPageLater();
+            }
+        } else {
+            activateLater();
+        }
     }
     return QWidget::event(e);
+}
+
+void MainWindow::activateLater() {
+    // after the activation is delivered, so that the warning's box is not opened from inside it
+    QTimer::singleShot(0, this, [this] { binder_.run([this] { form_.FormActivate(); }); });
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -53,6 +53,7 @@ private:
 
     FormView* buildPage(std::size_t index);
     void fitPagesToScreen();
+    void activateLater();
     void buildNextPageLater();
     void centre();
 
@@ -65,7 +66,9 @@ private:
     std::vector<FormView*> pages_;  // null until made
     bool centred_ = false;
     bool paintedOnce_ = false;
-    bool recentre_ = false;  // a page made after the first show made the window larger
+    bool recentre_ = false;
+    bool activationWaits_ = false;  // the window was activated before its pages were made  // a
+                                    // page made after the first show made the window larger
 };
 
 }  // namespace ui::qt
