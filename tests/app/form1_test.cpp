@@ -12,6 +12,7 @@
 #include "link/installpaths.h"
 #include "link/textfile.h"
 #include "support/golden.h"
+#include "support/storeservices.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 #include "wizards/contour/circularpocket.h"
@@ -41,7 +42,7 @@ std::string workedExampleBytes() {
     return bytes;
 }
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public ::testing::Test, protected test::StoreServices {
 protected:
     explicit Form1Test(bool makeExchangeFolder = true) {
         if (makeExchangeFolder) fs::create_directories(exchange());
@@ -65,12 +66,6 @@ protected:
 
     TempDir install;
     TempDir saves;
-    ui::RecordingDialogs dialogs;
-    NumberText num{','};
-    RecordingSleeper sleeper;
-    TAboutBox store{num, sleeper};
-    SharedValues& shared = store;
-    Services services{dialogs, num, &store, &store};
     TForm1 form{services, install.path().string()};
     int closes = 0;
     const std::vector<std::string>& logLines() const { return store.Memo2.lines(); }

@@ -8,19 +8,15 @@
 
 #include "link/aboutbox.h"
 #include "support/golden.h"
+#include "support/storeservices.h"
 #include "ui/event.h"
 
 namespace qorix::test {
 namespace {
 
-class Capture : public ::testing::Test {
+class Capture : public ::testing::Test, protected test::StoreServices {
 protected:
     TempDir dir;
-    NumberText num{','};
-    ui::RecordingDialogs dialogs;
-    RecordingSleeper sleeper;
-    TAboutBox store{num, sleeper};
-    Services services{dialogs, num, &store, &store};
     TForm6 capture{services};
 
     void SetUp() override {

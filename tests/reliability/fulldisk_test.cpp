@@ -18,6 +18,7 @@
 #include "link/fileguard.h"
 #include "link/textfile.h"
 #include "support/golden.h"
+#include "support/storeservices.h"
 #include "ui/event.h"
 
 namespace qorix::test {
@@ -54,7 +55,7 @@ void putBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class FullDiskTest : public ::testing::Test {
+class FullDiskTest : public ::testing::Test, protected test::StoreServices {
 protected:
     FullDiskTest() {
         fs::create_directories(exchange());
@@ -76,11 +77,6 @@ protected:
 
     TempDir install;
     TempDir saves;
-    ui::RecordingDialogs dialogs;
-    NumberText num{','};
-    RecordingSleeper sleeper;
-    TAboutBox store{num, sleeper};
-    Services services{dialogs, num, &store, &store};
     TForm1 form{services, install.path().string()};
 };
 

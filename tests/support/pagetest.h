@@ -15,19 +15,23 @@
 
 namespace qorix::test {
 
-template <class Page>
-class PageTest : public ::testing::Test {
-protected:
+// The services of a page that needs no shared store.
+struct PlainServices {
     NumberText num{','};
     ui::RecordingDialogs dialogs;
     Services services{dialogs, num};
-    Page page{services};
+};
+
+template <class Page, class With = PlainServices>
+class PageTest : public ::testing::Test, protected With {
+protected:
+    Page page{this->services};
 
     void SetUp() override { page.startup(); }
     // Presses "Létrehozás" with no earlier messages; true when the program was written.
     bool press() {
-        dialogs.clearMessages();
-        return ui::runEvent(dialogs, [&] { page.Button1.click(); }) && page.lastRunWrote();
+        this->dialogs.clearMessages();
+        return ui::runEvent(this->dialogs, [&] { page.Button1.click(); }) && page.lastRunWrote();
     }
     const std::vector<std::string>& out() const { return page.Memo1.lines(); }
     bool has(const std::string& line) const {

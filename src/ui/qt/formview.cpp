@@ -283,10 +283,6 @@ bool FormView::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-namespace {
-
-// Moves a window's frame into the screen's free area as far as it fits, its top-left corner
-// first: the title and the buttons near the top stay reachable.
 void moveOnScreen(QWidget* window, QRect frame) {
     if (QScreen* s = window->screen()) {
         const QRect free = s->availableGeometry();
@@ -297,8 +293,6 @@ void moveOnScreen(QWidget* window, QRect frame) {
     }
     window->move(frame.topLeft());
 }
-
-}  // namespace
 
 void fixSizeKeepingMiddle(QWidget* window, QSize size) {
     if (window->minimumSize() == size && window->maximumSize() == size) return;

@@ -67,6 +67,9 @@ private:
     bool placedOnce_ = false;
 };
 
+// Moves a window to this frame, shifted into the screen's free area as far as it fits, its
+// top-left corner first: the title and the buttons near the top stay reachable.
+void moveOnScreen(QWidget* window, QRect frame);
 // Gives a widget a fixed size; a window on the screen keeps its middle where it was.
 void fixSizeKeepingMiddle(QWidget* window, QSize size);
 // Moves a window so that it stands over the middle of the owner's window.

@@ -135,13 +135,9 @@ void MainWindow::centre() {
     layout()->activate();  // the size the pages made so far ask for, now
     adjustSize();
     if (QScreen* s = screen()) {
-        const QRect free = s->availableGeometry();
         QRect frame = frameGeometry();
-        frame.moveCenter(free.center());
-        // never above or left of the free area: the title and the top bar stay reachable
-        frame.moveTopLeft(
-            QPoint(std::max(frame.left(), free.left()), std::max(frame.top(), free.top())));
-        move(frame.topLeft());
+        frame.moveCenter(s->availableGeometry().center());
+        moveOnScreen(this, frame);
     }
 }
 

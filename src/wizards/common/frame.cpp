@@ -12,6 +12,19 @@ std::int32_t second(const ui::RadioGroup* group) {
 }
 }  // namespace
 
+std::optional<long double> readToolDiameter(const ui::Edit& field, const FieldReader& read) {
+    if (read.emptyOrZero(field)) {
+        read.error(msg::kToolDiameterZero);
+        return std::nullopt;
+    }
+    const long double sz = read.number(field);
+    if (sz < 0) {
+        read.error(msg::kToolDiameterNegative);
+        return std::nullopt;
+    }
+    return sz;
+}
+
 void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
     rec.error = 0;
     for (ui::Edit* e : {in.x, in.y, in.z, in.zsb})
@@ -33,12 +46,7 @@ void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReade
         }
     }
     if (in.sz) {
-        if (read.emptyOrZero(*in.sz))
-            read.error(msg::kToolDiameterZero);
-        else if (long double sz = read.number(*in.sz); sz < 0)
-            read.error(msg::kToolDiameterNegative);
-        else
-            rec.sz = sz;
+        if (auto sz = readToolDiameter(*in.sz, read)) rec.sz = *sz;
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "ui/controls.h"
 #include "wizards/common/fields.h"
@@ -44,6 +45,10 @@ struct CommonRecord {
     std::int32_t comments = 0, coolant = 0, ccw = 0, m4 = 0, zEntry = 0, series = 0;
     std::int32_t error = 0;
 };
+
+// The tool diameter: empty or 0, or below 0, shows its message and gives nothing; otherwise
+// its value.
+std::optional<long double> readToolDiameter(const ui::Edit& field, const FieldReader& read);
 
 // Error flag := 0; the start point and safe offset (empty fields become "0"); the depth
 // and the tool diameter with their checks.

@@ -157,12 +157,7 @@ void TFrame11::readDimensions(const FieldReader& read) {
         read.error(kLengthZero);
     else
         v.ml_ = std::fabs(read.number(Edit_ml_));
-    if (read.emptyOrZero(Edit_sz_))
-        read.error(msg::kToolDiameterZero);
-    else if (long double sz = read.number(Edit_sz_); sz < 0)
-        read.error(msg::kToolDiameterNegative);
-    else
-        v.sz_ = sz;
+    if (auto sz = readToolDiameter(Edit_sz_, read)) v.sz_ = *sz;
     if (read.emptyOrZero(Edit_r_)) {
         read.error(msg::kCircleZero);
     } else {

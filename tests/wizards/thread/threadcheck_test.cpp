@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "link/aboutbox.h"
+#include "support/storeservices.h"
 
 namespace qorix {
 namespace {
@@ -105,13 +106,8 @@ TEST(ComputeThreadStart, BoltAndNutPathsAndStartX) {
     EXPECT_EQ(v.startX, 4.5L);
 }
 
-class CheckDialog : public ::testing::Test {
+class CheckDialog : public ::testing::Test, protected test::StoreServices {
 protected:
-    NumberText num{','};
-    ui::RecordingDialogs dialogs;
-    RecordingSleeper sleeper;
-    TAboutBox store{num, sleeper};
-    Services services{dialogs, num, &store, &store};
     TForm12 check{services};
 };
 

@@ -11,6 +11,8 @@
 
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
+#include "support/pagetest.h"
+#include "support/storeservices.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 #include "wizards/thread/threadcheck.h"
@@ -20,14 +22,8 @@ namespace {
 
 using ui::Message;
 
-class ThreadRepair : public ::testing::Test {
+class ThreadRepair : public test::PageTest<TFrame11, test::StoreServices> {
 protected:
-    NumberText num{','};
-    ui::RecordingDialogs dialogs;
-    RecordingSleeper sleeper;
-    TAboutBox store{num, sleeper};
-    Services services{dialogs, num, &store, &store};
-    TFrame11 page{services};
     TForm6 capture{services};
     TForm12 check{services};
 
@@ -52,19 +48,10 @@ protected:
         page.Timer2.fire();
         ASSERT_TRUE(click(page.Button1));
     }
-    const std::vector<std::string>& out() const { return page.Memo1.lines(); }
-    bool has(const std::string& line) const {
-        return std::find(out().begin(), out().end(), line) != out().end();
-    }
-    long count(const std::string& prefix) const {
-        return std::count_if(out().begin(), out().end(),
-                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-    }
     std::vector<bool> buttons() const {
         return {page.Button1.enabled(), page.Button4.enabled(), page.Button2.enabled(),
                 page.Button3.enabled()};
     }
-    static Message error(const char* text) { return {msg::kErrorCaption, text}; }
     const ThreadRepairValues& v() const { return store.threadRepair; }
 };
 

@@ -1,0 +1,23 @@
+// The services of a run with the shared store, as the desktop program wires them: recorded
+// message boxes, comma settings, and waits that are only recorded.
+#pragma once
+
+#include "link/aboutbox.h"
+#include "link/shared.h"
+#include "link/sleeper.h"
+#include "ui/dialogs.h"
+#include "wizards/common/numbertext.h"
+#include "wizards/common/services.h"
+
+namespace qorix::test {
+
+struct StoreServices {
+    ui::RecordingDialogs dialogs;
+    NumberText num{','};
+    RecordingSleeper sleeper;
+    TAboutBox store{num, sleeper};
+    SharedValues& shared = store;
+    Services services{dialogs, num, &store, &store};
+};
+
+}  // namespace qorix::test
