@@ -21,13 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "app/desktop.h"
 #include "app/form1.h"
 #include "bench/largest.h"
-#include "link/shared.h"
+#include "desktop/desktop.h"
+#include "desktop/mainwindow.h"
+#include "desktop/qtdialogs.h"
 #include "link/textfile.h"
-#include "ui/qt/mainwindow.h"
-#include "ui/qt/qtdialogs.h"
+#include "wizards/common/shared.h"
 
 namespace {
 

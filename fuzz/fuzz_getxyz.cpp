@@ -11,8 +11,8 @@
 #include <typeinfo>
 
 #include "fuzz/fuzzcheck.h"
-#include "fuzz/wizardprobe.h"
 #include "link/aboutbox.h"
+#include "tests/support/wizardprobe.h"
 #include "ui/event.h"
 #include "wizards/common/errors.h"
 

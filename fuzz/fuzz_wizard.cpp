@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "fuzz/fuzzcheck.h"
-#include "fuzz/wizardprobe.h"
+#include "tests/support/wizardprobe.h"
 
 using namespace qorix;
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/wizardregistry.h"
-#include "link/shared.h"
+#include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
 

@@ -1,7 +1,7 @@
 #include "app/mainpages.h"
 
 #include "app/placeholder.h"
-#include "link/shared.h"
+#include "wizards/common/shared.h"
 #include "wizards/contour/circularpocket.h"
 #include "wizards/contour/cutcircle.h"
 #include "wizards/contour/cutrectangle.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "link/shared.h"
 #include "link/sleeper.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/numbertext.h"
+#include "wizards/common/shared.h"
 
 namespace qorix {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "link/installpaths.h"
-#include "link/shared.h"
+#include "wizards/common/shared.h"
 
 namespace qorix::exchange {
 

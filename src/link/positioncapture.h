@@ -7,18 +7,19 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/services.h"
+#include "wizards/thread/capturedialog.h"
 
 namespace qorix {
 
 class TAboutBox;
 
-class TForm6 : public ui::Form {
+class TForm6 : public ui::Form, public CaptureDialog {
 public:
     // The store must be given; the dialog starts hidden.
     explicit TForm6(Services& services);
 
     // How the thread repair page opens it: shown, "Adatok rendben" off, the box empty.
-    void showForCapture();
+    void showForCapture() override;
 
     // "XYZ értékek beolvasása": a fresh reading replaces the three lines.
     void Button1Click();

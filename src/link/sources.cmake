@@ -4,5 +4,4 @@ list(APPEND QORIX_CORE_SOURCES
   link/installpaths.cpp
   link/sleeper.cpp
   link/textfile.cpp
-  link/threadvalues.cpp
   link/positioncapture.cpp)

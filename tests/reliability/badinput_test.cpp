@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/wizardprobe.h"
 #include "support/golden.h"
+#include "tests/support/wizardprobe.h"
 
 namespace qorix::test {
 namespace {

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "link/aboutbox.h"
-#include "link/shared.h"
 #include "link/sleeper.h"
 #include "ui/dialogs.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/common/services.h"
+#include "wizards/common/shared.h"
 
 namespace qorix::test {
 

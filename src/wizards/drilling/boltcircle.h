@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "link/shared.h"
 #include "wizards/common/page.h"
+#include "wizards/common/shared.h"
 
 namespace qorix {
 

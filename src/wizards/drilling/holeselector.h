@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "link/shared.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/services.h"
+#include "wizards/common/shared.h"
 
 namespace qorix {
 

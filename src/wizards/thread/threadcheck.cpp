@@ -2,14 +2,12 @@
 
 #include <stdexcept>
 
-#include "link/aboutbox.h"
-
 namespace qorix {
 
 namespace {
-TAboutBox& storeOf(Services& services) {
-    if (!services.store) throw std::invalid_argument("TForm12: the shared store is missing");
-    return *services.store;
+SharedValues& storeOf(Services& services) {
+    if (!services.shared) throw std::invalid_argument("TForm12: the shared store is missing");
+    return *services.shared;
 }
 }  // namespace
 
@@ -46,7 +44,7 @@ void TForm12::showCheck() {
 
 void TForm12::FormActivate() {
     ThreadRepairValues& v = store_.threadRepair;
-    store_.ComputeThreadStart();
+    v.ComputeThreadStart();
     v.ComputeStartX();
     auto n = [this](long double value) { return num_.f4(value); };
     Label2.setCaption(" X tengely középpontnál: " + n(v.x_) + "  X mért pont: " + n(v.Xpos_) +

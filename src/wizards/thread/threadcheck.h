@@ -8,16 +8,15 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/services.h"
+#include "wizards/common/shared.h"
 
 namespace qorix {
-
-class TAboutBox;
 
 class TForm12 : public ui::Form {
 public:
     static constexpr int kClientWidth = 635, kClientHeight = 198;
 
-    // The store must be given; the dialog starts hidden.
+    // The store's values must be given; the dialog starts hidden.
     explicit TForm12(Services& services);
 
     // Shown without being modal; showing it activates it.
@@ -36,7 +35,7 @@ public:
     ui::Button Button1, Button2;
 
 private:
-    TAboutBox& store_;
+    SharedValues& store_;
     const NumberText& num_;
 };
 

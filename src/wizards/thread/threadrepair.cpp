@@ -4,9 +4,8 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "link/positioncapture.h"
-#include "link/shared.h"
 #include "wizards/common/messages.h"
+#include "wizards/common/shared.h"
 #include "wizards/thread/threadcheck.h"
 
 namespace qorix {
@@ -103,7 +102,7 @@ TFrame11::TFrame11(Services& services)
     ScrollBar2.onChange = [this] { ScrollBar2Change(); };
 }
 
-void TFrame11::connectDialogs(TForm6& capture, TForm12& check) {
+void TFrame11::connectDialogs(CaptureDialog& capture, TForm12& check) {
     capture_ = &capture;
     check_ = &check;
 }

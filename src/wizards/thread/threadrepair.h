@@ -6,12 +6,12 @@
 // "Létrehozás" enabled. All values live in the shared store.
 #pragma once
 
-#include "link/shared.h"
 #include "wizards/common/page.h"
+#include "wizards/common/shared.h"
+#include "wizards/thread/capturedialog.h"
 
 namespace qorix {
 
-class TForm6;
 class TForm12;
 
 class TFrame11 : public WizardPage {
@@ -22,7 +22,7 @@ public:
     // The store must be given.
     explicit TFrame11(Services& services);
     // The capture and check dialogs, created by the main window at start.
-    void connectDialogs(TForm6& capture, TForm12& check);
+    void connectDialogs(CaptureDialog& capture, TForm12& check);
 
     void ReadParameters() override;
     void PrepareValues() override;
@@ -77,7 +77,7 @@ private:
     SharedValues& shared_;
     CommonInputs inputs_;
     void checkFollowsCorrection();
-    TForm6* capture_ = nullptr;
+    CaptureDialog* capture_ = nullptr;
     TForm12* check_ = nullptr;
 };
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "link/shared.h"
 #include "ui/dialogs.h"
 #include "ui/event.h"
+#include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
 

@@ -14,13 +14,13 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "desktop/aboutwindow.h"
+#include "desktop/formview.h"
+#include "desktop/jpeg.h"
+#include "desktop/mainwindow.h"
 #include "link/aboutbox.h"
 #include "link/sleeper.h"
 #include "ui/dialogs.h"
-#include "ui/qt/aboutwindow.h"
-#include "ui/qt/formview.h"
-#include "ui/qt/jpeg.h"
-#include "ui/qt/mainwindow.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"

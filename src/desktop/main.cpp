@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "app/about.h"
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 
 int main(int argc, char** argv) {
     if (qorix::standardOption(

@@ -1,4 +1,4 @@
-#include "link/threadvalues.h"
+#include "wizards/common/threadvalues.h"
 
 #include <cmath>
 #include <numbers>

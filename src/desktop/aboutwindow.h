@@ -6,8 +6,8 @@
 
 #include <QWidget>
 
+#include "desktop/binding.h"
 #include "link/aboutbox.h"
-#include "ui/qt/binding.h"
 
 namespace ui::qt {
 

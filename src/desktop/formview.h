@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/binding.h"
 #include "ui/form.h"
-#include "ui/qt/binding.h"
 
 namespace ui::qt {
 

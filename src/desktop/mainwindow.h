@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "ui/qt/binding.h"
-#include "ui/qt/formview.h"
+#include "desktop/binding.h"
+#include "desktop/formview.h"
 
 namespace ui::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/binding.h"
+#include "desktop/binding.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "desktop/jpeg.h"
 #include "ui/event.h"
-#include "ui/qt/jpeg.h"
 
 namespace ui::qt {
 

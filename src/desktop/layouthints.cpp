@@ -1,5 +1,5 @@
 // Per-form tuning of the generic arrangement; a form without an entry gets the default.
-#include "ui/qt/formview.h"
+#include "desktop/formview.h"
 
 namespace ui::qt {
 

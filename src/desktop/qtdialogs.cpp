@@ -1,4 +1,4 @@
-#include "ui/qt/qtdialogs.h"
+#include "desktop/qtdialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

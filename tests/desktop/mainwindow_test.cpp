@@ -1,6 +1,6 @@
 // The desktop program's real widgets on the offscreen platform: the main window, the cut
 // circle page, the message boxes and the save dialog, and the bytes the send step leaves.
-#include "ui/qt/mainwindow.h"
+#include "desktop/mainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,13 +18,13 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "desktop/aboutwindow.h"
+#include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
 #include "link/sleeper.h"
 #include "link/textfile.h"
 #include "modaldriver.h"
 #include "ui/event.h"
-#include "ui/qt/aboutwindow.h"
-#include "ui/qt/qtdialogs.h"
 #include "wizards/common/numbertext.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/qt/jpeg.h"
+#include "desktop/jpeg.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -7,11 +7,11 @@
 
 #include "app/form1.h"
 #include "app/regional.h"
+#include "desktop/aboutwindow.h"
+#include "desktop/mainwindow.h"
+#include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
-#include "ui/qt/aboutwindow.h"
-#include "ui/qt/mainwindow.h"
-#include "ui/qt/qtdialogs.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/threadvalues.h"
+#include "wizards/common/threadvalues.h"
 
 namespace qorix {
 

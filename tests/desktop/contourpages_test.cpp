@@ -12,11 +12,11 @@
 #include <QtTest>
 
 #include "app/form1.h"
-#include "link/shared.h"
+#include "desktop/mainwindow.h"
+#include "desktop/qtdialogs.h"
 #include "modaldriver.h"
-#include "ui/qt/mainwindow.h"
-#include "ui/qt/qtdialogs.h"
 #include "wizards/common/numbertext.h"
+#include "wizards/common/shared.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "fuzz/wizardprobe.h"
+#include "tests/support/wizardprobe.h"
 
 #include <algorithm>
 #include <typeinfo>

@@ -1,4 +1,4 @@
-#include "ui/qt/mainwindow.h"
+#include "desktop/mainwindow.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,5 +1,5 @@
 # Qt tests of the desktop program on the offscreen platform, and the screenshot tool.
-add_executable(qorix_qt_tests qt/mainwindow_test.cpp qt/modaldriver.cpp)
+add_executable(qorix_qt_tests desktop/mainwindow_test.cpp desktop/modaldriver.cpp)
 set_target_properties(qorix_qt_tests PROPERTIES AUTOMOC ON)
 target_include_directories(qorix_qt_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(qorix_qt_tests PRIVATE qorix_qt Qt6::Test)
@@ -7,7 +7,7 @@ target_compile_definitions(qorix_qt_tests PRIVATE QORIX_GOLDEN_DIR="${CMAKE_CURR
 add_test(NAME qt.mainwindow COMMAND qorix_qt_tests)
 set_tests_properties(qt.mainwindow PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 
-add_executable(qorix_qt_contour_tests qt/contourpages_test.cpp qt/modaldriver.cpp)
+add_executable(qorix_qt_contour_tests desktop/contourpages_test.cpp desktop/modaldriver.cpp)
 set_target_properties(qorix_qt_contour_tests PROPERTIES AUTOMOC ON)
 target_include_directories(qorix_qt_contour_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(qorix_qt_contour_tests PRIVATE qorix_qt Qt6::Test)
@@ -16,11 +16,11 @@ target_compile_definitions(qorix_qt_contour_tests PRIVATE
 add_test(NAME qt.contourpages COMMAND qorix_qt_contour_tests)
 set_tests_properties(qt.contourpages PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 
-add_executable(qorix-screenshots qt/screenshots.cpp)
+add_executable(qorix-screenshots desktop/screenshots.cpp)
 target_link_libraries(qorix-screenshots PRIVATE qorix_qt)
 set_target_properties(qorix-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 
-add_executable(qorix_qt_dialog_tests qt/dialogwindows_test.cpp)
+add_executable(qorix_qt_dialog_tests desktop/dialogwindows_test.cpp)
 set_target_properties(qorix_qt_dialog_tests PROPERTIES AUTOMOC ON)
 target_include_directories(qorix_qt_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(qorix_qt_dialog_tests PRIVATE qorix_qt Qt6::Test)

@@ -1,4 +1,4 @@
-#include "ui/qt/aboutwindow.h"
+#include "desktop/aboutwindow.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "ui/qt/formview.h"
+#include "desktop/formview.h"
 
 namespace ui::qt {
 

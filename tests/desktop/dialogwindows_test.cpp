@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "desktop/formview.h"
+#include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
 #include "link/sleeper.h"
 #include "ui/event.h"
-#include "ui/qt/formview.h"
-#include "ui/qt/qtdialogs.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"

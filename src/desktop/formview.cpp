@@ -1,4 +1,4 @@
-#include "ui/qt/formview.h"
+#include "desktop/formview.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
