@@ -28,13 +28,13 @@ std::optional<std::vector<int>> holeList(const std::string& text) {
 
 }  // namespace
 
-BoltCircleWizard::BoltCircleWizard(Services& services)
+BoltCircleWizard::BoltCircleWizard(const Wizard& wizard, Services& services)
     : services_{services.dialogs, services.num, services.store,
                 services.shared ? services.shared : &ownShared_},
-      page_(services_),
-      selector_(services_) {
-    page_.setHoleSelector(&selector_);
-}
+      made_(wizard.page(services_)),
+      dialogs_(wizard.dialogs(*made_, services_)),
+      page_(madeAs<TFrame8>(*made_)),
+      selector_(madeAs<TForm9>(*dialogs_.at(0))) {}
 
 bool BoltCircleWizard::option(const std::string& arg, std::string& problem) {
     const std::string prefix = "--holes=";

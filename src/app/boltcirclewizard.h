@@ -3,10 +3,12 @@
 // holes, confirms with "Adat rendben" and only then presses "Létrehozás".
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "app/wizardregistry.h"
+#include "app/wizardtable.h"
 #include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
@@ -15,7 +17,8 @@ namespace qorix {
 
 class BoltCircleWizard : public CliWizard {
 public:
-    explicit BoltCircleWizard(Services& services);
+    // The page and its hole selector as the table's entry makes them.
+    BoltCircleWizard(const Wizard& wizard, Services& services);
 
     std::vector<ui::Form*> forms() override { return {&page_}; }
     void startup() override { page_.startup(); }
@@ -30,8 +33,10 @@ public:
 private:
     SharedValues ownShared_;  // for a run without the store window
     Services services_;
-    TFrame8 page_;
-    TForm9 selector_;
+    std::unique_ptr<WizardPage> made_;
+    std::vector<std::unique_ptr<ui::Form>> dialogs_;
+    TFrame8& page_;
+    TForm9& selector_;
     std::optional<std::vector<int>> holes_;
 };
 

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "app/mainpages.h"
+#include "app/wizardtable.h"
 #include "link/aboutbox.h"
 #include "link/exchange.h"
 #include "link/installpaths.h"
@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::string> entryTexts() {
     std::vector<std::string> texts;
-    for (const auto& e : mainPages()) texts.push_back(e.text);
+    for (const auto& e : wizardTable()) texts.push_back(e.text);
     return texts;
 }
 
@@ -51,8 +51,8 @@ TForm1::TForm1(Services& services, std::string firstArgument)
     Button3.setEnabled(false);
     Memo1.setVisible(false);
     // every page hidden until a wizard is chosen
-    for (const auto& e : mainPages()) {
-        pages_.push_back(e.make(services_));
+    for (const auto& e : wizardTable()) {
+        pages_.push_back(e.page(services_));
         pages_.back()->setVisible(false);
     }
     ComboBox1.onChange = [this] { ComboBox1Change(); };
@@ -71,7 +71,7 @@ void TForm1::FormActivate() {
     shared_.dataPath = paths.data;
     shared_.filePath = paths.file;
     shared_.positionPath = paths.position;
-    const auto& entries = mainPages();
+    const auto& entries = wizardTable();
     // A page whose reading fails shows its messages; start-up goes on with the next page.
     for (auto& p : pages_) {
         const PageHook& own = entries[&p - &pages_[0]].startup;
@@ -98,7 +98,7 @@ void TForm1::ComboBox1Change() {
             if (i != index) pages_[i]->setVisible(false);
         pages_[index]->setVisible(true);
         wizardNumber = index + 1;
-        const PageHook& extra = mainPages()[index].onSelect;
+        const PageHook& extra = wizardTable()[index].onSelect;
         if (extra) extra(*pages_[index], shared_);
     }
     sendState = 1;

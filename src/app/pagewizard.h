@@ -1,17 +1,21 @@
-// A wizard page driven from the command line the ordinary way.
+// A wizard page driven from the command line the ordinary way: made as its table entry
+// makes it, with its dialogs.
 #pragma once
 
 #include <memory>
 
 #include "app/wizardregistry.h"
+#include "app/wizardtable.h"
 #include "wizards/common/page.h"
 
 namespace qorix {
 
-template <class Page>
 class PageWizard : public CliWizard {
 public:
-    explicit PageWizard(Services& services) : page_(std::make_unique<Page>(services)) {}
+    PageWizard(const Wizard& wizard, Services& services)
+        : page_(wizard.page(services)),
+          dialogs_(wizard.dialogs ? wizard.dialogs(*page_, services)
+                                  : std::vector<std::unique_ptr<ui::Form>>{}) {}
     std::vector<ui::Form*> forms() override { return {page_.get()}; }
     void startup() override { page_->startup(); }
     bool press() override {
@@ -19,10 +23,11 @@ public:
         return page_->lastRunWrote();
     }
     std::vector<std::string> output() const override { return page_->Memo1.lines(); }
-    Page& page() { return *page_; }
+    WizardPage& page() { return *page_; }
 
 private:
-    std::unique_ptr<Page> page_;
+    std::unique_ptr<WizardPage> page_;
+    std::vector<std::unique_ptr<ui::Form>> dialogs_;
 };
 
 }  // namespace qorix

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/wizardregistry.h"
-#include "link/positioncapture.h"
+#include "app/wizardtable.h"
 #include "wizards/thread/threadcheck.h"
 #include "wizards/thread/threadrepair.h"
 
@@ -14,15 +14,16 @@ namespace qorix {
 
 class ThreadRepairWizard : public CliWizard {
 public:
-    explicit ThreadRepairWizard(Services& services)
-        : page_(services), capture_(services), check_(services) {
-        page_.connectDialogs(capture_, check_);
-    }
+    // The page and its capture and check dialogs as the table's entry makes them.
+    ThreadRepairWizard(const Wizard& wizard, Services& services)
+        : made_(wizard.page(services)),
+          dialogs_(wizard.dialogs(*made_, services)),
+          page_(madeAs<TFrame11>(*made_)),
+          check_(madeAs<TForm12>(*dialogs_.at(1))) {}
     std::vector<ui::Form*> forms() override { return {&page_, &check_}; }
 
     // As the main window starts it; then "Törlés", so that the output is the check's.
     void startup() override {
-        page_.RadioGroup_cw_.setCaption(TFrame11::kMainWindowDirectionCaption);
         page_.startup();
         page_.Button2.click();
     }
@@ -55,9 +56,10 @@ private:
         bool written = false;
     };
 
-    TFrame11 page_;
-    TForm6 capture_;
-    TForm12 check_;
+    std::unique_ptr<WizardPage> made_;
+    std::vector<std::unique_ptr<ui::Form>> dialogs_;  // the capture and the check
+    TFrame11& page_;
+    TForm12& check_;
     std::vector<std::string> labels_;
 };
 

@@ -1,35 +1,22 @@
 #include "app/wizardregistry.h"
 
-#include "app/boltcirclewizard.h"
 #include "app/pagewizard.h"
-#include "app/threadrepairwizard.h"
-#include "wizards/contour/circularpocket.h"
-#include "wizards/contour/cutcircle.h"
-#include "wizards/contour/cutrectangle.h"
-#include "wizards/contour/rectanglepocket.h"
-#include "wizards/spiral/fibonacci.h"
+#include "app/wizardtable.h"
 
 namespace qorix {
 
-namespace {
-template <class Page>
-WizardEntry entry(const char* slug) {
-    return WizardEntry{slug, [](Services& s) { return std::make_unique<PageWizard<Page>>(s); }};
-}
-}  // namespace
-
 const std::vector<WizardEntry>& wizardRegistry() {
-    static const std::vector<WizardEntry> entries = {
-        entry<TFrame2>("fibonacci"),
-        entry<TFrame3>("circular-pocket"),
-        entry<TFrame4>("rectangle-pocket"),
-        entry<TFrame5>("cut-circle"),
-        entry<TFrame7>("cut-rectangle"),
-        WizardEntry{"bolt-circle",
-                    [](Services& s) { return std::make_unique<BoltCircleWizard>(s); }},
-        WizardEntry{"thread-repair",
-                    [](Services& s) { return std::make_unique<ThreadRepairWizard>(s); }},
-    };
+    static const std::vector<WizardEntry> entries = [] {
+        std::vector<WizardEntry> made;
+        for (const Wizard& w : wizardTable()) {
+            if (w.slug.empty()) continue;
+            made.push_back(WizardEntry{w.slug, [&w](Services& s) -> std::unique_ptr<CliWizard> {
+                                           if (w.cli) return w.cli(w, s);
+                                           return std::make_unique<PageWizard>(w, s);
+                                       }});
+        }
+        return made;
+    }();
     return entries;
 }
 

@@ -1,4 +1,5 @@
-// The wizards that the command-line generator can drive, by their slugs.
+// The wizards that the command-line generator can drive, by their slugs: the entries of the
+// wizard table that have one.
 #pragma once
 
 #include <functional>

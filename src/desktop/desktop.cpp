@@ -4,19 +4,16 @@
 #include <QTimer>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/regional.h"
+#include "app/wizardtable.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
-#include "link/positioncapture.h"
 #include "wizards/common/numbertext.h"
-#include "wizards/drilling/boltcircle.h"
-#include "wizards/drilling/holeselector.h"
-#include "wizards/thread/threadcheck.h"
-#include "wizards/thread/threadrepair.h"
 
 namespace qorix {
 
@@ -34,24 +31,24 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     TForm1 form(services, argc > 1 ? std::string(argv[1]) : std::string());
     ui::qt::MainWindow window(form, dialogs);
     dialogs.setParentWindow(&window);
-    // the dialogs live for the whole run, in the order of creation of the program start;
-    // each is a window of its own that shows while its model is visible
-    TForm6 capture(services);
-    TForm9 holes(services);
+    // the dialogs live for the whole run, made and connected as the wizard table says; each
+    // is a window of its own that shows while its model is visible
+    std::vector<std::unique_ptr<ui::Form>> pageDialogs;
+    const auto& table = wizardTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (!table[i].dialogs) continue;
+        for (auto& dialog : table[i].dialogs(*form.pages().at(i), services)) {
+            dialog->setVisible(false);
+            ui::qt::openFormWindowWhenShown(*dialog, dialogs, &window);
+            pageDialogs.push_back(std::move(dialog));
+        }
+    }
     // the About window is made the first time it is asked for
     std::unique_ptr<ui::qt::AboutWindow> about;
     auto aboutWindow = [&]() -> ui::qt::AboutWindow& {
         if (!about) about = std::make_unique<ui::qt::AboutWindow>(store, dialogs, &window);
         return *about;
     };
-    TForm12 check(services);
-    for (ui::Form* dialog : {static_cast<ui::Form*>(&capture), static_cast<ui::Form*>(&holes),
-                             static_cast<ui::Form*>(&check)}) {
-        dialog->setVisible(false);
-        ui::qt::openFormWindowWhenShown(*dialog, dialogs, &window);
-    }
-    static_cast<TFrame8&>(form.page(6)).setHoleSelector(&holes);
-    static_cast<TFrame11&>(form.page(8)).connectDialogs(capture, check);
     form.showAbout = [&aboutWindow] { aboutWindow().showNonModal(); };
     form.closeWindow = [&window] { window.close(); };
     window.show();

@@ -16,9 +16,6 @@ class TForm12;
 
 class TFrame11 : public WizardPage {
 public:
-    // The main window gives "Menet irány" to the direction group.
-    static constexpr const char* kMainWindowDirectionCaption = "Menet irány";
-
     // The store must be given.
     explicit TFrame11(Services& services);
     // The capture and check dialogs, created by the main window at start.

@@ -1,0 +1,107 @@
+#include "app/wizardtable.h"
+
+#include "app/boltcirclewizard.h"
+#include "app/placeholder.h"
+#include "app/threadrepairwizard.h"
+#include "link/positioncapture.h"
+#include "wizards/common/shared.h"
+#include "wizards/contour/circularpocket.h"
+#include "wizards/contour/cutcircle.h"
+#include "wizards/contour/cutrectangle.h"
+#include "wizards/contour/rectanglepocket.h"
+#include "wizards/drilling/boltcircle.h"
+#include "wizards/drilling/holeselector.h"
+#include "wizards/spiral/fibonacci.h"
+#include "wizards/thread/threadcheck.h"
+#include "wizards/thread/threadrepair.h"
+
+namespace qorix {
+
+namespace {
+
+using Dialogs = std::vector<std::unique_ptr<ui::Form>>;
+
+template <class Page>
+PageMaker page() {
+    return [](Services& s) { return std::make_unique<Page>(s); };
+}
+
+template <class Driver>
+CliMaker driver() {
+    return [](const Wizard& w, Services& s) { return std::make_unique<Driver>(w, s); };
+}
+
+// Everywhere the thread page's direction group reads "Menet irány".
+std::unique_ptr<WizardPage> threadRepairPage(Services& s) {
+    auto page = std::make_unique<TFrame11>(s);
+    page->RadioGroup_cw_.setCaption("Menet irány");
+    return page;
+}
+
+// " Furat kiválasztó " chooses the holes in a dialog of its own.
+Dialogs holeSelector(WizardPage& page, Services& s) {
+    Dialogs made;
+    made.push_back(std::make_unique<TForm9>(s));
+    madeAs<TFrame8>(page).setHoleSelector(&madeAs<TForm9>(*made[0]));
+    return made;
+}
+
+// "Bemérés" and "Ellenőrzés", in this order.
+Dialogs captureAndCheck(WizardPage& page, Services& s) {
+    Dialogs made;
+    made.push_back(std::make_unique<TForm6>(s));
+    made.push_back(std::make_unique<TForm12>(s));
+    madeAs<TFrame11>(page).connectDialogs(madeAs<TForm6>(*made[0]), madeAs<TForm12>(*made[1]));
+    return made;
+}
+
+// "Bemérés" asks QORIX for the position: in host mode it is switched off here; the selection
+// does not touch it in standalone mode.
+void measureOnlyStandalone(WizardPage& page, const SharedValues& shared) {
+    if (shared.standalone == 0) madeAs<TFrame11>(page).Button3.setEnabled(false);
+}
+
+}  // namespace
+
+const std::vector<Wizard>& wizardTable() {
+    static const std::vector<Wizard> table = {
+        // the spiral page only reads its fields at start-up
+        {.text = "Fibonacci spirál",
+         .slug = "fibonacci",
+         .page = page<TFrame2>(),
+         .startup = callOn<WizardPage>(&WizardPage::ReadParameters)},
+        // a selection refreshes the step-width labels ("%" and "mm")
+        {.text = "Körzseb (circular pocket)",
+         .slug = "circular-pocket",
+         .page = page<TFrame3>(),
+         .onSelect = callOn<TFrame3>(&TFrame3::ScrollBar1Change)},
+        {.text = "Téglalapzseb (rectangle pocket)",
+         .slug = "rectangle-pocket",
+         .page = page<TFrame4>(),
+         .onSelect = callOn<TFrame4>(&TFrame4::ScrollBar1Change)},
+        {.text = "Kör kivágás (cut circle)", .slug = "cut-circle", .page = page<TFrame5>()},
+        {.text = "Téglalap kivágás (cut rectangle)",
+         .slug = "cut-rectangle",
+         .page = page<TFrame7>()},
+        // a selection disables the third choice ("Újra választ") of " Furat kiválasztó "
+        {.text = "Fúrás kör mentén (drill circular bolt pattern)",
+         .slug = "bolt-circle",
+         .page = page<TFrame8>(),
+         .dialogs = holeSelector,
+         .onSelect = callOn<TFrame8>(&TFrame8::selectedInList),
+         .cli = driver<BoltCircleWizard>()},
+        // a page that is there but does nothing yet
+        {.text = "Fúrás Téglalap mentén (drill rectangle bolt pattern)", .page = page<TFrame10>()},
+        // in host mode both the start-up and a selection disable the page's "Bemérés"
+        {.text = "Menet javítás",
+         .slug = "thread-repair",
+         .page = threadRepairPage,
+         .dialogs = captureAndCheck,
+         .onSelect = measureOnlyStandalone,
+         .afterStartup = measureOnlyStandalone,
+         .cli = driver<ThreadRepairWizard>()},
+    };
+    return table;
+}
+
+}  // namespace qorix

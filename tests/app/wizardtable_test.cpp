@@ -1,0 +1,84 @@
+// The one wizard table: the main window's list, the command line's slugs, the pages and
+// their dialogs all come from it.
+#include "app/wizardtable.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/form1.h"
+#include "app/wizardregistry.h"
+#include "support/storeservices.h"
+#include "wizards/drilling/boltcircle.h"
+#include "wizards/thread/threadrepair.h"
+
+namespace qorix {
+namespace {
+
+class WizardTable : public ::testing::Test, protected test::StoreServices {};
+
+const Wizard& entry(const std::string& slug) {
+    for (const Wizard& w : wizardTable())
+        if (w.slug == slug) return w;
+    throw std::invalid_argument("no entry " + slug);
+}
+
+TEST_F(WizardTable, TheMainWindowListsEveryEntryInOrderAndTheCommandLineThoseWithASlug) {
+    TForm1 form{services, ""};
+    const auto& table = wizardTable();
+    ASSERT_EQ(form.ComboBox1.items().size(), table.size());
+    ASSERT_EQ(form.pages().size(), table.size());
+    std::vector<std::string> slugs;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(form.ComboBox1.items()[i], table[i].text);
+        if (!table[i].slug.empty()) slugs.push_back(table[i].slug);
+    }
+    EXPECT_EQ(table.size(), 8u);
+    EXPECT_EQ(slugs, (std::vector<std::string>{"fibonacci", "circular-pocket", "rectangle-pocket",
+                                               "cut-circle", "cut-rectangle", "bolt-circle",
+                                               "thread-repair"}));
+    std::vector<std::string> registered;
+    for (const auto& e : wizardRegistry()) registered.push_back(e.slug);
+    EXPECT_EQ(registered, slugs);
+    EXPECT_EQ(std::set<std::string>(slugs.begin(), slugs.end()).size(), slugs.size());
+    EXPECT_EQ(findWizard("drill-rectangle"), nullptr);
+}
+
+TEST_F(WizardTable, TheThreadPageReadsMenetIranyInTheMainWindowAndOnTheCommandLine) {
+    TForm1 form{services, ""};
+    EXPECT_EQ(madeAs<TFrame11>(form.page(8)).RadioGroup_cw_.caption(), "Menet irány");
+    auto wizard = findWizard("thread-repair")->make(services);
+    auto* direction = wizard->forms().at(0)->findAs<ui::RadioGroup>("RadioGroup_cw_");
+    ASSERT_NE(direction, nullptr);
+    EXPECT_EQ(direction->caption(), "Menet irány");
+}
+
+TEST_F(WizardTable, TheDialogsAreMadeAndConnectedToTheirPage) {
+    const Wizard& thread = entry("thread-repair");
+    auto page = thread.page(services);
+    auto dialogs = thread.dialogs(*page, services);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0]->formName(), "TForm6");
+    EXPECT_EQ(dialogs[1]->formName(), "TForm12");
+    EXPECT_FALSE(dialogs[0]->visible());
+    store.standalone = 1;
+    madeAs<TFrame11>(*page).Button3.click();  // "Bemérés" opens the capture dialog
+    EXPECT_TRUE(dialogs[0]->visible());
+
+    const Wizard& bolt = entry("bolt-circle");
+    auto drilling = bolt.page(services);
+    auto selector = bolt.dialogs(*drilling, services);
+    ASSERT_EQ(selector.size(), 1u);
+    EXPECT_EQ(selector[0]->formName(), "TForm9");
+    madeAs<TFrame8>(*drilling).RadioGroup1.setItemIndex(1);  // "Furat kiválasztás"
+    EXPECT_TRUE(selector[0]->visible());
+}
+
+TEST_F(WizardTable, APageGivenToTheWrongDialogsIsAFaultOfTheTable) {
+    auto spiral = wizardTable().front().page(services);
+    EXPECT_THROW(entry("thread-repair").dialogs(*spiral, services), std::logic_error);
+    EXPECT_THROW(entry("bolt-circle").dialogs(*spiral, services), std::logic_error);
+}
+
+}  // namespace
+}  // namespace qorix
