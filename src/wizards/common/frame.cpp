@@ -25,6 +25,21 @@ std::optional<long double> readToolDiameter(const ui::Edit& field, const FieldRe
     return sz;
 }
 
+std::optional<long double> readCircleAroundTool(const ui::Edit& field,
+                                                const std::function<long double()>& toolDiameter,
+                                                const FieldReader& read) {
+    if (read.emptyOrZero(field)) {
+        read.error(msg::kCircleZero);
+        return std::nullopt;
+    }
+    const long double d = read.number(field);
+    if (d < toolDiameter()) {
+        read.error(msg::kCircleBelowTool);
+        return std::nullopt;
+    }
+    return d;
+}
+
 void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
     rec.error = 0;
     for (ui::Edit* e : {in.x, in.y, in.z, in.zsb})

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "ui/controls.h"
@@ -49,6 +50,13 @@ struct CommonRecord {
 // The tool diameter: empty or 0, or below 0, shows its message and gives nothing; otherwise
 // its value.
 std::optional<long double> readToolDiameter(const ui::Edit& field, const FieldReader& read);
+
+// The diameter of a circle that the tool goes round: empty or 0 shows its message, and so
+// does one smaller than the tool, which cannot be cut; otherwise its value. The tool
+// diameter is asked for only when the circle's own field holds a number.
+std::optional<long double> readCircleAroundTool(const ui::Edit& field,
+                                                const std::function<long double()>& toolDiameter,
+                                                const FieldReader& read);
 
 // Error flag := 0; the start point and safe offset (empty fields become "0"); the depth
 // and the tool diameter with their checks.

@@ -1,7 +1,5 @@
 #include "wizards/contour/cutcircle.h"
 
-#include "wizards/common/messages.h"
-
 namespace qorix {
 
 TFrame5::TFrame5(Services& services)
@@ -13,16 +11,10 @@ TFrame5::TFrame5(Services& services)
 void TFrame5::ReadParameters() {
     FieldReader read = reader(rec.error);
     readCommonStart(inputs_, rec, read);
-    if (read.emptyOrZero(Edit_r_)) {
-        read.error(msg::kCircleZero);
-    } else {
-        long double d = read.number(Edit_r_);
-        // the tool diameter is read again from its field, whatever its own check said
-        if (d < read.number(Edit_sz_))
-            read.error(msg::kCircleBelowTool);
-        else
-            diameter = d;
-    }
+    // the tool diameter is read again from its field, whatever its own check said
+    if (auto d = readCircleAroundTool(
+            Edit_r_, [&] { return read.number(Edit_sz_); }, read))
+        diameter = *d;
     readCommonEnd(inputs_, rec, read);
 }
 

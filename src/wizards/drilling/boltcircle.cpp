@@ -205,15 +205,9 @@ void TFrame8::readCircle(const FieldReader& read) {
     } else {
         shared_.u8_sz_ = sz;
     }
-    if (read.emptyOrZero(Edit_r_)) {
-        read.error(msg::kCircleZero);
-    } else {
-        long double d = read.number(Edit_r_);
-        if (d < read.number(Edit_sz_))
-            read.error(msg::kCircleBelowTool);
-        else
-            shared_.u8_rd_ = d;
-    }
+    if (auto d = readCircleAroundTool(
+            Edit_r_, [&] { return read.number(Edit_sz_); }, read))
+        shared_.u8_rd_ = *d;
 }
 
 // The peck depth, the Q word: the depth itself when there is none or when it is at least as

@@ -157,15 +157,9 @@ void TFrame11::readDimensions(const FieldReader& read) {
     else
         v.ml_ = std::fabs(read.number(Edit_ml_));
     if (auto sz = readToolDiameter(Edit_sz_, read)) v.sz_ = *sz;
-    if (read.emptyOrZero(Edit_r_)) {
-        read.error(msg::kCircleZero);
-    } else {
-        long double d = read.number(Edit_r_);
-        if (d < v.sz_)
-            read.error(msg::kCircleBelowTool);
-        else
-            v.rd_ = d;
-    }
+    if (auto d = readCircleAroundTool(
+            Edit_r_, [&] { return v.sz_; }, read))
+        v.rd_ = *d;
 }
 
 void TFrame11::ReadParameters() {
