@@ -18,7 +18,8 @@ struct SharedValues {
     long double xPos = 0, yPos = 0, zPos = 0;  // last machine position read
     std::string xPosText, yPosText, zPosText;  // the same in four-decimal form
 
-    // The bolt-circle hole table, entries 0..1000; columns 1..5 are [0]..[4]: angle,
+    // The bolt-circle hole table, the one the program is written from, entries 0..1000;
+    // entry 0 holds rotation, centre X, centre Y; columns 1..5 are [0]..[4]: angle,
     // X offset, Y offset, cosine, sine.
     std::array<std::array<long double, 5>, 1001> u8_an{};
     std::array<std::int32_t, 1001> drillFlags{};  // 1: drilled, 0: left out

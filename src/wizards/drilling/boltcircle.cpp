@@ -246,12 +246,10 @@ void TFrame8::PrepareValues() {
     shared_.u8_anc = 0;
     const long double r = shared_.u8_r_;
 
-    an[0] = {rotation, shared_.u8_x_, shared_.u8_y_};
     shared_.u8_an[0] = {rotation, shared_.u8_x_, shared_.u8_y_, 0, 0};
     shared_.drillFlags[0] = 0;
     for (std::int32_t i = 1; i <= kMaxHoles; ++i) {
         if (i > holes) {
-            an[i] = {};
             shared_.u8_an[i] = {};
             shared_.drillFlags[i] = 0;
             continue;
@@ -261,7 +259,6 @@ void TFrame8::PrepareValues() {
         const long double rad = theta * std::numbers::pi_v<long double> / 180;
         const long double c = std::cos(rad), s = std::sin(rad);
         shared_.u8_an[i] = {theta, r * c, r * s, c, s};
-        an[i] = {i * step, r * c, r * s};
         shared_.drillFlags[i] = 1;
         shared_.u8_anc = i;
     }
@@ -297,7 +294,8 @@ void TFrame8::GenerateProgram() {
     bool first = true;
     for (std::int32_t i = 1; i <= shared_.u8_anc; ++i) {
         if (shared_.drillFlags[i] != 1) continue;
-        const std::string xy = "X" + t.f(cx + an[i][1]) + " Y" + t.f(cy + an[i][2]);
+        const auto& hole = shared_.u8_an[i];
+        const std::string xy = "X" + t.f(cx + hole[1]) + " Y" + t.f(cy + hole[2]);
         if (!first) {
             t.line(xy);
             continue;

@@ -4,7 +4,6 @@
 // that the hole selector can show the holes and let the user leave some out.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -72,9 +71,6 @@ public:
     long double retract = 0;   // the R plane
     std::int32_t cycle = 0;    // 73 or 83
     std::int32_t holes = 0;    // N as entered
-    // The page's own copy of the table, from which the program is written: angle without
-    // the rotation, X offset, Y offset; entry 0 holds rotation, centre X, centre Y.
-    std::array<std::array<long double, 3>, 1001> an{};
 
 private:
     void readCircle(const FieldReader& read);
