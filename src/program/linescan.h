@@ -1,0 +1,66 @@
+// One program line taken apart: comments, the thread page's value listing, "#n=" assignments
+// with "[ ]" expressions, and letter words whose values may be numbers, "#n" or expressions.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qorix::program {
+
+// The numbered variables "#0" to "#9999" of the parametric programs; an unset one reads 0.
+class Variables {
+public:
+    static constexpr int kCount = 10000;
+    Variables() : values_(kCount, 0.0) {}
+    bool valid(double n) const { return n >= 0 && n < kCount && n == static_cast<int>(n); }
+    double get(int n) const { return values_[static_cast<std::size_t>(n)]; }
+    void set(int n, double v) { values_[static_cast<std::size_t>(n)] = v; }
+
+private:
+    std::vector<double> values_;
+};
+
+struct Word {
+    char letter = 0;  // upper case
+    double value = 0;
+};
+
+enum class ScanProblem : std::uint8_t {
+    UnknownWord,     // a word this dialect does not have, or a stray character
+    NumberTooLarge,  // beyond what a double holds
+    DivisionByZero,
+    BadVariable,  // "#n" outside 0..9999 or not whole
+    UnclosedComment,
+};
+
+struct ScanIssue {
+    ScanProblem problem;
+    std::string text;  // the piece of the line it is about
+};
+
+struct Block {
+    static constexpr int kMaxWords = 32;
+    std::array<Word, kMaxWords> words;
+    int count = 0;
+    bool valueListing = false;  // "_x_=0,0000": the thread page's listing of its values
+
+    const Word* find(char letter) const;
+};
+
+class LineScanner {
+public:
+    LineScanner(char separator, Variables& variables) : sep_(separator), vars_(variables) {}
+    // Fills block with the line's words and does its assignments (only when assign is set,
+    // so that a line can be looked at without running it). Problems go to issues.
+    void scan(std::string_view line, Block& block, std::vector<ScanIssue>& issues, bool assign);
+
+private:
+    friend class ExpressionScan;
+    char sep_;
+    Variables& vars_;
+};
+
+}  // namespace qorix::program

@@ -1,0 +1,111 @@
+#include "program/measures.h"
+
+#include <cmath>
+
+namespace qorix::program {
+
+namespace {
+
+constexpr double kHalfPi = M_PI / 2;
+
+void addPlace(Box& box, const Move& m) {
+    if (m.known & kAxisX) box.add(0, m.x);
+    if (m.known & kAxisY) box.add(1, m.y);
+    if (m.known & kAxisZ) box.add(2, m.z);
+}
+
+// An arc reaches past its ends where it crosses the axes through its centre.
+void addArcExtremes(Box& box, const Arc& a, const Move& from) {
+    double a0 = std::atan2(from.y - a.cy, from.x - a.cx);
+    double lo = a.sweep < 0 ? a0 + a.sweep : a0, hi = a.sweep < 0 ? a0 : a0 + a.sweep;
+    for (double k = std::ceil(lo / kHalfPi); k * kHalfPi <= hi; ++k) {
+        double t = k * kHalfPi;
+        box.add(0, a.cx + a.radius * std::cos(t));
+        box.add(1, a.cy + a.radius * std::sin(t));
+    }
+}
+
+bool isCut(const Move& m) { return m.kind == MoveKind::Feed || m.kind == MoveKind::Arc; }
+
+// A pass begins where a cut goes from the top (or above) into the part, and again where the
+// tool, still in the part, cuts flat at a level lower than the one it cut before.
+class PassCounter {
+public:
+    explicit PassCounter(double top) : top_(top) {}
+    void add(const Move& from, const Move& to) {
+        if (to.flags & kInCycle) return;
+        if (from.z >= top_ && to.z < top_) {
+            ++passes_;
+            level_ = to.z;
+            started_ = false;
+            return;
+        }
+        if (to.z >= top_) return;
+        bool flat = std::fabs(from.z - to.z) < 1e-9 &&
+                    (std::fabs(from.x - to.x) > 1e-9 || std::fabs(from.y - to.y) > 1e-9);
+        if (!flat) return;
+        if (to.z < level_ - 1e-6 && started_) ++passes_;
+        if (!started_ || to.z < level_) level_ = to.z;
+        started_ = true;
+    }
+    void leave() { started_ = false; }
+    std::size_t passes() const { return passes_; }
+
+private:
+    double top_;
+    double level_ = 0;
+    bool started_ = false;
+    std::size_t passes_ = 0;
+};
+
+}  // namespace
+
+double moveLength(const Toolpath& path, std::size_t index) {
+    const Move& from = path.startOf(index);
+    const Move& to = path.moves[index];
+    if (from.known != kAxesAll || !path.isMotion(to)) return 0;
+    double dz = to.z - from.z;
+    if (to.kind == MoveKind::Arc) {
+        const Arc& a = path.arcs[to.aux];
+        return std::hypot(std::fabs(a.sweep) * a.radius, dz);
+    }
+    return std::sqrt((to.x - from.x) * (to.x - from.x) + (to.y - from.y) * (to.y - from.y) +
+                     dz * dz);
+}
+
+Measures measure(const Toolpath& path, const MeasureOptions& options) {
+    Measures r;
+    PassCounter passes(options.topZ);
+    for (std::size_t i = 0; i < path.moves.size(); ++i) {
+        const Move& to = path.moves[i];
+        const Move& from = path.startOf(i);
+        double length = moveLength(path, i);
+        if (to.kind == MoveKind::Dwell) r.timeSeconds += to.aux / 1000.0;
+        if (to.kind == MoveKind::ToolChange) ++r.toolChanges;
+        if (to.kind == MoveKind::ToolChange) r.timeSeconds += options.toolChangeSeconds;
+        if (!path.isMotion(to)) continue;
+        ++r.moves;
+        addPlace(r.bounds, to);
+        if (to.known & kAxisZ && !(to.z >= r.lowestZ)) r.lowestZ = to.z;
+        if (to.kind == MoveKind::Rapid) {
+            r.rapidLength += length;
+            if (options.rapidRate > 0) r.timeSeconds += length / options.rapidRate * 60;
+            if (to.z >= options.topZ) passes.leave();
+            continue;
+        }
+        r.cutLength += length;
+        if (to.feed > 0) r.timeSeconds += length / to.feed * 60;
+        if (from.known == kAxesAll) addPlace(r.feedBounds, from);
+        addPlace(r.feedBounds, to);
+        if (to.kind == MoveKind::Arc && from.known == kAxesAll) {
+            addArcExtremes(r.bounds, path.arcs[to.aux], from);
+            addArcExtremes(r.feedBounds, path.arcs[to.aux], from);
+        }
+        if (from.known == kAxesAll && isCut(to)) passes.add(from, to);
+    }
+    r.holes = path.holes.size();
+    r.passes = passes.passes();
+    return r;
+}
+
+}  // namespace qorix::program

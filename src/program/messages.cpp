@@ -1,0 +1,65 @@
+#include "program/messages.h"
+
+#include <cmath>
+
+#include "wizards/common/numbertext.h"
+
+namespace qorix::program::message {
+
+namespace {
+
+// Lengths in the messages: with a comma, as on the pages, to the programs' four decimals.
+std::string mm(double v) {
+    return NumberText(',').general(std::round(static_cast<long double>(v) * 10000) / 10000);
+}
+std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+}  // namespace
+
+std::string unknownWord(std::string_view word) { return "Nem értelmezett szó: " + quoted(word); }
+std::string numberTooLarge(std::string_view number) {
+    return "A szám nagyobb, mint amit a gép ábrázolni tud: " + quoted(number);
+}
+std::string divisionByZero(std::string_view piece) {
+    return "Osztás nullával a kifejezésben: " + quoted(piece);
+}
+std::string badVariable(std::string_view piece) { return "Nem létező változó: " + quoted(piece); }
+std::string unclosedComment() { return "A megjegyzés zárójele nincs lezárva"; }
+std::string arcOffCircle(double deviation) {
+    return "Az ív végpontja nincs rajta az ív körén (eltérés " + mm(deviation) + " mm)";
+}
+std::string rArcTooShort(double chord, double radius) {
+    return "Az R-rel megadott ív nem zárható: a kezdő- és végpont távolsága (" + mm(chord) +
+           " mm) nagyobb, mint a sugár kétszerese (" + mm(2 * radius) + " mm)";
+}
+std::string rArcNoChord() {
+    return "Az R-rel megadott ív kezdő- és végpontja azonos: az ív nem határozható meg";
+}
+std::string arcFromUnknown() {
+    return "Az ív kezdőpontja ismeretlen (X vagy Y még nem volt megadva): nem rajzolható";
+}
+std::string rapidIntoPart(double z, double top) {
+    return "Gyorsmenet X/Y irányban a munkadarab teteje (Z" + mm(top) + ") alatt, Z" + mm(z) +
+           " magasságban: az anyagba megy";
+}
+std::string belowDepth(double z, double depth) {
+    return "Marás a kért mélység (Z" + mm(depth) + ") alatt: Z" + mm(z);
+}
+std::string missingSubprogram(double number) {
+    return "Az M98 nem létező alprogramot hív: O" + mm(number);
+}
+std::string nestingTooDeep() { return "Az alprogramok túl mélyen hívják egymást: a hívás elmarad"; }
+std::string runaway(std::size_t lines) {
+    return "A program olvasása " + NumberText(',').whole(static_cast<std::int64_t>(lines)) +
+           " végrehajtott sor után leállt: végtelen ciklus?";
+}
+std::string noProgramEnd() { return "A programból hiányzik a program vége (M30)"; }
+std::string cycleWithoutDepth() {
+    return "A fúróciklusnak nincs Z mélysége vagy R síkja: a furat elmarad";
+}
+std::string unknownWorkOrigin(int system) {
+    return "A G" + std::to_string(54 + system) +
+           " nullpontját a program nem adta meg (G10 L2): a gép nullpontjával számolva";
+}
+
+}  // namespace qorix::program::message

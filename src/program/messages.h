@@ -1,0 +1,59 @@
+// What the reader tells about a program: every warning's kind and its Hungarian text, in one
+// place, so that the command line, the preview and the tests say the same.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qorix::program {
+
+enum class WarningKind : std::uint8_t {
+    UnknownWord,
+    NumberTooLarge,
+    DivisionByZero,
+    BadVariable,
+    UnclosedComment,
+    ArcOffCircle,
+    RArcTooShort,
+    RArcNoChord,
+    ArcFromUnknown,
+    RapidIntoPart,
+    BelowDepth,
+    MissingSubprogram,
+    NestingTooDeep,
+    Runaway,
+    NoProgramEnd,
+    CycleWithoutDepth,
+    UnknownWorkOrigin,
+};
+
+struct Warning {
+    WarningKind kind;
+    std::uint32_t line;  // 0: the program as a whole
+    std::string text;
+};
+
+namespace message {
+
+std::string unknownWord(std::string_view word);
+std::string numberTooLarge(std::string_view number);
+std::string divisionByZero(std::string_view piece);
+std::string badVariable(std::string_view piece);
+std::string unclosedComment();
+std::string arcOffCircle(double deviation);
+std::string rArcTooShort(double chord, double radius);
+std::string rArcNoChord();
+std::string arcFromUnknown();
+std::string rapidIntoPart(double z, double top);
+std::string belowDepth(double z, double depth);
+std::string missingSubprogram(double number);
+std::string nestingTooDeep();
+std::string runaway(std::size_t lines);
+std::string noProgramEnd();
+std::string cycleWithoutDepth();
+std::string unknownWorkOrigin(int system);
+
+}  // namespace message
+
+}  // namespace qorix::program

@@ -1,0 +1,184 @@
+#include "program/motion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qorix::program {
+
+namespace {
+
+constexpr double kTwoPi = 2 * M_PI;
+
+// The sweep from angle a0 to angle a1 in the given direction, in (0, 2π] (negative for CW).
+double sweepBetween(double a0, double a1, bool ccw) {
+    double d = ccw ? a1 - a0 : a0 - a1;
+    while (d <= 1e-12) d += kTwoPi;
+    while (d > kTwoPi + 1e-12) d -= kTwoPi;
+    return ccw ? d : -d;
+}
+
+}  // namespace
+
+PathBuilder::PathBuilder(Toolpath& path, std::vector<Warning>& warnings)
+    : path_(path), warnings_(warnings) {}
+
+void PathBuilder::warn(WarningKind kind, std::string text) {
+    warnings_.push_back({kind, line_, std::move(text)});
+}
+
+void PathBuilder::selectWork(int system) {
+    work_ = system;
+    if (!originSet_[static_cast<std::size_t>(system)] &&
+        !originWarned_[static_cast<std::size_t>(system)]) {
+        originWarned_[static_cast<std::size_t>(system)] = true;
+        warn(WarningKind::UnknownWorkOrigin, message::unknownWorkOrigin(system));
+    }
+}
+
+void PathBuilder::setWorkOrigin(int system, const AxisWords& words) {
+    auto& origin = origins_[static_cast<std::size_t>(system)];
+    for (std::size_t a = 0; a < 3; ++a)
+        if (words.given & (1u << a)) origin[a] = words.v[a];
+    originSet_[static_cast<std::size_t>(system)] = true;
+}
+
+void PathBuilder::setStart(const AxisWords& machine) {
+    for (std::size_t a = 0; a < 3; ++a)
+        if (machine.given & (1u << a)) pos_[a] = machine.v[a];
+    known_ |= machine.given;
+    path_.start.x = pos_[0];
+    path_.start.y = pos_[1];
+    path_.start.z = pos_[2];
+    path_.start.known = known_;
+}
+
+std::array<double, 3> PathBuilder::target(const AxisWords& words, std::uint8_t& known) const {
+    std::array<double, 3> at = pos_;
+    const auto& origin = origins_[static_cast<std::size_t>(work_)];
+    for (std::size_t a = 0; a < 3; ++a)
+        if (words.given & (1u << a)) at[a] = words.v[a] + origin[a];
+    known = known_ | words.given;
+    return at;
+}
+
+void PathBuilder::push(MoveKind kind, const std::array<double, 3>& at, std::uint8_t known,
+                       double feed, std::uint32_t aux, std::uint8_t flags) {
+    Move m;
+    m.x = at[0];
+    m.y = at[1];
+    m.z = at[2];
+    m.feed = static_cast<float>(feed);
+    m.line = line_;
+    m.aux = aux;
+    m.kind = kind;
+    m.known = known;
+    m.flags = flags;
+    path_.moves.push_back(m);
+    pos_ = at;
+    known_ = known;
+}
+
+void PathBuilder::straight(MoveKind kind, const AxisWords& words, double feed) {
+    std::uint8_t known = 0;
+    auto at = target(words, known);
+    push(kind, at, known, feed);
+}
+
+void PathBuilder::event(MoveKind kind, std::uint32_t aux) { push(kind, pos_, known_, 0, aux); }
+
+void PathBuilder::arcMove(const Arc& a, const std::array<double, 3>& end, std::uint8_t known,
+                          double feed) {
+    path_.arcs.push_back(a);
+    push(MoveKind::Arc, end, known, feed, static_cast<std::uint32_t>(path_.arcs.size() - 1));
+}
+
+// The centre of an R arc: on the chord's right for a CW arc of positive R (the short way
+// round), on its left for CCW; a negative R takes the long way, the other side.
+bool PathBuilder::rCentre(const ArcWords& w, const std::array<double, 3>& end, double& cx,
+                          double& cy) {
+    double dx = end[0] - pos_[0], dy = end[1] - pos_[1];
+    double chord = std::hypot(dx, dy), r = std::fabs(w.r);
+    if (chord < 1e-9) {  // an arc of no size where it stands moves nothing
+        if (r > kRounding) warn(WarningKind::RArcNoChord, message::rArcNoChord());
+        return false;
+    }
+    if (chord > 2 * r + kRounding) {
+        warn(WarningKind::RArcTooShort, message::rArcTooShort(chord, r));
+        return false;
+    }
+    double h = std::sqrt(std::max(0.0, r * r - chord * chord / 4));
+    bool right = (!w.ccw) == (w.r > 0);
+    double nx = right ? dy / chord : -dy / chord, ny = right ? -dx / chord : dx / chord;
+    cx = pos_[0] + dx / 2 + nx * h;
+    cy = pos_[1] + dy / 2 + ny * h;
+    return true;
+}
+
+void PathBuilder::arc(const ArcWords& w, const AxisWords& words, double feed) {
+    std::uint8_t known = 0;
+    auto end = target(words, known);
+    if ((known_ & (kAxisX | kAxisY)) != (kAxisX | kAxisY)) {
+        warn(WarningKind::ArcFromUnknown, message::arcFromUnknown());
+        push(MoveKind::Feed, end, known, feed);
+        return;
+    }
+    Arc a;
+    if (w.hasR) {
+        if (!rCentre(w, end, a.cx, a.cy)) return push(MoveKind::Feed, end, known, feed);
+    } else {
+        a.cx = pos_[0] + w.i;
+        a.cy = pos_[1] + w.j;
+    }
+    a.radius = std::hypot(pos_[0] - a.cx, pos_[1] - a.cy);
+    double endRadius = std::hypot(end[0] - a.cx, end[1] - a.cy);
+    if (!w.hasR && std::fabs(endRadius - a.radius) > kRounding)
+        warn(WarningKind::ArcOffCircle, message::arcOffCircle(std::fabs(endRadius - a.radius)));
+    double a0 = std::atan2(pos_[1] - a.cy, pos_[0] - a.cx);
+    double a1 = std::atan2(end[1] - a.cy, end[0] - a.cx);
+    bool full = std::hypot(end[0] - pos_[0], end[1] - pos_[1]) < 1e-7;
+    a.sweep = full ? (w.ccw ? kTwoPi : -kTwoPi) : sweepBetween(a0, a1, w.ccw);
+    arcMove(a, end, known, feed);
+}
+
+void PathBuilder::goTo(MoveKind kind, std::array<double, 3> at, double feed) {
+    push(kind, at, static_cast<std::uint8_t>(known_ | kAxisZ), feed, 0, kInCycle);
+}
+
+// Down from the R plane to the bottom in pecks of q: G83 goes back up to the R plane after
+// each peck and rapids down to just above where it stopped; G73 only backs off a little.
+void PathBuilder::peck(int code, double top, double bottom, double q, double feed, Hole& hole) {
+    double depth = top;
+    if (q <= 0) q = top - bottom;
+    while (depth > bottom + 1e-9) {
+        if (hole.pecks > 0 && code == 83)
+            goTo(MoveKind::Rapid, {pos_[0], pos_[1], depth + kPeckClearance}, 0);
+        double next = std::max(depth - q, bottom);
+        goTo(MoveKind::Feed, {pos_[0], pos_[1], next}, feed);
+        ++hole.pecks;
+        depth = next;
+        if (depth <= bottom + 1e-9) break;
+        double back = code == 83 ? top : std::min(depth + kChipBreak, top);
+        goTo(MoveKind::Rapid, {pos_[0], pos_[1], back}, 0);
+    }
+}
+
+void PathBuilder::drill(const CycleWords& c, const AxisWords& words, double feed) {
+    if (!c.hasZ || !c.hasR) {
+        warn(WarningKind::CycleWithoutDepth, message::cycleWithoutDepth());
+        return;
+    }
+    const double originZ = origins_[static_cast<std::size_t>(work_)][2];
+    const double rPlane = c.r + originZ, bottom = c.z + originZ;
+    std::uint8_t known = 0;
+    auto hole = target(AxisWords{words.v, static_cast<std::uint8_t>(words.given & 3)}, known);
+    Hole h{hole[0], hole[1], bottom, line_, 0, static_cast<std::uint32_t>(path_.moves.size())};
+    if ((known_ & kAxisZ) && pos_[2] < rPlane) goTo(MoveKind::Rapid, {pos_[0], pos_[1], rPlane}, 0);
+    push(MoveKind::Rapid, {hole[0], hole[1], pos_[2]}, known, 0, 0, kInCycle);
+    goTo(MoveKind::Rapid, {hole[0], hole[1], rPlane}, 0);
+    peck(c.code, rPlane, bottom, std::fabs(c.q), feed, h);
+    bool initial = c.toInitialLevel && initialKnown_ && initialZ_ > rPlane;
+    goTo(MoveKind::Rapid, {hole[0], hole[1], initial ? initialZ_ : rPlane}, 0);
+    path_.holes.push_back(h);
+}
+
+}  // namespace qorix::program

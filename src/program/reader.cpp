@@ -1,0 +1,73 @@
+#include "program/reader.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "program/checks.h"
+#include "program/interpreter.h"
+
+namespace qorix::program {
+
+namespace {
+
+// A loop runs the same line again and again: each warning is told once.
+void sortAndMerge(std::vector<Warning>& warnings) {
+    std::stable_sort(warnings.begin(), warnings.end(),
+                     [](const Warning& a, const Warning& b) { return a.line < b.line; });
+    auto same = [](const Warning& a, const Warning& b) {
+        return std::tie(a.line, a.kind, a.text) == std::tie(b.line, b.kind, b.text);
+    };
+    std::vector<Warning> kept;
+    kept.reserve(warnings.size());
+    for (auto& w : warnings) {
+        bool told = false;  // the same line's warnings sit together after the sort
+        for (auto k = kept.rbegin(); k != kept.rend() && k->line == w.line && !told; ++k)
+            told = same(*k, w);
+        if (!told) kept.push_back(std::move(w));
+    }
+    warnings = std::move(kept);
+}
+
+ReadResult readLines(std::vector<std::string_view> lines, const ReadOptions& options) {
+    ReadResult result;
+    result.path.moves.reserve(lines.size());
+    Interpreter interpreter(std::move(lines), options, result);
+    interpreter.run();
+    if (result.cancelled) return result;
+    bool series = options.seriesPart.value_or(!interpreter.sawOpening());
+    if (!result.ended && !series && !result.stoppedEndless)
+        result.warnings.push_back({WarningKind::NoProgramEnd, 0, message::noProgramEnd()});
+    checkToolpath(result.path, CheckOptions{options.topZ, options.depthZ}, result.warnings);
+    sortAndMerge(result.warnings);
+    MeasureOptions measureOptions = options.measure;
+    measureOptions.topZ = options.topZ;
+    result.measures = measure(result.path, measureOptions);
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    lines.reserve(text.size() / 24 + 1);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::size_t stop = end > start && text[end - 1] == '\r' ? end - 1 : end;
+        lines.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+ReadResult readProgram(std::string_view text, const ReadOptions& options) {
+    return readLines(splitLines(text), options);
+}
+
+ReadResult readProgram(const std::vector<std::string>& lines, const ReadOptions& options) {
+    std::vector<std::string_view> views(lines.begin(), lines.end());
+    return readLines(std::move(views), options);
+}
+
+}  // namespace qorix::program

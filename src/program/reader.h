@@ -1,0 +1,55 @@
+// The program reader: any program text in this program's dialect, read as the machine would
+// run it, into a toolpath in machine coordinates with its measures and its warnings.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "program/measures.h"
+#include "program/messages.h"
+#include "program/toolpath.h"
+
+namespace qorix::program {
+
+struct ReadOptions {
+    char decimalSeparator = ',';
+    // The top of the part: rapids in X or Y below it go into the part. A page hands over its
+    // start Z; for a file the user may set it.
+    double topZ = 0;
+    // The lowest Z the page asked for, when it is known.
+    std::optional<double> depthZ;
+    // A series part has no end of its own. For a file this is not known: a program that
+    // never writes the opening "G21" is taken for one.
+    std::optional<bool> seriesPart;
+    // Where a page says the tool stands before the program (machine coordinates, any axes).
+    std::array<double, 3> startAt{};
+    std::uint8_t startKnown = 0;
+    // Executed lines beyond the program's own line count before a loop is taken as endless.
+    std::size_t extraLineBound = 1'000'000;
+    MeasureOptions measure;
+    // Called now and then with the lines executed and the program's lines; false cancels.
+    std::function<bool(std::size_t done, std::size_t total)> progress;
+};
+
+struct ReadResult {
+    Toolpath path;
+    Measures measures;
+    std::vector<Warning> warnings;  // in line order
+    bool ended = false;             // the program reached M30 (or M2)
+    bool cancelled = false;
+    bool stoppedEndless = false;  // stopped at the bound on executed lines
+    std::size_t executedLines = 0;
+};
+
+ReadResult readProgram(std::string_view text, const ReadOptions& options);
+ReadResult readProgram(const std::vector<std::string>& lines, const ReadOptions& options);
+
+// Splits a text into lines (LF or CR LF ends); the views point into text.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+}  // namespace qorix::program
