@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "program/readsupport.h"
+#include "support/pagetest.h"
+#include "wizards/spiral/fibonacci.h"
 
 namespace qorix::test {
 namespace {
@@ -35,16 +37,7 @@ void expectSameMove(const program::Move& a, const program::Move& b) {
     EXPECT_FLOAT_EQ(a.feed, b.feed);
 }
 
-class SpiralForms : public ::testing::TestWithParam<std::vector<std::string>> {};
-
-TEST_P(SpiralForms, ParametricCutsWhatThePlainFormCuts) {
-    auto args = GetParam();
-    args.insert(args.begin(), "--decimal-separator=,");
-    auto plainArgs = args, parametricArgs = args;
-    plainArgs.push_back("RadioGroup1=0");
-    parametricArgs.push_back("RadioGroup1=1");
-    Cut plain = cutOf(generated("fibonacci", plainArgs));
-    Cut parametric = cutOf(generated("fibonacci", parametricArgs));
+void expectSameCut(const Cut& plain, const Cut& parametric) {
     ASSERT_FALSE(plain.arcs.empty());
     ASSERT_EQ(plain.arcs.size(), parametric.arcs.size());
     for (std::size_t i = 0; i < plain.arcs.size(); ++i) {
@@ -67,14 +60,48 @@ TEST_P(SpiralForms, ParametricCutsWhatThePlainFormCuts) {
     }
 }
 
+class SpiralForms : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(SpiralForms, ParametricCutsWhatThePlainFormCuts) {
+    auto args = GetParam();
+    args.insert(args.begin(), "--decimal-separator=,");
+    auto plainArgs = args, parametricArgs = args;
+    plainArgs.push_back("RadioGroup1=0");
+    parametricArgs.push_back("RadioGroup1=1");
+    Cut plain = cutOf(generated("fibonacci", plainArgs));
+    Cut parametric = cutOf(generated("fibonacci", parametricArgs));
+    expectSameCut(plain, parametric);
+}
+
+// The rotation box is disabled on the page, so only a program can set it: the angle is
+// carried in the header and in #10, and neither form turns the spiral by it.
+using SpiralRotation = PageTest<TFrame2>;
+
+TEST_F(SpiralRotation, ARotationSetOnThePageChangesNeitherForm) {
+    page.CheckBox3.setChecked(false);
+    page.Edit3.setText("2");
+    page.RadioGroup2.setItemIndex(1);
+    page.CheckBox4.setChecked(false);
+    page.Edit4.setText("30");
+    page.RadioGroup1.setItemIndex(0);
+    ASSERT_TRUE(press());
+    auto plain = out();
+    page.RadioGroup1.setItemIndex(1);
+    ASSERT_TRUE(press());
+    ASSERT_TRUE(has("#10=30,0000 (elforgatás szöge)"));
+    Cut rotated = cutOf(out());
+    expectSameCut(cutOf(plain), rotated);
+    EXPECT_NEAR(rotated.arcs[0].first.x, -1, 1e-9);  // CCW, unturned
+    EXPECT_NEAR(rotated.arcs[0].first.y, 1, 1e-9);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Variants, SpiralForms,
     ::testing::Values(
         std::vector<std::string>{},  // the defaults: CCW, one turn and a half
         std::vector<std::string>{"CheckBox3=0", "Edit3=3", "RadioGroup2=0", "RadioGroup3=0"},
         std::vector<std::string>{"CheckBox3=0", "Edit3=1", "RadioGroup2=3", "Edit10=0,5"},
-        std::vector<std::string>{"CheckBox3=0", "Edit3=2", "RadioGroup2=1", "RadioGroup3=0",
-                                 "CheckBox4=0", "Edit4=30"},
+        std::vector<std::string>{"CheckBox3=0", "Edit3=2", "RadioGroup2=1", "RadioGroup3=0"},
         std::vector<std::string>{"CheckBox2=0", "Edit9=0,5", "Edit1=10", "Edit2=-5", "Edit11=1",
                                  "Edit12=3", "Edit10=2,5"},
         std::vector<std::string>{"CheckBox2=0", "Edit7=-3", "Edit9=0,7", "RadioGroup3=0",
