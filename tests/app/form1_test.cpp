@@ -134,7 +134,7 @@ TEST_F(Form1Test, StartupRunsEachPagesOwnSteps) {
     auto& thread = static_cast<TFrame11&>(form.page(8));
     ASSERT_FALSE(thread.Memo1.lines().empty());
     EXPECT_EQ(thread.Memo1.lines().front(), "_x_=0,0000");
-    EXPECT_EQ(store.threadRepair.mc_, 3);
+    EXPECT_EQ(store.threadRepair.passes, 3);
 }
 
 TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
@@ -146,7 +146,7 @@ TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
     EXPECT_TRUE(cutCircle().errorFlag());
     // pages after it in the start-up order
     EXPECT_FALSE(form.page(5).errorFlag());
-    EXPECT_EQ(store.threadRepair.mc_, 3);
+    EXPECT_EQ(store.threadRepair.passes, 3);
     EXPECT_EQ(form.startupMarker, 21);
 }
 

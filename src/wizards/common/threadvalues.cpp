@@ -26,33 +26,33 @@ long double directionAngle(long double dx, long double dy, int signDx, int signD
 }  // namespace
 
 void ThreadRepairValues::ComputeThreadStart() {
-    dx = Xpos_ - x_;
-    dy = Ypos_ - y_;
+    dx = Xpos_ - x;
+    dy = Ypos_ - y;
     signDx = dx >= 0 ? 1 : -1;
     signDy = dy >= 0 ? 1 : -1;
     angle = directionAngle(dx, dy, signDx, signDy);
     if (cs_ == 0) {
-        depthWithCorrection = m_ + dk_;
-        fullDepthRadius = r_ - (m_ + dk_) + sz_ / 2;
+        depthWithCorrection = m + dk_;
+        fullDepthRadius = r_ - (m + dk_) + sz / 2;
     } else {
         depthWithCorrection = dk_;
-        fullDepthRadius = r_ + dk_ - sz_ / 2;
+        fullDepthRadius = r_ + dk_ - sz / 2;
     }
-    computedX = x_ + std::cos(angle) * fullDepthRadius;
-    computedY = y_ + std::sin(angle) * fullDepthRadius;
+    computedX = x + std::cos(angle) * fullDepthRadius;
+    computedY = y + std::sin(angle) * fullDepthRadius;
     phase = angle / (2 * kPi) * md_;
     // Every pass starts at angle 0 and descends clockwise (G2) for a right-hand thread, whose
     // groove rises counter-clockwise: at angle 0 it lies the phase below the measured point.
     // A left-hand thread descends counter-clockwise (G3): its groove lies the phase above.
-    const long double offset = cw_ == 1 ? phase : -phase;
-    turns = (Zpos_ - z_ + offset) / md_ + hk_;
+    const long double offset = ccw == 1 ? phase : -phase;
+    turns = (Zpos_ - z + offset) / md_ + hk_;
     // a half counts upwards
     wholeTurns = std::floor(std::fabs(turns) + 2 + 0.5L);
     helixStartZ = wholeTurns * md_ + offset + Zpos_ + hk_;
 }
 
 void ThreadRepairValues::ComputeStartX() {
-    startX = cs_ == 0 ? x_ + fullDepthRadius + m_ : x_ + fullDepthRadius - m_;
+    startX = cs_ == 0 ? x + fullDepthRadius + m : x + fullDepthRadius - m;
 }
 
 }  // namespace qorix

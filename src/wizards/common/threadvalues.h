@@ -1,35 +1,32 @@
 // The thread repair page's parameters and computed values. They live in the shared store,
-// so that the page, its position capture and its centre check all work on one set; a
-// reading that fails a check leaves the value of the previous reading in place.
+// so that the page, its value listing, its position capture and its centre check all work
+// on one set; a reading that fails a check leaves the value of the previous reading in place.
 #pragma once
 
 #include <cstdint>
 
+#include "wizards/common/record.h"
+
 namespace qorix {
 
-struct ThreadRepairValues {
-    // Read from the page's fields (the keys of the page's value listing).
-    long double x_ = 0, y_ = 0;                   // thread centre
-    long double z_ = 0;                           // start Z: the top of the thread
-    long double zsb_ = 0;                         // safe offset
+// The common values (centre, start Z, safe offset, depth, tool, step, feeds, flags, the
+// error flag) under their usual names, as every page's common checks read them; then the
+// thread's own.
+struct ThreadRepairValues : CommonRecord {
+    // Read from the page's fields (the keys of the page's value listing in brackets): x, y
+    // thread centre (_x_, _y_); z the top of the thread (_z_); m the radial thread depth,
+    // absolute (_m_); sz tool diameter; szc radial step per pass, or m; tool (_szsz_),
+    // spindle (_ff_), comments (_msg_), coolant (_h_), ccw (_cw_), m4 (_m34_).
     long double Xpos_ = 0, Ypos_ = 0, Zpos_ = 0;  // measured tool position in the groove
-    long double m_ = 0;                           // thread depth (radial), absolute
     long double md_ = 0;                          // pitch, absolute
     long double ml_ = 0;                          // thread length downwards, absolute
-    long double sz_ = 0;                          // tool diameter
     long double rd_ = 0;                          // thread diameter
-    long double szc_ = 0;                         // radial step per pass, or m_
-    std::int32_t szsz_ = 0, ff_ = 0, g1_ = 0, g23_ = 0;
-    std::int32_t msg_ = 0, h_ = 0, cw_ = 0, m34_ = 0, cs_ = 0;
-    std::int32_t error = 0;  // a check of the last reading failed
+    std::int32_t cs_ = 0;                         // 0: bolt, 1: nut
 
-    // Derived by the page.
-    long double zs_ = 0;  // safe Z
-    std::int32_t mc_ = 0;
-    long double mcm_ = 0;  // pass depth
-    long double r_ = 0;    // thread radius
-    long double dk_ = 0;   // depth correction, mm
-    long double hk_ = 0;   // height correction, mm
+    // Derived by the page, besides zs, passes and passDepth.
+    long double r_ = 0;   // thread radius
+    long double dk_ = 0;  // depth correction, mm
+    long double hk_ = 0;  // height correction, mm
 
     // Computed by the centre check (ComputeThreadStart and the check dialog).
     long double dx = 0, dy = 0;  // measured point minus centre

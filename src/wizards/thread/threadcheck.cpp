@@ -47,17 +47,17 @@ void TForm12::FormActivate() {
     v.ComputeThreadStart();
     v.ComputeStartX();
     auto n = [this](long double value) { return num_.f4(value); };
-    Label2.setCaption(" X tengely középpontnál: " + n(v.x_) + "  X mért pont: " + n(v.Xpos_) +
+    Label2.setCaption(" X tengely középpontnál: " + n(v.x) + "  X mért pont: " + n(v.Xpos_) +
                       "  Számított: " + n(v.computedX));
-    Label3.setCaption(" Y tengely középpontnál: " + n(v.y_) + "  Y mért pont: " + n(v.Ypos_) +
+    Label3.setCaption(" Y tengely középpontnál: " + n(v.y) + "  Y mért pont: " + n(v.Ypos_) +
                       "  Számított: " + n(v.computedY));
-    Label4.setCaption("Z tengely kezdőpont: " + n(v.z_));
+    Label4.setCaption("Z tengely kezdőpont: " + n(v.z));
     Label17.setCaption("Z mért pont: " + n(v.Zpos_));
     Label5.setCaption(n(v.Xpos_ - v.computedX) + "mm");
     Label7.setCaption(n(v.Ypos_ - v.computedY) + "mm");
     Label8.setCaption(num_.fixed(v.turns, 2) + " menet");
     Label9.setCaption("X" + n(v.startX));
-    Label10.setCaption("Y" + n(v.y_));
+    Label10.setCaption("Y" + n(v.y));
     Label13.setCaption("Z" + n(v.helixStartZ));
     // Data that failed a check of the page would give a program for values the user never
     // entered; only "Újra beállítás" leads on from there.

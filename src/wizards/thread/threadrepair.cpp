@@ -116,38 +116,13 @@ long double TFrame11::correction(const ui::ScrollBar& bar) const {
     return static_cast<long double>(bar.position() - 500) * 2 / 1000;
 }
 
-CommonRecord TFrame11::record() const {
-    const ThreadRepairValues& v = values();
-    CommonRecord rec;
-    rec.x = v.x_;
-    rec.y = v.y_;
-    rec.z = v.z_;
-    rec.zsb = v.zsb_;
-    rec.zs = v.zs_;
-    rec.m = v.m_;
-    rec.sz = v.sz_;
-    rec.szc = v.szc_;
-    rec.passes = v.mc_;
-    rec.passDepth = v.mcm_;
-    rec.tool = v.szsz_;
-    rec.spindle = v.ff_;
-    rec.g1 = v.g1_;
-    rec.g23 = v.g23_;
-    rec.comments = v.msg_;
-    rec.coolant = v.h_;
-    rec.ccw = v.cw_;
-    rec.m4 = v.m34_;
-    rec.error = v.error;
-    return rec;
-}
-
 // Depth, pitch, length, tool and thread diameter: each refused value keeps its old one.
 void TFrame11::readDimensions(const FieldReader& read) {
     ThreadRepairValues& v = values();
     if (read.emptyOrZero(Edit_m_))
         read.error(msg::kDepthZero);
     else
-        v.m_ = std::fabs(read.number(Edit_m_));
+        v.m = std::fabs(read.number(Edit_m_));
     if (read.emptyOrZero(Edit_zm_))
         read.error(kPitchZero);
     else
@@ -156,9 +131,9 @@ void TFrame11::readDimensions(const FieldReader& read) {
         read.error(kLengthZero);
     else
         v.ml_ = std::fabs(read.number(Edit_ml_));
-    if (auto sz = readToolDiameter(Edit_sz_, read)) v.sz_ = *sz;
+    if (auto sz = readToolDiameter(Edit_sz_, read)) v.sz = *sz;
     if (auto d = readCircleAroundTool(
-            Edit_r_, [&] { return v.sz_; }, read))
+            Edit_r_, [&] { return v.sz; }, read))
         v.rd_ = *d;
 }
 
@@ -168,34 +143,26 @@ void TFrame11::ReadParameters() {
     v.error = 0;
     FieldReader read = reader(v.error);
     for (ui::Edit* e : {&Edit_x_, &Edit_y_, &Edit_z_, &Edit_zsb_}) FieldReader::fillEmpty(*e);
-    v.x_ = read.number(Edit_x_);
-    v.y_ = read.number(Edit_y_);
-    v.z_ = read.number(Edit_z_);
+    v.x = read.number(Edit_x_);
+    v.y = read.number(Edit_y_);
+    v.z = read.number(Edit_z_);
     if (long double zsb = read.number(Edit_zsb_); zsb < 0)
         read.error(msg::kSafeOffsetNegative);
     else
-        v.zsb_ = zsb;
+        v.zsb = zsb;
     v.Xpos_ = read.number(Edit_Xpos_);
     v.Ypos_ = read.number(Edit_Ypos_);
     v.Zpos_ = read.number(Edit_Zpos_);
     readDimensions(read);
 
     // the step, the tool lines, the feeds and the flags as on every page
-    CommonRecord rec = record();
-    readCommonEnd(inputs_, rec, reader(rec.error));
-    v.szc_ = rec.szc;
-    v.szsz_ = rec.tool;
-    v.ff_ = rec.spindle;
-    v.g1_ = rec.g1;
-    v.g23_ = rec.g23;
-    v.msg_ = rec.comments;
-    v.h_ = rec.coolant;
-    v.cw_ = notFirst(RadioGroup_cw_);
-    v.m34_ = notFirst(RadioGroup_m34_);
+    readCommonEnd(inputs_, v, read);
+    // here a group with no item chosen counts as its second item
+    v.ccw = notFirst(RadioGroup_cw_);
+    v.m4 = notFirst(RadioGroup_m34_);
     v.cs_ = notFirst(RadioGroup_cs_);
-    v.error = rec.error;
-    if (v.cs_ == 1 && v.sz_ >= v.rd_ - 2 * v.m_) read.error(kNutToolTooBig);
-    if (!((2 * std::fabs(v.Zpos_ - v.z_) + v.ml_) / v.md_ <= kMaxCirclesPerPass))
+    if (v.cs_ == 1 && v.sz >= v.rd_ - 2 * v.m) read.error(kNutToolTooBig);
+    if (!((2 * std::fabs(v.Zpos_ - v.z) + v.ml_) / v.md_ <= kMaxCirclesPerPass))
         read.error(kTooManyCircles);
     listReading();
 }
@@ -206,101 +173,95 @@ void TFrame11::listReading() {
     auto n = [&](long double value) { return num.f4(value); };
     auto g = [&](long double value) { return num.general(value); };
     auto w = [](std::int32_t value) { return NumberText::whole(value); };
-    AddLine("_x_=" + n(v.x_));
-    AddLine("_y_=" + n(v.y_));
-    AddLine("_z_=" + n(v.z_));
-    AddLine("_zsb_=" + n(v.zsb_));
+    AddLine("_x_=" + n(v.x));
+    AddLine("_y_=" + n(v.y));
+    AddLine("_z_=" + n(v.z));
+    AddLine("_zsb_=" + n(v.zsb));
     AddLine("_Xpos_=" + n(v.Xpos_));
     AddLine("_Ypos_=" + n(v.Ypos_));
     AddLine("_Zpos_=" + n(v.Zpos_));
-    AddLine("_m_=" + n(v.m_));
+    AddLine("_m_=" + n(v.m));
     AddLine("_md_=" + n(v.md_));
     AddLine("_ml_=" + n(v.ml_));
-    AddLine("_sz_=" + g(v.sz_));
+    AddLine("_sz_=" + g(v.sz));
     AddLine("_rd_=" + g(v.rd_));
-    AddLine("_szc_=" + n(v.szc_));
-    AddLine("_szsz_=" + g(v.szsz_));
-    AddLine("_ff_=" + g(v.ff_));
-    AddLine("_g1_=" + g(v.g1_));
-    AddLine("_g23_=" + g(v.g23_));
-    AddLine("_msg_=" + w(v.msg_));
-    AddLine("_h_=" + w(v.h_));
-    AddLine("_cw_=" + w(v.cw_));
-    AddLine("_m34_=" + w(v.m34_));
+    AddLine("_szc_=" + n(v.szc));
+    AddLine("_szsz_=" + g(v.tool));
+    AddLine("_ff_=" + g(v.spindle));
+    AddLine("_g1_=" + g(v.g1));
+    AddLine("_g23_=" + g(v.g23));
+    AddLine("_msg_=" + w(v.comments));
+    AddLine("_h_=" + w(v.coolant));
+    AddLine("_cw_=" + w(v.ccw));
+    AddLine("_m34_=" + w(v.m4));
     AddLine("_cs_=" + w(v.cs_));
 }
 
 void TFrame11::PrepareValues() {
     ThreadRepairValues& v = values();
     ui::Memo::Batch batch(Memo1);
-    CommonRecord rec = record();
-    prepareDepthPasses(rec, reader(rec.error));
-    v.zs_ = rec.zs;
-    v.mc_ = rec.passes;
-    v.mcm_ = rec.passDepth;
-    v.error = rec.error;
+    prepareDepthPasses(v, reader(v.error));
     v.r_ = v.rd_ / 2;
     v.dk_ = correction(ScrollBar1);
     v.hk_ = correction(ScrollBar2);
     const NumberText& num = services().num;
-    AddLine("_zs_:=_z_+_zsb_= " + num.f4(v.zs_));
-    AddLine("_mcm_:=_m_/_mc_= " + num.f4(v.mcm_));
-    AddLine("_mc_= " + NumberText::whole(v.mc_));
+    AddLine("_zs_:=_z_+_zsb_= " + num.f4(v.zs));
+    AddLine("_mcm_:=_m_/_mc_= " + num.f4(v.passDepth));
+    AddLine("_mc_= " + NumberText::whole(v.passes));
     AddLine("_dk_:= " + num.f4(v.dk_));
     AddLine("_hk_:= " + num.f4(v.hk_));
 }
 
 void TFrame11::WriteHeaderComments() {
     const ThreadRepairValues& v = values();
-    if (v.msg_ != 1) return;
+    if (v.comments != 1) return;
     ProgramText t = text();
     t.line("(Menet javítás - thread repair)");
     t.line("");
-    t.line("(középpont X" + t.f(v.x_) + " Y" + t.f(v.y_) + " Z" + t.f(v.z_) + ")");
+    t.line("(középpont X" + t.f(v.x) + " Y" + t.f(v.y) + " Z" + t.f(v.z) + ")");
     t.line("(menet átmérője " + t.f(v.rd_) + ")");
-    t.line("(menet mélysége " + t.f(v.m_) + ")");
-    CommonRecord rec = record();
-    t.passHeader(rec, t.f(v.szc_));
-    t.directionHeader(rec);
+    t.line("(menet mélysége " + t.f(v.m) + ")");
+    t.passHeader(v, t.f(v.szc));
+    t.directionHeader(v);
     t.line(v.cs_ == 0 ? "(csavar menet)" : "(anya menet)");
 }
 
 void TFrame11::GenerateProgram() {
     const ThreadRepairValues& v = values();
     ProgramText t = text();
-    const CommonRecord rec = record();
+    const CommonRecord& rec = v;
     t.line("G21 G90");
     if (v.cs_ == 0) {
         // The tool sits in the groove at the measured point and must leave it before it
         // rises: twice the depth outwards and as much along the thread, turned with the
         // measured point (+X and +Y for a point on the +X side). A fixed +X +Y move drove the
         // tool into the bolt from a point on its other side.
-        const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.m_;
+        const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.m;
         t.line("G0 X" + t.f(v.Xpos_ + away * (c - s)) + " Y" + t.f(v.Ypos_ + away * (s + c)));
     } else {
-        t.line("G0 X" + t.f(v.x_) + " Y" + t.f(v.y_));  // a nut's tool to the hole's centre
+        t.line("G0 X" + t.f(v.x) + " Y" + t.f(v.y));  // a nut's tool to the hole's centre
     }
-    t.line("G0 Z" + t.f(v.zs_));
+    t.line("G0 Z" + t.f(v.zs));
     t.toolLines(rec, inputs_);
     t.coolantLine(rec);
-    t.line("G1 X" + t.f(v.startX) + " Y" + t.f(v.y_) + " F" + t.g(v.g23_));
-    t.line("G1 Z" + t.f(v.helixStartZ) + " F" + t.g(v.g1_));
+    t.line("G1 X" + t.f(v.startX) + " Y" + t.f(v.y) + " F" + t.g(v.g23));
+    t.line("G1 Z" + t.f(v.helixStartZ) + " F" + t.g(v.g1));
     t.comment(rec, "(főciklus)");
     // A bolt is cut from the outside inwards, a nut from inside the hole outwards. Each
     // pass is placed from the start X, not by repeated steps, so that exactly the counted
     // passes are written and the last one runs at the full-depth X.
-    const long double step = v.cs_ == 0 ? -v.mcm_ : v.mcm_;
-    const long double fullDepthX = v.cs_ == 0 ? v.startX - v.m_ : v.startX + v.m_;
-    for (std::int32_t i = 1; i <= v.mc_; ++i)
-        writePass(t, i == v.mc_ ? fullDepthX : v.startX + static_cast<long double>(i) * step);
+    const long double step = v.cs_ == 0 ? -v.passDepth : v.passDepth;
+    const long double fullDepthX = v.cs_ == 0 ? v.startX - v.m : v.startX + v.m;
+    for (std::int32_t i = 1; i <= v.passes; ++i)
+        writePass(t, i == v.passes ? fullDepthX : v.startX + static_cast<long double>(i) * step);
     t.comment(rec, "(főciklus vége)");
-    t.line("G0 Z" + t.f(v.zs_));
-    t.line("G0 X" + t.f(v.startX) + " Y" + t.f(v.y_));
-    if (v.msg_ == 1) {
+    t.line("G0 Z" + t.f(v.zs));
+    t.line("G0 X" + t.f(v.startX) + " Y" + t.f(v.y));
+    if (v.comments == 1) {
         t.line("");
         t.line("");
     }
-    if (v.h_ > 0) t.line("M9");
+    if (v.coolant > 0) t.line("M9");
     if (!CheckBox_szsz_.checked()) t.line("M5");
     t.line("M30");
 }
@@ -310,12 +271,12 @@ void TFrame11::GenerateProgram() {
 // radially and returns to the helix start Z for the next pass.
 void TFrame11::writePass(ProgramText& t, long double x) {
     const ThreadRepairValues& v = values();
-    const std::string arc = v.cw_ == 1 ? "G3" : "G2";
-    const std::string xy = " X" + t.f(x) + " Y" + t.f(v.y_);
-    const std::string centre = " I" + t.f(v.x_ - x) + " J0";
+    const std::string arc = v.ccw == 1 ? "G3" : "G2";
+    const std::string xy = " X" + t.f(x) + " Y" + t.f(v.y);
+    const std::string centre = " I" + t.f(v.x - x) + " J0";
     t.line("G1 X" + t.f(x));
-    t.line(arc + " F" + t.g(v.g23_));
-    const long double bottom = v.z_ - v.ml_;
+    t.line(arc + " F" + t.g(v.g23));
+    const long double bottom = v.z - v.ml_;
     if (v.md_ > 0) {
         for (long double k = 1;; ++k) {
             const long double z = v.helixStartZ - k * v.md_;
@@ -324,7 +285,7 @@ void TFrame11::writePass(ProgramText& t, long double x) {
         }
     }
     // a nut backs off towards the centre, but never past it
-    const long double backOff = v.cs_ == 0 ? v.startX + v.m_ : std::max(v.x_, v.startX - v.m_);
+    const long double backOff = v.cs_ == 0 ? v.startX + v.m : std::max(v.x, v.startX - v.m);
     t.line("G1 X" + t.f(backOff));
     t.line("G1 Z" + t.f(v.helixStartZ));
 }

@@ -64,7 +64,6 @@ public:
     ui::Image Image1;
 
 private:
-    CommonRecord record() const;
     void readDimensions(const FieldReader& read);
     void listReading();
     void writePass(ProgramText& t, long double x);

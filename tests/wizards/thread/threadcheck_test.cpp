@@ -18,10 +18,10 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 // The page's defaults as the store holds them after a reading.
 ThreadRepairValues defaults() {
     ThreadRepairValues v;
-    v.m_ = 1.5L;
+    v.m = 1.5L;
     v.md_ = 1.5L;
     v.ml_ = 10;
-    v.sz_ = 8;
+    v.sz = 8;
     v.rd_ = 20;
     v.r_ = 10;
     return v;
@@ -36,8 +36,8 @@ class MeasuredAngle : public ::testing::TestWithParam<AngleCase> {};
 TEST_P(MeasuredAngle, GivesTheDirectionAndThePointOnTheFullDepthPath) {
     const AngleCase& c = GetParam();
     ThreadRepairValues v = defaults();
-    v.x_ = 50;
-    v.y_ = -20;
+    v.x = 50;
+    v.y = -20;
     v.Xpos_ = 50 + c.dx;
     v.Ypos_ = -20 + c.dy;
     v.ComputeThreadStart();
@@ -71,7 +71,7 @@ TEST(ComputeThreadStart, FortyFiveDegreesShiftsTheHelixByAnEighthOfThePitch) {
     EXPECT_EQ(v.wholeTurns, 4);
     EXPECT_NEAR(static_cast<double>(v.helixStartZ), 6 - 0.1875 - 3, 1e-15);
     // left-hand: an eighth above; turns (-3 + 0,1875) / 1,5 = -1,875; n = round(3,875) = 4
-    v.cw_ = 1;
+    v.ccw = 1;
     v.ComputeThreadStart();
     EXPECT_NEAR(static_cast<double>(v.turns), -1.875, 1e-15);
     EXPECT_EQ(v.wholeTurns, 4);

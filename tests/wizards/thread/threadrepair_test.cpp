@@ -102,7 +102,7 @@ TEST_F(ThreadRepair, StartUpListsTheDefaultValuesAndKeepsThemInTheStore) {
     EXPECT_EQ(lines[24], "_mc_= 3");
     EXPECT_EQ(lines[26], "_hk_:= 0,0000");
     EXPECT_EQ(v().r_, 10);
-    EXPECT_EQ(v().g23_, 300);
+    EXPECT_EQ(v().g23, 300);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
@@ -267,11 +267,11 @@ TEST_F(ThreadRepair, DepthPitchAndLengthAreTakenAsAbsoluteValuesAndTheStepWithIt
     page.Edit_szc_.setText("-0,6");
     ASSERT_TRUE(click(page.Button4));
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(v().m_, 1.5L);
+    EXPECT_EQ(v().m, 1.5L);
     EXPECT_EQ(v().md_, 2);
     EXPECT_EQ(v().ml_, 12);
-    EXPECT_EQ(v().szc_, -0.6L);
-    EXPECT_EQ(v().mc_, 3);
+    EXPECT_EQ(v().szc, -0.6L);
+    EXPECT_EQ(v().passes, 3);
     EXPECT_TRUE(has("_szc_=-0,6000"));
 }
 
@@ -279,7 +279,7 @@ TEST_F(ThreadRepair, StepLargerThanTheDepthWritesTheSameProgramAsNoStep) {
     measured("12,5", "0", "-3");
     page.Edit_szc_.setText("2");
     checkAcceptCreate();
-    EXPECT_EQ(v().mc_, 1);
+    EXPECT_EQ(v().passes, 1);
     EXPECT_EQ(count("G1 X12,5000"), 1);
     EXPECT_EQ(count("(mélységi"), 0);
     EXPECT_EQ(count("(ciklusonkénti"), 0);
@@ -360,7 +360,7 @@ TEST_F(ThreadRepair, PassCountThatIsNeverFoundIsRefused) {
     page.Edit_szc_.setText("0,01");
     ASSERT_TRUE(click(page.Button4));
     EXPECT_EQ(dialogs.messages(), (std::vector<Message>{error(msg::kStepLimitTooSmall)}));
-    EXPECT_EQ(v().mc_, 3);  // the count of the reading before
+    EXPECT_EQ(v().passes, 3);  // the count of the reading before
     EXPECT_FALSE(check.Button1.enabled());
 }
 
@@ -385,7 +385,7 @@ TEST_F(ThreadRepair, PassesLostToRoundingAreWrittenAndTheLastRunsAtFullDepth) {
     page.Edit_szc_.setText("0,4");
     measured("13", "0", "-3");
     checkAcceptCreate();
-    EXPECT_EQ(v().mc_, 3);
+    EXPECT_EQ(v().passes, 3);
     EXPECT_EQ(count("G2 F300"), 3);
     EXPECT_TRUE(has("G1 X13,6667"));
     EXPECT_TRUE(has("G1 X13,3333"));
