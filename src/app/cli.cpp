@@ -45,7 +45,7 @@ void printHelp(std::ostream& out) {
         << "  position   a gép pozíciója a QORIX cserefájljain át\n"
         << "  mdi        parancs küldése a QORIX-nek, majd a pozíció beolvasása\n\n"
         << "Kapcsolók:\n"
-        << "  --decimal-separator=C  tizedesjel a területi beállítások helyett\n"
+        << "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
         << "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
         << "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
         << "  --standalone           (position, mdi) QORIX nélküli futtatás\n"
@@ -180,9 +180,7 @@ GenerateOptions parseGenerate(const std::vector<std::string>& args, char regiona
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--decimal-separator=", 0) == 0) {
-            std::string v = a.substr(20);
-            if (v.size() != 1) throw UsageError("egy karakter kell: " + a);
-            o.separator = v[0];
+            o.separator = separatorOption(a);
         } else if (a.rfind("--output=", 0) == 0) {
             o.output = a.substr(9);
             if (o.output.empty()) throw UsageError("hiányzik a fájlnév: " + a);
@@ -241,7 +239,11 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     flushMessages();
     for (const auto& line : wizard->output()) out << line << '\n';
     for (const auto& line : wizard->diagnostics()) err << line << '\n';
-    if (!o.output.empty()) {
+    if (!o.output.empty() && !allWrote) {
+        // the file keeps what it held: a refused press must not cost an earlier program
+        err << ui::kFailureCaption << ": A(z) „" << o.output
+            << "” fájl nem változott, mert nem készült el minden program.\n";
+    } else if (!o.output.empty()) {
         bool saved =
             ui::runEvent(dialogs, [&] { textfile::writeLines(o.output, wizard->output()); });
         flushMessages();
@@ -251,6 +253,13 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
 }
 
 }  // namespace
+
+char separatorOption(const std::string& arg) {
+    std::string v = arg.substr(arg.find('=') + 1);
+    if (v != "," && v != ".")
+        throw UsageError("a tizedesjel vessző (,) vagy pont (.) lehet: " + arg);
+    return v[0];
+}
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            char regionalSeparator) {

@@ -21,6 +21,9 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The value of --decimal-separator=C: a comma or a dot, anything else is a usage error.
+char separatorOption(const std::string& arg);
+
 // args without the program name; regionalSeparator is used unless --decimal-separator is given.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            char regionalSeparator);

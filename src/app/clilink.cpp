@@ -26,9 +26,7 @@ LinkOptions parseLink(const std::vector<std::string>& args, char regional) {
         if (a == "--standalone") {
             o.standalone = true;
         } else if (a.rfind("--decimal-separator=", 0) == 0) {
-            std::string v = a.substr(20);
-            if (v.size() != 1) throw UsageError("egy karakter kell: " + a);
-            o.separator = v[0];
+            o.separator = separatorOption(a);
         } else if (a.rfind("--", 0) == 0) {
             throw UsageError("ismeretlen kapcsoló: " + a);
         } else {

@@ -38,7 +38,7 @@ public:
                 labels_.push_back(c->name() + ": " + static_cast<ui::Label*>(c)->caption());
         if (!check_.Button1.click()) return false;
         page_.Timer2.fire();
-        keep.written = page_.Button1.click();
+        keep.written = page_.Button1.click() && page_.lastRunWrote();
         return keep.written;
     }
 

@@ -13,11 +13,13 @@
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
+#include "link/textfile.h"
 #include "wizards/common/numbertext.h"
 
 namespace qorix {
 
 int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
+    textfile::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(form1::kCaption);
     // read once, before any window exists; nothing changes it during the run

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -175,6 +176,8 @@ std::vector<std::string> readLines(const std::string& path) {
     if (!current.empty()) lines.push_back(std::move(current));
     return lines;
 }
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 std::string reason(int errorNumber) {
     switch (errorNumber) {

@@ -35,6 +35,11 @@ void writeBytes(const std::string& path, std::string_view bytes);
 // Lines split at CR LF, CR or LF, decoded from Windows-1250.
 std::vector<std::string> readLines(const std::string& path);
 
+// A file that grows past the process's size limit raises SIGXFSZ, which would end the program
+// without a word and leave its temporary file behind. Each program calls this at start: the
+// write then fails with "a fájl túl nagy", reported and cleaned up as any failed write.
+void ignoreFileSizeSignal();
+
 // The system's reason for an error number, in Hungarian.
 std::string reason(int errorNumber);
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/about.h"
+#include "link/textfile.h"
 #include "standin/standin.h"
 #include "wizards/common/errors.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
             "  --version         a változat\n",
             std::cout))
         return 0;
+    qorix::textfile::ignoreFileSizeSignal();
     qorix::standin::Options options;
     std::string problem = qorix::standin::parseArguments(argc, argv, options);
     if (!problem.empty()) {

@@ -78,4 +78,24 @@ Digits expandByText(long double magnitude, int significant) {
     return d;
 }
 
+bool overflows(const std::string& ascii) {
+    const std::size_t start = !ascii.empty() && ascii[0] == '-' ? 1 : 0;
+    const std::size_t e = ascii.find('e');
+    const std::string mantissa = ascii.substr(start, e == std::string::npos ? e : e - start);
+    std::size_t point = mantissa.find('.');
+    if (point == std::string::npos) point = mantissa.size();
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string::npos) return false;  // zero
+    long long order = first < point ? static_cast<long long>(point - first)
+                                    : -static_cast<long long>(first - point - 1);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        for (std::size_t k = e + 1; k < ascii.size(); ++k)
+            if (ascii[k] >= '0' && ascii[k] <= '9' && exponent < 100000)
+                exponent = exponent * 10 + (ascii[k] - '0');
+        if (e + 1 < ascii.size() && ascii[e + 1] == '-') exponent = -exponent;
+    }
+    return order + exponent > 0;
+}
+
 }  // namespace qorix::decimal

@@ -20,4 +20,9 @@ Digits expand(long double magnitude, int significant);
 // expand() uses it outside the range that it can work out with integers.
 Digits expandByText(long double magnitude, int significant);
 
+// Whether a number text (an optional minus, digits with an optional ".", an optional "e" and a
+// signed exponent) that lies beyond the range of a long double is too large rather than too
+// small: the position of its first significant digit decides.
+bool overflows(const std::string& ascii);
+
 }  // namespace qorix::decimal

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "wizards/common/decimal.h"
+#include "wizards/common/errors.h"
+
 namespace qorix {
 
 namespace {
@@ -28,27 +31,6 @@ bool nonFiniteWord(const std::string& word) {
     return bad(w) || (w.size() > 3 && bad(w.substr(1)));
 }
 
-// Whether digits with an exponent, out of the range of a long double, are too large (rather
-// than too small): the position of the first significant digit decides.
-bool overflows(const std::string& ascii) {
-    std::size_t e = ascii.find('e');
-    std::string mantissa = ascii.substr(0, e);
-    std::size_t point = mantissa.find('.');
-    if (point == std::string::npos) point = mantissa.size();
-    std::size_t first = mantissa.find_first_not_of("0.");
-    if (first == std::string::npos) return false;  // zero
-    long long order = first < point ? static_cast<long long>(point - first)
-                                    : -static_cast<long long>(first - point - 1);
-    long long exponent = 0;
-    if (e != std::string::npos) {
-        bool negative = ascii[e + 1] == '-';
-        for (std::size_t k = e + 1; k < ascii.size(); ++k)
-            if (isDigit(ascii[k]) && exponent < 100000) exponent = exponent * 10 + (ascii[k] - '0');
-        if (negative) exponent = -exponent;
-    }
-    return order + exponent > 0;
-}
-
 // The number that starts at i (digits, one separator, an exponent): whether a double holds it.
 bool finiteNumberAt(const std::string& line, std::size_t& i) {
     std::string ascii;
@@ -68,7 +50,7 @@ bool finiteNumberAt(const std::string& line, std::size_t& i) {
     }
     long double value = 0;
     auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (res.ec == std::errc::result_out_of_range) return !overflows(ascii);
+    if (res.ec == std::errc::result_out_of_range) return !decimal::overflows(ascii);
     return std::fabs(value) <= std::numeric_limits<double>::max();
 }
 
@@ -114,7 +96,7 @@ bool lineIsFinite(const std::string& line) {
 std::string firstNonFiniteLine(const std::vector<std::string>& lines, std::size_t from) {
     for (std::size_t i = from; i < lines.size(); ++i) {
         const std::string& l = lines[i];
-        if (!lineIsFinite(l)) return l.size() > 120 ? l.substr(0, 117) + "..." : l;
+        if (!lineIsFinite(l)) return shortened(l, 120);
     }
     return {};
 }

@@ -18,10 +18,7 @@ std::string nonFinite(long double value) {
     return value < 0 ? "-INF" : "INF";
 }
 
-std::string shorten(std::string_view text) {
-    if (text.size() <= 60) return std::string(text);
-    return std::string(text.substr(0, 57)) + "...";
-}
+std::string shorten(std::string_view text) { return shortened(text, 60); }
 
 std::string_view trimBlanks(std::string_view text) {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -162,6 +159,12 @@ long double NumberText::toFloat(std::string_view text) const {
     if (i != t.size()) throw fail();
     long double value = 0;
     auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    // A number too small for a long double is zero, as one too small for a double already is
+    // (1e-400 and 1e-5000 alike).
+    if (res.ec == std::errc::result_out_of_range && !decimal::overflows(ascii)) {
+        res.ec = std::errc();
+        value = ascii[0] == '-' ? -0.0L : 0.0L;
+    }
     // Beyond a double the machine reads the number as infinite: it is no number for a field.
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value) ||
         std::fabs(value) > std::numeric_limits<double>::max())

@@ -40,7 +40,7 @@ WizardPage::WizardPage(std::string name, std::string title, Services& services)
 }
 
 void WizardPage::CreateProgram() {
-    wrote_ = false;
+    startRun();
     ui::Memo::Batch batch(Memo1);
     if (!seriesFlag()) Memo1.clear();
     if (readsOnCreate()) {
@@ -50,10 +50,17 @@ void WizardPage::CreateProgram() {
         return;
     }
     if (errorFlag()) return;
+    writeGuarded([this] {
+        WriteHeaderComments();
+        GenerateProgram();
+    });
+}
+
+void WizardPage::writeGuarded(const std::function<void()>& lines) {
+    wrote_ = false;
     // The lines already in the output stay as they are, whatever becomes of this run.
     OutputGuard guard(Memo1);
-    WriteHeaderComments();
-    GenerateProgram();
+    lines();
     std::string bad = firstNonFiniteLine(Memo1.lines(), guard.earlierLines());
     if (!bad.empty()) {
         services_.dialogs.message(msg::kErrorCaption, msg::kNotFiniteNumber + bad);

@@ -2,6 +2,7 @@
 // every page runs. CommonPage adds the common input set under its usual names.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/controls.h"
@@ -54,6 +55,12 @@ protected:
     // Whether a run that does not read the fields may go on with what it prepared earlier;
     // a page that says no has shown why.
     virtual bool preparedStillHolds() { return true; }
+
+    // Writes the program's lines under the guard that every page shares: a run that leaves a
+    // number the machine cannot read, or fails half way, puts the output back as it was.
+    void writeGuarded(const std::function<void()>& lines);
+    // Marks the coming run as one that has not written its program (yet).
+    void startRun() { wrote_ = false; }
 
     FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }

@@ -21,10 +21,47 @@ constexpr const char* kNutToolTooBig =
 
 // The helix starts about two pitches above the top, or as far above it as the measured
 // point lies; one pass writes a circle per pitch from there down to the thread's end.
-constexpr long double kMaxCirclesPerPass = 10000;
+constexpr std::int32_t kMaxCirclesPerPass = 10000;
 constexpr const char* kTooManyCircles =
     "A menet túl hosszú a menetemelkedéshez képest: egy fogás legfeljebb 10000 kört írhat. "
     "Ellenőrizd a menetemelkedést, a menet hosszát és a bemért Z pozíciót.";
+// Far from zero a pitch is lost in the rounding of Z: the circles would not descend.
+constexpr long double kPitchResolution = 1e-15L;
+constexpr const char* kPitchTooFine =
+    "A menetemelkedés túl kicsi a Z értékekhez képest: a körök nem írhatók le egy-egy "
+    "menetemelkedéssel lejjebb. Ellenőrizd a Z kezdőpontot, a menet hosszát és a bemért Z "
+    "pozíciót.";
+
+// Whether one pitch still changes Z values of the given sizes by about a pitch.
+bool pitchResolvable(long double pitch, long double z1, long double z2) {
+    const long double largest = std::max(std::fabs(z1), std::fabs(z2));
+    return pitch > 0 && largest * kPitchResolution <= pitch;
+}
+
+// The circles of one pass: k = 1, 2, ... while the helix start Z less k pitches is not below
+// the thread's end. Counted before a line is written, so that no input can make a pass run
+// away: the pass loop runs exactly this many times.
+struct CirclePlan {
+    std::int32_t count = 0;
+    const char* problem = nullptr;  // why no pass can be written
+};
+
+CirclePlan planCircles(const ThreadRepairValues& v) {
+    if (!(v.md_ > 0)) return {};  // no pitch read yet: no circles
+    const long double top = v.helixStartZ, bottom = v.z - v.ml_;
+    if (!pitchResolvable(v.md_, top, bottom)) return {0, kPitchTooFine};
+    auto above = [&](std::int32_t k) {
+        return top - static_cast<long double>(k) * v.md_ >= bottom;
+    };
+    const long double quotient = std::floor((top - bottom) / v.md_);
+    if (!(quotient <= kMaxCirclesPerPass)) return {0, kTooManyCircles};
+    std::int32_t n = quotient > 0 ? static_cast<std::int32_t>(quotient) : 0;
+    // the rounded quotient may be one off the rule that places the circles: the rule decides
+    while (n > 0 && !above(n)) --n;
+    while (n <= kMaxCirclesPerPass && above(n + 1)) ++n;
+    if (n > kMaxCirclesPerPass) return {0, kTooManyCircles};
+    return {n, nullptr};
+}
 
 constexpr int kPollMs = 100;
 
@@ -164,6 +201,8 @@ void TFrame11::ReadParameters() {
     if (v.cs_ == 1 && v.sz >= v.rd_ - 2 * v.m) read.error(kNutToolTooBig);
     if (!((2 * std::fabs(v.Zpos_ - v.z) + v.ml_) / v.md_ <= kMaxCirclesPerPass))
         read.error(kTooManyCircles);
+    else if (!pitchResolvable(v.md_, std::fabs(v.Zpos_) + std::fabs(v.z), v.z - v.ml_))
+        read.error(kPitchTooFine);
     listReading();
 }
 
@@ -252,8 +291,10 @@ void TFrame11::GenerateProgram() {
     // passes are written and the last one runs at the full-depth X.
     const long double step = v.cs_ == 0 ? -v.passDepth : v.passDepth;
     const long double fullDepthX = v.cs_ == 0 ? v.startX - v.m : v.startX + v.m;
+    const std::int32_t circles = planCircles(v).count;
     for (std::int32_t i = 1; i <= v.passes; ++i)
-        writePass(t, i == v.passes ? fullDepthX : v.startX + static_cast<long double>(i) * step);
+        writePass(t, i == v.passes ? fullDepthX : v.startX + static_cast<long double>(i) * step,
+                  circles);
     t.comment(rec, "(főciklus vége)");
     t.line("G0 Z" + t.f(v.zs));
     t.line("G0 X" + t.f(v.startX) + " Y" + t.f(v.y));
@@ -269,21 +310,15 @@ void TFrame11::GenerateProgram() {
 // Full circles around the thread centre, one pitch lower each, from one pitch below the
 // helix start Z down to the lowest one not below the thread's end; then the tool backs off
 // radially and returns to the helix start Z for the next pass.
-void TFrame11::writePass(ProgramText& t, long double x) {
+void TFrame11::writePass(ProgramText& t, long double x, std::int32_t circles) {
     const ThreadRepairValues& v = values();
     const std::string arc = v.ccw == 1 ? "G3" : "G2";
     const std::string xy = " X" + t.f(x) + " Y" + t.f(v.y);
     const std::string centre = " I" + t.f(v.x - x) + " J0";
     t.line("G1 X" + t.f(x));
     t.line(arc + " F" + t.g(v.g23));
-    const long double bottom = v.z - v.ml_;
-    if (v.md_ > 0) {
-        for (long double k = 1;; ++k) {
-            const long double z = v.helixStartZ - k * v.md_;
-            if (!(z >= bottom)) break;
-            t.line(arc + xy + " Z" + t.f(z) + centre);
-        }
-    }
+    for (std::int32_t k = 1; k <= circles; ++k)
+        t.line(arc + xy + " Z" + t.f(v.helixStartZ - static_cast<long double>(k) * v.md_) + centre);
     // a nut backs off towards the centre, but never past it
     const long double backOff = v.cs_ == 0 ? v.startX + v.m : std::max(v.x, v.startX - v.m);
     t.line("G1 X" + t.f(backOff));
@@ -291,10 +326,17 @@ void TFrame11::writePass(ProgramText& t, long double x) {
 }
 
 void TFrame11::CreateProgram() {
+    startRun();
     ui::Memo::Batch batch(Memo1);
-    AddLine("");
-    WriteHeaderComments();
-    GenerateProgram();
+    if (const CirclePlan plan = planCircles(values()); plan.problem) {
+        services().dialogs.message(msg::kErrorCaption, plan.problem);
+        return;
+    }
+    writeGuarded([this] {
+        AddLine("");
+        WriteHeaderComments();
+        GenerateProgram();
+    });
 }
 
 void TFrame11::Button1Click() {

@@ -26,7 +26,9 @@ public:
     void WriteHeaderComments() override;
     void GenerateProgram() override;
     // An empty line, the header and the program, appended after the check's listing; it
-    // works on the values stored by the last check.
+    // works on the values stored by the last check. A pass that would need more circles than
+    // allowed is refused before a line is written, and the lines go through the guard of
+    // every page (numbers the machine cannot read, failures half way).
     void CreateProgram() override;
 
     bool seriesFlag() const override { return false; }
@@ -66,7 +68,7 @@ public:
 private:
     void readDimensions(const FieldReader& read);
     void listReading();
-    void writePass(ProgramText& t, long double x);
+    void writePass(ProgramText& t, long double x, std::int32_t circles);
     long double correction(const ui::ScrollBar& bar) const;
     bool hostMode() const;
 
