@@ -8,6 +8,7 @@
 #include "link/exchange.h"
 #include "ui/dialogs.h"
 #include "ui/event.h"
+#include "wizards/common/messages.h"
 
 namespace qorix {
 
@@ -64,6 +65,9 @@ int runLinkVerb(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     for (const auto& line : store->Memo2.lines()) err << line << '\n';
     for (const auto& m : dialogs.messages()) err << m.caption << ": " << m.text << '\n';
+    // the zeros of a missing file, or an old file, are printed as read: the user is told
+    if (ok && !store->positionNote.empty())
+        err << msg::kWarningCaption << ": " << store->positionNote << '\n';
     return ok ? kExitOk : kExitRefused;
 }
 

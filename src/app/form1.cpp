@@ -129,14 +129,21 @@ void TForm1::writePathFile(const std::string& target) {
     }
 }
 
+// The program first, then "file.txt", then the load code: "file.txt" never names a program
+// that is not on disk whole, and a step that fails stops the send before the load code.
 void TForm1::saveStep() {
     std::string name = services_.dialogs.saveFileName();
     if (name.empty()) return;
     std::string target = targetPath(name);
+    // QORIX reads the path in Windows-1250: a name it cannot hold would load another program
+    if (std::string why = textfile::cp1250LineProblem(target); !why.empty())
+        throw Error("A program neve nem adható át a QORIX-nek: " + why + ". Válassz más nevet.");
+    // no wizard chosen: no program, so nothing to name or load
+    if (wizardNumber == 0) return;
+    textfile::writeLines(target, page(wizardNumber).Memo1.lines());
     writePathFile(target);
-    if (wizardNumber != 0) textfile::writeLines(target, page(wizardNumber).Memo1.lines());
     bool host = shared_.standalone != 1;
-    if (host && wizardNumber != 0) page(wizardNumber).setVisible(false);
+    if (host) page(wizardNumber).setVisible(false);
     if (host) sendState = 0;
     Button3.setCaption(host ? form1::kBack : form1::kSave);
     if (host) exchange::writeLoadCode(shared_);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "link/textfile.h"
 #include "wizards/common/errors.h"
@@ -89,6 +90,8 @@ void TAboutBox::WriteAdatFile(const std::string& text) {
 
 void TAboutBox::WriteCommanFile(const std::string& text) {
     if (standalone == 1) return;
+    if (std::string why = textfile::cp1250LineProblem(text); !why.empty())
+        throw Error("A parancs nem adható át a QORIX-nek: " + why + ".");
     textfile::writeLines(commandPath, {text});
     sleeper_.sleepMs(kWriteWaitMs);
     LogLine("WriteCommanFile: ", text);
@@ -100,25 +103,25 @@ void TAboutBox::WriteCommanFile(const std::string& text) {
 void TAboutBox::ReadGetXYZ() {
     LogLine("ReadGetXYZ();", "");
     WriteAdatFile("G");
+    // the request's own time: an answer must be newer
+    const std::int64_t requested = standalone == 1 ? 0 : textfile::modifiedNs(dataPath);
     sleeper_.sleepMs(kPositionWaitMs);
     xPos = yPos = zPos = 0;
-    bool read = true;
+    positionNote.clear();
+    std::optional<textfile::ExchangeFile> file;
     try {
-        Memo1.setLines(textfile::readLines(positionPath));
-    } catch (const FileError&) {
-        read = false;  // no position from QORIX: it stays 0, 0, 0
+        file = textfile::readExchangeFile(positionPath);
+    } catch (const FileError& failure) {
+        // no position from QORIX: it stays 0, 0, 0, and the user is told
+        positionNote = std::string(failure.what()) + " A pozíció ezért 0, 0, 0: nem mért érték.";
     }
-    if (read) {
-        // A missing line ends the reading; the lines before it stay converted.
-        const auto& lines = Memo1.lines();
-        long double* targets[] = {&xPos, &yPos, &zPos};
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (i >= lines.size())
-                throw Error("A(z) „" + positionPath + "” fájlnak csak " +
-                            NumberText::whole(static_cast<std::int64_t>(lines.size())) +
-                            " sora van; a pozícióhoz három sor kell (X, Y, Z).");
-            *targets[i] = ConvertDot(lines[i]);
-        }
+    if (file) {
+        Memo1.setLines(textfile::splitLines(file->bytes));
+        if (file->modifiedNs < requested)
+            positionNote = "A(z) „" + positionPath +
+                           "” fájl a pozíciókérés előtt készült, a QORIX nem írta újra: a "
+                           "pozíció egy korábbi mérésé lehet.";
+        convertPosition();
     }
     xPosText = num_.f4(xPos);
     yPosText = num_.f4(yPos);
@@ -126,6 +129,19 @@ void TAboutBox::ReadGetXYZ() {
     LogLine("X_pos= ", xPosText);
     LogLine("Y_pos= ", yPosText);
     LogLine("Z_pos= ", zPosText);
+}
+
+// A missing line ends the reading; the lines before it stay converted.
+void TAboutBox::convertPosition() {
+    const auto& lines = Memo1.lines();
+    long double* targets[] = {&xPos, &yPos, &zPos};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (i >= lines.size())
+            throw Error("A(z) „" + positionPath + "” fájlnak csak " +
+                        NumberText::whole(static_cast<std::int64_t>(lines.size())) +
+                        " sora van; a pozícióhoz három sor kell (X, Y, Z).");
+        *targets[i] = ConvertDot(lines[i]);
+    }
 }
 
 long double TAboutBox::ConvertDot(const std::string& text) {

@@ -47,10 +47,17 @@ public:
 
     // The command code as a line in "adatcsere.txt" (not in standalone mode).
     void WriteAdatFile(const std::string& text);
-    // The command line into "command.txt", its echo into Memo3, then the code "C".
+    // The command line into "command.txt", its echo into Memo3, then the code "C". A command
+    // that cannot reach QORIX as one line of Windows-1250 is refused before anything is written.
     void WriteCommanFile(const std::string& text);
-    // Asks QORIX for the machine position and reads "GetXYZ.txt" into the store.
+    // Asks QORIX for the machine position and reads "GetXYZ.txt" into the store. A missing
+    // or unreadable file gives 0, 0, 0, and a file not written after the request is read as
+    // it is; positionNote then says so.
     void ReadGetXYZ();
+    // Why the last position read may not be the machine's own now: the file was missing or
+    // unreadable, or older than the request. Empty after a fresh answer (and in standalone
+    // mode, where no request is made, after any file that could be read).
+    std::string positionNote;
     // The number of a position line: its first 15 characters, digits, separators and minus
     // signs only.
     long double ConvertDot(const std::string& text);
@@ -70,6 +77,7 @@ public:
     ui::Button Button3;
 
 private:
+    void convertPosition();
     void setWide(bool wide);
     void listHoleTable();
     void listDrillFlags();

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "link/aboutbox.h"
+#include "wizards/common/messages.h"
 
 namespace qorix {
 
@@ -21,7 +22,8 @@ TForm6::TForm6(Services& services)
       Label3(this, "Label3", "Z pozíció:"),
       Memo1(this, "Memo1"),
       Button2(this, "Button2", "Adatok rendben"),
-      store_(storeOf(services)) {
+      store_(storeOf(services)),
+      dialogs_(services.dialogs) {
     Button2.setEnabled(false);
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
@@ -40,6 +42,7 @@ void TForm6::Button1Click() {
     store_.ReadGetXYZ();
     Memo1.setLines({store_.xPosText, store_.yPosText, store_.zPosText});
     Button2.setEnabled(true);
+    if (!store_.positionNote.empty()) dialogs_.message(msg::kWarningCaption, store_.positionNote);
 }
 
 void TForm6::Button2Click() {

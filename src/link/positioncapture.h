@@ -21,7 +21,9 @@ public:
     // How the thread repair page opens it: shown, "Adatok rendben" off, the box empty.
     void showForCapture() override;
 
-    // "XYZ értékek beolvasása": a fresh reading replaces the three lines.
+    // "XYZ értékek beolvasása": a fresh reading replaces the three lines. A position that
+    // QORIX did not answer (the file missing, unreadable or older than the request) is shown
+    // as read, with a warning that says so.
     void Button1Click();
     // "Adatok rendben": the capture accepted flag, and the dialog closes.
     void Button2Click();
@@ -33,6 +35,7 @@ public:
 
 private:
     TAboutBox& store_;
+    ui::Dialogs& dialogs_;
 };
 
 }  // namespace qorix

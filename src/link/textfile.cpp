@@ -8,14 +8,24 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace qorix {
 
+namespace {
+std::string fileMessage(const std::string& path, bool reading, const std::string& why) {
+    return "A(z) „" + path + "” fájl " + (reading ? "nem olvasható" : "nem írható") + ": " + why +
+           ".";
+}
+constexpr const char* kNotRegular = "nem közönséges fájl, hanem mappa, csővezeték vagy eszköz";
+}  // namespace
+
 FileError::FileError(const std::string& path, int errorNumber, bool reading)
-    : Error("A(z) „" + path + "” fájl " + (reading ? "nem olvasható" : "nem írható") + ": " +
-            textfile::reason(errorNumber) + "."),
-      errno_(errorNumber) {}
+    : Error(fileMessage(path, reading, textfile::reason(errorNumber))), errno_(errorNumber) {}
+
+FileError::FileError(const std::string& path, const std::string& why, bool reading)
+    : Error(fileMessage(path, reading, why)), errno_(0) {}
 
 namespace textfile {
 
@@ -77,16 +87,53 @@ std::size_t utf8Unit(std::string_view s) {
 
 std::size_t oneByte(std::string_view) { return 1; }
 
-// Writes the bytes to a temporary file beside the target and renames it over the target.
-void replaceFile(const std::string& path, std::string_view bytes) {
-    std::string tmp = path + ".tmp-XXXXXX";
-    int fd = mkstemp(tmp.data());
-    if (fd < 0) throw FileError(path, errno);
-    auto fail = [&](int err) {
-        close(fd);
-        unlink(tmp.c_str());
-        throw FileError(path, err);
-    };
+// A symbolic link's target, relative to the link's folder when it is relative.
+std::string linkTarget(const std::string& link) {
+    std::string target(4096, '\0');
+    ssize_t n = readlink(link.c_str(), target.data(), target.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= target.size()) throw FileError(link, ELOOP);
+    target.resize(static_cast<std::size_t>(n));
+    std::size_t slash = link.rfind('/');
+    if (target[0] == '/' || slash == std::string::npos) return target;
+    return link.substr(0, slash + 1) + target;
+}
+
+// Where a write of `path` goes: through symbolic links to the file itself. What is there
+// must be a regular file with one name that may be written; a missing file is made anew.
+struct Target {
+    std::string path;
+    bool exists = false;
+    struct stat st {};
+};
+
+Target resolveTarget(const std::string& path) {
+    Target t{path};
+    for (int links = 0;; ++links) {
+        if (lstat(t.path.c_str(), &t.st) != 0) {
+            if (errno == ENOENT) return t;  // a new file (the folder is checked by the write)
+            throw FileError(path, errno);
+        }
+        if (!S_ISLNK(t.st.st_mode)) break;
+        if (links == 40) throw FileError(path, ELOOP);
+        t.path = linkTarget(t.path);
+    }
+    t.exists = true;
+    if (!S_ISREG(t.st.st_mode)) throw FileError(path, kNotRegular);
+    if ((t.st.st_mode & 0222) == 0 || access(t.path.c_str(), W_OK) != 0)
+        throw FileError(path, "a fájl csak olvasható");
+    if (t.st.st_nlink > 1)
+        throw FileError(path,
+                        "a fájlnak több neve is van (hard link), és a csere szétválasztaná őket");
+    return t;
+}
+
+mode_t newFileMode() {
+    mode_t m = umask(0);
+    umask(m);
+    return 0666 & ~m;
+}
+
+void writeAll(int fd, std::string_view bytes, const std::function<void(int)>& fail) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -98,19 +145,31 @@ void replaceFile(const std::string& path, std::string_view bytes) {
         p += n;
         left -= static_cast<std::size_t>(n);
     }
+}
+
+// Writes the bytes to a temporary file beside the target and renames it over the target,
+// which keeps its mode and, where the system lets us, its owner.
+void replaceFile(const std::string& path, std::string_view bytes) {
+    const Target target = resolveTarget(path);
+    std::string tmp = target.path + ".tmp-XXXXXX";
+    int fd = mkstemp(tmp.data());
+    if (fd < 0) throw FileError(path, errno);
+    auto fail = [&](int err) {
+        close(fd);
+        unlink(tmp.c_str());
+        throw FileError(path, err);
+    };
+    writeAll(fd, bytes, fail);
     if (fsync(fd) != 0 && errno != EINVAL) fail(errno);
-    fchmod(
-        fd, 0666 & ~[] {
-            mode_t m = umask(0);
-            umask(m);
-            return m;
-        }());
+    fchmod(fd, target.exists ? target.st.st_mode & 07777 : newFileMode());
+    if (target.exists && (target.st.st_uid != geteuid() || target.st.st_gid != getegid()))
+        (void)!fchown(fd, target.st.st_uid, target.st.st_gid);
     if (close(fd) != 0) {
         int err = errno;
         unlink(tmp.c_str());
         throw FileError(path, err);
     }
-    if (rename(tmp.c_str(), path.c_str()) != 0) {
+    if (rename(tmp.c_str(), target.path.c_str()) != 0) {
         int err = errno;
         unlink(tmp.c_str());
         throw FileError(path, err);
@@ -143,24 +202,69 @@ void writeLines(const std::string& path, const std::vector<std::string>& lines) 
 
 void writeBytes(const std::string& path, std::string_view bytes) { replaceFile(path, bytes); }
 
-std::vector<std::string> readLines(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) throw FileError(path, errno, true);
-    std::string bytes;
-    char buf[65536];
-    for (;;) {
-        ssize_t n = read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int err = errno;
-            close(fd);
-            throw FileError(path, err, true);
+std::string cp1250LineProblem(std::string_view utf8) {
+    Converter c("CP1250", "UTF-8");
+    while (!utf8.empty()) {
+        const std::size_t n = std::min(utf8Unit(utf8), utf8.size());
+        const std::string_view unit = utf8.substr(0, n);
+        const unsigned char first = static_cast<unsigned char>(unit[0]);
+        if (first < 0x20 || first == 0x7F) return "sortörést vagy más vezérlőkaraktert tartalmaz";
+        if (c.run(unit, utf8Unit) == "?") {
+            if (n == 1 || first < 0xC2 || first > 0xF4) {
+                static constexpr char kHex[] = "0123456789ABCDEF";
+                return std::string("érvénytelen bájtot tartalmaz (0x") + kHex[first >> 4] +
+                       kHex[first & 15] + ")";
+            }
+            return "a(z) „" + std::string(unit) +
+                   "” karakter nem írható le a Windows-1250 kódlappal";
         }
-        if (n == 0) break;
-        bytes.append(buf, static_cast<std::size_t>(n));
+        utf8.remove_prefix(n);
     }
-    close(fd);
-    std::string text = fromCp1250(bytes);
+    return {};
+}
+
+ExchangeFile readExchangeFile(const std::string& path) {
+    struct Opened {
+        int fd;
+        ~Opened() {
+            if (fd >= 0) close(fd);
+        }
+    } opened{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (opened.fd < 0) throw FileError(path, errno, true);
+    return readExchangeFile(opened.fd, path);
+}
+
+ExchangeFile readExchangeFile(int fd, const std::string& path) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0) throw FileError(path, errno, true);
+    if (!S_ISREG(st.st_mode)) throw ExchangeFileError(fileMessage(path, true, kNotRegular));
+    const std::string tooLarge =
+        fileMessage(path, true, "nagyobb, mint " + std::to_string(kExchangeFileBytes) + " bájt");
+    if (st.st_size > static_cast<off_t>(kExchangeFileBytes)) throw ExchangeFileError(tooLarge);
+    ExchangeFile file;
+    file.modifiedNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    char buf[kExchangeFileBytes + 1];
+    std::size_t got = 0;
+    // one byte more than the bound tells a file that grew meanwhile
+    while (got < sizeof buf) {
+        ssize_t n = pread(fd, buf + got, sizeof buf - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw FileError(path, errno, true);
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    if (got > kExchangeFileBytes) throw ExchangeFileError(tooLarge);
+    file.bytes.assign(buf, got);
+    return file;
+}
+
+std::vector<std::string> readLines(const std::string& path) {
+    return splitLines(readExchangeFile(path).bytes);
+}
+
+std::vector<std::string> splitLines(const std::string& cp1250) {
+    std::string text = fromCp1250(cp1250);
     std::vector<std::string> lines;
     std::string current;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -175,6 +279,12 @@ std::vector<std::string> readLines(const std::string& path) {
     }
     if (!current.empty()) lines.push_back(std::move(current));
     return lines;
+}
+
+std::int64_t modifiedNs(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return 0;
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
@@ -202,6 +312,8 @@ std::string reason(int errorNumber) {
             return "a fájlnév túl hosszú";
         case EIO:
             return "írási-olvasási hiba a lemezen";
+        case ELOOP:
+            return "túl sok egymásra mutató szimbolikus hivatkozás";
         default:
             return "rendszerhiba (hibakód " + std::to_string(errorNumber) + ")";
     }

@@ -29,12 +29,9 @@ std::string readAll(const std::string& path) {
     return bytes.str();
 }
 
-std::string readAll(int fd) {
-    std::string bytes;
-    char buffer[4096];
-    for (ssize_t n; (n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size()))) > 0;)
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    return bytes;
+// An exchange file is opened without waiting: a pipe in its place must not stop the watch.
+int openExchange(const std::string& path) {
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
 
 FileStamp stampOf(const struct stat& st) {
@@ -128,7 +125,7 @@ StandIn::StandIn(Options options, std::ostream& log)
       folder_(exchange::exchangeFolder(options_.installFolder)) {
     std::filesystem::create_directories(folder_);
     // a code left from an earlier run is not a request
-    held_ = ::open(join(folder_, exchange::kDataFile).c_str(), O_RDONLY | O_CLOEXEC);
+    held_ = openExchange(join(folder_, exchange::kDataFile));
     if (held_ >= 0) last_ = stampOf(held_);
 }
 
@@ -155,7 +152,12 @@ void StandIn::load() {
     const std::string fileTxt = join(folder_, exchange::kFileFile);
     log("L " + firstLine(fileTxt));
     if (!options_.verify) return;
-    std::string problem = loadProblem(readAll(fileTxt));
+    std::string problem;
+    try {
+        problem = loadProblem(textfile::readExchangeFile(fileTxt).bytes);
+    } catch (const Error& e) {
+        problem = e.what();
+    }
     if (problem.empty()) {
         ++loadsWhole_;
     } else {
@@ -199,7 +201,8 @@ void StandIn::handle(const std::string& bytes) {
 
 bool StandIn::poll() {
     if (options_.moving) writePosition(movingPosition(++step_));
-    int fd = ::open(join(folder_, exchange::kDataFile).c_str(), O_RDONLY | O_CLOEXEC);
+    const std::string path = join(folder_, exchange::kDataFile);
+    int fd = openExchange(path);
     if (fd < 0) return true;
     FileStamp now = stampOf(fd);
     if (now == last_) {
@@ -209,7 +212,13 @@ bool StandIn::poll() {
     if (held_ >= 0) ::close(held_);
     held_ = fd;
     last_ = now;
-    std::string bytes = readAll(fd);
+    std::string bytes;
+    try {
+        bytes = textfile::readExchangeFile(fd, path).bytes;
+    } catch (const Error& e) {
+        log(std::string("! ") + e.what());  // once for each new file in its place
+        return true;
+    }
     handle(bytes);
     return codeOf(bytes) != 'E';
 }

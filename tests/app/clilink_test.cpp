@@ -2,11 +2,13 @@
 // position texts on stdout, the log box and failures on stderr, and the exit status.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "app/cli.h"
+#include "support/answeringsleeper.h"
 #include "support/golden.h"
 
 namespace qorix::test {
@@ -20,7 +22,7 @@ struct LinkRun {
 struct CliLinkTest : ::testing::Test {
     TempDir dir;
     std::filesystem::path folder = dir.path() / "Wizards" / "Kombinat";
-    RecordingSleeper sleeper;
+    AnsweringSleeper sleeper;
 
     CliLinkTest() { std::filesystem::create_directories(folder); }
     std::string install() const { return dir.path().string(); }
@@ -28,6 +30,8 @@ struct CliLinkTest : ::testing::Test {
     void put(const char* name, const std::string& bytes) {
         std::ofstream(file(name), std::ios::binary) << bytes;
     }
+    // QORIX's answer to the next position request
+    void answer(const std::string& bytes) { sleeper.answerWith(file("GetXYZ.txt"), bytes); }
     LinkRun run(std::vector<std::string> args, char regional = ',') {
         std::ostringstream out, err;
         int status = runCli(args, out, err, regional, sleeper);
@@ -36,7 +40,7 @@ struct CliLinkTest : ::testing::Test {
 };
 
 TEST_F(CliLinkTest, PositionAsksQorixAndPrintsTheThreeTexts) {
-    put("GetXYZ.txt", "X: 12.345 mm\r\nY: -0.5\r\nZ: 1 234.5\r\n");
+    answer("X: 12.345 mm\r\nY: -0.5\r\nZ: 1 234.5\r\n");
     LinkRun r = run({"position", install()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "12,3450\n-0,5000\n1234,5000\n");
@@ -48,7 +52,7 @@ TEST_F(CliLinkTest, PositionAsksQorixAndPrintsTheThreeTexts) {
 }
 
 TEST_F(CliLinkTest, PositionUnderDotSettingsReadsACommaToo) {
-    put("GetXYZ.txt", "1,25\n2.5\n-3\n");
+    answer("1,25\n2.5\n-3\n");
     LinkRun r = run({"position", "--decimal-separator=.", install()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "1.2500\n2.5000\n-3.0000\n");
@@ -63,14 +67,34 @@ TEST_F(CliLinkTest, PositionStandaloneWritesNoRequestButReadsTheOldFile) {
     EXPECT_EQ(sleeper.waits(), std::vector<int>{600});
 }
 
-TEST_F(CliLinkTest, PositionWithoutAPositionFileIsZero) {
+// The zeros stay, and stderr says that nobody measured them; an old file is named old.
+TEST_F(CliLinkTest, PositionWithoutAPositionFileIsZeroAndSaysSo) {
     LinkRun r = run({"position", install()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "0,0000\n0,0000\n0,0000\n");
+    EXPECT_NE(r.err.find("\nFigyelmeztetés: A(z) „" + file("GetXYZ.txt") +
+                         "” fájl nem olvasható: a mappa vagy a fájl nem létezik. A pozíció ezért "
+                         "0, 0, 0: nem mért érték.\n"),
+              std::string::npos)
+        << r.err;
+    put("GetXYZ.txt", "7\r\n8\r\n9\r\n");
+    std::filesystem::last_write_time(
+        file("GetXYZ.txt"),
+        std::filesystem::last_write_time(file("GetXYZ.txt")) - std::chrono::seconds(10));
+    r = run({"position", install()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "7,0000\n8,0000\n9,0000\n");
+    EXPECT_NE(r.err.find("\nFigyelmeztetés: A(z) „" + file("GetXYZ.txt") +
+                         "” fájl a pozíciókérés előtt készült, a QORIX nem írta újra: a pozíció "
+                         "egy korábbi mérésé lehet.\n"),
+              std::string::npos)
+        << r.err;
+    answer("1\r\n2\r\n3\r\n");
+    EXPECT_EQ(run({"position", install()}).err.find("Figyelmeztetés"), std::string::npos);
 }
 
 TEST_F(CliLinkTest, AMalformedPositionFileIsAFailure) {
-    put("GetXYZ.txt", "1\r\n2\r\n");
+    answer("1\r\n2\r\n");
     LinkRun r = run({"position", install()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
@@ -91,7 +115,7 @@ TEST_F(CliLinkTest, AMissingExchangeFolderIsAFailure) {
 }
 
 TEST_F(CliLinkTest, MdiWritesTheCommandAndThePositionRequest) {
-    put("GetXYZ.txt", "1\r\n2\r\n3\r\n");
+    answer("1\r\n2\r\n3\r\n");
     LinkRun r = run({"mdi", install(), "G0 X10 (fúrás)"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
@@ -106,7 +130,13 @@ TEST_F(CliLinkTest, MdiWritesTheCommandAndThePositionRequest) {
 TEST_F(CliLinkTest, MdiStandaloneAndMdiWithAnEmptyCommandWriteNoFile) {
     LinkRun r = run({"mdi", "--standalone", install(), "M3"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "ReadGetXYZ();\nX_pos= 0,0000\nY_pos= 0,0000\nZ_pos= 0,0000\n");
+    // no position file: the zeros, and the word that they were not measured
+    EXPECT_EQ(r.err,
+              "ReadGetXYZ();\nX_pos= 0,0000\nY_pos= 0,0000\nZ_pos= 0,0000\n"
+              "Figyelmeztetés: A(z) „" +
+                  file("GetXYZ.txt") +
+                  "” fájl nem olvasható: a mappa vagy a fájl nem létezik. A pozíció "
+                  "ezért 0, 0, 0: nem mért érték.\n");
     r = run({"mdi", install(), ""});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");

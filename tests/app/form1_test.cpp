@@ -150,7 +150,8 @@ TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
     EXPECT_EQ(form.startupMarker, 21);
 }
 
-TEST_F(Form1Test, ASendBeforeAnyWizardWasChosenWritesNoProgram) {
+// No program, so nothing for "file.txt" to name and nothing for QORIX to load.
+TEST_F(Form1Test, ASendBeforeAnyWizardWasChosenWritesNothing) {
     activate();
     run([&] { form.ComboBox1.editText("Kör"); });  // typed, nothing chosen
     EXPECT_EQ(form.wizardNumber, 0);
@@ -158,10 +159,9 @@ TEST_F(Form1Test, ASendBeforeAnyWizardWasChosenWritesNoProgram) {
     const std::string chosen = (saves.path() / "semmi").string();
     dialogs.chooseFile(chosen);
     run([&] { form.Button3.click(); });
-    EXPECT_EQ(exchangeFile("file.txt"), textfile::toCp1250(chosen + ".tap") + "\r\n");
+    EXPECT_TRUE(fs::is_empty(exchange()));
     EXPECT_FALSE(fs::exists(chosen + ".tap"));
-    EXPECT_EQ(exchangeFile("adatcsere.txt"), "L");
-    EXPECT_EQ(form.sendState, 0);
+    EXPECT_EQ(form.sendState, 1);
 }
 
 TEST(InstallPaths, WindowsFormAndDefaults) {
@@ -350,6 +350,7 @@ TEST_F(Form1WithoutExchangeFolder, StandaloneSaveStillSavesAndLogsTheMissingPath
     EXPECT_NE(logLines()[0].find("file.txt"), std::string::npos);
 }
 
+// The program is saved first; the failed "file.txt" then stops the send before the load code.
 TEST_F(Form1WithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
     cutCircleCreated();
     const std::string chosen = (saves.path() / "prog").string();
@@ -358,7 +359,8 @@ TEST_F(Form1WithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].caption, "QORIX varázslók");
     EXPECT_NE(dialogs.messages()[0].text.find("file.txt"), std::string::npos);
-    EXPECT_FALSE(fs::exists(chosen + ".tap"));
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    EXPECT_FALSE(fs::exists(exchange()));
     EXPECT_TRUE(cutCircle().visible());
     EXPECT_EQ(form.sendState, 1);
     EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
@@ -370,8 +372,8 @@ TEST_F(Form1Test, FailedProgramWriteLeavesNoLoadCode) {
     dialogs.chooseFile(chosen);
     run([&] { form.Button3.click(); });
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    // file.txt comes first, the load code only after the program
-    EXPECT_EQ(exchangeFile("file.txt"), chosen + ".tap\r\n");
+    // the program comes first: file.txt never names one that is not there
+    EXPECT_FALSE(fs::exists(exchange() / "file.txt"));
     EXPECT_FALSE(fs::exists(exchange() / "adatcsere.txt"));
     EXPECT_TRUE(cutCircle().visible());
     EXPECT_EQ(form.sendState, 1);

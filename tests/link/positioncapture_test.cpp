@@ -24,8 +24,12 @@ protected:
         store.positionPath = dir.file("GetXYZ.txt");
         capture.showForCapture();
     }
+    // QORIX's answer to the next request; without QORIX the file is simply there
     void position(const std::string& bytes) {
-        std::ofstream(dir.file("GetXYZ.txt"), std::ios::binary) << bytes;
+        if (store.standalone == 1)
+            std::ofstream(dir.file("GetXYZ.txt"), std::ios::binary) << bytes;
+        else
+            sleeper.answerWith(dir.file("GetXYZ.txt"), bytes);
     }
     bool read() {
         dialogs.clearMessages();
@@ -65,11 +69,14 @@ TEST_F(Capture, SecondReadingReplacesTheFirst) {
     EXPECT_EQ(capture.Memo1.lines(), (std::vector<std::string>{"4,0000", "5,0000", "6,0000"}));
 }
 
-TEST_F(Capture, MissingPositionFileGivesZerosWithoutAMessage) {
+// The zeros stay, and a warning says that nobody measured them.
+TEST_F(Capture, MissingPositionFileGivesZerosWithAWarning) {
     ASSERT_TRUE(read());
     EXPECT_EQ(capture.Memo1.lines(), (std::vector<std::string>{"0,0000", "0,0000", "0,0000"}));
     EXPECT_TRUE(capture.Button2.enabled());
-    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].caption, "Figyelmeztetés");
+    EXPECT_NE(dialogs.messages()[0].text.find("nem mért érték"), std::string::npos);
 }
 
 TEST_F(Capture, ShortPositionFileShowsTheErrorAndLeavesTheBoxEmpty) {

@@ -112,20 +112,26 @@ TEST_F(FullDiskTest, ASendOntoAFullDiskKeepsTheEarlierProgramAndSendsNoLoadCode)
     EXPECT_EQ(readBytes(exchange() / "adatcsere.txt"), "L");
 }
 
-TEST_F(FullDiskTest, ASendWhoseFileTxtCannotBeWrittenSavesNothing) {
+// The program is saved before file.txt: a full disk stops the send at the program, and
+// file.txt still names the earlier program, which is there.
+TEST_F(FullDiskTest, ASendOntoAFullDiskLeavesFileTxtNamingTheEarlierProgram) {
     cutCircleCreated();
-    const std::string chosen = (saves.path() / "prog").string();
-    putBytes(exchange() / "file.txt", "régi\r\n");
+    const std::string earlier = (saves.path() / "régi").string();
+    send(earlier);
+    ASSERT_TRUE(dialogs.messages().empty());
+    run([&] { form.Button3.click(); });  // back to the page
+    const std::string fileTxt = readBytes(exchange() / "file.txt");
+    putBytes(exchange() / "adatcsere.txt", "E");
     {
         FullDisk disk(0);
-        send(chosen);
+        send((saves.path() / "prog").string());
     }
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_NE(dialogs.messages()[0].text.find("file.txt” fájl nem írható: a fájl túl nagy"),
+    EXPECT_NE(dialogs.messages()[0].text.find("prog.tap” fájl nem írható: a fájl túl nagy"),
               std::string::npos);
-    EXPECT_EQ(readBytes(exchange() / "file.txt"), "régi\r\n");
-    EXPECT_EQ(filesIn(exchange()), std::vector<std::string>{"file.txt"});
-    EXPECT_TRUE(filesIn(saves.path()).empty());
+    EXPECT_EQ(readBytes(exchange() / "file.txt"), fileTxt);
+    EXPECT_EQ(filesIn(saves.path()), std::vector<std::string>{"régi.tap"});
+    EXPECT_EQ(readBytes(exchange() / "adatcsere.txt"), "E");
     EXPECT_EQ(form.sendState, 1);
 }
 

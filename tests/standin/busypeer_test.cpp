@@ -154,5 +154,55 @@ TEST_F(StandInProcess, TwoHundredPositionReadsWhileTheStandInRewritesThePosition
               << " of them newer than the one before, in " << reading << " s\n";
 }
 
+// Sends in a row without waiting for QORIX: the stand-in may take a load code while the next
+// send is under way and read "file.txt" then. The program is saved before "file.txt" names
+// it, so every load it sees names a program that is there, whole. (Saved after, as once,
+// "file.txt" could name a program not yet written.)
+TEST_F(StandInProcess, SendsWithoutWaitingLoadOnlyProgramsThatAreThereWhole) {
+    // looking every 3 ms, it often looks while a send is under way
+    startWith({"--verify", "--poll=3"});
+    NumberText num(',');
+    ui::RecordingDialogs dialogs;
+    RecordingSleeper sleeper;
+    TAboutBox store(num, sleeper);
+    Services services{dialogs, num, &store, &store};
+    TForm1 form(services, install);
+    form.closeWindow = [] {};
+    auto run = [&](const std::function<void()>& event) { return ui::runEvent(dialogs, event); };
+    ASSERT_TRUE(run([&] { form.FormActivate(); }));
+    ASSERT_TRUE(run([&] { form.ComboBox1.select(3); }));
+    dialogs.clearMessages();
+    ui::Edit& diameter = *form.page(4).findAs<ui::Edit>("Edit_r_");
+    TempDir saves;
+    LogFollower log(logPath);
+    ASSERT_TRUE(log.nextLine("qorix-standin: " + folder()));
+
+    for (int i = 0; i < kSends; ++i) {
+        diameter.setText(NumberText::whole(10 + i % 90));
+        ASSERT_TRUE(run([&] { form.page(4).Button1.click(); }));
+        char name[16];
+        std::snprintf(name, sizeof name, "p%04d", i);
+        dialogs.chooseFile(saves.file(name));
+        ASSERT_TRUE(run([&] { form.Button3.click(); })) << i;
+        ASSERT_TRUE(run([&] { form.Button3.click(); })) << i;  // back at once, no waiting
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_TRUE(run([&] { form.Button4.click(); }));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(log.nextLine("E", &lines));
+    ASSERT_FALSE(lines.empty());
+    int loads = 0;
+    for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+        EXPECT_EQ(lines[k].rfind("L ", 0), 0u) << lines[k];
+        loads += lines[k].rfind("L ", 0) == 0;
+    }
+    EXPECT_GT(loads, 0);
+    EXPECT_EQ(lines.back(),
+              "betöltések: " + NumberText::whole(loads) + " rendben, 0 hibás; pozíciókérések: 0");
+    ASSERT_TRUE(ended());
+    std::cout << "[ busy peer ] " << kSends << " sends without waiting, " << loads
+              << " loads seen, each of a whole program\n";
+}
+
 }  // namespace
 }  // namespace qorix::test

@@ -4,6 +4,7 @@
 #include "standin/standin.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -223,6 +224,39 @@ TEST(StandInLoad, AProgramLoadsOnlyWholeAndEndingInItsClosingLine) {
     EXPECT_EQ(standin::loadProblem("\r\n"), "nincs ilyen program: ");
     EXPECT_EQ(standin::loadProblem(textfile::toCp1250(dir.file("nincs.tap")) + "\r\n"),
               "nincs ilyen program: " + dir.file("nincs.tap"));
+}
+
+// A pipe in place of "adatcsere.txt" stopped the stand-in at its start, and a link from
+// "file.txt" to an endless device was read until memory ran out. Each is named in the log
+// now, and the watch goes on.
+TEST_F(StandInProcess, APipeOrAnEndlessFileInTheFolderIsNamedNotWaitedFor) {
+    std::filesystem::create_directories(folder());
+    const std::string data = inFolder(exchange::kDataFile), fileTxt = inFolder(exchange::kFileFile);
+    ASSERT_EQ(mkfifo(data.c_str(), 0644), 0);
+    startWith({"--verify", "--poll=2"});
+    LogFollower log(logPath);
+    ASSERT_TRUE(log.nextLine("qorix-standin: " + folder()));
+    const std::string notRegular =
+        "” fájl nem olvasható: nem közönséges fájl, hanem mappa, "
+        "csővezeték vagy eszköz.";
+    std::filesystem::remove(data);
+    std::filesystem::create_symlink("/dev/zero", fileTxt);
+    SharedValues shared;
+    exchange::storeExchangePaths(shared, install);
+    exchange::writeLoadCode(shared);
+    ASSERT_TRUE(log.nextLine("L (A(z) „" + fileTxt + notRegular + ")"));
+    ASSERT_TRUE(log.nextLine("! A(z) „" + fileTxt + notRegular));
+    std::filesystem::remove(data);
+    ASSERT_EQ(mkfifo(data.c_str(), 0644), 0);
+    ASSERT_TRUE(log.nextLine("! A(z) „" + data + notRegular));
+    std::filesystem::remove(data);
+    exchange::writeEndCode(shared);
+    std::vector<std::string> before;
+    ASSERT_TRUE(log.nextLine("E", &before));
+    EXPECT_EQ(before, std::vector<std::string>{"betöltések: 0 rendben, 1 hibás; "
+                                               "pozíciókérések: 0"});
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace
