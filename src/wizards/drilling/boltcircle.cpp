@@ -134,12 +134,6 @@ std::vector<std::string> TFrame8::settings() const {
 
 void TFrame8::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
 
-void TFrame8::RadioGroup_s_Click() {
-    Memo1.clear();
-    if (RadioGroup_s_.itemIndex() == 1)
-        services().dialogs.message(msg::kWarningCaption, msg::kSeriesWarning);
-}
-
 void TFrame8::setSelectionItems(bool chooseEnabled) {
     RadioGroup1.setItemEnabled(1, chooseEnabled);
     RadioGroup1.setItemEnabled(2, !chooseEnabled);

@@ -41,7 +41,7 @@ public:
     void Button2Click() { Memo1.clear(); }
     void CheckBox_szc_Click() { applyNoStepLimit(inputs_); }
     void CheckBox_szsz_Click() { applyNoTool(inputs_); }
-    void RadioGroup_s_Click();
+    void RadioGroup_s_Click() { applySeriesChoice(inputs_, Memo1, services().dialogs); }
     void RadioGroup1Click();
     // What the main window does when the page is chosen in its list.
     void selectedInList();
