@@ -21,22 +21,6 @@ bool contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// The controls in declaration order, with each moved control right after its anchor.
-std::vector<Control*> arranged(const Form& form, const LayoutHint& hint) {
-    std::vector<Control*> order = form.controls();
-    for (const auto& [name, anchor] : hint.moveAfter) {
-        auto moved =
-            std::find_if(order.begin(), order.end(), [&](Control* c) { return c->name() == name; });
-        if (moved == order.end() || !form.find(anchor)) continue;
-        Control* c = *moved;
-        order.erase(moved);
-        auto at = std::find_if(order.begin(), order.end(),
-                               [&](Control* x) { return x->name() == anchor; });
-        order.insert(at + 1, c);
-    }
-    return order;
-}
-
 // Places the controls of the right-hand column.
 class RightColumn {
 public:
@@ -197,7 +181,7 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     outer->addLayout(left);
     outer->addLayout(right);
     RightColumn column(binder_, hint, right);
-    for (Control* c : arranged(form, hint)) {
+    for (Control* c : form.laidOut()) {
         if (c->kind() == Kind::Memo && contains(hint.leftColumn, c->name())) {
             QPlainTextEdit* memo = binder_.memo(static_cast<Memo&>(*c));
             memo->setFixedWidth(hint.memoWidth);

@@ -2,7 +2,8 @@
 // its controls placed where their bounds say. Any other is arranged: the memo of the left
 // column beside the rest; a title; caption + field rows in a grid (a check box that follows a
 // field sits at the end of that field's row); the picture beside the grid; radio groups as
-// group boxes; the buttons in a row at the bottom. A per-form hint tunes the arrangement.
+// group boxes; the buttons in a row at the bottom. The controls come in the form's layout
+// order (Form::laidOut); the hint sets the sizes.
 #pragma once
 
 #include <QPointer>
@@ -18,22 +19,17 @@ namespace ui::qt {
 
 struct LayoutHint {
     std::vector<std::string> leftColumn{"Memo1"};  // memos in a column of their own, left
-    // {control, anchor}: the control is rendered right after the anchor
-    std::vector<std::pair<std::string, std::string>> moveAfter{{"CheckBox_szsz_", "Edit_szsz_"}};
-    int groupColumns = 3;    // radio groups side by side
-    int memoWidth = 330;     // the left column
-    int pictureWidth = 240;  // wider pictures are scaled down to this
-    int fieldWidth = 110;    // line edits
+    int groupColumns = 3;                          // radio groups side by side
+    int memoWidth = 330;                           // the left column
+    int pictureWidth = 240;                        // wider pictures are scaled down to this
+    int fieldWidth = 110;                          // line edits
 };
-
-// The hint for a form, by its form name (the default when it has none of its own).
-LayoutHint layoutHintFor(const std::string& formName);
 
 class FormView : public QWidget {
 public:
     FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget* parent = nullptr);
     FormView(Form& form, Dialogs& dialogs, QWidget* parent = nullptr)
-        : FormView(form, dialogs, layoutHintFor(form.formName()), parent) {}
+        : FormView(form, dialogs, LayoutHint{}, parent) {}
 
     Form& form() const { return form_; }
     // The widget of a control, by the control's name.

@@ -1,6 +1,6 @@
 # Everything with Qt: the binding, the windows, the dialogs' faces, the pictures, the run.
 set(QORIX_QT_SOURCES desktop/binding.cpp desktop/formview.cpp desktop/jpeg.cpp
-    desktop/layouthints.cpp desktop/mainwindow.cpp desktop/qtdialogs.cpp desktop/aboutwindow.cpp)
+    desktop/mainwindow.cpp desktop/qtdialogs.cpp desktop/aboutwindow.cpp)
 set(QORIX_REGIONAL_SOURCES desktop/regional.cpp)
 set(QORIX_DESKTOP_SOURCES desktop/desktop.cpp)
 set(QORIX_DESKTOP_MAIN desktop/main.cpp)

@@ -1,5 +1,9 @@
 #include "ui/form.h"
 
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+
 namespace ui {
 
 Form::Form(std::string name, std::string caption)
@@ -9,6 +13,29 @@ Control* Form::find(const std::string& name) const {
     for (Control* c : controls_)
         if (c->name() == name) return c;
     return nullptr;
+}
+
+void Form::setLayoutOrder(std::vector<std::string> names) {
+    auto fault = [this](const std::string& what) {
+        throw std::logic_error(name_ + ": layout order: " + what);
+    };
+    std::set<std::string> named;
+    for (const std::string& n : names) {
+        if (!find(n)) fault("no control " + n);
+        if (!named.insert(n).second) fault(n + " named twice");
+    }
+    for (const Control* c : controls_)
+        if (!named.count(c->name())) fault(c->name() + " left out");
+    layoutOrder_ = std::move(names);
+}
+
+std::vector<Control*> Form::laidOut() const {
+    std::vector<Control*> order;
+    for (const std::string& n : layoutOrder_)
+        if (Control* c = find(n)) order.push_back(c);
+    for (Control* c : controls_)
+        if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
+    return order;
 }
 
 void Form::controlsChanged() { notifyAll(controlsListeners_); }

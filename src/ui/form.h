@@ -25,6 +25,13 @@ public:
     // In the order of declaration.
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(const std::string& name) const;
+
+    // The order in which a view arranges the controls, when it is not the order of
+    // declaration: every control of the form, each named once. A name that is no control,
+    // or a control left out or named twice, throws std::logic_error naming it.
+    void setLayoutOrder(std::vector<std::string> names);
+    // The controls in that order (controls made later follow in their own order).
+    std::vector<Control*> laidOut() const;
     template <class T>
     T* findAs(const std::string& name) const {
         return dynamic_cast<T*>(find(name));
@@ -68,6 +75,7 @@ private:
     std::string name_;
     std::string caption_;
     std::vector<Control*> controls_;
+    std::vector<std::string> layoutOrder_;
     bool visible_ = true;
     std::optional<Size> clientSize_;
     std::vector<Control::Listener> visibilityListeners_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "app/form1.h"
@@ -72,6 +73,24 @@ TEST_F(WizardTable, TheDialogsAreMadeAndConnectedToTheirPage) {
     EXPECT_EQ(selector[0]->formName(), "TForm9");
     madeAs<TFrame8>(*drilling).RadioGroup1.setItemIndex(1);  // "Furat kiválasztás"
     EXPECT_TRUE(selector[0]->visible());
+}
+
+TEST_F(WizardTable, EveryPageLaysOutEachOfItsControlsOnce) {
+    for (const Wizard& w : wizardTable()) {
+        auto page = w.page(services);
+        std::vector<ui::Control*> laid = page->laidOut(), declared = page->controls();
+        std::sort(laid.begin(), laid.end());
+        std::sort(declared.begin(), declared.end());
+        EXPECT_EQ(laid, declared) << w.text;
+        auto at = [&](const char* name) {
+            auto order = page->laidOut();
+            return std::find(order.begin(), order.end(), page->find(name)) - order.begin();
+        };
+        // every tool number has its "nincs" right beside it
+        if (page->find("Edit_szsz_")) {
+            EXPECT_EQ(at("CheckBox_szsz_"), at("Edit_szsz_") + 1) << w.text;
+        }
+    }
 }
 
 TEST_F(WizardTable, APageGivenToTheWrongDialogsIsAFaultOfTheTable) {

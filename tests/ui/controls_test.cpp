@@ -74,6 +74,40 @@ TEST(Controls, FormsFindTheirControlsByNameInOrder) {
     EXPECT_EQ(form.controls()[0], &a);
 }
 
+TEST(Controls, ALayoutOrderNamesEveryControlOnceOrIsRefused) {
+    Form form("TFrameX");
+    Edit x(&form, "Edit_x_", "X");
+    Edit tool(&form, "Edit_szsz_", "Szerszám száma:");
+    CheckBox none(&form, "CheckBox_szsz_", "nincs", false);
+    Edit feed(&form, "Edit_ff_", "Fordulat:");
+    EXPECT_EQ(form.laidOut(), form.controls());  // none set: the order of declaration
+
+    auto refusal = [&](std::vector<std::string> names) -> std::string {
+        try {
+            form.setLayoutOrder(std::move(names));
+        } catch (const std::logic_error& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    EXPECT_EQ(refusal({"Edit_x_", "Edit_szsz_", "CheckBox_sszs_", "Edit_ff_"}),
+              "TFrameX: layout order: no control CheckBox_sszs_");
+    EXPECT_EQ(refusal({"Edit_x_", "Edit_szsz_", "Edit_ff_"}),
+              "TFrameX: layout order: CheckBox_szsz_ left out");
+    EXPECT_EQ(refusal({"Edit_x_", "Edit_szsz_", "CheckBox_szsz_", "Edit_ff_", "Edit_x_"}),
+              "TFrameX: layout order: Edit_x_ named twice");
+    EXPECT_EQ(form.laidOut(), form.controls());  // a refused order changes nothing
+
+    form.setLayoutOrder({"Edit_x_", "Edit_szsz_", "CheckBox_szsz_", "Edit_ff_"});
+    EXPECT_EQ(form.laidOut(), (std::vector<Control*>{&x, &tool, &none, &feed}));
+    // a control made later follows the ordered ones; one destroyed drops out
+    {
+        Label later(&form, "Label1", "mm");
+        EXPECT_EQ(form.laidOut(), (std::vector<Control*>{&x, &tool, &none, &feed, &later}));
+    }
+    EXPECT_EQ(form.laidOut().size(), 4u);
+}
+
 TEST(Controls, AMemoBatchIsAnnouncedOnce) {
     Form form("F");
     Memo memo(&form, "Memo1");

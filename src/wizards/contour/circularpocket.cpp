@@ -34,6 +34,14 @@ TFrame3::TFrame3(Services& services)
       CheckBox5(this, "CheckBox5", "Megjegyzésekkel", true),
       Button2(this, "Button2", "Törlés"),
       Image1(this, "Image1", "circularpocket.jpg") {
+    // as the page shows: the step-width bar and its labels under the tool, "nincs" beside the tool
+    // number
+    setLayoutOrder({"Title",       "Memo1",       "Button1",     "Edit1",       "Edit2",
+                    "Edit11",      "Edit12",      "Edit7",       "Edit4",       "ScrollBar1",
+                    "Label4",      "Label5",      "Edit3",       "RadioGroup2", "Edit9",
+                    "CheckBox2",   "Edit13",      "CheckBox1",   "Edit14",      "RadioGroup3",
+                    "RadioGroup4", "RadioGroup5", "RadioGroup6", "Edit5",       "Edit6",
+                    "CheckBox5",   "Button2",     "Image1"});
     inputs_ = CommonInputs{&Edit1,       &Edit2,       &Edit11,      &Edit12,      &Edit7,
                            &Edit3,       &Edit9,       &CheckBox2,   &Edit13,      &Edit14,
                            &CheckBox1,   &Edit5,       &Edit6,       &RadioGroup2, &RadioGroup3,

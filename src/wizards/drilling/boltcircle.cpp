@@ -65,6 +65,14 @@ TFrame8::TFrame8(Services& services)
       Button2(this, "Button2", "Törlés"),
       Image1(this, "Image1", "boltcircle.jpg"),
       shared_(requireShared(services)) {
+    // as the page shows: "nincs" beside the tool number
+    setLayoutOrder(
+        {"Title",         "Memo1",          "Button1",     "Edit_x_",          "Edit_y_",
+         "Edit_z_",       "Edit_zsb_",      "Edit_m_",     "Edit_db_",         "Edit_r_",
+         "Edit_ane_",     "Edit_drc_",      "Edit_sz_",    "Edit_szc_",        "CheckBox_szc_",
+         "Edit_szsz_",    "CheckBox_szsz_", "Edit_ff_",    "RadioGroup_g783_", "RadioGroup_m34_",
+         "RadioGroup_h_", "RadioGroup_s_",  "RadioGroup1", "Edit_g1_",         "CheckBox_msg_",
+         "Button2",       "Image1"});
     Edit_ane_.setSuffix("°");
     // The start point, safe offset and depth go through the common steps; the drill
     // diameter and the peck depth have checks of this page's own.

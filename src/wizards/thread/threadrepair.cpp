@@ -112,6 +112,16 @@ TFrame11::TFrame11(Services& services)
       Timer2(this, "Timer2", kPollMs),
       Image1(this, "Image1", "threadrepair.jpg"),
       shared_(sharedOf(services)) {
+    // as the page shows: "nincs" beside the tool number
+    setLayoutOrder(
+        {"Title",          "Memo1",          "Button1",         "Edit_x_",        "Edit_y_",
+         "Edit_z_",        "Edit_zsb_",      "Edit_Xpos_",      "Edit_Ypos_",     "Edit_Zpos_",
+         "Edit_zm_",       "Edit_m_",        "Edit_r_",         "Edit_ml_",       "Edit_sz_",
+         "Edit_szc_",      "CheckBox_szc_",  "Edit_szsz_",      "CheckBox_szsz_", "Edit_ff_",
+         "RadioGroup_h_",  "ScrollBar1",     "Label19",         "ScrollBar2",     "Label20",
+         "RadioGroup_cs_", "RadioGroup_cw_", "RadioGroup_m34_", "CheckBox_msg_",  "Edit_g1_",
+         "Edit_g23_",      "Button4",        "Button2",         "Button3",        "Timer1",
+         "Timer2",         "Image1"});
     inputs_.szc = &Edit_szc_;
     inputs_.noStepLimit = &CheckBox_szc_;
     inputs_.szsz = &Edit_szsz_;
