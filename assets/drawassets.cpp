@@ -216,26 +216,85 @@ Canvas circularPocket() {
     return c;
 }
 
-// Fibonacci spiral: quarter arcs with radii 1, 1, 2, 3, 5, 8 ... times a scale.
+// The outline of a rectangle as a path line.
+void rectPath(Canvas& c, Rgb colour, double x0, double y0, double x1, double y1, double width) {
+    c.line(colour, x0, y0, x1, y0, width);
+    c.line(colour, x1, y0, x1, y1, width);
+    c.line(colour, x1, y1, x0, y1, width);
+    c.line(colour, x0, y1, x0, y0, width);
+}
+
+// A digit 0-9 as seven strokes, its top-left corner at (x, y), h high and h/2 wide.
+void digit(Canvas& c, Rgb colour, int d, double x, double y, double h, double width) {
+    // segments a b c d e f g, as in a display: top, upper right, lower right, bottom, lower
+    // left, upper left, middle
+    static const char* const kOn[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                        "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
+    const double w = h / 2, m = y + h / 2, b = y + h, r = x + w;
+    for (const char* s = kOn[d]; *s; ++s) {
+        switch (*s) {
+            case 'a':
+                c.line(colour, x, y, r, y, width);
+                break;
+            case 'b':
+                c.line(colour, r, y, r, m, width);
+                break;
+            case 'c':
+                c.line(colour, r, m, r, b, width);
+                break;
+            case 'd':
+                c.line(colour, x, b, r, b, width);
+                break;
+            case 'e':
+                c.line(colour, x, m, x, b, width);
+                break;
+            case 'f':
+                c.line(colour, x, y, x, m, width);
+                break;
+            case 'g':
+                c.line(colour, x, m, r, m, width);
+                break;
+        }
+    }
+}
+
+// A start point: a ring with a cross through it.
+void startMark(Canvas& c, double x, double y) {
+    c.ring(kDim, x, y, 6, 2);
+    c.line(kDim, x - 10, y, x + 10, y, 1.6);
+    c.line(kDim, x, y - 10, x, y + 10, 1.6);
+}
+
+// Fibonacci spiral: the squares of the sides 1, 1, 2, 3, 5 and 8 with their numbers, which the
+// scale field multiplies, and in each square the quarter arc of that radius.
 Canvas fibonacci() {
     Canvas c(240, 240, kPaper);
-    double x = 132, y = 112, a = 0, r0 = 1, r1 = 1;
-    const double scale = 4.2;
-    for (int k = 0; k < 8; ++k) {
-        double r = r0 * scale;
-        // the centre lies one radius back along the turn
-        double cx = x - r * std::cos(a), cy = y - r * std::sin(a);
-        for (double t = a; t < a + kPi / 2; t += 0.01)
-            c.line(kPath, cx + r * std::cos(t), cy + r * std::sin(t), cx + r * std::cos(t + 0.012),
-                   cy + r * std::sin(t + 0.012), 2.6);
-        x = cx + r * std::cos(a + kPi / 2);
-        y = cy + r * std::sin(a + kPi / 2);
-        a += kPi / 2;
-        double next = r0 + r1;
-        r0 = r1;
-        r1 = next;
+    // in units, +Y upwards; the arcs wind counter-clockwise, the default direction
+    struct Square {
+        double x0, y0, side, cx, cy, a0;  // lower-left corner, side, arc centre, arc start
+    };
+    const Square squares[] = {{0, 0, 1, 1, 0, kPi / 2},      {1, 0, 1, 1, 0, 0},
+                              {0, -2, 2, 0, 0, 3 * kPi / 2}, {-3, -2, 3, 0, 1, kPi},
+                              {-3, 1, 5, 2, 1, kPi / 2},     {2, -2, 8, 2, -2, 0}};
+    // 13 x 8 units in the middle; mirrored left to right so that the turn is counter-clockwise
+    const double u = 16;
+    auto px = [&](double x) { return 64 + (7 - x) * u; };
+    auto py = [&](double y) { return 152 - y * u; };
+    for (const Square& q : squares) {
+        const double x0 = px(q.x0 + q.side), x1 = px(q.x0), y0 = py(q.y0 + q.side), y1 = py(q.y0);
+        c.rect(kStock, x0, y0, x1, y1);
+        rectPath(c, kStockEdge, x0, y0, x1, y1, 1.4);
     }
-    c.disc(kTool, x, y, 7);
+    for (const Square& q : squares) {
+        for (double t = q.a0; t < q.a0 + kPi / 2; t += 0.01)
+            c.line(kPath, px(q.cx + q.side * std::cos(t)), py(q.cy + q.side * std::sin(t)),
+                   px(q.cx + q.side * std::cos(t + 0.012)), py(q.cy + q.side * std::sin(t + 0.012)),
+                   2.4);
+        const double h = std::min(q.side * u * 0.45, 22.0);
+        digit(c, kNavy, int(q.side), px(q.x0 + q.side / 2) - h / 4, py(q.y0 + q.side / 2) - h / 2,
+              h, h < 10 ? 1.3 : 2);
+    }
+    c.disc(kDim, px(0), py(0), 3.2);  // the start point, where the first arc begins
     return c;
 }
 
@@ -262,16 +321,8 @@ void roundedRect(Canvas& c, Rgb colour, double x0, double y0, double x1, double 
         for (double y : {y0 + r, y1 - r}) c.disc(colour, x, y, r);
 }
 
-// The outline of a rectangle as a path line.
-void rectPath(Canvas& c, Rgb colour, double x0, double y0, double x1, double y1, double width) {
-    c.line(colour, x0, y0, x1, y0, width);
-    c.line(colour, x1, y0, x1, y1, width);
-    c.line(colour, x1, y1, x0, y1, width);
-    c.line(colour, x0, y1, x0, y0, width);
-}
-
 // Rectangle pocket: the pocket with its rounded corners, cleared by loops around the centre
-// line that grow outwards, the tool on the last loop.
+// line that grow outwards, the tool on the last loop near the start point.
 Canvas rectanglePocket() {
     Canvas c(240, 240, kPaper);
     c.rect(kStockEdge, 14, 14, 226, 226);
@@ -283,15 +334,17 @@ Canvas rectanglePocket() {
         double d = k * 12.0;
         rectPath(c, kPath, 90 - d, 120 - d, 150 + d, 120 + d, 2);
     }
-    c.disc(kTool, 42, 72, tool);
-    c.ring(kWhite, 42, 72, tool - 1, 1.2);
+    c.disc(kTool, 42, 168, tool);
+    c.ring(kWhite, 42, 168, tool - 1, 1.2);
+    // the start point X, Y is the pocket's lower-left corner
+    startMark(c, 30, 180);
     c.arrow(kDim, 120, 196, 30, 196, 2, 9);
     c.arrow(kDim, 120, 196, 210, 196, 2, 9);
     return c;
 }
 
 // Cut rectangle: the rectangle cut out of the plate, the tool's path inside its edge, the
-// tool in a corner and the milling direction along the top edge.
+// tool at the start corner and the milling direction along the top edge.
 Canvas cutRectangle() {
     Canvas c(240, 240, kPaper);
     c.rect(kStockEdge, 14, 14, 226, 226);
@@ -302,9 +355,11 @@ Canvas cutRectangle() {
     for (double y = 70; y < 170; y += 12) c.line(kPath, 190, y, 190, std::min(y + 7, 170.0), 2.2);
     for (double x = 190; x > 50; x -= 12) c.line(kPath, x, 170, std::max(x - 7, 50.0), 170, 2.2);
     for (double y = 170; y > 70; y -= 12) c.line(kPath, 50, y, 50, std::max(y - 7, 70.0), 2.2);
-    c.disc(kTool, 50, 70, tool);
-    c.ring(kWhite, 50, 70, tool - 1, 1.2);
-    c.disc(kWhite, 50, 70, 2.2);
+    c.disc(kTool, 50, 170, tool);
+    c.ring(kWhite, 50, 170, tool - 1, 1.2);
+    c.disc(kWhite, 50, 170, 2.2);
+    // the start point X, Y is the rectangle's lower-left corner, where the cut begins
+    startMark(c, 36, 184);
     c.arrow(kTool, 80, 90, 150, 90, 2.6, 10);
     c.arrow(kDim, 120, 200, 36, 200, 2, 9);
     c.arrow(kDim, 120, 200, 204, 200, 2, 9);

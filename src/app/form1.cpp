@@ -23,6 +23,12 @@ SharedValues& sharedOf(Services& services) {
     return *services.shared;
 }
 
+bool holdsProgram(const std::vector<std::string>& lines) {
+    for (const auto& line : lines)
+        if (line.find_first_not_of(" \t\r") != std::string::npos) return true;
+    return false;
+}
+
 bool endsWithTap(const std::string& name) {
     if (name.size() < 4) return false;
     std::string end = name.substr(name.size() - 4);
@@ -45,6 +51,7 @@ TForm1::TForm1(Services& services, std::string firstArgument)
       Button4(this, "Button4", "Exit"),
       CheckBox1(this, "CheckBox1", "QORIX nélküli futtatás", false),
       Memo1(this, "Memo1"),
+      StatusLine(this, "StatusLine"),
       services_(services),
       shared_(sharedOf(services)),
       firstArgument_(std::move(firstArgument)) {
@@ -103,7 +110,9 @@ void TForm1::ComboBox1Change() {
     }
     sendState = 1;
     Button3.setCaption(sendCaption());
-    Button3.setEnabled(true);
+    // Text typed into the list chooses no page: before any page was shown there is nothing
+    // the button could send.
+    Button3.setEnabled(wizardNumber != 0);
 }
 
 void TForm1::Button3Click() {
@@ -129,17 +138,29 @@ void TForm1::writePathFile(const std::string& target) {
     }
 }
 
-// The program first, then "file.txt", then the load code: "file.txt" never names a program
-// that is not on disk whole, and a step that fails stops the send before the load code.
+bool TForm1::outputMaySave() {
+    WizardPage& current = page(wizardNumber);
+    if (!holdsProgram(current.Memo1.lines())) {
+        services_.dialogs.message(msg::kWarningCaption, form1::kEmptyOutput);
+        return false;
+    }
+    return !current.inputsChangedSinceCreate() ||
+           services_.dialogs.ask(msg::kWarningCaption, form1::kStaleOutput);
+}
+
+// Sending an empty box told QORIX to load a program that was never written: the step needs
+// a page with a program. Then the program first, then "file.txt", then the load code:
+// "file.txt" never names a program that is not on disk whole, and a step that fails stops
+// the send before the load code.
 void TForm1::saveStep() {
+    if (wizardNumber == 0 || !outputMaySave()) return;
+    StatusLine.setCaption("");
     std::string name = services_.dialogs.saveFileName();
     if (name.empty()) return;
     std::string target = targetPath(name);
     // QORIX reads the path in Windows-1250: a name it cannot hold would load another program
     if (std::string why = textfile::cp1250LineProblem(target); !why.empty())
         throw Error("A program neve nem adható át a QORIX-nek: " + why + ". Válassz más nevet.");
-    // no wizard chosen: no program, so nothing to name or load
-    if (wizardNumber == 0) return;
     textfile::writeLines(target, page(wizardNumber).Memo1.lines());
     writePathFile(target);
     bool host = shared_.standalone != 1;
@@ -147,6 +168,7 @@ void TForm1::saveStep() {
     if (host) sendState = 0;
     Button3.setCaption(host ? form1::kBack : form1::kSave);
     if (host) exchange::writeLoadCode(shared_);
+    StatusLine.setCaption(form1::kSavedTo + target + (host ? form1::kLoadAsked : "."));
 }
 
 void TForm1::backStep() {

@@ -27,6 +27,14 @@ inline constexpr const char* kListText = "Válassz a varázslókból egyet";
 inline constexpr const char* kG59Warning =
     "A varázsló bizonyos esetekben a \"G59\"-es offsetet használja. Ha van beállított értéked "
     "mentsd el magadnak és a varázsló használata után állítsd vissza.";
+inline constexpr const char* kEmptyOutput =
+    "A kimenet üres: nincs mit menteni vagy elküldeni. Előbb készítsd el a programot a "
+    "\"Létrehozás\" gombbal.";
+inline constexpr const char* kStaleOutput =
+    "A legutóbbi \"Létrehozás\" óta megváltoztak a mezők: a kimenet még a régebbi programot "
+    "tartalmazza. Mégis ezt a programot mented vagy küldöd el?";
+inline constexpr const char* kSavedTo = "Mentve: ";
+inline constexpr const char* kLoadAsked = " – a QORIX betöltésre utasítva.";
 inline constexpr int kStarted = 21;  // the start-up marker once the first activation ran
 }  // namespace form1
 
@@ -49,7 +57,8 @@ public:
     ui::Button Button1;
     ui::Button Button4;
     ui::CheckBox CheckBox1;
-    ui::Memo Memo1;  // the path buffer for file.txt, covered by the wizard list
+    ui::Memo Memo1;        // the path buffer for file.txt, covered by the wizard list
+    ui::Label StatusLine;  // what the last save or send did
 
     // Window state: zero until the window is used.
     int wizardNumber = 0;  // 1..8 in the order of the list; 0 before any choice
@@ -69,6 +78,9 @@ public:
 private:
     std::string sendCaption() const;
     void saveStep();
+    // Whether the current page's output may be saved: it holds a program, and one made from
+    // the fields as they stand, or the user wants the older one all the same.
+    bool outputMaySave();
     void backStep();
     void writePathFile(const std::string& target);
 

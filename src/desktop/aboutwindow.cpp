@@ -32,6 +32,12 @@ AboutWindow::AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* par
     command->addWidget(field, 1);
     command->addWidget(binder_.button(store.Button1));
     left->addLayout(command);
+    // Enter in the command field sends it, as "MDI" does
+    connect(field, &QLineEdit::returnPressed, this,
+            [this] { binder_.run([this] { store_.Button1.click(); }); });
+    QLabel* sent = binder_.label(store.MdiStatus);
+    sent->setWordWrap(true);
+    left->addWidget(sent);
     ok_ = binder_.button(store.OKButton);
     ok_->setDefault(true);
     ok_->installEventFilter(this);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
@@ -31,6 +32,7 @@ void follow(Control& model, W* widget, F update) {
 
 void showState(const Control& model, QWidget* w) {
     w->setEnabled(model.enabled());
+    w->setToolTip(q(model.hint()));
     if (w->parentWidget() || !model.visible()) {
         w->setVisible(model.visible());
         return;
@@ -142,6 +144,54 @@ private:
     bool applying_ = false;
 };
 
+// A scroll bar draws no focus frame of its own: its caption is underlined while it has the
+// focus, so that a keyboard user sees which bar the keys move. The keys move it the way it
+// looks: Right and Page Down towards its right end, Left and Page Up towards its left end.
+class KeyboardBar : public QObject {
+public:
+    KeyboardBar(QScrollBar* bar, QLabel* caption) : QObject(bar), bar_(bar), caption_(caption) {
+        bar->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (caption_ && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
+            QFont f = caption_->font();
+            f.setUnderline(e->type() == QEvent::FocusIn);
+            caption_->setFont(f);
+        }
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto action = actionFor(static_cast<QKeyEvent*>(e)->key());
+        if (action == QAbstractSlider::SliderNoAction) return false;
+        bar_->triggerAction(action);
+        return true;
+    }
+
+private:
+    static QAbstractSlider::SliderAction actionFor(int key) {
+        switch (key) {
+            case Qt::Key_Right:
+            case Qt::Key_Down:
+                return QAbstractSlider::SliderSingleStepAdd;
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+                return QAbstractSlider::SliderSingleStepSub;
+            case Qt::Key_PageDown:
+                return QAbstractSlider::SliderPageStepAdd;
+            case Qt::Key_PageUp:
+                return QAbstractSlider::SliderPageStepSub;
+            case Qt::Key_Home:
+                return QAbstractSlider::SliderToMinimum;
+            case Qt::Key_End:
+                return QAbstractSlider::SliderToMaximum;
+            default:
+                return QAbstractSlider::SliderNoAction;
+        }
+    }
+    QScrollBar* bar_;
+    QPointer<QLabel> caption_;
+};
+
 }  // namespace
 
 void Binder::run(const std::function<void()>& handler) const { userEvent(dialogs_, handler); }
@@ -218,6 +268,10 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
     w.bar->setObjectName(q(model.name()));
     w.bar->setRange(model.min(), model.max());
     w.bar->setMinimumWidth(160);
+    // reached by Tab and moved by the arrow keys and Page Up/Down like any other input
+    w.bar->setFocusPolicy(Qt::StrongFocus);
+    w.caption->setBuddy(w.bar);
+    new KeyboardBar(w.bar, w.caption);
     follow(model, w.bar, [&model, w](QScrollBar* bar) {
         QSignalBlocker block(bar);
         bar->setValue(model.position());
@@ -245,6 +299,8 @@ QLabel* Binder::label(Label& model) const {
 QPushButton* Binder::button(Button& model) const {
     auto* b = new QPushButton;
     b->setObjectName(q(model.name()));
+    // Enter presses a button that has the focus, as Space does, also outside a dialog
+    b->setAutoDefault(true);
     follow(model, b, [&model](QPushButton* w) {
         w->setText(q(model.caption()));
         showState(model, w);
@@ -281,6 +337,8 @@ QPlainTextEdit* Binder::memo(Memo& model) const {
     auto* box = new QPlainTextEdit;
     box->setObjectName(q(model.name()));
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab and Shift+Tab move on through the window: a tab typed here would go into the program
+    box->setTabChangesFocus(true);
     // The text is replaced only when the model's lines changed since the box last showed them
     // (a create run announces itself once), and not while the two are being brought in step.
     struct Sync {

@@ -22,6 +22,7 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     textfile::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(form1::kCaption);
+    ui::qt::installHungarianQtTexts(app);  // without them Qt's own dialogs speak English
     // read once, before any window exists; nothing changes it during the run
     NumberText num(regionalDecimalSeparator());
     ui::qt::QtDialogs dialogs;
@@ -52,7 +53,7 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
         return *about;
     };
     form.showAbout = [&aboutWindow] { aboutWindow().showNonModal(); };
-    form.closeWindow = [&window] { window.close(); };
+    form.closeWindow = [&window] { window.closeForGood(); };
     window.show();
     if (whenShown) QTimer::singleShot(0, &app, whenShown);
     return app.exec();

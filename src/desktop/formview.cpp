@@ -21,6 +21,39 @@ bool contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+void focusIn(QLayout* layout, QList<QWidget*>& order);
+
+void focusIn(QWidget* w, QList<QWidget*>& order) {
+    if (w->focusPolicy() & Qt::TabFocus)
+        order.push_back(w);
+    else if (w->layout())
+        focusIn(w->layout(), order);  // a group box: its buttons
+}
+
+// The widgets of a layout that take the focus, in reading order: a grid row by row.
+void focusIn(QLayout* layout, QList<QWidget*>& order) {
+    struct Cell {
+        int row, column;
+        QLayoutItem* item;
+    };
+    std::vector<Cell> cells;
+    auto* grid = qobject_cast<QGridLayout*>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        int row = i, column = 0, rows = 1, columns = 1;
+        if (grid) grid->getItemPosition(i, &row, &column, &rows, &columns);
+        cells.push_back({row, column, layout->itemAt(i)});
+    }
+    std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
+        return std::pair(a.row, a.column) < std::pair(b.row, b.column);
+    });
+    for (const Cell& c : cells) {
+        if (c.item->widget())
+            focusIn(c.item->widget(), order);
+        else if (c.item->layout())
+            focusIn(c.item->layout(), order);
+    }
+}
+
 // Places the controls of the right-hand column.
 class RightColumn {
 public:
@@ -178,13 +211,13 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     auto* outer = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
-    outer->addLayout(left);
+    outer->addLayout(left, 1);  // the output box takes the width the window gains
     outer->addLayout(right);
     RightColumn column(binder_, hint, right);
     for (Control* c : form.laidOut()) {
         if (c->kind() == Kind::Memo && contains(hint.leftColumn, c->name())) {
             QPlainTextEdit* memo = binder_.memo(static_cast<Memo&>(*c));
-            memo->setFixedWidth(hint.memoWidth);
+            memo->setMinimumWidth(hint.memoWidth);
             memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
             left->addWidget(memo);
         } else if (c->kind() == Kind::Timer) {
@@ -194,6 +227,25 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
         }
     }
     column.finish();
+    focusIn(right, focusOrder_);
+    focusIn(left, focusOrder_);  // the output box after the buttons
+    chainFocus(focusOrder_);
+    enterPressesButton1();
+}
+
+void chainFocus(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void FormView::enterPressesButton1() {
+    auto* button = form_.findAs<Button>("Button1");
+    if (!button) return;
+    for (Control* c : form_.controls()) {
+        if (c->kind() != Kind::Edit) continue;
+        if (auto* field = widget<QLineEdit>(c->name()))
+            connect(field, &QLineEdit::returnPressed, this,
+                    [this, button] { binder_.run([button] { button->click(); }); });
+    }
 }
 
 void FormView::placeControls() {
@@ -306,7 +358,9 @@ void FormView::showEvent(QShowEvent* e) {
 
 FormView* openFormWindow(Form& form, Dialogs& dialogs, QWidget* parent) {
     auto* view = new FormView(form, dialogs, parent);
-    view->setWindowFlag(Qt::Window);
+    // a dialog of its owner: it stays above the main window and is not modal
+    view->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint);
     view->setWindowTitle(QString::fromStdString(form.caption()));
     view->setVisible(form.visible());
     return view;

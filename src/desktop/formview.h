@@ -32,6 +32,10 @@ public:
         : FormView(form, dialogs, LayoutHint{}, parent) {}
 
     Form& form() const { return form_; }
+    // The widgets that take the focus, in the order Tab visits them: the fields top to
+    // bottom (each check box after the field it stands beside), the groups, the buttons, then
+    // the output box. Empty for a form whose controls stand at fixed places.
+    const QList<QWidget*>& focusOrder() const { return focusOrder_; }
     // The widget of a control, by the control's name.
     template <class W>
     W* widget(const std::string& name) const {
@@ -53,6 +57,8 @@ private:
     void placeRunTimeControls();
     QWidget* placed(Control& c);
     void fitToControls();
+    // Enter in a field presses the form's "Button1" (a page's "Létrehozás").
+    void enterPressesButton1();
 
     Form& form_;
     Binder binder_;
@@ -61,7 +67,11 @@ private:
     std::vector<Control*> fixed_;
     std::vector<QPointer<QWidget>> made_;  // the widgets of the others
     bool placedOnce_ = false;
+    QList<QWidget*> focusOrder_;
 };
+
+// Chains the widgets in this order for Tab (and the reverse for Shift+Tab).
+void chainFocus(const QList<QWidget*>& order);
 
 // Moves a window to this frame, shifted into the screen's free area as far as it fits, its
 // top-left corner first: the title and the buttons near the top stay reachable.

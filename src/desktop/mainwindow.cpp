@@ -1,5 +1,6 @@
 #include "desktop/mainwindow.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +18,6 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     setObjectName("TForm1");
     setWindowTitle(QString::fromStdString(form.caption()));
     auto* column = new QVBoxLayout(this);
-    column->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* bar = new QHBoxLayout;
     QComboBox* list = binder_.comboBox(form.ComboBox1);
@@ -50,7 +50,10 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(area_);
-    column->addWidget(scroll_);
+    column->addWidget(scroll_, 1);
+    QLabel* status = binder_.label(form.StatusLine);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(status);
     // A page's widgets are made the first time it shows, or in the idle time after the
     // window first shows; a fast start does not wait for eight pages nobody has chosen yet.
     pages_.assign(form.pages().size(), nullptr);
@@ -72,7 +75,7 @@ FormView* MainWindow::buildPage(std::size_t index) {
     if (view) return view;
     const auto& page = form_.pages()[index];
     view = new FormView(*page, binder_.dialogs());
-    stack_->addWidget(view, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    stack_->addWidget(view, 0, 0);
     view->setVisible(page->visible());
     // the pages share one place, which keeps the size of the largest made so far
     const QSize before = area_->minimumSize();
@@ -81,7 +84,32 @@ FormView* MainWindow::buildPage(std::size_t index) {
         fitPagesToScreen();
         if (centred_) recentre_ = true;
     }
+    chainFocus();
     return view;
+}
+
+void MainWindow::chainFocus() {
+    QList<QWidget*> order{findChild<QWidget*>("ComboBox1")};
+    for (FormView* page : pages_)
+        if (page) order += page->focusOrder();
+    for (const char* name : {"Button3", "Button1", "Button4", "CheckBox1"})
+        order.push_back(findChild<QWidget*>(name));
+    ui::qt::chainFocus(order);
+}
+
+void MainWindow::closeForGood() {
+    closing_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (closing_) {
+        QWidget::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    // after the close request is through, as a press of "Exit" would come
+    QTimer::singleShot(0, this, [this] { binder_.run([this] { form_.Button4Click(); }); });
 }
 
 void MainWindow::fitPagesToScreen() {

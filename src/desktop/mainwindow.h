@@ -32,16 +32,23 @@ public:
             std::count_if(pages_.begin(), pages_.end(), [](FormView* v) { return v != nullptr; }));
     }
 
+    // What "Exit" does once its end code is written: the window really closes.
+    void closeForGood();
+
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // Closing by the window's frame is "Exit": in host mode QORIX is told "E", and a failed
+    // write keeps the window open.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     // The scroll area of the pages asks for the size it is given.
     class PagesScroll : public QScrollArea {
     public:
         QSize sizeHint() const override { return wanted_; }
-        QSize minimumSizeHint() const override { return wanted_; }
+        // smaller when the user makes the window smaller: the pages scroll then
+        QSize minimumSizeHint() const override { return wanted_.boundedTo(QSize(480, 320)); }
         void setWanted(QSize size) {
             wanted_ = size;
             updateGeometry();
@@ -56,6 +63,9 @@ private:
     void activateLater();
     void buildNextPageLater();
     void centre();
+    // Tab goes from the wizard list through the shown page to the send button and on along
+    // the top bar.
+    void chainFocus();
 
     qorix::TForm1& form_;
     Binder binder_;
@@ -67,6 +77,7 @@ private:
     bool centred_ = false;
     bool paintedOnce_ = false;
     bool recentre_ = false;
+    bool closing_ = false;
     bool activationWaits_ = false;  // the window was activated before its pages were made  // a
                                     // page made after the first show made the window larger
 };

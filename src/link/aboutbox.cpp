@@ -36,6 +36,7 @@ TAboutBox::TAboutBox(const NumberText& num, Sleeper& sleeper)
       OKButton(this, "OKButton", "OK"),
       Edit1(this, "Edit1", ""),
       Button1(this, "Button1", "MDI"),
+      MdiStatus(this, "MdiStatus"),
       Memo1(this, "Memo1"),
       Memo2(this, "Memo2"),
       Memo3(this, "Memo3"),
@@ -67,7 +68,10 @@ void TAboutBox::OKButtonKeyPress(char key) {
 
 void TAboutBox::Button1Click() {
     if (Edit1.text().empty()) return;
+    MdiStatus.setCaption("");
     WriteCommanFile(Edit1.text());
+    MdiStatus.setCaption(standalone == 1 ? "QORIX nélküli futtatás: nincs elküldve."
+                                         : "Elküldve a QORIX-nek: " + Edit1.text());
     ReadGetXYZ();
 }
 

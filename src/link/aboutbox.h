@@ -70,9 +70,10 @@ public:
     ui::Button OKButton;
     ui::Edit Edit1;
     ui::Button Button1;
-    ui::Memo Memo1;  // position box: "GetXYZ.txt" as last read
-    ui::Memo Memo2;  // log box
-    ui::Memo Memo3;  // command echo box: "command.txt" as last written
+    ui::Label MdiStatus;  // what the last "MDI" sent
+    ui::Memo Memo1;       // position box: "GetXYZ.txt" as last read
+    ui::Memo Memo2;       // log box
+    ui::Memo Memo3;       // command echo box: "command.txt" as last written
     ui::Button Button2;
     ui::Button Button3;
 

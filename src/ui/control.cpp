@@ -45,6 +45,12 @@ void Control::setBounds(Bounds bounds) {
     changed();
 }
 
+void Control::setHint(std::string hint) {
+    if (hint_ == hint) return;
+    hint_ = std::move(hint);
+    changed();
+}
+
 void Control::setEnabled(bool on) {
     if (enabled_ == on) return;
     enabled_ = on;

@@ -54,6 +54,9 @@ public:
     // Unset for controls that the view lays out by itself.
     const std::optional<Bounds>& bounds() const { return bounds_; }
     void setBounds(Bounds bounds);
+    // A short text the view shows when the pointer rests on the control (its tooltip).
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string hint);
 
     // A view registers here; it is told after every change of the model.
     void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
@@ -68,6 +71,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     std::optional<Bounds> bounds_;
+    std::string hint_;
     std::vector<Listener> listeners_;
 };
 

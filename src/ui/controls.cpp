@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/form.h"
+
 namespace ui {
 
 Edit::Edit(Form* owner, std::string name, std::string caption, std::string text)
@@ -182,6 +184,31 @@ Timer::Timer(Form* owner, std::string name, int intervalMs)
 
 void Timer::fire() {
     if (enabled() && onTimer) onTimer();
+}
+
+std::string inputState(const Form& form) {
+    std::string state;
+    for (const Control* c : form.controls()) {
+        std::string value;
+        switch (c->kind()) {
+            case Kind::Edit:
+                value = static_cast<const Edit*>(c)->text();
+                break;
+            case Kind::CheckBox:
+                value = static_cast<const CheckBox*>(c)->checked() ? "1" : "0";
+                break;
+            case Kind::RadioGroup:
+                value = std::to_string(static_cast<const RadioGroup*>(c)->itemIndex());
+                break;
+            case Kind::ScrollBar:
+                value = std::to_string(static_cast<const ScrollBar*>(c)->position());
+                break;
+            default:
+                continue;  // no input of the user's
+        }
+        state += c->name() + '=' + value + '\n';
+    }
+    return state;
 }
 
 }  // namespace ui

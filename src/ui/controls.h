@@ -184,4 +184,8 @@ private:
     int interval_;
 };
 
+// What the user has set on a form: the texts of its fields, the ticks of its check boxes, the
+// choices of its radio groups and the positions of its scroll bars, as one comparable text.
+std::string inputState(const Form& form);
+
 }  // namespace ui

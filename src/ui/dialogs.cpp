@@ -16,4 +16,12 @@ std::string RecordingDialogs::saveFileName() {
     return held_;
 }
 
+bool RecordingDialogs::ask(const std::string& caption, const std::string& text) {
+    questions_.push_back(Message{caption, text});
+    if (questionAnswers_.empty()) return true;
+    bool yes = questionAnswers_.front();
+    questionAnswers_.pop_front();
+    return yes;
+}
+
 }  // namespace ui

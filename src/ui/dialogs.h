@@ -16,6 +16,8 @@ public:
     // name just chosen; empty after a cancel. (A cancel once returned the earlier name, so
     // that the program was saved over it and, with QORIX, loaded: a cancel writes nothing.)
     virtual std::string saveFileName() = 0;
+    // A modal question with the caption, the text and the buttons yes and no; true for yes.
+    virtual bool ask(const std::string& caption, const std::string& text) = 0;
 };
 
 struct Message {
@@ -29,6 +31,12 @@ class RecordingDialogs : public Dialogs {
 public:
     void message(const std::string& caption, const std::string& text) override;
     std::string saveFileName() override;
+    // Answers with the next scripted answer; yes when none is left.
+    bool ask(const std::string& caption, const std::string& text) override;
+
+    // The next question is answered so.
+    void answer(bool yes) { questionAnswers_.push_back(yes); }
+    const std::vector<Message>& questions() const { return questions_; }
 
     // The next save dialog is confirmed with this name.
     void chooseFile(std::string name) { answers_.push_back(Answer{true, std::move(name)}); }
@@ -47,6 +55,8 @@ private:
         std::string name;
     };
     std::vector<Message> messages_;
+    std::vector<Message> questions_;
+    std::deque<bool> questionAnswers_;
     std::deque<Answer> answers_;
     std::string held_;
     int saveDialogsShown_ = 0;

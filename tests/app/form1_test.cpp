@@ -150,18 +150,66 @@ TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
     EXPECT_EQ(form.startupMarker, 21);
 }
 
-// No program, so nothing for "file.txt" to name and nothing for QORIX to load.
-TEST_F(Form1Test, ASendBeforeAnyWizardWasChosenWritesNothing) {
+// Typed list text once armed the button before any page was shown: it wrote file.txt for a
+// program it never saved and told QORIX to load it.
+TEST_F(Form1Test, TextTypedIntoTheListBeforeAnyWizardLeavesTheSendButtonDisabled) {
     activate();
     run([&] { form.ComboBox1.editText("Kör"); });  // typed, nothing chosen
     EXPECT_EQ(form.wizardNumber, 0);
-    ASSERT_TRUE(form.Button3.enabled());
-    const std::string chosen = (saves.path() / "semmi").string();
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_FALSE(form.Button3.enabled());
+    EXPECT_FALSE(form.Button3.click());
+    EXPECT_EQ(dialogs.saveDialogsShown(), 0);
+    EXPECT_TRUE(fs::is_empty(exchange()));
+}
+
+// An empty box was saved and, with QORIX, sent as if it were a program.
+TEST_F(Form1Test, AnEmptyOutputIsNeitherSavedNorSent) {
+    activate();
+    run([&] { form.ComboBox1.select(3); });
+    dialogs.clearMessages();
+    run([&] { form.Button3.click(); });  // right after the choice
+    run([&] { cutCircle().Button1.click(); });
+    run([&] { cutCircle().findAs<ui::Button>("Button2")->click(); });  // "Törlés"
+    run([&] { form.Button3.click(); });
+    cutCircle().Memo1.setLines({"", "  "});  // blank lines are no program either
+    run([&] { form.Button3.click(); });
+    const ui::Message empty{"Figyelmeztetés", form1::kEmptyOutput};
+    EXPECT_EQ(dialogs.messages(), (std::vector<ui::Message>{empty, empty, empty}));
+    EXPECT_EQ(dialogs.saveDialogsShown(), 0);
+    EXPECT_TRUE(fs::is_empty(exchange()));
+    EXPECT_EQ(form.sendState, 1);
+    EXPECT_TRUE(cutCircle().visible());
+    EXPECT_TRUE(form.StatusLine.caption().empty());
+}
+
+TEST_F(Form1Test, AFieldChangedSinceCreateAsksBeforeTheOlderProgramIsSent) {
+    cutCircleCreated();
+    auto& x = *cutCircle().findAs<ui::Edit>("Edit_x_");
+    x.setText("40");
+    dialogs.answer(false);
+    run([&] { form.Button3.click(); });
+    ASSERT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(dialogs.questions()[0], (ui::Message{"Figyelmeztetés", form1::kStaleOutput}));
+    EXPECT_EQ(dialogs.saveDialogsShown(), 0);
+    EXPECT_TRUE(fs::is_empty(exchange()));
+    // set back as it was: the program is what the fields say again, nothing is asked
+    x.setText("0,0000");
+    const std::string chosen = (saves.path() / "kor").string();
     dialogs.chooseFile(chosen);
     run([&] { form.Button3.click(); });
-    EXPECT_TRUE(fs::is_empty(exchange()));
-    EXPECT_FALSE(fs::exists(chosen + ".tap"));
-    EXPECT_EQ(form.sendState, 1);
+    EXPECT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+    EXPECT_EQ(form.StatusLine.caption(),
+              "Mentve: " + chosen + ".tap – a QORIX betöltésre utasítva.");
+    // a tick changed, and yes: the older program goes out as it stands
+    run([&] { form.Button3.click(); });  // back
+    run([&] { cutCircle().findAs<ui::CheckBox>("CheckBox_msg_")->setChecked(false); });
+    dialogs.answer(true);
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(dialogs.questions().size(), 2u);
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
 }
 
 TEST(InstallPaths, WindowsFormAndDefaults) {
@@ -227,13 +275,14 @@ TEST_F(Form1Test, ChoosingAPocketRefreshesItsStepWidthLabels) {
 
 TEST_F(Form1Test, EditedListTextOnlyRearmsTheSendButton) {
     cutCircleCreated();
-    run([&] { form.Button3.click(); });  // nothing chosen yet: the dialog holds no name
     form.sendState = 0;
+    form.Button3.setEnabled(false);
     run([&] { form.ComboBox1.editText("Kör"); });
     EXPECT_EQ(form.wizardNumber, 4);
     EXPECT_TRUE(cutCircle().visible());
     EXPECT_EQ(form.sendState, 1);
     EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
+    EXPECT_TRUE(form.Button3.enabled());  // a page was shown before
 }
 
 TEST_F(Form1Test, HostModeSendWritesPathProgramAndLoadCodeThenGoesBack) {
@@ -289,16 +338,15 @@ TEST_F(Form1Test, CancelledFirstSaveWritesNothing) {
     EXPECT_TRUE(form.Memo1.lines().empty());
 }
 
-// A cancel once saved the page again under the earlier name and, with QORIX, had it loaded:
-// after "Törlés" that replaced a good program with an empty one on the machine.
+// A cancel once saved the page again under the earlier name and, with QORIX, had it loaded
+// (after "Törlés" that replaced a good program with an empty one on the machine).
 TEST_F(Form1Test, CancelAfterAnEarlierSendWritesNothingAndSendsNothing) {
     cutCircleCreated();
     const std::string chosen = (saves.path() / "elso").string();
     dialogs.chooseFile(chosen);
     run([&] { form.Button3.click(); });
     ASSERT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
-    run([&] { form.Button3.click(); });                                // back to the page
-    run([&] { cutCircle().findAs<ui::Button>("Button2")->click(); });  // "Törlés"
+    run([&] { form.Button3.click(); });  // back to the page
     fs::remove(exchange() / "adatcsere.txt");
     fs::remove(exchange() / "file.txt");
 

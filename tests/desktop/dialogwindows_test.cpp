@@ -118,6 +118,73 @@ private slots:
         QCOMPARE(w->findChild<QCheckBox*>("CheckBox13")->text(), QString("13."));
     }
 
+    void sixtyHolesEachTellTheirNumberAndAllOrNoneAreTickedAtOnce() {
+        Program p;
+        p.chooseHoles("60");
+        ui::qt::FormView* w = p.window("TForm9");
+        QList<QCheckBox*> boxes = p.holeBoxes();
+        QCOMPARE(boxes.size(), 60);
+        for (int i = 1; i <= 60; ++i) {
+            auto* box = w->findChild<QCheckBox*>(QString("CheckBox%1").arg(i));
+            QVERIFY(box->text().isEmpty());
+            QCOMPARE(box->toolTip(), QString("%1. furat").arg(i));
+        }
+        auto* all = w->findChild<QPushButton*>("Button3");
+        auto* none = w->findChild<QPushButton*>("Button4");
+        QCOMPARE(all->text(), QString("Mind"));
+        QCOMPARE(none->text(), QString("Egyik sem"));
+        for (QPushButton* b : {all, none})
+            for (QCheckBox* box : boxes)
+                QVERIFY2(!b->geometry().intersects(box->geometry()), "a box runs under a button");
+        QTest::mouseClick(none, Qt::LeftButton);
+        for (QCheckBox* box : boxes) QVERIFY(!box->isChecked());
+        QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox7"), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        for (int i = 1; i <= 60; ++i) QCOMPARE(p.store.drillFlags[i], i == 7 ? 1 : 0);
+        p.chooseHoles("60");
+        QTest::mouseClick(none, Qt::LeftButton);
+        QTest::mouseClick(all, Qt::LeftButton);
+        for (QCheckBox* box : p.holeBoxes()) QVERIFY(box->isChecked());
+    }
+
+    void checkDialogStandsAsItsFormSays() {
+        Program p;
+        p.thread.Edit_Xpos_.setText("12,5");
+        p.thread.Edit_Zpos_.setText("-3");
+        p.run([&] { p.thread.Button4.click(); });
+        ui::qt::FormView* w = p.window("TForm12");
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(w->width() >= 635 && w->height() >= 198);
+        auto at = [&](const char* name) { return w->findChild<QWidget*>(name)->geometry(); };
+        QList<QLabel*> labels = w->findChildren<QLabel*>();
+        QVERIFY(labels.size() >= 16);
+        for (QLabel* a : labels)
+            for (QLabel* b : labels)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
+        // "Eltérések:" top, right of the middle, its three lines under it, each named
+        QVERIFY(at("Label11").left() > w->width() / 2 - 40 && at("Label11").top() < 20);
+        QCOMPARE(w->findChild<QLabel*>("Label5.caption")->text(), QString("X:"));
+        QCOMPARE(w->findChild<QLabel*>("Label7.caption")->text(), QString("Y:"));
+        QCOMPARE(w->findChild<QLabel*>("Label8.caption")->text(), QString("Menetszám:"));
+        for (const char* line : {"Label5", "Label7", "Label8"}) {
+            const QString caption = QString(line) + ".caption";
+            QCOMPARE(at(line).top(), at(caption.toLatin1()).top());
+            QVERIFY(at(line).left() > at(caption.toLatin1()).left());
+            QVERIFY(at(line).top() > at("Label11").top());
+        }
+        QCOMPARE(w->findChild<QLabel*>("Label5")->text(), QString("0,0000mm"));
+        // Label17 on the line of Label4, right of it; the start positions below on the left
+        QCOMPARE(at("Label17").top(), at("Label4").top());
+        QVERIFY(at("Label17").left() > at("Label4").right());
+        QVERIFY(at("Label12").top() > at("Label4").bottom() && at("Label12").left() < 20);
+        // the buttons top right, "Újra beállítás" under "Adatok rendben"
+        for (QLabel* l : labels) QVERIFY(at("Button1").left() > l->geometry().left());
+        QVERIFY(at("Button1").top() < 20);
+        QVERIFY(at("Button2").top() > at("Button1").bottom() - 1);
+        QCOMPARE(at("Button2").left(), at("Button1").left());
+    }
+
     void aDialogFirstShowsOverTheMiddleOfItsOwner() {
         Program p;
         p.owner.setGeometry(40, 30, 700, 500);

@@ -41,8 +41,9 @@ WizardPage::WizardPage(std::string name, std::string title, Services& services)
 
 void WizardPage::CreateProgram() {
     startRun();
-    ui::Memo::Batch batch(Memo1);
+    // emptied before the checks, so that their boxes do not stand over the old program
     if (!seriesFlag()) Memo1.clear();
+    ui::Memo::Batch batch(Memo1);
     if (readsOnCreate()) {
         ReadParameters();
         if (!errorFlag() || prepareAfterFailedRead()) PrepareValues();
@@ -68,6 +69,11 @@ void WizardPage::writeGuarded(const std::function<void()>& lines) {
     }
     guard.keep();
     wrote_ = true;
+    noteCreated();
+}
+
+bool WizardPage::inputsChangedSinceCreate() const {
+    return createdFrom_ && *createdFrom_ != ui::inputState(*this);
 }
 
 void WizardPage::startup() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/controls.h"
@@ -41,6 +42,9 @@ public:
     virtual bool errorFlag() const = 0;
     // Whether the last run of CreateProgram wrote its program to the end.
     bool lastRunWrote() const { return wrote_; }
+    // Whether a field, tick, choice or bar has changed since the last run that wrote its
+    // program: the output then no longer shows what the fields say. False before any run.
+    bool inputsChangedSinceCreate() const;
 
     void Button1Click() { CreateProgram(); }
 
@@ -61,6 +65,8 @@ protected:
     void writeGuarded(const std::function<void()>& lines);
     // Marks the coming run as one that has not written its program (yet).
     void startRun() { wrote_ = false; }
+    // Notes the inputs that the program just written was made from.
+    void noteCreated() { createdFrom_ = ui::inputState(*this); }
 
     FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }
@@ -71,6 +77,7 @@ private:
     std::string title_;
     Services& services_;
     bool wrote_ = false;
+    std::optional<std::string> createdFrom_;
 };
 
 // Texts that differ between pages with the common input set.

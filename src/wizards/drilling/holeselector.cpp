@@ -24,12 +24,19 @@ TForm9::TForm9(Services& services)
     : ui::Form("TForm9", "Furat kiválasztó"),
       Button1(this, "Button1", "Újra olvas"),
       Button2(this, "Button2", "Adat rendben"),
+      Button3(this, "Button3", "Mind"),
+      Button4(this, "Button4", "Egyik sem"),
       services_(services),
       shared_(requireShared(services)) {
     Button1.setBounds({432, 8, 144, 25});
     Button2.setBounds({432, 39, 144, 25});
+    // bottom right, where no box of the circle reaches
+    Button3.setBounds({432, 498, 144, 25});
+    Button4.setBounds({432, 529, 144, 25});
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
+    Button3.onClick = [this] { Button3Click(); };
+    Button4.onClick = [this] { Button4Click(); };
     setClientSize(kClientWidth, kClientHeight);
     onActivate = [this] { FormActivate(); };
     setVisible(false);
@@ -71,6 +78,8 @@ void TForm9::BuildHoleBoxes() {
             caption = NumberText::whole(i) + ".";
         auto box =
             std::make_unique<ui::CheckBox>(this, "CheckBox" + NumberText::whole(i), caption, true);
+        // from 41 holes on a box has no room for a caption: its number shows on the pointer
+        box->setHint(NumberText::whole(i) + ". furat");
         box->setBounds({kCentre + pixels(kRadius * hole[3]), kCentre - pixels(kRadius * hole[4]),
                         width, kBoxHeight});
         boxes_.push_back(std::move(box));
@@ -83,6 +92,10 @@ void TForm9::Button2Click() {
     const int count = std::min(shared_.u8_anc, holeBoxCount());
     for (int i = 1; i <= count; ++i) shared_.drillFlags[i] = holeBox(i)->checked() ? 1 : 0;
     setVisible(false);
+}
+
+void TForm9::tickAll(bool on) {
+    for (auto& box : boxes_) box->setChecked(on);
 }
 
 ui::CheckBox* TForm9::holeBox(int hole) const {

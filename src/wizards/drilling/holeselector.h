@@ -33,13 +33,16 @@ public:
     void Button1Click() { BuildHoleBoxes(); }
     // Writes the drill flags from the boxes and hides the dialog.
     void Button2Click();
+    // "Mind" ticks every box, "Egyik sem" clears every box; the flags wait for "Adat rendben".
+    void Button3Click() { tickAll(true); }
+    void Button4Click() { tickAll(false); }
     void BuildHoleBoxes();
 
     // Box of hole i (1 .. the number of boxes), or null.
     ui::CheckBox* holeBox(int hole) const;
     int holeBoxCount() const { return static_cast<int>(boxes_.size()); }
 
-    ui::Button Button1, Button2;
+    ui::Button Button1, Button2, Button3, Button4;
 
 private:
     Services& services_;
@@ -48,6 +51,7 @@ private:
     // The holes (count, offsets and directions) the boxes were built from.
     std::vector<std::array<long double, 4>> shownHoles_;
     std::vector<std::array<long double, 4>> currentHoles() const;
+    void tickAll(bool on);
 };
 
 }  // namespace qorix

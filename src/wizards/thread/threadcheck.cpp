@@ -1,6 +1,7 @@
 #include "wizards/thread/threadcheck.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace qorix {
 
@@ -22,6 +23,9 @@ TForm12::TForm12(Services& services)
       Label5(this, "Label5"),
       Label7(this, "Label7"),
       Label8(this, "Label8"),
+      Label5Caption(this, "Label5.caption", "X:"),
+      Label7Caption(this, "Label7.caption", "Y:"),
+      Label8Caption(this, "Label8.caption", "Menetszám:"),
       Label12(this, "Label12", "Kezdő pozíciók az adatok figyelembe vételével:"),
       Label9(this, "Label9"),
       Label10(this, "Label10"),
@@ -32,9 +36,28 @@ TForm12::TForm12(Services& services)
       num_(services.num) {
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
+    placeControls();
     // a correction moved while the dialog was open counts when the user comes back to it
     onActivate = [this] { FormActivate(); };
     setVisible(false);
+}
+
+// The centre data on the left, the deviations right of the middle, the start positions
+// below, the two buttons top right.
+void TForm12::placeControls() {
+    setClientSize(kClientWidth, kClientHeight);
+    const std::pair<ui::Control*, ui::Bounds> places[] = {
+        {&Label1, {8, 8, 120, 17}},          {&Label2, {8, 32, 360, 17}},
+        {&Label3, {8, 54, 360, 17}},         {&Label4, {8, 76, 170, 17}},
+        {&Label17, {190, 76, 170, 17}},      {&Label11, {392, 8, 100, 17}},
+        {&Label5Caption, {392, 32, 80, 17}}, {&Label5, {472, 32, 36, 17}},
+        {&Label7Caption, {392, 54, 80, 17}}, {&Label7, {472, 54, 36, 17}},
+        {&Label8Caption, {392, 76, 80, 17}}, {&Label8, {472, 76, 36, 17}},
+        {&Label12, {8, 112, 300, 17}},       {&Label9, {8, 134, 150, 17}},
+        {&Label10, {8, 154, 150, 17}},       {&Label13, {8, 174, 150, 17}},
+        {&Button1, {520, 8, 107, 25}},       {&Button2, {520, 39, 107, 25}},
+    };
+    for (const auto& [control, bounds] : places) control->setBounds(bounds);
 }
 
 void TForm12::showCheck() {

@@ -31,10 +31,14 @@ public:
 
     ui::Label Label1, Label2, Label3, Label4, Label17;
     ui::Label Label11, Label5, Label7, Label8;
+    // What each deviation line holds: X, Y, the turn count (fixed texts before the values).
+    ui::Label Label5Caption, Label7Caption, Label8Caption;
     ui::Label Label12, Label9, Label10, Label13;
     ui::Button Button1, Button2;
 
 private:
+    void placeControls();
+
     SharedValues& store_;
     const NumberText& num_;
 };
