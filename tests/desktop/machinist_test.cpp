@@ -39,6 +39,18 @@ QList<QWidget*> tabTo(const QString& name, int limit = 80) {
 
 const std::string kEmpty = qorix::form1::kEmptyOutput;
 
+// How many pixels of a colour lie within a square around a point of a page's picture.
+int pixelsNear(const QImage& image, QPoint at, int half, const std::function<bool(QColor)>& is) {
+    int n = 0;
+    for (int y = at.y() - half; y <= at.y() + half; ++y)
+        for (int x = at.x() - half; x <= at.x() + half; ++x)
+            if (image.valid(x, y) && is(image.pixelColor(x, y))) ++n;
+    return n;
+}
+
+bool navy(QColor c) { return c.red() < 90 && c.green() < 100 && c.blue() > 60 && c.blue() < 150; }
+bool red(QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; }
+
 }  // namespace
 
 class MachinistTest : public QObject {
@@ -331,6 +343,32 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&p.about));
         QCOMPARE(p.about.windowHandle()->transientParent(), p.window.windowHandle());
         delete view;
+    }
+
+    void picturesShowTheNumberedSquaresAndTheStartCorner() {
+        Program p;
+        auto picture = [&](int page) {
+            return p.window.pageView(page)->widget<QLabel>("Image1")->pixmap().toImage();
+        };
+        const QImage spiral = picture(1);
+        QCOMPARE(spiral.size(), QSize(240, 240));
+        // the number in the middle of each square: 8, 5, 3, 2 and the two 1s
+        const QPoint numbers[] = {{80, 120},  {184, 96},  {200, 160},
+                                  {160, 168}, {168, 144}, {152, 144}};
+        for (QPoint at : numbers)
+            QVERIFY2(pixelsNear(spiral, at, 6, navy) >= 4,
+                     qPrintable(QString("no number at %1,%2").arg(at.x()).arg(at.y())));
+        QCOMPARE(pixelsNear(spiral, {40, 40}, 10, navy), 0);  // the paper around the squares
+        // the start point at the lower-left corner of both rectangles, none at the top left
+        struct Corner {
+            int page;
+            QPoint lowerLeft, upperLeft;
+        };
+        for (Corner c : {Corner{3, {30, 180}, {30, 60}}, Corner{5, {36, 184}, {36, 56}}}) {
+            const QImage image = picture(c.page);
+            QVERIFY(pixelsNear(image, c.lowerLeft, 8, red) >= 20);
+            QCOMPARE(pixelsNear(image, c.upperLeft, 8, red), 0);
+        }
     }
 
     void theOutputBoxWidensWithTheWindow() {
