@@ -161,7 +161,9 @@ void MainWindow::buildNextPageLater() {
 void MainWindow::centre() {
     recentre_ = false;
     layout()->activate();  // the size the pages made so far ask for, now
-    adjustSize();
+    // the whole size they ask for (adjustSize would stop at two thirds of the screen); the
+    // pages' place is already bounded by the screen
+    resize(sizeHint());
     if (QScreen* s = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());

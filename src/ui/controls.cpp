@@ -195,7 +195,7 @@ std::string inputState(const Form& form) {
                 value = static_cast<const Edit*>(c)->text();
                 break;
             case Kind::CheckBox:
-                value = static_cast<const CheckBox*>(c)->checked() ? "1" : "0";
+                value.push_back(static_cast<const CheckBox*>(c)->checked() ? '1' : '0');
                 break;
             case Kind::RadioGroup:
                 value = std::to_string(static_cast<const RadioGroup*>(c)->itemIndex());
