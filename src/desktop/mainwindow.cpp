@@ -53,6 +53,7 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     column->addWidget(scroll_, 1);
     QLabel* status = binder_.label(form.StatusLine);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status->setMinimumHeight(status->fontMetrics().height() + 4);  // no jump at its first text
     column->addWidget(status);
     // A page's widgets are made the first time it shows, or in the idle time after the
     // window first shows; a fast start does not wait for eight pages nobody has chosen yet.
@@ -122,7 +123,9 @@ void MainWindow::fitPagesToScreen() {
         const QSize chrome =
             isVisible() ? frameGeometry().size() - geometry().size() : QSize(8, 38);
         const QMargins m = layout()->contentsMargins();
-        const int bar = layout()->itemAt(0)->sizeHint().height() + layout()->spacing();
+        // the top bar above the pages and the status line below them
+        const int bar = layout()->itemAt(0)->sizeHint().height() +
+                        layout()->itemAt(2)->sizeHint().height() + 2 * layout()->spacing();
         const QSize room = s->availableGeometry().size() - chrome -
                            QSize(m.left() + m.right(), m.top() + m.bottom() + bar);
         const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
