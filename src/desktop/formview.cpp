@@ -292,6 +292,13 @@ QWidget* FormView::placed(Control& c) {
         w->setGeometry(b.left, b.top, std::max(b.width, w->sizeHint().width()), b.height);
     }
     w->setVisible(c.visible());
+    if (c.kind() == Kind::Label && c.bounds()) {
+        // a text set later (the check dialog's figures) gets the width it needs
+        QPointer<QWidget> guard(w);
+        c.addListener([guard, b = *c.bounds()] {
+            if (guard) guard->resize(std::max(b.width, guard->sizeHint().width()), b.height);
+        });
+    }
     return w;
 }
 

@@ -42,20 +42,22 @@ TForm12::TForm12(Services& services)
     setVisible(false);
 }
 
-// The centre data on the left, the deviations right of the middle, the start positions
-// below, the two buttons top right.
+// The centre data on the left, the deviations right of them, the start positions below, the
+// two buttons top right. The controls reach past the form's 635 pixels (the window grows to
+// them): its long lines need more room in the fonts this program meets than in the one those
+// pixels were set for.
 void TForm12::placeControls() {
     setClientSize(kClientWidth, kClientHeight);
     const std::pair<ui::Control*, ui::Bounds> places[] = {
-        {&Label1, {8, 8, 120, 17}},          {&Label2, {8, 32, 360, 17}},
-        {&Label3, {8, 54, 360, 17}},         {&Label4, {8, 76, 170, 17}},
-        {&Label17, {190, 76, 170, 17}},      {&Label11, {392, 8, 100, 17}},
-        {&Label5Caption, {392, 32, 80, 17}}, {&Label5, {472, 32, 36, 17}},
-        {&Label7Caption, {392, 54, 80, 17}}, {&Label7, {472, 54, 36, 17}},
-        {&Label8Caption, {392, 76, 80, 17}}, {&Label8, {472, 76, 36, 17}},
-        {&Label12, {8, 112, 300, 17}},       {&Label9, {8, 134, 150, 17}},
-        {&Label10, {8, 154, 150, 17}},       {&Label13, {8, 174, 150, 17}},
-        {&Button1, {520, 8, 107, 25}},       {&Button2, {520, 39, 107, 25}},
+        {&Label1, {8, 8, 150, 17}},          {&Label2, {8, 32, 480, 17}},
+        {&Label3, {8, 54, 480, 17}},         {&Label4, {8, 76, 220, 17}},
+        {&Label17, {240, 76, 220, 17}},      {&Label11, {500, 8, 100, 17}},
+        {&Label5Caption, {500, 32, 80, 17}}, {&Label5, {584, 32, 90, 17}},
+        {&Label7Caption, {500, 54, 80, 17}}, {&Label7, {584, 54, 90, 17}},
+        {&Label8Caption, {500, 76, 80, 17}}, {&Label8, {584, 76, 90, 17}},
+        {&Label12, {8, 112, 400, 17}},       {&Label9, {8, 134, 200, 17}},
+        {&Label10, {8, 154, 200, 17}},       {&Label13, {8, 174, 200, 17}},
+        {&Button1, {680, 8, 112, 25}},       {&Button2, {680, 39, 112, 25}},
     };
     for (const auto& [control, bounds] : places) control->setBounds(bounds);
 }
