@@ -8,6 +8,7 @@
 
 #include "app/about.h"
 #include "app/clilink.h"
+#include "app/inspect.h"
 #include "app/wizardregistry.h"
 #include "link/aboutbox.h"
 #include "link/exchange.h"
@@ -21,7 +22,9 @@ namespace {
 
 constexpr const char* kUsage =
     "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
-    "[VEZÉRLŐ=ÉRTÉK | --press ...]\n"
+    "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n"
+    "           qorix-wizards-cli inspect [FÁJL|-] [--decimal-separator=C] [--svg=FÁJL] "
+    "[--json]\n"
     "           qorix-wizards-cli describe VARÁZSLÓ\n"
     "           qorix-wizards-cli position TELEPÍTÉSI_MAPPA [--standalone] "
     "[--decimal-separator=C]\n"
@@ -42,18 +45,27 @@ void printHelp(std::ostream& out) {
         << "Parancsok:\n"
         << "  generate   a varázsló programja a szabványos kimenetre\n"
         << "  describe   a varázsló vezérlői: név, fajta, felirat, alapérték\n"
+        << "  inspect    egy program beolvasva: méretek, futási idő, figyelmeztetések\n"
         << "  position   a gép pozíciója a QORIX cserefájljain át\n"
         << "  mdi        parancs küldése a QORIX-nek, majd a pozíció beolvasása\n\n"
         << "Kapcsolók:\n"
         << "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
         << "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
         << "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
+        << "  --inspect              (generate) a program helyett annak vizsgálata\n"
+        << "  --json                 (inspect) a vizsgálat JSON-ban\n"
+        << "  --svg=FÁJL             (inspect) a szerszámpálya képe felülnézetből\n"
+        << "  --top=Z                (inspect) a munkadarab teteje, alapérték 0\n"
+        << "  --rapid-rate=MM/PERC   (inspect) gyorsmenet sebessége az időbecsléshez (5000)\n"
+        << "  --tool-change-time=MP  (inspect) egy szerszámcsere ideje (10)\n"
+        << "  --tool-diameter=D      (inspect) a fúró átmérője a furatok rajzához\n"
         << "  --standalone           (position, mdi) QORIX nélküli futtatás\n"
         << "  --help                 ez a súgó\n"
         << "  --version              a változat\n\n"
         << "Varázslók: " << slugList() << "\n\n"
         << "Kilépési kód: 0 minden program elkészült, 1 egy ellenőrzés vagy átalakítás\n"
-        << "megállította, 2 hibás használat.\n";
+        << "megállította, 2 hibás használat. Az inspect kódja 0 figyelmeztetés nélkül,\n"
+        << "1 figyelmeztetéssel, 2 ha a program nem olvasható.\n";
 }
 
 const WizardEntry& wizardOrThrow(const std::string& slug) {
@@ -172,11 +184,13 @@ struct GenerateOptions {
     std::string output;
     std::vector<std::string> args;
     std::vector<std::string> wizardOptions;  // other "--" options, for the wizard to judge
+    bool inspect = false;                    // the program read and told, not printed
+    InspectOptions inspection;
 };
 
 GenerateOptions parseGenerate(const std::vector<std::string>& args, char regional) {
     if (args.size() < 2) throw UsageError("hiányzik a varázsló neve");
-    GenerateOptions o{args[1], regional, {}, {}, {}};
+    GenerateOptions o{args[1], regional, {}, {}, {}, false, {}};
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--decimal-separator=", 0) == 0) {
@@ -184,6 +198,9 @@ GenerateOptions parseGenerate(const std::vector<std::string>& args, char regiona
         } else if (a.rfind("--output=", 0) == 0) {
             o.output = a.substr(9);
             if (o.output.empty()) throw UsageError("hiányzik a fájlnév: " + a);
+        } else if (a == "--inspect") {
+            o.inspect = true;
+        } else if (inspectOption(a, o.inspection)) {
         } else if (a == "--press" || a.rfind("--", 0) != 0) {
             o.args.push_back(a);
         } else {
@@ -237,7 +254,9 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (!pressed) press();
     flushMessages();
-    for (const auto& line : wizard->output()) out << line << '\n';
+    if (!o.inspect) {
+        for (const auto& line : wizard->output()) out << line << '\n';
+    }
     for (const auto& line : wizard->diagnostics()) err << line << '\n';
     if (!o.output.empty() && !allWrote) {
         // the file keeps what it held: a refused press must not cost an earlier program
@@ -248,6 +267,12 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
             ui::runEvent(dialogs, [&] { textfile::writeLines(o.output, wizard->output()); });
         flushMessages();
         if (!saved) return kExitRefused;
+    }
+    if (o.inspect) {
+        o.inspection.read.decimalSeparator = o.separator;
+        pageFacts(*wizard, o.inspection);
+        int status = inspectLines(wizard->output(), o.inspection, out, err);
+        return allWrote ? status : kExitRefused;
     }
     return allWrote ? kExitOk : kExitRefused;
 }
@@ -280,6 +305,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return kExitOk;
         }
         if (verb == "generate") return generate(args, out, err, regionalSeparator);
+        if (verb == "inspect") return runInspect(args, out, err, regionalSeparator);
         if (verb == "position" || verb == "mdi")
             return runLinkVerb(args, out, err, regionalSeparator, sleeper);
         if (verb == "describe") {

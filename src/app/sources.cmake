@@ -1,6 +1,6 @@
 # The main window's logic, the wizard table and the command line (no Qt).
 set(QORIX_APP_SOURCES app/form1.cpp app/wizardtable.cpp app/placeholder.cpp
     app/wizardregistry.cpp app/boltcirclewizard.cpp)
-set(QORIX_CLI_SOURCES app/cli.cpp app/clilink.cpp)
+set(QORIX_CLI_SOURCES app/cli.cpp app/clilink.cpp app/inspect.cpp)
 set(QORIX_ABOUT_SOURCES app/about.cpp)
 set(QORIX_CLI_MAIN app/cli_main.cpp)

@@ -1,0 +1,17 @@
+// A read program told in words: its measures and warnings in Hungarian for people, and the
+// same as one JSON object for scripts.
+#pragma once
+
+#include <string>
+
+#include "program/reader.h"
+
+namespace qorix::program {
+
+// Numbers with the run's separator.
+std::string reportText(const ReadResult& result, char separator);
+// {"bounds", "feed_bounds", "lowest_z", "cut_length", "rapid_length", "time_s", "holes",
+//  "passes", "tool_changes", "moves", "warnings": [{"line", "text"}]}; unknown values are null.
+std::string reportJson(const ReadResult& result);
+
+}  // namespace qorix::program
