@@ -16,6 +16,10 @@ else
 fi
 
 echo
+echo "== Reading the largest spiral (a million lines) into its toolpath, against writing it"
+"$build/qorix-bench-reader"
+
+echo
 echo "== Start-up to the main window shown, against one empty Qt Widgets window"
 runs=31
 now() { date +%s%N; }
