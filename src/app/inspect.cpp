@@ -113,8 +113,7 @@ int runInspect(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (startsWith(a, "--decimal-separator=")) {
-            if (a.size() != 21) throw UsageError("egy karakter kell: " + a);
-            o.read.decimalSeparator = a[20];
+            o.read.decimalSeparator = separatorOption(a);
         } else if (inspectOption(a, o)) {
         } else if (a == "-" || !startsWith(a, "--")) {
             if (!file.empty()) throw UsageError("csak egy programot olvasok: " + a);

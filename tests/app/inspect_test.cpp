@@ -104,6 +104,7 @@ TEST(Inspect, AnUnreadableFileOrABadOptionIsStatusTwo) {
     EXPECT_EQ(cli({"inspect", dir.file("a.tap"), "--top=magas"}).status, 2);
     EXPECT_EQ(cli({"inspect", dir.file("a.tap"), "--colour=red"}).status, 2);
     EXPECT_EQ(cli({"inspect", "a.tap", "b.tap"}).status, 2);
+    EXPECT_EQ(cli({"inspect", dir.file("a.tap"), "--decimal-separator=;"}).status, 2);
 }
 
 TEST(Inspect, TheSvgShowsRapidsDashedCutsSolidAndHolesAsCircles) {
