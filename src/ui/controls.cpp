@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "ui/form.h"
 
@@ -155,6 +156,28 @@ void Memo::clear() {
 void Memo::setLines(std::vector<std::string> lines) {
     lines_ = std::move(lines);
     touched();
+}
+
+std::vector<std::string> Memo::replaceLines(std::size_t first, std::size_t count,
+                                            std::vector<std::string> with) {
+    first = std::min(first, lines_.size());
+    count = std::min(count, lines_.size() - first);
+    const auto at = lines_.begin() + static_cast<std::ptrdiff_t>(first);
+    std::vector<std::string> taken(
+        std::make_move_iterator(at),
+        std::make_move_iterator(at + static_cast<std::ptrdiff_t>(count)));
+    // the lines both have in common are swapped in place; only the difference moves the rest
+    const std::size_t common = std::min(count, with.size());
+    std::move(with.begin(), with.begin() + static_cast<std::ptrdiff_t>(common), at);
+    const auto rest = at + static_cast<std::ptrdiff_t>(common);
+    if (with.size() > count)
+        lines_.insert(rest,
+                      std::make_move_iterator(with.begin() + static_cast<std::ptrdiff_t>(common)),
+                      std::make_move_iterator(with.end()));
+    else
+        lines_.erase(rest, rest + static_cast<std::ptrdiff_t>(count - common));
+    touched();
+    return taken;
 }
 
 void Memo::touched() {

@@ -136,6 +136,11 @@ public:
     void add(std::string line);
     void clear();
     void setLines(std::vector<std::string> lines);
+    // An edit typed into a view: the lines first .. first + count - 1 give way to `with`, in
+    // place, so that a keystroke costs one line and not the whole text. Returns the lines
+    // taken out (a view keeps them to undo the edit).
+    std::vector<std::string> replaceLines(std::size_t first, std::size_t count,
+                                          std::vector<std::string> with);
     // Counts the changes of the lines, so that a view can tell whether the text it shows is
     // still the model's without comparing the whole text.
     std::uint64_t revision() const { return revision_; }

@@ -124,6 +124,31 @@ TEST(Controls, AMemoBatchIsAnnouncedOnce) {
     EXPECT_EQ(memo.lines().size(), 1001u);
 }
 
+// A view's edit changes the lines in place and hands back the ones it took out, so that
+// putting those back undoes it exactly.
+TEST(Controls, AMemoEditReplacesLinesInPlace) {
+    Form form("F");
+    Memo memo(&form, "Memo1");
+    memo.setLines({"a", "b", "c", "d"});
+    int notices = 0;
+    memo.addListener([&] { ++notices; });
+    const auto revision = memo.revision();
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(memo.replaceLines(1, 1, {"B"}), Lines{"b"});
+    EXPECT_EQ(memo.lines(), (Lines{"a", "B", "c", "d"}));
+    EXPECT_EQ(memo.replaceLines(1, 2, {"x", "y", "z"}), (Lines{"B", "c"}));
+    EXPECT_EQ(memo.lines(), (Lines{"a", "x", "y", "z", "d"}));
+    EXPECT_EQ(memo.replaceLines(0, 4, {"e"}), (Lines{"a", "x", "y", "z"}));
+    EXPECT_EQ(memo.lines(), (Lines{"e", "d"}));
+    EXPECT_EQ(memo.replaceLines(2, 0, {"f", "g"}), Lines{});  // appended at the end
+    EXPECT_EQ(memo.lines(), (Lines{"e", "d", "f", "g"}));
+    // a range past the end is cut to the lines there are
+    EXPECT_EQ(memo.replaceLines(3, 5, {}), Lines{"g"});
+    EXPECT_EQ(memo.lines(), (Lines{"e", "d", "f"}));
+    EXPECT_EQ(notices, 5);
+    EXPECT_EQ(memo.revision(), revision + 5);
+}
+
 TEST(Controls, ATimerTicksOnlyWhileStarted) {
     Form form("F");
     Timer timer(&form, "Timer1", 100);
