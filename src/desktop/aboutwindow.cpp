@@ -99,13 +99,13 @@ QWidget* AboutWindow::boxes() {
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
-    QPlainTextEdit* position = binder_.memo(store_.Memo1);
-    QPlainTextEdit* echo = binder_.memo(store_.Memo3);
-    for (QPlainTextEdit* m : {position, echo}) m->setFixedHeight(80);
+    LineBox* position = binder_.memo(store_.Memo1);
+    LineBox* echo = binder_.memo(store_.Memo3);
+    for (LineBox* m : {position, echo}) m->setFixedHeight(80);
     top->addWidget(position);
     top->addWidget(echo);
     column->addLayout(top);
-    QPlainTextEdit* log = binder_.memo(store_.Memo2);
+    LineBox* log = binder_.memo(store_.Memo2);
     log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     column->addWidget(log, 1);
     auto* buttons = new QHBoxLayout;

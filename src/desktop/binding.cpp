@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,49 +41,6 @@ void showState(const Control& model, QWidget* w) {
     // layout shows it with its parent.
     w->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
 }
-
-// One conversion of the whole text: a program may have a million lines.
-QString joinLines(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& l : lines) size += l.size() + 1;
-    std::string text;
-    text.reserve(size);
-    for (const auto& l : lines) {
-        if (&l != &lines.front()) text += '\n';
-        text += l;
-    }
-    return QString::fromStdString(text);
-}
-
-std::vector<std::string> splitLines(const QString& text) {
-    std::vector<std::string> lines;
-    if (text.isEmpty()) return lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
-    return lines;
-}
-
-// Edits typed into output boxes that their models have not taken yet. A keystroke only
-// marks its box: converting a million-line text on every key would make typing crawl. The
-// box's whole text is taken once the typing pauses, or before any other event reaches the
-// models, so that a save or a run always works on what was typed.
-std::vector<std::function<void()>>& pendingEdits() {
-    static std::vector<std::function<void()>> pending;
-    return pending;
-}
-
-void takePendingEdits() {
-    std::vector<std::function<void()>> pending;
-    pending.swap(pendingEdits());
-    for (auto& take : pending) take();
-}
-
-// One user event: the typed edits first, then the event.
-void userEvent(Dialogs& dialogs, const std::function<void()>& handler) {
-    takePendingEdits();
-    runEvent(dialogs, handler);
-}
-
-constexpr int kTypingPauseMs = 300;
 
 // Notes whether a modal window (a message box) opened while it lived.
 class ModalWatch : public QObject {
@@ -194,7 +150,7 @@ private:
 
 }  // namespace
 
-void Binder::run(const std::function<void()>& handler) const { userEvent(dialogs_, handler); }
+void Binder::run(const std::function<void()>& handler) const { runEvent(dialogs_, handler); }
 
 Binder::EditWidgets Binder::edit(Edit& model) const {
     EditWidgets w{new QLabel, new QLineEdit, model.suffix().empty() ? nullptr : new QLabel};
@@ -213,7 +169,7 @@ Binder::EditWidgets Binder::edit(Edit& model) const {
         }
     });
     QObject::connect(w.field, &QLineEdit::textEdited, [d = &dialogs_, &model](const QString& text) {
-        userEvent(*d, [&] { model.setText(text.toStdString()); });
+        runEvent(*d, [&] { model.setText(text.toStdString()); });
     });
     return w;
 }
@@ -227,7 +183,7 @@ QCheckBox* Binder::checkBox(CheckBox& model) const {
         showState(model, b);
     });
     QObject::connect(box, &QCheckBox::clicked, [d = &dialogs_, &model](bool on) {
-        userEvent(*d, [&] { model.setChecked(on); });
+        runEvent(*d, [&] { model.setChecked(on); });
     });
     return box;
 }
@@ -258,7 +214,7 @@ QGroupBox* Binder::radioGroup(RadioGroup& model) const {
         showState(model, g);
     });
     QObject::connect(buttons, &QButtonGroup::idClicked, [d = &dialogs_, &model](int id) {
-        userEvent(*d, [&] { model.setItemIndex(id); });
+        runEvent(*d, [&] { model.setItemIndex(id); });
     });
     return group;
 }
@@ -280,7 +236,7 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
     });
     auto* held = new HeldBar(
         w.bar,
-        [d = &dialogs_, &model](int value) { userEvent(*d, [&] { model.setPosition(value); }); },
+        [d = &dialogs_, &model](int value) { runEvent(*d, [&] { model.setPosition(value); }); },
         [&model] { return model.position(); });
     QObject::connect(w.bar, &QScrollBar::valueChanged, held, &HeldBar::changed);
     return w;
@@ -306,7 +262,7 @@ QPushButton* Binder::button(Button& model) const {
         showState(model, w);
     });
     QObject::connect(b, &QPushButton::clicked,
-                     [d = &dialogs_, &model] { userEvent(*d, [&] { model.click(); }); });
+                     [d = &dialogs_, &model] { runEvent(*d, [&] { model.click(); }); });
     return b;
 }
 
@@ -324,74 +280,20 @@ QComboBox* Binder::comboBox(ComboBox& model) const {
         showState(model, b);
     });
     QObject::connect(box, &QComboBox::activated, [d = &dialogs_, &model](int index) {
-        userEvent(*d, [&] { model.select(index); });
+        runEvent(*d, [&] { model.select(index); });
     });
     QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
                      [d = &dialogs_, &model](const QString& t) {
-                         userEvent(*d, [&] { model.editText(t.toStdString()); });
+                         runEvent(*d, [&] { model.editText(t.toStdString()); });
                      });
     return box;
 }
 
-QPlainTextEdit* Binder::memo(Memo& model) const {
-    auto* box = new QPlainTextEdit;
-    box->setObjectName(q(model.name()));
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Tab and Shift+Tab move on through the window: a tab typed here would go into the program
-    box->setTabChangesFocus(true);
-    // The text is replaced only when the model's lines changed since the box last showed them
-    // (a create run announces itself once), and not while the two are being brought in step.
-    struct Sync {
-        bool syncing = false;  // the box and the model are being brought in step
-        bool pending = false;  // typed text the model has not taken yet
-        std::uint64_t shown = 0;
-    };
-    auto sync = std::make_shared<Sync>();
-    sync->shown = model.revision();
-    box->setPlainText(joinLines(model.lines()));
-    follow(model, box, [&model, sync](QPlainTextEdit* b) {
-        if (model.revision() != sync->shown) {
-            sync->shown = model.revision();
-            if (!sync->syncing) {
-                // lines added after the ones shown (a series, a log) are scrolled into view
-                const int before = b->document()->blockCount();
-                const auto& lines = model.lines();
-                const bool appended = !b->document()->isEmpty() &&
-                                      lines.size() > static_cast<std::size_t>(before) &&
-                                      lines[static_cast<std::size_t>(before) - 1] ==
-                                          b->document()->lastBlock().text().toStdString();
-                sync->syncing = true;
-                sync->pending = false;  // the model's lines replace what was typed
-                b->setPlainText(joinLines(lines));
-                sync->syncing = false;
-                if (appended) {
-                    b->moveCursor(QTextCursor::End);
-                    b->ensureCursorVisible();
-                }
-            }
-        }
-        showState(model, b);
-    });
-    // what the user types is what the window saves
-    auto* pause = new QTimer(box);
-    pause->setSingleShot(true);
-    pause->setInterval(kTypingPauseMs);
-    QPointer<QPlainTextEdit> guard(box);
-    QObject::connect(pause, &QTimer::timeout, [d = &dialogs_] { userEvent(*d, [] {}); });
-    QObject::connect(
-        box, &QPlainTextEdit::textChanged, [d = &dialogs_, &model, guard, sync, pause] {
-            if (sync->syncing) return;
-            pause->start();
-            if (sync->pending) return;
-            sync->pending = true;
-            pendingEdits().push_back([d, &model, guard, sync] {
-                if (!guard || !sync->pending) return;
-                sync->pending = false;
-                sync->syncing = true;
-                runEvent(*d, [&] { model.setLines(splitLines(guard->toPlainText())); });
-                sync->syncing = false;
-            });
-        });
+// The box draws the model's own lines and edits them in place: what is typed is at once
+// what the window saves and sends.
+LineBox* Binder::memo(Memo& model) const {
+    auto* box = new LineBox(model);
+    follow(model, box, [&model](LineBox* b) { showState(model, b); });
     return box;
 }
 
@@ -426,7 +328,7 @@ QTimer* Binder::timer(Timer& model, QObject* parent) const {
     model.addListener(update);
     update();
     QObject::connect(t, &QTimer::timeout,
-                     [d = &dialogs_, &model] { userEvent(*d, [&] { model.fire(); }); });
+                     [d = &dialogs_, &model] { runEvent(*d, [&] { model.fire(); }); });
     return t;
 }
 

@@ -8,12 +8,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <functional>
 
+#include "desktop/linebox.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -45,7 +45,7 @@ public:
     QLabel* label(Label& model) const;
     QPushButton* button(Button& model) const;
     QComboBox* comboBox(ComboBox& model) const;
-    QPlainTextEdit* memo(Memo& model) const;
+    LineBox* memo(Memo& model) const;
     // The picture decoded from its JPEG; maxWidth > 0 scales a wider picture down.
     QLabel* image(Image& model, int maxWidth = 0) const;
     QTimer* timer(Timer& model, QObject* parent) const;

@@ -216,7 +216,7 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     RightColumn column(binder_, hint, right);
     for (Control* c : form.laidOut()) {
         if (c->kind() == Kind::Memo && contains(hint.leftColumn, c->name())) {
-            QPlainTextEdit* memo = binder_.memo(static_cast<Memo&>(*c));
+            LineBox* memo = binder_.memo(static_cast<Memo&>(*c));
             memo->setMinimumWidth(hint.memoWidth);
             memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
             left->addWidget(memo);

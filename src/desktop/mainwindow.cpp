@@ -34,7 +34,7 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     bar->addWidget(binder_.checkBox(form.CheckBox1));
     bar->addStretch(1);
     // the path buffer lies under the list, covered; its model keeps it hidden
-    QPlainTextEdit* buffer = binder_.memo(form.Memo1);
+    LineBox* buffer = binder_.memo(form.Memo1);
     buffer->setParent(this);
     buffer->hide();
     column->addLayout(bar);

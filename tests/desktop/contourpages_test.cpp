@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/form1.h"
+#include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "modaldriver.h"
@@ -44,7 +44,7 @@ struct Program {
         return window.pageView(wizardNumber);
     }
     static QStringList output(ui::qt::FormView* page) {
-        QString text = page->widget<QPlainTextEdit>("Memo1")->toPlainText();
+        QString text = page->widget<ui::qt::LineBox>("Memo1")->toPlainText();
         return text.isEmpty() ? QStringList() : text.split('\n');
     }
 

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +13,7 @@
 
 #include "app/form1.h"
 #include "desktop/aboutwindow.h"
+#include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
@@ -98,7 +98,7 @@ struct Program {
     void binderRun(const std::function<void()>& event) { ui::runEvent(dialogs, event); }
     void create() { click(onPage<QPushButton>("Button1")); }
     QStringList output() const {
-        QString text = onPage<QPlainTextEdit>("Memo1")->toPlainText();
+        QString text = onPage<ui::qt::LineBox>("Memo1")->toPlainText();
         return text.isEmpty() ? QStringList() : text.split('\n');
     }
 

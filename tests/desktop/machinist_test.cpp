@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWindow>
 
+#include "desktop/linebox.h"
 #include "desktopprogram.h"
 
 namespace {
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(keyboardOn(p));
         p.chooseCutCircle();
         p.create();
-        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        auto* box = p.onPage<ui::qt::LineBox>("Memo1");
         const QString program = box->toPlainText();
         box->setFocus();
         for (int i = 0; i < 32; ++i) {
@@ -120,7 +121,7 @@ private slots:
         QCOMPARE(box->toPlainText(), program);
         QVERIFY(!box->toPlainText().contains('\t'));
         box->setFocus();
-        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(box, " M0");
         QVERIFY(box->toPlainText().endsWith("M30 M0"));
     }
@@ -377,7 +378,7 @@ private slots:
         QVERIFY(p.start());
         p.chooseCutCircle();
         QApplication::processEvents();
-        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        auto* box = p.onPage<ui::qt::LineBox>("Memo1");
         const int before = box->width();
         // wider than the pages ask for (the test screen is small: they may scroll before)
         const int pages = p.window.findChild<QWidget*>("pages")->minimumWidth();

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -19,6 +18,7 @@
 
 #include "app/form1.h"
 #include "desktop/aboutwindow.h"
+#include "desktop/linebox.h"
 #include "desktop/qtdialogs.h"
 #include "desktopprogram.h"
 #include "link/aboutbox.h"
@@ -211,27 +211,26 @@ private slots:
     }
 
     // The box is filled once per create run, and what the user types in it stays there and
-    // is what the page holds, until the next run replaces it.
+    // is at once what the page holds, until the next run replaces it.
     void outputBoxFollowsRunsAndKeepsTyping() {
         Program p;
         QVERIFY(p.start());
         p.chooseCutCircle();
-        auto* box = p.onPage<QPlainTextEdit>("Memo1");
-        QSignalSpy changes(box, &QPlainTextEdit::textChanged);
+        auto* box = p.onPage<ui::qt::LineBox>("Memo1");
+        QSignalSpy changes(box, &ui::qt::LineBox::textChanged);
         p.create();
         QCOMPARE(changes.count(), 1);
         QCOMPARE(p.output(), goldenLines());
 
         box->setFocus();
-        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClicks(box, "M0");
         QStringList typed = goldenLines() << "M0";
         QCOMPARE(p.output(), typed);
-        QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
-        // the model takes the typed text once the typing pauses
+        QCOMPARE(box->cursorPosition(), (ui::qt::TextPos{int(typed.size()) - 1, 2}));
         const auto& model = p.form.page(4).Memo1.lines();
-        QTRY_COMPARE(model.size(), std::size_t(typed.size()));
+        QCOMPARE(model.size(), std::size_t(typed.size()));
         QCOMPARE(QString::fromStdString(model.back()), QString("M0"));
 
         // over a program: emptied before the checks run, then the new program at once
@@ -247,11 +246,11 @@ private slots:
         p.chooseCutCircle();
         QTest::mouseClick(p.top<QCheckBox>("CheckBox1"), Qt::LeftButton);  // standalone
         p.create();
-        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        auto* box = p.onPage<ui::qt::LineBox>("Memo1");
         box->setFocus();
-        box->moveCursor(QTextCursor::Start);
+        QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClicks(box, "(kez)");
-        box->moveCursor(QTextCursor::End);
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClicks(box, "M0");
         // "Mentés" at once, before the typing pause has passed
@@ -276,9 +275,10 @@ private slots:
         QVERIFY(series);
         p.binderRun([&] { series->setItemIndex(1); });
         for (int i = 0; i < 4; ++i) p.create();
-        auto* box = p.onPage<QPlainTextEdit>("Memo1");
+        auto* box = p.onPage<ui::qt::LineBox>("Memo1");
         QApplication::processEvents();
-        QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
+        const int last = box->lineCount() - 1;
+        QCOMPARE(box->cursorPosition(), (ui::qt::TextPos{last, int(box->lineText(last).size())}));
         QScrollBar* bar = box->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
         QVERIFY2(bar->maximum() - bar->value() <= 1, "the last lines are not in view");
@@ -371,10 +371,10 @@ private slots:
         // laid out inside the wide window before it is clicked
         QTRY_VERIFY(p.about.rect().contains(listing->mapTo(&p.about, listing->rect().center())));
         QCOMPARE(listing->text(), QString("Összes változó kiírása"));
-        QVERIFY(p.about.findChild<QPlainTextEdit*>("Memo2")->isVisible());
+        QVERIFY(p.about.findChild<ui::qt::LineBox*>("Memo2")->isVisible());
         // the listing lands in the real log box
         p.click(listing);
-        QCOMPARE(p.about.findChild<QPlainTextEdit*>("Memo2")->toPlainText().section('\n', 0, 0),
+        QCOMPARE(p.about.findChild<ui::qt::LineBox*>("Memo2")->toPlainText().section('\n', 0, 0),
                  QString("AboutBox változói"));
         QTest::keyClick(ok, Qt::Key_X);
         QVERIFY(p.aboutSized(QSize(678, 467)));

@@ -35,3 +35,10 @@ target_compile_definitions(qorix_qt_machinist_tests PRIVATE
   QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
 add_test(NAME qt.machinist COMMAND qorix_qt_machinist_tests)
 set_tests_properties(qt.machinist PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+
+add_executable(qorix_qt_outputbox_tests desktop/outputbox_test.cpp desktop/modaldriver.cpp)
+set_target_properties(qorix_qt_outputbox_tests PROPERTIES AUTOMOC ON)
+target_include_directories(qorix_qt_outputbox_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(qorix_qt_outputbox_tests PRIVATE qorix_qt Qt6::Test)
+add_test(NAME qt.outputbox COMMAND qorix_qt_outputbox_tests)
+set_tests_properties(qt.outputbox PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
