@@ -15,9 +15,9 @@ Control* Form::find(const std::string& name) const {
     return nullptr;
 }
 
-void Form::setLayoutOrder(std::vector<std::string> names) {
-    auto fault = [this](const std::string& what) {
-        throw std::logic_error(name_ + ": layout order: " + what);
+void Form::checkNamesAll(const std::vector<std::string>& names, const char* what) const {
+    auto fault = [&](const std::string& why) {
+        throw std::logic_error(name_ + ": " + what + ": " + why);
     };
     std::set<std::string> named;
     for (const std::string& n : names) {
@@ -26,7 +26,18 @@ void Form::setLayoutOrder(std::vector<std::string> names) {
     }
     for (const Control* c : controls_)
         if (!named.count(c->name())) fault(c->name() + " left out");
+}
+
+void Form::setLayoutOrder(std::vector<std::string> names) {
+    checkNamesAll(names, "layout order");
     layoutOrder_ = std::move(names);
+}
+
+void Form::setControlOrder(const std::vector<std::string>& names) {
+    checkNamesAll(names, "control order");
+    std::vector<Control*> ordered;
+    for (const std::string& n : names) ordered.push_back(find(n));
+    controls_ = std::move(ordered);
 }
 
 std::vector<Control*> Form::laidOut() const {

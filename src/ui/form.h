@@ -22,8 +22,13 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) { caption_ = std::move(caption); }
 
-    // In the order of declaration.
+    // In the order of declaration, or the one set by setControlOrder.
     const std::vector<Control*>& controls() const { return controls_; }
+    // The order in which the form lists its controls (to the command line, to a view without
+    // a layout order), for a form whose controls are not declared in that order (a block of
+    // controls shared by several pages): every control made so far, each named once, checked
+    // as the layout order is. Controls made later follow in their own order.
+    void setControlOrder(const std::vector<std::string>& names);
     Control* find(const std::string& name) const;
 
     // The order in which a view arranges the controls, when it is not the order of
@@ -71,6 +76,8 @@ private:
     friend class Control;
     void adopt(Control* control) { controls_.push_back(control); }
     void forget(Control* control) { std::erase(controls_, control); }
+    // Throws std::logic_error unless the names are every control, each once.
+    void checkNamesAll(const std::vector<std::string>& names, const char* what) const;
 
     std::string name_;
     std::string caption_;

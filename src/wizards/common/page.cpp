@@ -81,37 +81,48 @@ void WizardPage::startup() {
     PrepareValues();
 }
 
+namespace {
+
+CommonControlTexts commonTexts(const NumberText& num) {
+    CommonControlTexts t;
+    t.zeroDefault = num.local("0,0000");
+    t.depthCaption = "Marás mélysége:";
+    t.depthDefault = num.local("-2,0000");
+    t.stepDefault = num.local("0,6");
+    t.noStepLimit = true;
+    return t;
+}
+
+}  // namespace
+
 CommonPage::CommonPage(std::string name, std::string title, Services& services,
                        const CommonPageTexts& texts)
     : WizardPage(std::move(name), std::move(title), services),
-      Edit_x_(this, "Edit_x_", "X tengely kezdőpontja:", def("0,0000")),
-      Edit_y_(this, "Edit_y_", "Y tengely kezdőpontja:", def("0,0000")),
-      Edit_z_(this, "Edit_z_", "Z tengely kezdőpontja:", def("0,0000")),
-      Edit_zsb_(this, "Edit_zsb_", "biztonsági Z: +", "5"),
-      Edit_m_(this, "Edit_m_", "Marás mélysége:", def("-2,0000")),
-      Edit_sz_(this, "Edit_sz_", "Szerszám átmérő:", "5"),
-      Edit_szc_(this, "Edit_szc_", "Lépésenkénti maximális fogási mélység: ", def("0,6")),
-      CheckBox_szc_(this, "CheckBox_szc_", "nincs", true),
-      Edit_szsz_(this, "Edit_szsz_", "Szerszám száma:", "1"),
-      Edit_ff_(this, "Edit_ff_", "Főorsó fordulata: ", "1000"),
-      CheckBox_szsz_(this, "CheckBox_szsz_", "nincs", false),
-      Edit_g1_(this, "Edit_g1_", "G1 feed:", "150"),
+      CommonControls(this, commonTexts(services.num)),
       Edit_g23_(this, "Edit_g23_", "G2, G3 feed:", "300"),
-      RadioGroup_h_(this, "RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0),
       RadioGroup_cw_(this, "RadioGroup_cw_", texts.directionCaption,
                      {"Megegyező (CW)", "Ellentétes (CCW)"}, 0),
-      RadioGroup_m34_(this, "RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0),
       RadioGroup_zi_(this, "RadioGroup_zi_", " Szerszám Z irányban ",
                      {"Le egyenesen csak Z", texts.zEntrySecond}, 1),
       RadioGroup_s_(this, "RadioGroup_s_", " Sorozat marás ", {texts.seriesFirst, "Sorozat marás"},
-                    0),
-      CheckBox_msg_(this, "CheckBox_msg_", "Megjegyzésekkel", true),
-      Button2(this, "Button2", "Törlés") {
-    inputs_ = CommonInputs{&Edit_x_,        &Edit_y_,       &Edit_z_,        &Edit_zsb_,
-                           &Edit_m_,        &Edit_sz_,      &Edit_szc_,      &CheckBox_szc_,
-                           &Edit_szsz_,     &Edit_ff_,      &CheckBox_szsz_, &Edit_g1_,
-                           &Edit_g23_,      &RadioGroup_h_, &RadioGroup_cw_, &RadioGroup_m34_,
-                           &RadioGroup_zi_, &RadioGroup_s_, &CheckBox_msg_};
+                    0) {
+    setControlOrder({"Title",         "Memo1",          "Button1",         "Edit_x_",
+                     "Edit_y_",       "Edit_z_",        "Edit_zsb_",       "Edit_m_",
+                     "Edit_sz_",      "Edit_szc_",      "CheckBox_szc_",   "Edit_szsz_",
+                     "Edit_ff_",      "CheckBox_szsz_", "Edit_g1_",        "Edit_g23_",
+                     "RadioGroup_h_", "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_zi_",
+                     "RadioGroup_s_", "CheckBox_msg_",  "Button2"});
+    wireInputs(inputs_);
+    inputs_.x = &Edit_x_;
+    inputs_.y = &Edit_y_;
+    inputs_.z = &Edit_z_;
+    inputs_.zsb = &Edit_zsb_;
+    inputs_.m = &Edit_m_;
+    inputs_.sz = &Edit_sz_;
+    inputs_.g23 = &Edit_g23_;
+    inputs_.direction = &RadioGroup_cw_;
+    inputs_.zEntry = &RadioGroup_zi_;
+    inputs_.series = &RadioGroup_s_;
     Edit_szc_.setEnabled(false);
     Button2.onClick = [this] { Button2Click(); };
     CheckBox_szc_.onClick = [this] { CheckBox_szc_Click(); };

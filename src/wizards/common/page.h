@@ -8,6 +8,7 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "wizards/common/commoncontrols.h"
 #include "wizards/common/fields.h"
 #include "wizards/common/frame.h"
 #include "wizards/common/gcode.h"
@@ -88,7 +89,7 @@ struct CommonPageTexts {
 };
 
 // A page with the common input set under the usual names (Edit_x_, CheckBox_szc_, ...).
-class CommonPage : public WizardPage {
+class CommonPage : public WizardPage, public CommonControls {
 public:
     CommonPage(std::string name, std::string title, Services& services,
                const CommonPageTexts& texts);
@@ -103,15 +104,8 @@ public:
 
     const CommonInputs& inputs() const { return inputs_; }
 
-    ui::Edit Edit_x_, Edit_y_, Edit_z_, Edit_zsb_, Edit_m_, Edit_sz_;
-    ui::Edit Edit_szc_;
-    ui::CheckBox CheckBox_szc_;
-    ui::Edit Edit_szsz_, Edit_ff_;
-    ui::CheckBox CheckBox_szsz_;
-    ui::Edit Edit_g1_, Edit_g23_;
-    ui::RadioGroup RadioGroup_h_, RadioGroup_cw_, RadioGroup_m34_, RadioGroup_zi_, RadioGroup_s_;
-    ui::CheckBox CheckBox_msg_;
-    ui::Button Button2;
+    ui::Edit Edit_g23_;
+    ui::RadioGroup RadioGroup_cw_, RadioGroup_zi_, RadioGroup_s_;
 
     CommonRecord rec;
 

@@ -34,37 +34,42 @@ SharedValues& requireShared(Services& services) {
     return *services.shared;
 }
 
+CommonControlTexts drillingTexts(const NumberText& num) {
+    CommonControlTexts t;
+    t.xCaption = "X tengely középpontja:";
+    t.yCaption = "Y tengely középpontja:";
+    t.zeroDefault = num.local("0,0000");
+    t.depthCaption = "Fúrás mélysége:";
+    t.depthDefault = "-10";
+    t.stepDefault = "2";
+    t.g1Caption = "G1  feed:";
+    t.g1Default = "100";
+    return t;
+}
+
 }  // namespace
 
 TFrame8::TFrame8(Services& services)
     : WizardPage("TFrame8", kTitle, services),
-      Edit_x_(this, "Edit_x_", "X tengely középpontja:", def("0,0000")),
-      Edit_y_(this, "Edit_y_", "Y tengely középpontja:", def("0,0000")),
-      Edit_z_(this, "Edit_z_", "Z tengely kezdőpontja:", def("0,0000")),
-      Edit_zsb_(this, "Edit_zsb_", "biztonsági Z: +", "5"),
-      Edit_m_(this, "Edit_m_", "Fúrás mélysége:", "-10"),
+      CommonControls(this, drillingTexts(services.num)),
       Edit_db_(this, "Edit_db_", "Gyors vissza (Z pozíció):", "1"),
       Edit_r_(this, "Edit_r_", "Kör átmérője:", "20"),
       Edit_ane_(this, "Edit_ane_", "Elforgatás szöge:", "0"),
       Edit_drc_(this, "Edit_drc_", "Furatok száma:", "5"),
-      Edit_sz_(this, "Edit_sz_", "Szerszám átmérő:", "5"),
-      Edit_szc_(this, "Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "2"),
-      CheckBox_szc_(this, "CheckBox_szc_", "nincs", false),
-      Edit_szsz_(this, "Edit_szsz_", "Szerszám száma:", "1"),
-      Edit_ff_(this, "Edit_ff_", "Főorsó fordulata: ", "1000"),
-      CheckBox_szsz_(this, "CheckBox_szsz_", "nincs", false),
       RadioGroup_g783_(this, "RadioGroup_g783_", " Fúró kód ", {"G73", "G83"}, 1),
-      RadioGroup_m34_(this, "RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0),
-      RadioGroup_h_(this, "RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0),
       RadioGroup_s_(this, "RadioGroup_s_", " Sorozat marás ", {"Csak egy kör ", "Több kör mentén"},
                     0),
       RadioGroup1(this, "RadioGroup1", " Furat kiválasztó ",
                   {"Minden furat", "Furat kiválasztás", "Újra választ"}, 0),
-      Edit_g1_(this, "Edit_g1_", "G1  feed:", "100"),
-      CheckBox_msg_(this, "CheckBox_msg_", "Megjegyzésekkel", true),
-      Button2(this, "Button2", "Törlés"),
       Image1(this, "Image1", "boltcircle.jpg"),
       shared_(requireShared(services)) {
+    setControlOrder(
+        {"Title",         "Memo1",         "Button1",        "Edit_x_",          "Edit_y_",
+         "Edit_z_",       "Edit_zsb_",     "Edit_m_",        "Edit_db_",         "Edit_r_",
+         "Edit_ane_",     "Edit_drc_",     "Edit_sz_",       "Edit_szc_",        "CheckBox_szc_",
+         "Edit_szsz_",    "Edit_ff_",      "CheckBox_szsz_", "RadioGroup_g783_", "RadioGroup_m34_",
+         "RadioGroup_h_", "RadioGroup_s_", "RadioGroup1",    "Edit_g1_",         "CheckBox_msg_",
+         "Button2",       "Image1"});
     // as the page shows: "nincs" beside the tool number
     setLayoutOrder(
         {"Title",         "Memo1",          "Button1",     "Edit_x_",          "Edit_y_",
@@ -76,21 +81,13 @@ TFrame8::TFrame8(Services& services)
     Edit_ane_.setSuffix("°");
     // The start point, safe offset and depth go through the common steps; the drill
     // diameter and the peck depth have checks of this page's own.
+    wireInputs(inputs_);
     inputs_.x = &Edit_x_;
     inputs_.y = &Edit_y_;
     inputs_.z = &Edit_z_;
     inputs_.zsb = &Edit_zsb_;
     inputs_.m = &Edit_m_;
-    inputs_.szc = &Edit_szc_;
-    inputs_.noStepLimit = &CheckBox_szc_;
-    inputs_.szsz = &Edit_szsz_;
-    inputs_.ff = &Edit_ff_;
-    inputs_.noTool = &CheckBox_szsz_;
-    inputs_.g1 = &Edit_g1_;
-    inputs_.coolant = &RadioGroup_h_;
-    inputs_.spindle = &RadioGroup_m34_;
     inputs_.series = &RadioGroup_s_;
-    inputs_.comments = &CheckBox_msg_;
     // The page is always shown before its group can be used, and showing it disables this.
     RadioGroup1.setItemEnabled(2, false);
 

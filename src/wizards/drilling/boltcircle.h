@@ -15,7 +15,7 @@ namespace qorix {
 
 class TForm9;
 
-class TFrame8 : public WizardPage {
+class TFrame8 : public WizardPage, public CommonControls {
 public:
     static constexpr std::int32_t kMaxHoles = 1000;
 
@@ -50,15 +50,8 @@ public:
     void setHoleSelector(TForm9* selector) { selector_ = selector; }
     SharedValues& shared() const { return shared_; }
 
-    ui::Edit Edit_x_, Edit_y_, Edit_z_, Edit_zsb_, Edit_m_, Edit_db_, Edit_r_, Edit_ane_, Edit_drc_,
-        Edit_sz_, Edit_szc_;
-    ui::CheckBox CheckBox_szc_;
-    ui::Edit Edit_szsz_, Edit_ff_;
-    ui::CheckBox CheckBox_szsz_;
-    ui::RadioGroup RadioGroup_g783_, RadioGroup_m34_, RadioGroup_h_, RadioGroup_s_, RadioGroup1;
-    ui::Edit Edit_g1_;
-    ui::CheckBox CheckBox_msg_;
-    ui::Button Button2;
+    ui::Edit Edit_db_, Edit_r_, Edit_ane_, Edit_drc_;
+    ui::RadioGroup RadioGroup_g783_, RadioGroup_s_, RadioGroup1;
     ui::Image Image1;
 
     // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe

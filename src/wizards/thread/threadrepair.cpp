@@ -70,30 +70,31 @@ SharedValues& sharedOf(Services& services) {
     return *services.shared;
 }
 
+CommonControlTexts threadTexts(const NumberText& num) {
+    CommonControlTexts t;
+    t.xCaption = "X tengely középpontja:";
+    t.yCaption = "Y tengely középpontja:";
+    t.zeroDefault = num.local("0,0000");
+    t.depthCaption = "Menet mélysége:";
+    t.depthDefault = num.local("1,5");
+    t.toolDefault = "8";
+    t.stepDefault = num.local("0,6");
+    return t;
+}
+
 std::int32_t notFirst(const ui::RadioGroup& group) { return group.itemIndex() != 0 ? 1 : 0; }
 
 }  // namespace
 
 TFrame11::TFrame11(Services& services)
     : WizardPage("TFrame11", "Menet javítás (thread repair)", services),
-      Edit_x_(this, "Edit_x_", "X tengely középpontja:", def("0,0000")),
-      Edit_y_(this, "Edit_y_", "Y tengely középpontja:", def("0,0000")),
-      Edit_z_(this, "Edit_z_", "Z tengely kezdőpontja:", def("0,0000")),
-      Edit_zsb_(this, "Edit_zsb_", "biztonsági Z: +", "5"),
+      CommonControls(this, threadTexts(services.num)),
       Edit_Xpos_(this, "Edit_Xpos_", "Bemért pozíció X:", def("0,0000")),
       Edit_Ypos_(this, "Edit_Ypos_", "Y:", def("0,0000")),
       Edit_Zpos_(this, "Edit_Zpos_", "Z:", def("0,0000")),
       Edit_zm_(this, "Edit_zm_", "Menetemelkedés:", def("1,5")),
-      Edit_m_(this, "Edit_m_", "Menet mélysége:", def("1,5")),
       Edit_r_(this, "Edit_r_", "Menet átmérő (M)", "20"),
       Edit_ml_(this, "Edit_ml_", "Menet hossza:", "10"),
-      Edit_sz_(this, "Edit_sz_", "Szerszám átmérő:", "8"),
-      Edit_szc_(this, "Edit_szc_", "Lépésenkénti maximális fogási mélység: ", def("0,6")),
-      CheckBox_szc_(this, "CheckBox_szc_", "nincs", false),
-      Edit_szsz_(this, "Edit_szsz_", "Szerszám száma:", "1"),
-      Edit_ff_(this, "Edit_ff_", "Főorsó fordulata: ", "1000"),
-      CheckBox_szsz_(this, "CheckBox_szsz_", "nincs", false),
-      RadioGroup_h_(this, "RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0),
       ScrollBar1(this, "ScrollBar1", "Mélység korrekció:", 0, 1000, 500),
       Label19(this, "Label19", services.num.f4(0) + " mm"),
       ScrollBar2(this, "ScrollBar2", "Magasság korrekció:", 0, 1000, 500),
@@ -101,17 +102,22 @@ TFrame11::TFrame11(Services& services)
       RadioGroup_cs_(this, "RadioGroup_cs_", " Menet kiválasztó ", {"Csavar", "Anya"}, 0),
       RadioGroup_cw_(this, "RadioGroup_cw_", "Megmunkálási irány", {"Jobbos (CW)", "Balos  (CCW)"},
                      0),
-      RadioGroup_m34_(this, "RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0),
-      CheckBox_msg_(this, "CheckBox_msg_", "Megjegyzésekkel", true),
-      Edit_g1_(this, "Edit_g1_", "G1 feed:", "150"),
       Edit_g23_(this, "Edit_g23_", "G2, G3 feed:", "300"),
       Button4(this, "Button4", "Ellenőrzés"),
-      Button2(this, "Button2", "Törlés"),
       Button3(this, "Button3", "Bemérés"),
       Timer1(this, "Timer1", kPollMs),
       Timer2(this, "Timer2", kPollMs),
       Image1(this, "Image1", "threadrepair.jpg"),
       shared_(sharedOf(services)) {
+    setControlOrder(
+        {"Title",          "Memo1",          "Button1",         "Edit_x_",       "Edit_y_",
+         "Edit_z_",        "Edit_zsb_",      "Edit_Xpos_",      "Edit_Ypos_",    "Edit_Zpos_",
+         "Edit_zm_",       "Edit_m_",        "Edit_r_",         "Edit_ml_",      "Edit_sz_",
+         "Edit_szc_",      "CheckBox_szc_",  "Edit_szsz_",      "Edit_ff_",      "CheckBox_szsz_",
+         "RadioGroup_h_",  "ScrollBar1",     "Label19",         "ScrollBar2",    "Label20",
+         "RadioGroup_cs_", "RadioGroup_cw_", "RadioGroup_m34_", "CheckBox_msg_", "Edit_g1_",
+         "Edit_g23_",      "Button4",        "Button2",         "Button3",       "Timer1",
+         "Timer2",         "Image1"});
     // as the page shows: "nincs" beside the tool number
     setLayoutOrder(
         {"Title",          "Memo1",          "Button1",         "Edit_x_",        "Edit_y_",
@@ -122,17 +128,9 @@ TFrame11::TFrame11(Services& services)
          "RadioGroup_cs_", "RadioGroup_cw_", "RadioGroup_m34_", "CheckBox_msg_",  "Edit_g1_",
          "Edit_g23_",      "Button4",        "Button2",         "Button3",        "Timer1",
          "Timer2",         "Image1"});
-    inputs_.szc = &Edit_szc_;
-    inputs_.noStepLimit = &CheckBox_szc_;
-    inputs_.szsz = &Edit_szsz_;
-    inputs_.ff = &Edit_ff_;
-    inputs_.noTool = &CheckBox_szsz_;
-    inputs_.g1 = &Edit_g1_;
+    wireInputs(inputs_);
     inputs_.g23 = &Edit_g23_;
-    inputs_.coolant = &RadioGroup_h_;
     inputs_.direction = &RadioGroup_cw_;
-    inputs_.spindle = &RadioGroup_m34_;
-    inputs_.comments = &CheckBox_msg_;
     Edit_Ypos_.setFieldName("Bemért pozíció Y");
     Edit_Zpos_.setFieldName("Bemért pozíció Z");
 

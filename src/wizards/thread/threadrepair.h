@@ -14,7 +14,7 @@ namespace qorix {
 
 class TForm12;
 
-class TFrame11 : public WizardPage {
+class TFrame11 : public WizardPage, public CommonControls {
 public:
     // The store must be given.
     explicit TFrame11(Services& services);
@@ -46,22 +46,15 @@ public:
 
     ThreadRepairValues& values() const;
 
-    ui::Edit Edit_x_, Edit_y_, Edit_z_, Edit_zsb_;
     ui::Edit Edit_Xpos_, Edit_Ypos_, Edit_Zpos_;
-    ui::Edit Edit_zm_, Edit_m_, Edit_r_, Edit_ml_, Edit_sz_;
-    ui::Edit Edit_szc_;
-    ui::CheckBox CheckBox_szc_;
-    ui::Edit Edit_szsz_, Edit_ff_;
-    ui::CheckBox CheckBox_szsz_;
-    ui::RadioGroup RadioGroup_h_;
+    ui::Edit Edit_zm_, Edit_r_, Edit_ml_;
     ui::ScrollBar ScrollBar1;
     ui::Label Label19;
     ui::ScrollBar ScrollBar2;
     ui::Label Label20;
-    ui::RadioGroup RadioGroup_cs_, RadioGroup_cw_, RadioGroup_m34_;
-    ui::CheckBox CheckBox_msg_;
-    ui::Edit Edit_g1_, Edit_g23_;
-    ui::Button Button4, Button2, Button3;
+    ui::RadioGroup RadioGroup_cs_, RadioGroup_cw_;
+    ui::Edit Edit_g23_;
+    ui::Button Button4, Button3;
     ui::Timer Timer1, Timer2;
     ui::Image Image1;
 
