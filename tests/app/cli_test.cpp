@@ -121,6 +121,17 @@ TEST(CliDescribe, ListsEveryControlWithKindCaptionAndDefault) {
               std::string::npos);
 }
 
+// What describe lists is read by scripts: every wizard's list, names, order, captions and
+// defaults, stays byte for byte as tests/golden/<slug>/describe.txt has it.
+TEST(CliDescribe, ListsEveryWizardsControlsAsBefore) {
+    for (const char* slug : {"fibonacci", "circular-pocket", "rectangle-pocket", "cut-circle",
+                             "cut-rectangle", "bolt-circle", "thread-repair"}) {
+        CliRun r = cli({"describe", slug});
+        EXPECT_EQ(r.status, 0) << slug;
+        EXPECT_EQ(r.out, test::readBytes(test::goldenDir() / slug / "describe.txt")) << slug;
+    }
+}
+
 // The real program reads the separator from the regional settings of its environment.
 TEST(CliProgram, ReadsTheDecimalSeparatorFromTheRegionalSettings) {
     auto run = [](const std::string& env) {

@@ -74,6 +74,35 @@ TEST(Controls, FormsFindTheirControlsByNameInOrder) {
     EXPECT_EQ(form.controls()[0], &a);
 }
 
+TEST(Controls, AControlOrderListsTheControlsAsNamedOrIsRefused) {
+    // a block of shared controls is made before the page's own ones
+    Form form("TFrameX");
+    Edit x(&form, "Edit_x_", "X");
+    Edit feed(&form, "Edit_ff_", "Fordulat:");
+    Edit r(&form, "Edit_r_", "Kör átmérője:");
+    auto refusal = [&](const std::vector<std::string>& names) -> std::string {
+        try {
+            form.setControlOrder(names);
+        } catch (const std::logic_error& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    EXPECT_EQ(refusal({"Edit_x_", "Edit_rr_", "Edit_ff_"}),
+              "TFrameX: control order: no control Edit_rr_");
+    EXPECT_EQ(refusal({"Edit_x_", "Edit_r_"}), "TFrameX: control order: Edit_ff_ left out");
+    EXPECT_EQ(refusal({"Edit_x_", "Edit_r_", "Edit_x_", "Edit_ff_"}),
+              "TFrameX: control order: Edit_x_ named twice");
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &feed, &r}));  // refused: unchanged
+
+    form.setControlOrder({"Edit_x_", "Edit_r_", "Edit_ff_"});
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &r, &feed}));
+    EXPECT_EQ(form.laidOut(), form.controls());  // no layout order: the same order
+    Label later(&form, "Label1", "mm");
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &r, &feed, &later}));
+    EXPECT_EQ(form.find("Edit_r_"), &r);
+}
+
 TEST(Controls, ALayoutOrderNamesEveryControlOnceOrIsRefused) {
     Form form("TFrameX");
     Edit x(&form, "Edit_x_", "X");
