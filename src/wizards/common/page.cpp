@@ -106,6 +106,7 @@ CommonPage::CommonPage(std::string name, std::string title, Services& services,
                      {"Le egyenesen csak Z", texts.zEntrySecond}, 1),
       RadioGroup_s_(this, "RadioGroup_s_", " Sorozat marás ", {texts.seriesFirst, "Sorozat marás"},
                     0) {
+    // the order describe lists; the common controls are made before the page's own
     setControlOrder({"Title",         "Memo1",          "Button1",         "Edit_x_",
                      "Edit_y_",       "Edit_z_",        "Edit_zsb_",       "Edit_m_",
                      "Edit_sz_",      "Edit_szc_",      "CheckBox_szc_",   "Edit_szsz_",

@@ -63,6 +63,7 @@ TFrame8::TFrame8(Services& services)
                   {"Minden furat", "Furat kiválasztás", "Újra választ"}, 0),
       Image1(this, "Image1", "boltcircle.jpg"),
       shared_(requireShared(services)) {
+    // the order describe lists; the common controls are made before the page's own
     setControlOrder(
         {"Title",         "Memo1",         "Button1",        "Edit_x_",          "Edit_y_",
          "Edit_z_",       "Edit_zsb_",     "Edit_m_",        "Edit_db_",         "Edit_r_",

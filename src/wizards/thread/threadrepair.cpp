@@ -109,6 +109,7 @@ TFrame11::TFrame11(Services& services)
       Timer2(this, "Timer2", kPollMs),
       Image1(this, "Image1", "threadrepair.jpg"),
       shared_(sharedOf(services)) {
+    // the order describe lists; the common controls are made before the page's own
     setControlOrder(
         {"Title",          "Memo1",          "Button1",         "Edit_x_",       "Edit_y_",
          "Edit_z_",        "Edit_zsb_",      "Edit_Xpos_",      "Edit_Ypos_",    "Edit_Zpos_",
