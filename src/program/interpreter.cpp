@@ -11,6 +11,14 @@ constexpr std::size_t kMaxNesting = 64;
 
 bool whole(double v) { return std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e9; }
 
+// A tool number, speed or dwell as a move keeps it: a value past what the move holds is held
+// as the largest one (a speed of S1e20 stays absurd without wrapping round to a small one).
+std::uint32_t moveAux(double v) {
+    double a = std::fabs(v);
+    if (!(a < 4'294'967'295.0)) return 4'294'967'295u;
+    return static_cast<std::uint32_t>(a);
+}
+
 WarningKind kindOf(ScanProblem p) {
     switch (p) {
         case ScanProblem::UnknownWord:
@@ -146,19 +154,18 @@ void Interpreter::machineCodes() {
     for (int i = 0; i < block_.count; ++i) {
         const Word& w = block_.words[static_cast<std::size_t>(i)];
         if (w.letter != 'M') continue;
-        auto aux = [](double v) { return static_cast<std::uint32_t>(std::fabs(v)); };
         switch (whole(w.value) ? static_cast<int>(w.value) : -1) {
             case 3:
-                builder_.event(MoveKind::SpindleCw, aux(speed_));
+                builder_.event(MoveKind::SpindleCw, moveAux(speed_));
                 break;
             case 4:
-                builder_.event(MoveKind::SpindleCcw, aux(speed_));
+                builder_.event(MoveKind::SpindleCcw, moveAux(speed_));
                 break;
             case 5:
                 builder_.event(MoveKind::SpindleStop, 0);
                 break;
             case 6:
-                builder_.event(MoveKind::ToolChange, aux(tool_));
+                builder_.event(MoveKind::ToolChange, moveAux(tool_));
                 break;
             case 7:
                 builder_.event(MoveKind::CoolantMist, 0);
@@ -216,8 +223,7 @@ bool Interpreter::modalCodes(bool& noMotion) {
             motion_ = -1;
         } else if (g == 4) {
             const Word* p = block_.find('P');
-            builder_.event(MoveKind::Dwell,
-                           p ? static_cast<std::uint32_t>(std::fabs(p->value)) : 0);
+            builder_.event(MoveKind::Dwell, p ? moveAux(p->value) : 0);
             noMotion = true;
         } else if (g == 10 && workOrigin(block_, system)) {
             builder_.setWorkOrigin(system, axisWords());

@@ -57,6 +57,11 @@ std::string noProgramEnd() { return "A programból hiányzik a program vége (M3
 std::string cycleWithoutDepth() {
     return "A fúróciklusnak nincs Z mélysége vagy R síkja: a furat elmarad";
 }
+std::string tooManyPecks(double q, double limit) {
+    return "A fúróciklus fogása (Q" + mm(q) + ") túl kicsi a furat mélységéhez: " +
+           NumberText(',').whole(static_cast<std::int64_t>(limit)) +
+           "-nél több fogás lenne; a furat egy fogásként szerepel";
+}
 std::string unknownWorkOrigin(int system) {
     return "A G" + std::to_string(54 + system) +
            " nullpontját a program nem adta meg (G10 L2): a gép nullpontjával számolva";

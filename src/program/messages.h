@@ -25,6 +25,7 @@ enum class WarningKind : std::uint8_t {
     Runaway,
     NoProgramEnd,
     CycleWithoutDepth,
+    TooManyPecks,
     UnknownWorkOrigin,
 };
 
@@ -52,6 +53,7 @@ std::string nestingTooDeep();
 std::string runaway(std::size_t lines);
 std::string noProgramEnd();
 std::string cycleWithoutDepth();
+std::string tooManyPecks(double q, double limit);
 std::string unknownWorkOrigin(int system);
 
 }  // namespace message

@@ -146,18 +146,27 @@ void PathBuilder::goTo(MoveKind kind, std::array<double, 3> at, double feed) {
 
 // Down from the R plane to the bottom in pecks of q: G83 goes back up to the R plane after
 // each peck and rapids down to just above where it stopped; G73 only backs off a little.
+// The pecks are counted first and the loop runs that count, so a Q too small for its hole
+// (a typed 0,001 for 1, or one below the depths' rounding) cannot make millions of moves or
+// spin: past kMaxPecks the hole is drawn as one peck, and a warning says so.
 void PathBuilder::peck(int code, double top, double bottom, double q, double feed, Hole& hole) {
-    double depth = top;
-    if (q <= 0) q = top - bottom;
-    while (depth > bottom + 1e-9) {
-        if (hole.pecks > 0 && code == 83)
-            goTo(MoveKind::Rapid, {pos_[0], pos_[1], depth + kPeckClearance}, 0);
-        double next = std::max(depth - q, bottom);
-        goTo(MoveKind::Feed, {pos_[0], pos_[1], next}, feed);
+    const double span = top - bottom;
+    if (!(span > 1e-9)) return;
+    double count = q > 0 ? std::ceil(span / q - 1e-9) : 1;
+    if (!(count <= kMaxPecks)) {
+        warn(WarningKind::TooManyPecks, message::tooManyPecks(q, kMaxPecks));
+        count = 1;
+    }
+    const auto pecks = static_cast<std::uint32_t>(std::max(count, 1.0));
+    double reached = top;
+    for (std::uint32_t i = 1; i <= pecks; ++i) {
+        if (i > 1 && code == 83)
+            goTo(MoveKind::Rapid, {pos_[0], pos_[1], reached + kPeckClearance}, 0);
+        reached = i == pecks ? bottom : std::max(top - q * i, bottom);
+        goTo(MoveKind::Feed, {pos_[0], pos_[1], reached}, feed);
         ++hole.pecks;
-        depth = next;
-        if (depth <= bottom + 1e-9) break;
-        double back = code == 83 ? top : std::min(depth + kChipBreak, top);
+        if (i == pecks) break;
+        double back = code == 83 ? top : std::min(reached + kChipBreak, top);
         goTo(MoveKind::Rapid, {pos_[0], pos_[1], back}, 0);
     }
 }

@@ -39,6 +39,8 @@ public:
     static constexpr double kPeckClearance = 0.5;
     // Coordinates are written with four decimals: an end this close to its circle is on it.
     static constexpr double kRounding = 0.0005;
+    // More pecks than this in one hole is a mistyped Q, not a program to draw peck by peck.
+    static constexpr double kMaxPecks = 10'000;
 
     PathBuilder(Toolpath& path, std::vector<Warning>& warnings);
 

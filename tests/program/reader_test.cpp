@@ -99,6 +99,14 @@ TEST(ProgramReader, DwellToolAndSpindleEventsAndTheRunTime) {
     // 7 s tool change, 2 s dwell, 100 mm rapid at 6000 mm/min, 60 mm at 600 mm/min
     EXPECT_NEAR(r.measures.timeSeconds, 7 + 2 + 1 + 6, 1e-9);
     EXPECT_EQ(r.measures.toolChanges, 1u);
+
+    // values past what a move holds are held as the largest, not wrapped round to small ones
+    std::string huge(100, '9');
+    auto big = readText("S" + huge + " M3\nT" + huge + " M6\nG4 P" + huge + "\nG4 P-" + huge +
+                        "\nM30\n");
+    ASSERT_EQ(big.path.moves.size(), 4u);
+    for (const auto& m : big.path.moves) EXPECT_EQ(m.aux, 4'294'967'295u);
+    EXPECT_TRUE(std::isfinite(big.measures.timeSeconds));
 }
 
 // The cycle as the machine runs it: to the R plane, pecks of Q, and back to the R plane.
@@ -125,6 +133,36 @@ TEST(ProgramReader, G83PecksRetractFullyAndG73OnlyBreaksTheChip) {
     for (const auto& m : g73.path.moves)
         if (m.flags & program::kInCycle) zs.push_back(m.z);
     EXPECT_EQ(zs, (std::vector<double>{5, 1, -3, -2.5, -7, -6.5, -10, 1}));
+}
+
+// A Q far too small for its hole once made a hundred million moves (gigabytes) for one line,
+// and a Q below the depths' rounding spun for ever: past ten thousand pecks the hole is one
+// peck, and the warning says so on the cycle's line.
+TEST(ProgramReader, APeckTooSmallForItsHoleIsOnePeckWithAWarning) {
+    for (const char* cycle :
+         {"G83 X0 Y0 Z-100000 R1 Q0,001 F100", "G83 X0 Y0 Z-100000000000000000000 R1 Q1 F100",
+          // Q below the rounding of depths this far from zero
+          "G73 X0 Y0 Z99999999999999000000 R100000000000000000000 Q1 F100"}) {
+        auto r = readText(std::string("G0 Z5\nG0 X0 Y0\n") + cycle + "\nG80\nM30\n");
+        // a rapid into the part or a cut below the depth may come too; this one must be last
+        ASSERT_EQ(r.path.holes.size(), 1u) << cycle;
+        EXPECT_EQ(r.path.holes[0].pecks, 1u) << cycle;
+        EXPECT_LT(r.path.moves.size(), 10u) << cycle;
+        ASSERT_FALSE(r.warnings.empty()) << cycle;
+        const auto& w = r.warnings.back();
+        EXPECT_EQ(w.kind, WarningKind::TooManyPecks) << describe(r.warnings);
+        EXPECT_EQ(w.line, 3u);
+    }
+    auto r = readText("G0 Z5\nG0 X0 Y0\nG83 X0 Y0 Z-100000 R1 Q0,001 F100\nG80\nM30\n");
+    EXPECT_EQ(r.warnings.back().text,
+              "A fúróciklus fogása (Q0,001) túl kicsi a furat mélységéhez: 10000-nél több fogás "
+              "lenne; a furat egy fogásként szerepel");
+    EXPECT_DOUBLE_EQ(r.measures.lowestZ, -100000);
+
+    // ten thousand pecks are still drawn one by one
+    auto many = readText("G0 Z5\nG0 X0 Y0\nG83 X0 Y0 Z-9999 R1 Q1 F100\nG80\nM30\n");
+    EXPECT_TRUE(many.warnings.empty()) << describe(many.warnings);
+    EXPECT_EQ(many.path.holes[0].pecks, 10'000u);
 }
 
 TEST(ProgramReader, G98ReturnsToTheInitialLevelAndAMotionWordEndsTheCycle) {
