@@ -3,11 +3,14 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "app/regional.h"
 #include "link/textfile.h"
+#include "platform/arguments.h"
+#include "platform/regional.h"
 
 int main(int argc, char** argv) {
     qorix::textfile::ignoreFileSizeSignal();
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return qorix::runCli(args, std::cout, std::cerr, qorix::regionalDecimalSeparator());
+    std::vector<std::string> args = qorix::platform::arguments(argc, argv);
+    if (!args.empty()) args.erase(args.begin());
+    qorix::platform::useUtf8Console();
+    return qorix::runCli(args, std::cout, std::cerr, qorix::platform::decimalSeparator());
 }

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/regional.h"
 #include "app/wizardtable.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "link/aboutbox.h"
 #include "link/textfile.h"
+#include "platform/regional.h"
 #include "wizards/common/numbertext.h"
 
 namespace qorix {
@@ -24,14 +24,16 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     QApplication::setApplicationName(form1::kCaption);
     ui::qt::installHungarianQtTexts(app);  // without them Qt's own dialogs speak English
     // read once, before any window exists; nothing changes it during the run
-    NumberText num(regionalDecimalSeparator());
+    NumberText num(platform::decimalSeparator());
     ui::qt::QtDialogs dialogs;
     // the store lives for the whole run; its window is shown by "About"
     TAboutBox store(num);
     store.setVisible(false);
     Services services{dialogs, num, &store, &store};
 
-    TForm1 form(services, argc > 1 ? std::string(argv[1]) : std::string());
+    // through Qt, which reads the wide command line on Windows: the folder stays UTF-8
+    const QStringList arguments = QCoreApplication::arguments();
+    TForm1 form(services, arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     ui::qt::MainWindow window(form, dialogs);
     dialogs.setParentWindow(&window);
     // the dialogs live for the whole run, made and connected as the wizard table says; each

@@ -2,6 +2,5 @@
 set(QORIX_QT_SOURCES desktop/binding.cpp desktop/formview.cpp desktop/jpeg.cpp
     desktop/mainwindow.cpp desktop/qtdialogs.cpp desktop/aboutwindow.cpp desktop/linebox.cpp
     desktop/lineboxedit.cpp desktop/findbar.cpp desktop/linesearch.cpp)
-set(QORIX_REGIONAL_SOURCES desktop/regional.cpp)
 set(QORIX_DESKTOP_SOURCES desktop/desktop.cpp)
 set(QORIX_DESKTOP_MAIN desktop/main.cpp)

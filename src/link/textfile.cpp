@@ -1,7 +1,6 @@
 #include "link/textfile.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,8 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+
+#include "platform/cp1250.h"
 
 namespace qorix {
 
@@ -31,51 +32,6 @@ namespace textfile {
 
 namespace {
 
-class Converter {
-public:
-    // Without the code page no file could be written correctly, so that is a failure of its
-    // own rather than a file full of question marks.
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw Error(std::string("A(z) ") + (std::string(to) == "UTF-8" ? from : to) +
-                        " kódlap nem érhető el a rendszeren.");
-    }
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts, turning every character that the target cannot hold into "?".
-    std::string run(std::string_view in, std::size_t unitOf(std::string_view)) {
-        std::string out;
-        out.reserve(in.size());
-        char buf[4096];
-        const char* src = in.data();
-        std::size_t left = in.size();
-        while (left > 0) {
-            char* dst = buf;
-            std::size_t room = sizeof buf;
-            char* s = const_cast<char*>(src);
-            std::size_t r = iconv(cd_, &s, &left, &dst, &room);
-            out.append(buf, dst - buf);
-            src = s;
-            if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                // EILSEQ or EINVAL: one character that cannot be converted
-                std::size_t skip = std::min(unitOf(std::string_view(src, left)), left);
-                out.push_back('?');
-                src += skip;
-                left -= skip;
-                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-            }
-        }
-        return out;
-    }
-
-private:
-    iconv_t cd_;
-};
-
 // Length of the UTF-8 sequence that starts the text (1 for a stray byte).
 std::size_t utf8Unit(std::string_view s) {
     unsigned char c = static_cast<unsigned char>(s[0]);
@@ -84,8 +40,6 @@ std::size_t utf8Unit(std::string_view s) {
         if (i >= s.size() || (static_cast<unsigned char>(s[i]) >> 6) != 2) return i;
     return n;
 }
-
-std::size_t oneByte(std::string_view) { return 1; }
 
 // A symbolic link's target, relative to the link's folder when it is relative.
 std::string linkTarget(const std::string& link) {
@@ -178,15 +132,9 @@ void replaceFile(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-std::string toCp1250(std::string_view utf8) {
-    Converter c("CP1250", "UTF-8");
-    return c.run(utf8, utf8Unit);
-}
+std::string toCp1250(std::string_view utf8) { return platform::utf8ToCp1250(utf8); }
 
-std::string fromCp1250(std::string_view bytes) {
-    Converter c("UTF-8", "CP1250");
-    return c.run(bytes, oneByte);
-}
+std::string fromCp1250(std::string_view bytes) { return platform::cp1250ToUtf8(bytes); }
 
 void writeLines(const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
@@ -203,13 +151,12 @@ void writeLines(const std::string& path, const std::vector<std::string>& lines) 
 void writeBytes(const std::string& path, std::string_view bytes) { replaceFile(path, bytes); }
 
 std::string cp1250LineProblem(std::string_view utf8) {
-    Converter c("CP1250", "UTF-8");
     while (!utf8.empty()) {
         const std::size_t n = std::min(utf8Unit(utf8), utf8.size());
         const std::string_view unit = utf8.substr(0, n);
         const unsigned char first = static_cast<unsigned char>(unit[0]);
         if (first < 0x20 || first == 0x7F) return "sortörést vagy más vezérlőkaraktert tartalmaz";
-        if (c.run(unit, utf8Unit) == "?") {
+        if (platform::utf8ToCp1250(unit) == "?") {
             if (n == 1 || first < 0xC2 || first > 0xF4) {
                 static constexpr char kHex[] = "0123456789ABCDEF";
                 return std::string("érvénytelen bájtot tartalmaz (0x") + kHex[first >> 4] +

@@ -1,9 +1,13 @@
 // qorix-standin INSTALL_FOLDER [--position=X,Y,Z] [--log=FILE] [--poll=MS] [--verify] [--moving]
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/about.h"
 #include "link/textfile.h"
+#include "platform/arguments.h"
+#include "platform/files.h"
 #include "standin/standin.h"
 #include "wizards/common/errors.h"
 
@@ -29,7 +33,12 @@ int main(int argc, char** argv) {
         return 0;
     qorix::textfile::ignoreFileSizeSignal();
     qorix::standin::Options options;
-    std::string problem = qorix::standin::parseArguments(argc, argv, options);
+    // the arguments in UTF-8 on every system (a folder "kör" stays "kör" on Windows)
+    std::vector<std::string> args = qorix::platform::arguments(argc, argv);
+    std::vector<char*> utf8;
+    for (auto& a : args) utf8.push_back(a.data());
+    std::string problem =
+        qorix::standin::parseArguments(static_cast<int>(utf8.size()), utf8.data(), options);
     if (!problem.empty()) {
         std::cerr << "qorix-standin: " << problem << "\n"
                   << "használat: qorix-standin TELEPÍTÉSI_MAPPA [--position=X,Y,Z] [--log=FÁJL] "
@@ -38,7 +47,7 @@ int main(int argc, char** argv) {
     }
     std::ofstream file;
     if (!options.logPath.empty()) {
-        file.open(options.logPath, std::ios::app);
+        file.open(qorix::platform::pathOf(options.logPath), std::ios::app | std::ios::binary);
         if (!file) {
             std::cerr << "qorix-standin: a naplófájl nem nyitható meg: " << options.logPath << "\n";
             return 1;

@@ -235,6 +235,17 @@ TEST(InstallPaths, WindowsFormAndDefaults) {
 #endif
 }
 
+// A folder given with its closing separator gets no second one; on Windows "/" closes a
+// folder as well as "\\".
+TEST(InstallPaths, AClosingSeparatorIsNotDoubled) {
+    EXPECT_EQ(exchangePaths("C:\\QORIX\\", '\\').file, "C:\\QORIX\\Wizards\\Kombinat\\file.txt");
+    EXPECT_EQ(exchangePaths("C:/QORIX/", '\\').file, "C:/QORIX/Wizards\\Kombinat\\file.txt");
+    EXPECT_EQ(exchangePaths("C:/QORIX", '\\').file, "C:/QORIX\\Wizards\\Kombinat\\file.txt");
+    EXPECT_EQ(exchangePaths("/opt/qorix/", '/').file, "/opt/qorix/Wizards/Kombinat/file.txt");
+    // elsewhere a "\\" is a letter of the name, not a separator
+    EXPECT_EQ(exchangePaths("/opt/q\\", '/').folder, "/opt/q\\/Wizards/Kombinat");
+}
+
 TEST_F(Form1Test, ChoosingCutCircleShowsItsPageAndArmsTheSendButton) {
     activate();
     run([&] { form.ComboBox1.select(3); });

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 
+#include "support/golden.h"
+
 namespace qorix::test {
 
 class ReadOnlyFolder {
@@ -26,14 +28,5 @@ public:
 private:
     std::filesystem::path folder_;
 };
-
-// The names of the files in a folder, sorted.
-inline std::vector<std::string> filesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 }  // namespace qorix::test

@@ -1,5 +1,5 @@
 # The stand-in runs as a real process; every test is bounded in time.
-add_executable(qorix_standin_tests standin/standin_test.cpp support/golden.cpp)
+add_executable(qorix_standin_tests standin/standin_test.cpp ${QORIX_TEST_SUPPORT_SOURCES})
 target_include_directories(qorix_standin_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(qorix_standin_tests PRIVATE qorix_standin qorix_core GTest::gtest_main)
 target_compile_definitions(qorix_standin_tests PRIVATE
@@ -9,7 +9,7 @@ gtest_discover_tests(qorix_standin_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT
 
 # The busy peer: a thousand sends through the main window and two hundred position reads
 # against the stand-in, with real waits; well under a minute even under the sanitizers.
-add_executable(qorix_busypeer_tests standin/busypeer_test.cpp support/golden.cpp)
+add_executable(qorix_busypeer_tests standin/busypeer_test.cpp ${QORIX_TEST_SUPPORT_SOURCES})
 target_include_directories(qorix_busypeer_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(qorix_busypeer_tests PRIVATE qorix_app qorix_core GTest::gtest_main)
 target_compile_definitions(qorix_busypeer_tests PRIVATE

@@ -1,8 +1,11 @@
 #include "support/golden.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
+
+#include "platform/files.h"
 
 namespace qorix::test {
 
@@ -23,6 +26,23 @@ std::vector<std::string> readTextLines(const std::filesystem::path& path) {
 }
 
 std::filesystem::path goldenDir() { return QORIX_GOLDEN_DIR; }
+
+std::string utf8(const std::filesystem::path& path) {
+    std::u8string u = path.u8string();
+    return std::string(u.begin(), u.end());
+}
+
+std::vector<std::string> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(utf8(e.path().filename()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string TempDir::file(const std::string& name) const {
+    return utf8(path_ / platform::pathOf(name));
+}
 
 ::testing::AssertionResult sameLines(const std::vector<std::string>& actual,
                                      const std::vector<std::string>& expected) {

@@ -13,6 +13,10 @@ namespace qorix::test {
 std::vector<std::string> readTextLines(const std::filesystem::path& path);
 std::string readBytes(const std::filesystem::path& path);
 std::filesystem::path goldenDir();
+// The names of the files in a folder (UTF-8), sorted.
+std::vector<std::string> filesIn(const std::filesystem::path& folder);
+// A path as UTF-8, on every system.
+std::string utf8(const std::filesystem::path& path);
 
 // Equal line for line; a failure names the first differing line.
 ::testing::AssertionResult sameLines(const std::vector<std::string>& actual,
@@ -26,7 +30,8 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The path of a file in it, UTF-8 (the name too).
+    std::string file(const std::string& name) const;
 
 private:
     std::filesystem::path path_;

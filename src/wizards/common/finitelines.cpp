@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/numberread.h"
 #include "wizards/common/decimal.h"
 #include "wizards/common/errors.h"
 
@@ -49,7 +50,7 @@ bool finiteNumberAt(const std::string& line, std::size_t& i) {
         }
     }
     long double value = 0;
-    auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    auto res = platform::readLongDouble(ascii.data(), ascii.data() + ascii.size(), value);
     if (res.ec == std::errc::result_out_of_range) return !decimal::overflows(ascii);
     return std::fabs(value) <= std::numeric_limits<double>::max();
 }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/numberread.h"
 #include "wizards/common/decimal.h"
 #include "wizards/common/errors.h"
 
@@ -158,7 +159,7 @@ long double NumberText::toFloat(std::string_view text) const {
     }
     if (i != t.size()) throw fail();
     long double value = 0;
-    auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    auto res = platform::readLongDouble(ascii.data(), ascii.data() + ascii.size(), value);
     // A number too small for a long double is zero, as one too small for a double already is
     // (1e-400 and 1e-5000 alike).
     if (res.ec == std::errc::result_out_of_range && !decimal::overflows(ascii)) {
