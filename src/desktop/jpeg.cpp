@@ -9,6 +9,8 @@
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
+#include "platform/files.h"
+
 namespace ui::qt {
 
 namespace {
@@ -60,7 +62,7 @@ bool decodeInto(std::FILE* file, QImage& image, ErrorManager& err) {
 }  // namespace
 
 QImage decodeJpeg(const std::string& path, std::string* error) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(qorix::platform::openForReading(path));
     if (!file) {
         if (error) *error = "cannot open " + path;
         return {};

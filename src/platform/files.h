@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ int moveFile(const std::string& from, const std::string& to);
 int removeFile(const std::string& path);
 // The folder and every missing folder above it; 0 or the error number.
 int makeFolders(const std::string& path);
+
+// The file opened for reading bytes with the C library (nullptr when it cannot be).
+std::FILE* openForReading(const std::string& path);
 
 // A UTF-8 path for the standard library's file calls (wide on Windows).
 inline std::filesystem::path pathOf(const std::string& utf8) {

@@ -88,6 +88,7 @@ int makeFolders(const std::string& path) {
 }
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
 void setFileSizeLimitForTests(std::optional<std::size_t> bytes) { sizeLimit = bytes; }
 

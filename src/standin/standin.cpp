@@ -1,28 +1,48 @@
 #include "standin/standin.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "link/exchange.h"
 #include "link/textfile.h"
-#include "platform/files.h"
 #include "wizards/common/numbertext.h"
 
 namespace qorix::standin {
 
 namespace {
 
-// Where a code is put while it is being read.
-constexpr char kTakenFile[] = "adatcsere.txt.qorix-standin";
-
 std::string join(const std::string& folder, const char* name) {
     return folder + kPathSeparator + name;
 }
 
 std::string readAll(const std::string& path) {
-    std::string bytes;
-    platform::readFile(path, bytes);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// An exchange file is opened without waiting: a pipe in its place must not stop the watch.
+int openExchange(const std::string& path) {
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+FileStamp stampOf(const struct stat& st) {
+    return FileStamp{true, static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     static_cast<std::int64_t>(st.st_size)};
+}
+
+FileStamp stampOf(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? stampOf(st) : FileStamp{};
 }
 
 bool endsWith(const std::string& text, const std::string& end) {
@@ -76,13 +96,19 @@ std::string parseArguments(int argc, char** argv, Options& options) {
     return {};
 }
 
+FileStamp stampOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? stampOf(st) : FileStamp{};
+}
+
 std::string loadProblem(const std::string& fileTxt) {
     // "file.txt" is one line and its line end: anything else is a half-written path
     if (!endsWith(fileTxt, "\r\n") || fileTxt.find_first_of("\r\n") != fileTxt.size() - 2)
         return "a file.txt nem egy teljes sor";
     const std::string path = textfile::fromCp1250(fileTxt.substr(0, fileTxt.size() - 2));
-    std::string program;
-    if (platform::readFile(path, program) != 0) return "nincs ilyen program: " + path;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return "nincs ilyen program: " + path;
+    const std::string program = readAll(path);
     if (program != "M30\r\n" && !endsWith(program, "\r\nM30\r\n"))
         return "a program nem a záró M30 sorral végződik: " + path;
     return {};
@@ -97,18 +123,14 @@ StandIn::StandIn(Options options, std::ostream& log)
     : options_(std::move(options)),
       log_(log),
       folder_(exchange::exchangeFolder(options_.installFolder)) {
-    if (int err = platform::makeFolders(folder_)) throw FileError(folder_, err);
+    std::filesystem::create_directories(folder_);
     // a code left from an earlier run is not a request
-    std::string left;
-    takeCode(left);
+    held_ = openExchange(join(folder_, exchange::kDataFile));
+    if (held_ >= 0) last_ = stampOf(held_);
 }
 
-bool StandIn::takeCode(std::string& bytes) {
-    const std::string taken = join(folder_, kTakenFile);
-    if (platform::moveFile(join(folder_, exchange::kDataFile), taken) != 0) return false;
-    platform::readFile(taken, bytes);
-    platform::removeFile(taken);
-    return true;
+StandIn::~StandIn() {
+    if (held_ >= 0) ::close(held_);
 }
 
 void StandIn::log(const std::string& line) { log_ << line << std::endl; }
@@ -179,8 +201,24 @@ void StandIn::handle(const std::string& bytes) {
 
 bool StandIn::poll() {
     if (options_.moving) writePosition(movingPosition(++step_));
+    const std::string path = join(folder_, exchange::kDataFile);
+    int fd = openExchange(path);
+    if (fd < 0) return true;
+    FileStamp now = stampOf(fd);
+    if (now == last_) {
+        ::close(fd);
+        return true;
+    }
+    if (held_ >= 0) ::close(held_);
+    held_ = fd;
+    last_ = now;
     std::string bytes;
-    if (!takeCode(bytes)) return true;
+    try {
+        bytes = textfile::readExchangeFile(fd, path).bytes;
+    } catch (const Error& e) {
+        log(std::string("! ") + e.what());  // once for each new file in its place
+        return true;
+    }
     handle(bytes);
     return codeOf(bytes) != 'E';
 }

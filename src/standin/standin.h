@@ -28,6 +28,16 @@ struct Options {
 // Returns an empty text, or what is wrong with them.
 std::string parseArguments(int argc, char** argv, Options& options);
 
+// What identifies one write of "adatcsere.txt": every write replaces the file.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t inode = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stampOf(const std::string& path);
+
 // What is wrong with the load of the program named in "file.txt" (its bytes given), as
 // QORIX would find it: an empty text when the program can be loaded.
 std::string loadProblem(const std::string& fileTxtBytes);
@@ -42,6 +52,7 @@ Position movingPosition(std::uint64_t n);
 class StandIn {
 public:
     StandIn(Options options, std::ostream& log);
+    ~StandIn();
     StandIn(const StandIn&) = delete;
     StandIn& operator=(const StandIn&) = delete;
     // Polls until the end code; returns the exit status.
@@ -50,10 +61,6 @@ public:
     bool poll();
 
 private:
-    // Takes the code out of the folder, as QORIX takes a request: renamed at once (a write
-    // that comes after is a new file, never mistaken for the one taken), read and removed.
-    // Nothing is held open between looks, so the wizards can always replace the file.
-    bool takeCode(std::string& bytes);
     void handle(const std::string& bytes);
     void load();
     void answerPosition();
@@ -64,6 +71,10 @@ private:
     Options options_;
     std::ostream& log_;
     std::string folder_;
+    FileStamp last_;
+    // The code last handled stays open: while it is, no later write can be given its inode,
+    // so two codes written within one tick of the file clock are still told apart.
+    int held_ = -1;
     std::uint64_t loadsWhole_ = 0, loadsFaulty_ = 0, positionRequests_ = 0;
     std::uint64_t step_ = 0;  // rewrites of a moving machine's position
 };

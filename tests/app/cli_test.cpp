@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/golden.h"
+#include "support/process.h"
 
 namespace qorix {
 namespace {
@@ -132,27 +133,26 @@ TEST(CliDescribe, ListsEveryWizardsControlsAsBefore) {
     }
 }
 
-// The real program reads the separator from the regional settings of its environment.
+// The real program reads the separator from the regional settings of its environment
+// (on Windows from the user's settings, which a test does not change).
 TEST(CliProgram, ReadsTheDecimalSeparatorFromTheRegionalSettings) {
-    auto run = [](const std::string& env) {
-        std::string cmd = env + " " + QORIX_CLI_PATH + " generate cut-circle 2>&1";
-        std::string out;
-        FILE* p = popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-        int status = pclose(p);
-        return std::make_pair(WEXITSTATUS(status), out);
+#ifdef _WIN32
+    GTEST_SKIP() << "the regional settings of Windows are the user's, not the environment's";
+#endif
+    auto run = [](const char* locale) {
+        test::ProcessOptions options;
+        options.environment = {{"LC_ALL", locale}};
+        return test::runProcess({QORIX_CLI_PATH, "generate", "cut-circle"}, options);
     };
-    auto [huStatus, hu] = run("LC_ALL=hu_HU.UTF-8");
-    EXPECT_EQ(huStatus, 0);
-    EXPECT_NE(hu.find("G0 Z5,0000\n"), std::string::npos) << hu;
-    auto [cStatus, c] = run("LC_ALL=en_US.UTF-8");
-    EXPECT_EQ(cStatus, 0);
-    EXPECT_NE(c.find("G0 Z5.0000\n"), std::string::npos) << c;
-    auto [uStatus, u] = run("LC_ALL=C");
-    EXPECT_EQ(uStatus, 0);
-    EXPECT_NE(u.find("G0 Z5.0000\n"), std::string::npos) << u;
+    test::ProcessResult hu = run("hu_HU.UTF-8");
+    EXPECT_EQ(hu.status, 0);
+    EXPECT_NE(test::lfLineEnds(hu.out).find("G0 Z5,0000\n"), std::string::npos) << hu.out << hu.err;
+    test::ProcessResult c = run("en_US.UTF-8");
+    EXPECT_EQ(c.status, 0);
+    EXPECT_NE(test::lfLineEnds(c.out).find("G0 Z5.0000\n"), std::string::npos) << c.out << c.err;
+    test::ProcessResult u = run("C");
+    EXPECT_EQ(u.status, 0);
+    EXPECT_NE(test::lfLineEnds(u.out).find("G0 Z5.0000\n"), std::string::npos) << u.out << u.err;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/cli.h"
 #include "support/answeringsleeper.h"
 #include "support/golden.h"
+#include "support/process.h"
 
 namespace qorix::test {
 namespace {
@@ -25,8 +26,8 @@ struct CliLinkTest : ::testing::Test {
     AnsweringSleeper sleeper;
 
     CliLinkTest() { std::filesystem::create_directories(folder); }
-    std::string install() const { return dir.path().string(); }
-    std::string file(const char* name) const { return (folder / name).string(); }
+    std::string install() const { return utf8(dir.path()); }
+    std::string file(const char* name) const { return utf8(folder / name); }
     void put(const char* name, const std::string& bytes) {
         std::ofstream(file(name), std::ios::binary) << bytes;
     }
@@ -160,15 +161,10 @@ TEST_F(CliLinkTest, WrongArgumentsAreUsageErrors) {
 // The program itself really waits and reads the folder given on its command line.
 TEST_F(CliLinkTest, TheProgramPrintsThePosition) {
     put("GetXYZ.txt", "4.5\r\n5\r\n6\r\n");
-    std::string command = std::string(QORIX_CLI_PATH) + " position '" + install() +
-                          "' --standalone --decimal-separator=, 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buf[256];
-    while (std::fgets(buf, sizeof buf, pipe)) out += buf;
-    EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(out, "4,5000\n5,0000\n6,0000\n");
+    ProcessResult r = runProcess(
+        {QORIX_CLI_PATH, "position", install(), "--standalone", "--decimal-separator=,"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(lfLineEnds(r.out), "4,5000\n5,0000\n6,0000\n");
 }
 
 }  // namespace

@@ -99,11 +99,11 @@ TEST_F(Form1Test, WindowHasItsCaptionListAndTopBar) {
 TEST_F(Form1Test, FirstActivationSetsPathsAndWarnsOnceOverTwoActivations) {
     shared.u8_anc = 7;
     activate();
-    const std::string folder = exchange().string();
-    EXPECT_EQ(shared.commandPath, folder + "/command.txt");
-    EXPECT_EQ(shared.dataPath, folder + "/adatcsere.txt");
-    EXPECT_EQ(shared.filePath, folder + "/file.txt");
-    EXPECT_EQ(shared.positionPath, folder + "/GetXYZ.txt");
+    const std::string folder = exchange().string() + kPathSeparator;
+    EXPECT_EQ(shared.commandPath, folder + "command.txt");
+    EXPECT_EQ(shared.dataPath, folder + "adatcsere.txt");
+    EXPECT_EQ(shared.filePath, folder + "file.txt");
+    EXPECT_EQ(shared.positionPath, folder + "GetXYZ.txt");
     EXPECT_EQ(shared.u8_anc, 0);
     EXPECT_EQ(form.startupMarker, 21);
     for (const auto& p : form.pages()) EXPECT_FALSE(p->visible()) << p->formName();

@@ -42,3 +42,8 @@ target_include_directories(qorix_qt_outputbox_tests PRIVATE ${CMAKE_CURRENT_SOUR
 target_link_libraries(qorix_qt_outputbox_tests PRIVATE qorix_qt Qt6::Test)
 add_test(NAME qt.outputbox COMMAND qorix_qt_outputbox_tests)
 set_tests_properties(qt.outputbox PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+
+# The regional settings read without Qt, compared with Qt's own reading.
+add_executable(qorix_regional_tests desktop/regional_test.cpp)
+target_link_libraries(qorix_regional_tests PRIVATE qorix_platform Qt6::Core GTest::gtest_main)
+gtest_discover_tests(qorix_regional_tests DISCOVERY_TIMEOUT 60)

@@ -42,15 +42,18 @@ struct ExchangeTest : ::testing::Test {
 };
 
 TEST_F(ExchangeTest, PathsLieInTheExchangeFolderOfTheInstallFolder) {
-    std::string base = dir.path().string() + "/Wizards/Kombinat/";
+    const std::string sep(1, kPathSeparator);
+    std::string base = dir.path().string() + sep + "Wizards" + sep + "Kombinat" + sep;
     EXPECT_EQ(box.commandPath, base + "command.txt");
     EXPECT_EQ(box.dataPath, base + "adatcsere.txt");
     EXPECT_EQ(box.filePath, base + "file.txt");
     EXPECT_EQ(box.positionPath, base + "GetXYZ.txt");
     // no folder given: the same default folder as the desktop program's
     EXPECT_EQ(exchange::exchangeFolder(""), exchangePaths(defaultInstallFolder()).folder);
+#ifndef _WIN32
     EXPECT_EQ(exchange::exchangeFolder("").find('\\'), std::string::npos);
-    EXPECT_EQ(exchange::exchangeFolder("/opt/qorix/"), "/opt/qorix/Wizards/Kombinat");
+#endif
+    EXPECT_EQ(exchange::exchangeFolder("/opt/qorix/"), "/opt/qorix/Wizards" + sep + "Kombinat");
 }
 
 TEST_F(ExchangeTest, LoadAndEndCodesAreOneByteEach) {
@@ -199,6 +202,7 @@ TEST_F(ExchangeTest, AWriteIntoAMissingFolderShowsTheErrorAndLogsNothing) {
 }
 
 TEST_F(ExchangeTest, AWriteIntoAReadOnlyFolderLeavesTheEarlierFiles) {
+    QORIX_NEEDS_READ_ONLY_FOLDERS();
     putBytes(file("adatcsere.txt"), "E");
     putBytes(file("command.txt"), "M5\r\n");
     {

@@ -3,12 +3,11 @@
 #include "link/textfile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <fstream>
 
 #include "link/fileguard.h"
+#include "support/fulldisk.h"
 #include "support/golden.h"
 
 namespace qorix::test {
@@ -96,6 +95,7 @@ TEST(TextFile, AWriteIntoAMissingFolderNamesTheFileAndTheReason) {
 }
 
 TEST(TextFile, AWriteIntoAReadOnlyFolderLeavesTheEarlierFile) {
+    QORIX_NEEDS_READ_ONLY_FOLDERS();
     TempDir dir;
     std::string path = dir.file("prog.tap");
     putBytes(path, "G0 X1\r\n");
@@ -121,22 +121,15 @@ TEST(TextFile, AWriteThatFailsHalfWayLeavesTheEarlierFile) {
     std::string path = dir.file("prog.tap");
     putBytes(path, "G0 X1\r\n");
     std::vector<std::string> lines(2000, "G1 X10,0000 Y10,0000 F200");
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
     bool failed = false;
     std::string message;
     try {
+        FullDisk disk(4096);
         textfile::writeLines(path, lines);
     } catch (const FileError& e) {
         failed = true;
         message = e.what();
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_TRUE(failed);
     EXPECT_EQ(message, "A(z) „" + path + "” fájl nem írható: a fájl túl nagy.");
     EXPECT_EQ(readBytes(path), "G0 X1\r\n");

@@ -1,6 +1,6 @@
 // The decimal separator of the regional settings. On Linux it comes from the locale
 // variables as the desktop's toolkit reads them (compared with the toolkit itself for every
-// locale it knows in tests/qt/regional_test.cpp); on Windows from the user's settings.
+// locale it knows in tests/desktop/regional_test.cpp); on Windows from the user's settings.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

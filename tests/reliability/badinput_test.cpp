@@ -3,7 +3,6 @@
 // failures reaches the event wrapper. The table runs over the registry, so a page that is
 // added is held to it at once.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "support/golden.h"
+#include "support/process.h"
 #include "tests/support/wizardprobe.h"
 
 namespace qorix::test {
@@ -141,23 +141,13 @@ TEST_P(BadInput, ARefusedPressInSeriesModeKeepsTheEarlierProgram) {
 }
 
 // The command-line generator in a child with a time limit: how it ended and what it said.
-struct Ending {
-    bool inTime = false;
-    int status = -1;
-    std::string out, err;
-};
-Ending threadRepairWithin(int seconds, const std::string& args) {
-    TempDir dir;
-    std::string cmd = "timeout " + std::to_string(seconds) + " " + QORIX_CLI_PATH +
-                      " generate thread-repair " + args + " >" + dir.file("out") + " 2>" +
-                      dir.file("err");
-    int status = std::system(cmd.c_str());
-    Ending e;
-    e.inTime = WIFEXITED(status) && WEXITSTATUS(status) != 124;
-    e.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    e.out = readBytes(dir.file("out"));
-    e.err = readBytes(dir.file("err"));
-    return e;
+ProcessResult threadRepairWithin(int seconds, const std::string& args) {
+    ProcessOptions options;
+    options.timeLimit = std::chrono::seconds(seconds);
+    ProcessResult r =
+        runProcess({QORIX_CLI_PATH, "generate", "thread-repair", args}, options);
+    r.err = lfLineEnds(r.err);
+    return r;
 }
 
 // A pitch near zero, or a thread length or measured height near the largest double, once
@@ -168,7 +158,7 @@ TEST(ThreadRepairLimits, APitchNearZeroOrAHugeLengthIsRefusedInTime) {
         "egy fogás legfeljebb 10000 kört írhat.";
     for (const char* args :
          {"Edit_zm_=1e-300", "Edit_zm_=-1e-300", "Edit_ml_=1e300", "Edit_Zpos_=1e300"}) {
-        Ending e = threadRepairWithin(10, args);
+        ProcessResult e = threadRepairWithin(10, args);
         EXPECT_TRUE(e.inTime) << args;
         EXPECT_EQ(e.status, 1) << args;
         EXPECT_EQ(e.out, "") << args;

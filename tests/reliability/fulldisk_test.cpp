@@ -1,11 +1,9 @@
 // Writes that fail for real: a disk that fills up (a file size limit, with the signal it
-// raises ignored), a folder that may not be written and a folder that is missing. Each time
+// raises ignored; on Windows the writer's fault hook), a folder that may not be written and a folder that is missing. Each time
 // the failure is shown, the earlier file is as it was, no temporary file is left behind,
 // and the program goes on: the same step works once the disk has room again.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,6 +15,7 @@
 #include "link/exchange.h"
 #include "link/fileguard.h"
 #include "link/textfile.h"
+#include "support/fulldisk.h"
 #include "support/golden.h"
 #include "support/storeservices.h"
 #include "ui/event.h"
@@ -28,27 +27,10 @@ namespace fs = std::filesystem;
 
 int faultsInjected = 0;
 
-// A disk with room for `bytes` more bytes in any one file, until the end of the scope.
-class FullDisk {
+// A full disk that the summary counts.
+class CountedFullDisk : public FullDisk {
 public:
-    explicit FullDisk(rlim_t bytes) {
-        ++faultsInjected;
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
+    explicit CountedFullDisk(std::size_t bytes) : FullDisk(bytes) { ++faultsInjected; }
 };
 
 void putBytes(const fs::path& path, const std::string& bytes) {
@@ -90,7 +72,7 @@ TEST_F(FullDiskTest, ASendOntoAFullDiskKeepsTheEarlierProgramAndSendsNoLoadCode)
     run([&] { form.Button3.click(); });  // back to the page
     putBytes(exchange() / "adatcsere.txt", "E");
     {
-        FullDisk disk(200);  // room for file.txt, not for the program
+        CountedFullDisk disk(200);  // room for file.txt, not for the program
         send(chosen);
     }
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -123,7 +105,7 @@ TEST_F(FullDiskTest, ASendOntoAFullDiskLeavesFileTxtNamingTheEarlierProgram) {
     const std::string fileTxt = readBytes(exchange() / "file.txt");
     putBytes(exchange() / "adatcsere.txt", "E");
     {
-        FullDisk disk(0);
+        CountedFullDisk disk(0);
         send((saves.path() / "prog").string());
     }
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -152,7 +134,7 @@ TEST_F(FullDiskTest, ExchangeWritesOntoAFullDiskKeepTheEarlierFiles) {
     for (const auto& write : writes) {
         dialogs.clearMessages();
         {
-            FullDisk disk(0);
+            CountedFullDisk disk(0);
             EXPECT_FALSE(run(write));
         }
         ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -175,7 +157,7 @@ TEST_F(FullDiskTest, ExitOntoAFullDiskKeepsTheWindowOpen) {
     int closes = 0;
     form.closeWindow = [&] { ++closes; };
     {
-        FullDisk disk(0);
+        CountedFullDisk disk(0);
         run([&] { form.Button4.click(); });
     }
     EXPECT_EQ(closes, 0);
@@ -191,7 +173,7 @@ TEST(FullDiskCli, SavingOntoAFullDiskKeepsTheEarlierFile) {
     std::ostringstream out, err;
     int status;
     {
-        FullDisk disk(64);
+        CountedFullDisk disk(64);
         status = runCli({"generate", "cut-circle", "--output=" + path}, out, err, ',');
     }
     EXPECT_EQ(status, kExitRefused);

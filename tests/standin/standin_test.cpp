@@ -60,18 +60,17 @@ TEST_F(StandInProcess, CaptureCheckAndProgramWithTheStandInAnsweringThePosition)
     EXPECT_TRUE(logShows("C G0 X0 Y0\n"));
     exchange::writeEndCode(store);
     ASSERT_TRUE(ended());
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(child.status(), 0);
     EXPECT_EQ(readFile(logPath),
               "qorix-standin: " + folder() + "\nG 12.5 0 -3\nL " + program + "\nC G0 X0 Y0\nE\n");
 }
 
 TEST_F(StandInProcess, CodeLeftFromAnEarlierRunIsNoRequestAndWaitingCostsLittleTime) {
     std::filesystem::create_directories(folder());
-    std::ofstream(folder() + kPathSeparator + exchange::kDataFile) << "E";
+    std::ofstream(folder() + kPathSeparator + exchange::kDataFile, std::ios::binary) << "E";
     start("--position=1,2,3");
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    EXPECT_EQ(waitpid(pid, nullptr, WNOHANG), 0) << "the old end code ended it";
+    EXPECT_TRUE(child.running()) << "the old end code ended it";
     SharedValues shared;
     exchange::storeExchangePaths(shared, install);
     textfile::writeLines(shared.dataPath, {"G"});  // the position code is a line
@@ -79,23 +78,14 @@ TEST_F(StandInProcess, CodeLeftFromAnEarlierRunIsNoRequestAndWaitingCostsLittleT
     exchange::writeEndCode(shared);
     ASSERT_TRUE(ended());
     // half a second of polling is a few milliseconds of work, not a spinning processor
-    double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                 (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    EXPECT_LT(cpu, 0.25);
+    EXPECT_LT(child.cpuSeconds(), 0.25);
 }
 
 TEST_F(StandInProcess, RefusesAPositionThatIsNotThreeValues) {
     std::vector<std::string> args{QORIX_STANDIN_PATH, install, "--position=1,2"};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    ASSERT_EQ(posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&quiet);
+    ASSERT_TRUE(child.start(args));
     ASSERT_TRUE(ended());
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(child.status(), 2);
 }
 
 // Checking mode: every load is looked at as QORIX would load it; each fault is named after
@@ -132,7 +122,7 @@ TEST_F(StandInProcess, VerifyCountsWholeLoadsAndNamesEachFaultyOne) {
     }
     exchange::writeEndCode(shared);
     ASSERT_TRUE(ended());
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(child.status(), 0);
     std::string expected = "qorix-standin: " + folder() + "\nL " + good + "\nL " + cut +
                            "\n! a program nem a záró M30 sorral végződik: " + cut + "\nL " +
                            missing + "\n! nincs ilyen program: " + missing + "\nL " + noLineEnd +
@@ -176,7 +166,7 @@ TEST_F(StandInProcess, AMovingMachineRewritesItsPositionWholeAtEveryLook) {
     EXPECT_GT(std::stoll(n), stepIn(later));
     exchange::writeEndCode(shared);
     ASSERT_TRUE(ended());
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(child.status(), 0);
 }
 
 TEST(StandInArguments, PollVerifyAndMovingAreReadAndABadPollRefused) {
@@ -256,7 +246,7 @@ TEST_F(StandInProcess, APipeOrAnEndlessFileInTheFolderIsNamedNotWaitedFor) {
     EXPECT_EQ(before, std::vector<std::string>{"betöltések: 0 rendben, 1 hibás; "
                                                "pozíciókérések: 0"});
     ASSERT_TRUE(ended());
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(child.status(), 0);
 }
 
 }  // namespace

@@ -4,10 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <fstream>
@@ -19,8 +15,7 @@
 
 #include "link/exchange.h"
 #include "support/golden.h"
-
-extern char** environ;
+#include "support/process.h"
 
 namespace qorix::test {
 
@@ -39,25 +34,14 @@ protected:
     TempDir dir;
     std::string install = dir.file("QORIX");
     std::string logPath = dir.file("standin.log");
-    pid_t pid = 0;
-    int status = 0;
-    rusage usage{};
+    ChildProcess child;  // stopped at the end of the test if it did not end by itself
 
     void start(const std::string& position = "--position=12.5,0,-3") { startWith({position}); }
     void startWith(const std::vector<std::string>& options) {
         std::vector<std::string> args{QORIX_STANDIN_PATH, install, "--log=" + logPath};
         args.insert(args.end(), options.begin(), options.end());
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ), 0);
+        ASSERT_TRUE(child.start(args));
         ASSERT_TRUE(logShows("qorix-standin: ")) << "the stand-in did not start";
-    }
-    void TearDown() override {
-        if (pid > 0) {  // it did not end by itself: stop the one we started
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
     }
     bool logShows(const std::string& text) {
         for (auto end = Clock::now() + kPatience; Clock::now() < end;) {
@@ -66,15 +50,9 @@ protected:
         }
         return false;
     }
+    // It ended by itself within the patience; its exit status then in child.status().
     bool ended() {
-        for (auto end = Clock::now() + kPatience; Clock::now() < end;) {
-            if (wait4(pid, &status, WNOHANG, &usage) == pid) {
-                pid = 0;
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return child.waitFor(std::chrono::duration_cast<std::chrono::milliseconds>(kPatience));
     }
     std::string folder() const { return exchange::exchangeFolder(install); }
     std::string inFolder(const char* name) const { return folder() + kPathSeparator + name; }

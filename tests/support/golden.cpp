@@ -16,6 +16,9 @@ std::string readBytes(const std::filesystem::path& path) {
     return s.str();
 }
 
+std::string readBytes(const std::string& path) { return readBytes(platform::pathOf(path)); }
+std::string readBytes(const char* path) { return readBytes(std::string(path)); }
+
 std::vector<std::string> readTextLines(const std::filesystem::path& path) {
     std::vector<std::string> lines;
     std::ifstream in(path, std::ios::binary);

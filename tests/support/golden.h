@@ -12,6 +12,9 @@ namespace qorix::test {
 // The lines of a UTF-8 text file with LF ends (the golden programs).
 std::vector<std::string> readTextLines(const std::filesystem::path& path);
 std::string readBytes(const std::filesystem::path& path);
+// The same for a UTF-8 path (on Windows a plain std::string would be taken as ANSI).
+std::string readBytes(const std::string& path);
+std::string readBytes(const char* path);
 std::filesystem::path goldenDir();
 // The names of the files in a folder (UTF-8), sorted.
 std::vector<std::string> filesIn(const std::filesystem::path& folder);

@@ -28,6 +28,10 @@ struct ProcessResult {
 // limit (it is stopped after that) and returns what it printed.
 ProcessResult runProcess(const std::vector<std::string>& args, const ProcessOptions& options = {});
 
+// The text with every CR LF turned into LF: on Windows a program's standard output is in
+// text mode, where each line ends in CR LF.
+std::string lfLineEnds(const std::string& text);
+
 // A child that runs beside the test: started with its output sent away, waited for with a
 // bound, stopped at the end of the scope if it did not end by itself.
 class ChildProcess {

@@ -85,6 +85,13 @@ ProcessResult runProcess(const std::vector<std::string>& args, const ProcessOpti
     return r;
 }
 
+std::string lfLineEnds(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != '\r' || i + 1 >= text.size() || text[i + 1] != '\n') out += text[i];
+    return out;
+}
+
 ChildProcess::~ChildProcess() { stop(); }
 
 bool ChildProcess::start(const std::vector<std::string>& args) {
