@@ -10,10 +10,11 @@ cd "$root/src"
 # folder (the longest prefix counts), its layer, and, where a folder may reach only part of
 # what lies below, the folders it may include besides its own.
 layers='
+platform        0
 ui              1
 wizards/common  2
 wizards         3
-program         4  wizards/common
+program         4  wizards/common platform
 link            5
 app             6
 standin         6

@@ -24,8 +24,9 @@ ExchangePaths exchangePaths(const std::string& installFolder, char separator) {
     ExchangePaths p;
     // a folder given with its closing separator does not get a second one; Windows takes
     // "/" for a separator as well ("C:/QORIX/")
-    const bool closed = !installFolder.empty() && (installFolder.back() == separator ||
-                                                   (separator == '\\' && installFolder.back() == '/'));
+    const bool closed =
+        !installFolder.empty() &&
+        (installFolder.back() == separator || (separator == '\\' && installFolder.back() == '/'));
     p.folder = installFolder + (closed ? "" : std::string(1, separator)) + "Wizards" + separator +
                "Kombinat";
     auto in = [&](const char* name) { return p.folder + separator + name; };

@@ -57,8 +57,11 @@ unsigned byteAt(std::string_view s, std::size_t i) { return static_cast<unsigned
 // broken, overlong, a surrogate or beyond Unicode.
 std::size_t decode(std::string_view s, std::size_t i, char32_t& c) {
     unsigned lead = byteAt(s, i);
-    std::size_t n = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                  : (lead >> 3) == 30 ? 4 : 1;
+    std::size_t n = lead < 0x80         ? 1
+                    : (lead >> 5) == 6  ? 2
+                    : (lead >> 4) == 14 ? 3
+                    : (lead >> 3) == 30 ? 4
+                                        : 1;
     char32_t v = n == 1 ? lead : n == 2 ? lead & 0x1F : n == 3 ? lead & 0x0F : lead & 0x07;
     for (std::size_t k = 1; k < n; ++k) {
         if (i + k >= s.size() || (byteAt(s, i + k) >> 6) != 2) {
@@ -68,8 +71,8 @@ std::size_t decode(std::string_view s, std::size_t i, char32_t& c) {
         v = (v << 6) | (byteAt(s, i + k) & 0x3F);
     }
     static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    bool bad = (n == 1 && lead >= 0x80) || v < kLeast[n] || (v >= 0xD800 && v <= 0xDFFF) ||
-               v > 0x10FFFF;
+    bool bad =
+        (n == 1 && lead >= 0x80) || v < kLeast[n] || (v >= 0xD800 && v <= 0xDFFF) || v > 0x10FFFF;
     c = bad ? 0x110000 : v;
     return n;
 }

@@ -58,8 +58,8 @@ bool retried(Call call) {
     for (int attempt = 0;; ++attempt) {
         if (call()) return true;
         DWORD e = GetLastError();
-        bool held = e == ERROR_ACCESS_DENIED || e == ERROR_SHARING_VIOLATION ||
-                    e == ERROR_LOCK_VIOLATION;
+        bool held =
+            e == ERROR_ACCESS_DENIED || e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION;
         if (!held || attempt == 40) return false;
         Sleep(25);
         SetLastError(e);

@@ -2,27 +2,26 @@
 // from the same name: for every locale the toolkit knows, each language alone and in
 // territories not its own, the older and three-letter language names, and the codeset and
 // modifier that the locale variables carry.
+#include "platform/regional.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
 #include <set>
 #include <string>
 
-#include "platform/regional.h"
-
 namespace qorix::test {
 namespace {
 
 char toolkitSeparator(const std::string& name) {
-    return QLocale(QString::fromStdString(name)).decimalPoint() == QStringLiteral(",") ? ','
-                                                                                        : '.';
+    return QLocale(QString::fromStdString(name)).decimalPoint() == QStringLiteral(",") ? ',' : '.';
 }
 
 std::set<std::string> namesToTry() {
     std::set<std::string> names;
     std::set<std::string> languages;
-    for (const QLocale& l :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+    for (const QLocale& l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                     QLocale::AnyTerritory)) {
         const std::string name = l.name().toStdString();
         languages.insert(name.substr(0, name.find('_')));
         for (const char* tail : {"", ".UTF-8", "@euro", ".ISO-8859-2@latin"})

@@ -11,7 +11,7 @@
 #ifdef _WIN32
 // Windows does not keep anyone from writing into a folder marked read-only (the rights are
 // in access lists that a test cannot take from itself): such a test is skipped there.
-#define QORIX_NEEDS_READ_ONLY_FOLDERS()                                                     \
+#define QORIX_NEEDS_READ_ONLY_FOLDERS()                                                        \
     GTEST_SKIP() << "a read-only folder cannot be made on Windows (a folder's read-only mark " \
                     "does not stop writes)"
 #else

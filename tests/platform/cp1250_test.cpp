@@ -1,11 +1,11 @@
 // The code page table against the system's own converter (glibc's iconv, on Linux), for every
 // character of the Basic Multilingual Plane, every byte, and broken UTF-8.
+#include "platform/cp1250.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
-
-#include "platform/cp1250.h"
 
 #ifndef _WIN32
 #include <iconv.h>
@@ -73,8 +73,11 @@ std::string throughIconv(const char* to, const char* from, const std::string& in
             // one character skipped: a byte, or a UTF-8 lead and its continuation bytes
             std::size_t skip = 1;
             unsigned char c = static_cast<unsigned char>(*src);
-            std::size_t n = !utf8In || c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3
-                                                   : (c >> 3) == 30 ? 4 : 1;
+            std::size_t n = !utf8In || c < 0x80 ? 1
+                            : (c >> 5) == 6     ? 2
+                            : (c >> 4) == 14    ? 3
+                            : (c >> 3) == 30    ? 4
+                                                : 1;
             while (skip < n && skip < left && (static_cast<unsigned char>(src[skip]) >> 6) == 2)
                 ++skip;
             out += '?';
@@ -103,7 +106,7 @@ TEST(Cp1250, EqualsTheSystemConverterForTheWholeBasicMultilingualPlane) {
 
 TEST(Cp1250, EqualsTheSystemConverterForBrokenUtf8) {
     std::mt19937 random(1250);
-    const unsigned char pieces[] = {'a', 0x80, 0xBF, 0xC0, 0xC3, 0xA9, 0xE2, 0x82, 0xAC,
+    const unsigned char pieces[] = {'a',  0x80, 0xBF, 0xC0, 0xC3, 0xA9, 0xE2, 0x82, 0xAC,
                                     0xED, 0xA0, 0xF0, 0x9F, 0xF4, 0x90, 0xF8, 0xFF, 0xC5};
     for (int run = 0; run < 20000; ++run) {
         std::string text;

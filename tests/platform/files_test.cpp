@@ -1,11 +1,12 @@
 // The file calls of both systems: a replace that works every time (also over a file that
 // exists), bytes that come back as written, UTF-8 paths, and the fault hook of the tests.
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <fstream>
 
-#include "platform/files.h"
 #include "support/golden.h"
 
 namespace qorix::test {
@@ -31,7 +32,10 @@ TEST(PlatformFiles, EveryWriteReplacesTheFileAndLeavesNothingBeside) {
 TEST(PlatformFiles, BytesComeBackExactlyAsWritten) {
     TempDir dir;
     const std::string path = dir.file("prog.tap");
-    std::string bytes("G0 X1\r\nM30\r\n\x1A" "after\n\rlast\0zero", 31);
+    std::string bytes(
+        "G0 X1\r\nM30\r\n\x1A"
+        "after\n\rlast\0zero",
+        31);
     ASSERT_EQ(platform::replaceFile(path, bytes), 0);
     EXPECT_EQ(read(path), bytes);
     EXPECT_EQ(readBytes(dir.path() / "prog.tap"), bytes);

@@ -1,12 +1,12 @@
 // Numbers read on Windows give the same bits as on Linux: every text is compared with the
 // value that the compiler gives the same text as a literal, on both systems.
+#include "platform/numberread.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <string>
-
-#include "platform/numberread.h"
 
 namespace qorix::test {
 namespace {
@@ -16,7 +16,8 @@ struct Case {
     long double value;
 };
 
-#define N(x) Case{#x, x##L}
+#define N(x) \
+    Case { #x, x##L }
 const Case kCases[] = {
 #include "platform/numbertexts.inc"
 };
@@ -82,8 +83,8 @@ TEST(NumberRead, OnlyPlainDecimalsAreRead) {
 }
 
 TEST(NumberRead, BeyondTheRangeIsOutOfRangeAndLeavesTheValue) {
-    for (const char* far : {"1e5000", "-1e5000", "1e-5000", "1.18973149535723176515e4932",
-                            "1e-4940"}) {
+    for (const char* far :
+         {"1e5000", "-1e5000", "1e-5000", "1.18973149535723176515e4932", "1e-4940"}) {
         long double v = 7;
         std::string t = far;
         auto r = platform::readLongDouble(t.data(), t.data() + t.size(), v);

@@ -1,13 +1,13 @@
 // The decimal separator of the regional settings. On Linux it comes from the locale
 // variables as the desktop's toolkit reads them (compared with the toolkit itself for every
 // locale it knows in tests/desktop/regional_test.cpp); on Windows from the user's settings.
+#include "platform/regional.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 #include <string>
-
-#include "platform/regional.h"
 
 namespace qorix::test {
 namespace {
@@ -15,13 +15,13 @@ namespace {
 using platform::decimalSeparatorOfLocale;
 
 TEST(Regional, LocaleNamesGiveTheirLanguagesOrTerritoriesSeparator) {
-    for (const char* comma : {"hu_HU.UTF-8", "hu", "hu_HU", "hu_US", "de_DE@euro", "de-AT",
-                              "es", "en_DK.UTF-8", "en_ZA", "no_NO", "sr_Latn_RS", "hun_HU",
-                              "fr_CA.ISO-8859-1", "pt_BR"})
+    for (const char* comma :
+         {"hu_HU.UTF-8", "hu", "hu_HU", "hu_US", "de_DE@euro", "de-AT", "es", "en_DK.UTF-8",
+          "en_ZA", "no_NO", "sr_Latn_RS", "hun_HU", "fr_CA.ISO-8859-1", "pt_BR"})
         EXPECT_EQ(decimalSeparatorOfLocale(comma), ',') << comma;
-    for (const char* point : {"en_US.UTF-8", "en_GB", "en_HU", "C", "C.UTF-8", "POSIX", "",
-                              "de_CH.UTF-8", "it_CH", "es_MX", "es_419", "ja_JP", "ar_EG",
-                              "zh_CN.GB18030", "xx_YY"})
+    for (const char* point :
+         {"en_US.UTF-8", "en_GB", "en_HU", "C", "C.UTF-8", "POSIX", "", "de_CH.UTF-8", "it_CH",
+          "es_MX", "es_419", "ja_JP", "ar_EG", "zh_CN.GB18030", "xx_YY"})
         EXPECT_EQ(decimalSeparatorOfLocale(point), '.') << point;
 }
 

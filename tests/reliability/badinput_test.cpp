@@ -144,8 +144,7 @@ TEST_P(BadInput, ARefusedPressInSeriesModeKeepsTheEarlierProgram) {
 ProcessResult threadRepairWithin(int seconds, const std::string& args) {
     ProcessOptions options;
     options.timeLimit = std::chrono::seconds(seconds);
-    ProcessResult r =
-        runProcess({QORIX_CLI_PATH, "generate", "thread-repair", args}, options);
+    ProcessResult r = runProcess({QORIX_CLI_PATH, "generate", "thread-repair", args}, options);
     r.err = lfLineEnds(r.err);
     return r;
 }

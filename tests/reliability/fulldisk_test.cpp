@@ -1,7 +1,10 @@
 // Writes that fail for real: a disk that fills up (a file size limit, with the signal it
-// raises ignored; on Windows the writer's fault hook), a folder that may not be written and a folder that is missing. Each time
-// the failure is shown, the earlier file is as it was, no temporary file is left behind,
-// and the program goes on: the same step works once the disk has room again.
+// raises ignored; on Windows the writer's fault hook), a folder that may not be written and a
+// folder that is missing. Each time the failure is shown, the earlier file is as it was, no
+// temporary file is left behind, and the program goes on: the same step works once the disk has
+// room again.
+#include "support/fulldisk.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,7 +18,6 @@
 #include "link/exchange.h"
 #include "link/fileguard.h"
 #include "link/textfile.h"
-#include "support/fulldisk.h"
 #include "support/golden.h"
 #include "support/storeservices.h"
 #include "ui/event.h"
