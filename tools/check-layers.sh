@@ -14,7 +14,7 @@ platform        0
 ui              1
 wizards/common  2
 wizards         3
-program         4  wizards/common platform
+program         4  wizards/common
 link            5
 app             6
 standin         6

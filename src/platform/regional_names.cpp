@@ -22,12 +22,11 @@ constexpr std::array<std::string_view, 99> kCommaLanguages = {
     "uk",  "uz",  "vi",  "wae", "wo",  "yav", "yrl", "zgh"};
 
 // Territories whose separator is not their language's.
-constexpr std::array<std::string_view, 48> kTerritoryExceptions = {
-    "ar_DZ", "ar_LY", "ar_MA", "ar_TN", "az_IR", "de_CH", "de_LI",  "en_AT", "en_BE", "en_DE",
-    "en_DK", "en_FI", "en_NL", "en_SE", "en_SI", "en_ZA", "es_419", "es_BR", "es_BZ", "es_CU",
-    "es_DO", "es_GT", "es_HN", "es_MX", "es_NI", "es_PA", "es_PE",  "es_PR", "es_SV", "es_US",
-    "ff_BF", "ff_CM", "ff_GH", "ff_GM", "ff_GN", "ff_GW", "ff_LR",  "ff_MR", "ff_NE", "ff_NG",
-    "ff_SL", "ff_SN", "it_CH", "ms_BN", "ms_ID", "qu_BO", "sw_CD",  "uz_AF"};
+constexpr std::array<std::string_view, 36> kTerritoryExceptions = {
+    "ar_DZ", "ar_LY", "ar_MA", "ar_TN", "az_IR", "de_CH", "de_LI", "en_AT",  "en_BE",
+    "en_DE", "en_DK", "en_FI", "en_NL", "en_SE", "en_SI", "en_ZA", "es_419", "es_BR",
+    "es_BZ", "es_CU", "es_DO", "es_GT", "es_HN", "es_MX", "es_NI", "es_PA",  "es_PE",
+    "es_PR", "es_SV", "es_US", "it_CH", "ms_BN", "ms_ID", "qu_BO", "sw_CD",  "uz_AF"};
 
 using Alias = std::pair<std::string_view, std::string_view>;
 constexpr std::array<Alias, 92> kAliases = {{
