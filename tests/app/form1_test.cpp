@@ -298,7 +298,7 @@ TEST_F(Form1Test, EditedListTextOnlyRearmsTheSendButton) {
 
 TEST_F(Form1Test, HostModeSendWritesPathProgramAndLoadCodeThenGoesBack) {
     cutCircleCreated();
-    const std::string chosen = (saves.path() / "körök").string();
+    const std::string chosen = saves.file("körök");
     dialogs.chooseFile(chosen);
     run([&] { form.Button3.click(); });
     EXPECT_TRUE(dialogs.messages().empty());

@@ -19,21 +19,6 @@ namespace {
 using platform::cp1250ToUtf8;
 using platform::utf8ToCp1250;
 
-std::string utf8Of(char32_t c) {
-    std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return s;
-}
-
 TEST(Cp1250, HungarianLettersAndSignsHaveTheirBytes) {
     EXPECT_EQ(utf8ToCp1250("őŐűŰáéíóöúüÁÉÍÓÖÚÜ"),
               "\xF5\xD5\xFB\xDB\xE1\xE9\xED\xF3\xF6\xFA\xFC\xC1\xC9\xCD\xD3\xD6\xDA\xDC");
@@ -56,6 +41,21 @@ TEST(Cp1250, EveryByteComesBackAsItWas) {
 }
 
 #ifndef _WIN32
+std::string utf8Of(char32_t c) {
+    std::string s;
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return s;
+}
+
 // The converter the programs used before, built on iconv: the reference.
 std::string throughIconv(const char* to, const char* from, const std::string& in, bool utf8In) {
     iconv_t cd = iconv_open(to, from);

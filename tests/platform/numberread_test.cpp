@@ -44,14 +44,20 @@ std::string bitsRead(const std::string& text) {
     return bitsOf(v);
 }
 
-// Read through a double, a rectangle pocket's corner lost its last digit ("X5.8599" became
-// "X5.8598") and a cut circle's depth took one pass less: such texts read exactly now.
-TEST(NumberRead, TextsThatADoubleRoundsDifferentlyKeepTheirExactBits) {
-    const Case examples[] = {{"5.8599", 5.8599L}, {"0.6", 0.6L}, {"-2.4", -2.4L}};
-    for (const Case& c : examples) {
+// The field texts of the golden programs that came out different when read through a double
+// (MinGW's std::from_chars): a cut circle 4 deep in steps of 0,1 cut 40 passes instead of 41
+// (cut-circle/depth-an-exact-multiple-of-a-tenth), another one's Z lost its last digit
+// (depth-step-last-digit), and a rectangle pocket cut one loop more (loops-near-the-wall).
+TEST(NumberRead, TheFieldsThatADoubleRoundedDifferentlyReadExactly) {
+    const Case fields[] = {{"0.1", 0.1L},     {"7.981", 7.981L},   {"0.2", 0.2L},
+                           {"24.15", 24.15L}, {"11.834", 11.834L}, {"3.8887", 3.8887L},
+                           {"29.66", 29.66L}, {"67.57", 67.57L},   {"9.89", 9.89L},
+                           {"2.30", 2.30L}};
+    for (const Case& c : fields) {
         EXPECT_EQ(bitsRead(c.text), bitsOf(c.value)) << c.text;
         EXPECT_NE(bitsOf(c.value), bitsOf(static_cast<long double>(std::stod(c.text)))) << c.text;
     }
+    EXPECT_EQ(bitsRead("4"), bitsOf(4.0L));
 }
 
 TEST(NumberRead, EveryGeneratedTextGivesTheExactBits) {

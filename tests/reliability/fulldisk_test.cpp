@@ -66,7 +66,7 @@ protected:
 
 TEST_F(FullDiskTest, ASendOntoAFullDiskKeepsTheEarlierProgramAndSendsNoLoadCode) {
     cutCircleCreated();
-    const std::string chosen = (saves.path() / "kör").string();
+    const std::string chosen = saves.file("kör");
     send(chosen);  // the earlier program, sent in full
     ASSERT_TRUE(dialogs.messages().empty());
     const std::string earlier = readBytes(chosen + ".tap");
