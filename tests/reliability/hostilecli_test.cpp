@@ -3,7 +3,6 @@
 // full. Each gives a clear message or a correct program, never a hang, gigabytes or a lost
 // file.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -14,6 +13,7 @@
 #include "app/cli.h"
 #include "link/fileguard.h"
 #include "support/golden.h"
+#include "support/process.h"
 #include "wizards/common/errors.h"
 #include "wizards/common/numbertext.h"
 
@@ -31,24 +31,21 @@ CliRun cli(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-// The program itself in a child, under bash with the limits given (e.g. "ulimit -v 400000"),
-// for at most `seconds`; `inTime` is false when it had to be stopped.
-struct Ending : CliRun {
-    bool inTime = false;
-};
-Ending child(const std::string& limits, const std::string& args, int seconds = 20) {
-    TempDir dir;
-    const std::string script = limits + "; exec timeout " + std::to_string(seconds) + " " +
-                               QORIX_CLI_PATH + " " + args + " >" + dir.file("out") + " 2>" +
-                               dir.file("err");
-    const std::string cmd = "bash -c '" + script + "'";
-    int status = std::system(cmd.c_str());
-    Ending e;
-    e.inTime = WIFEXITED(status) && WEXITSTATUS(status) != 124;
-    e.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    e.out = readBytes(dir.file("out"));
-    e.err = readBytes(dir.file("err"));
-    return e;
+// The program itself in a child with the limits given (bash's "ulimit -v 400000"; Windows
+// has no such limits and runs it without them), for at most `seconds`; `inTime` is false when
+// it had to be stopped.
+ProcessResult child(const std::string& limits, const std::vector<std::string>& args,
+                    int seconds = 20) {
+    std::vector<std::string> command{QORIX_CLI_PATH};
+#ifndef _WIN32
+    command = {"/bin/bash", "-c", limits + "; exec \"$0\" \"$@\"", QORIX_CLI_PATH};
+#endif
+    command.insert(command.end(), args.begin(), args.end());
+    ProcessOptions options;
+    options.timeLimit = std::chrono::seconds(seconds);
+    ProcessResult r = runProcess(command, options);
+    r.err = lfLineEnds(r.err);
+    return r;
 }
 
 void putBytes(const std::string& path, const std::string& bytes) {
@@ -74,9 +71,9 @@ constexpr const char* kMemoryLimit = "ulimit -v 400000";
 
 TEST(ThreadRepairRunaway, HeightsFarFromZeroAreRefusedAtOnceInLittleMemory) {
     for (const char* height : {"1e26", "1e27", "1e308", "-1e300"}) {
-        const std::string args =
-            std::string("generate thread-repair Edit_z_=") + height + " Edit_Zpos_=" + height;
-        Ending e = child(kMemoryLimit, args);
+        ProcessResult e = child(kMemoryLimit,
+                                {"generate", "thread-repair", std::string("Edit_z_=") + height,
+                                 std::string("Edit_Zpos_=") + height});
         EXPECT_TRUE(e.inTime) << height;
         EXPECT_EQ(e.status, 1) << height << ": " << e.err;
         EXPECT_EQ(e.out, "") << height;
@@ -171,12 +168,16 @@ TEST(DecimalSeparatorOption, OnlyACommaOrADotIsASeparator) {
 
 // A full disk ended the program by its signal, with no word and a temporary file left.
 TEST(FileSizeLimit, TheCommandLineReportsTheWriteAndLeavesNoTemporaryFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no file size limit for a child process; the full disk of the "
+                    "command line is tried through the writer's fault hook (FullDiskCli)";
+#endif
     TempDir dir;
     const std::string path = dir.file("prog.tap");
     putBytes(path, "G0 X1\r\n");
     // a program of about 5 kB against a limit of 1 kB
-    Ending e = child("ulimit -f 1",
-                     "generate rectangle-pocket Edit_xd_=200 Edit_yd_=300 --output=" + path);
+    ProcessResult e = child("ulimit -f 1", {"generate", "rectangle-pocket", "Edit_xd_=200",
+                                            "Edit_yd_=300", "--output=" + path});
     EXPECT_TRUE(e.inTime);
     EXPECT_EQ(e.status, 1) << e.err;
     EXPECT_TRUE(
