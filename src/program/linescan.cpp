@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 
 namespace qorix::program {
@@ -45,9 +46,9 @@ double applyFunction(std::string_view name, double v, bool& known) {
     known = true;
     if (name == "ABS") return std::fabs(v);
     if (name == "SQRT") return std::sqrt(v);
-    if (name == "SIN") return std::sin(v * M_PI / 180.0);
-    if (name == "COS") return std::cos(v * M_PI / 180.0);
-    if (name == "TAN") return std::tan(v * M_PI / 180.0);
+    if (name == "SIN") return std::sin(v * std::numbers::pi / 180.0);
+    if (name == "COS") return std::cos(v * std::numbers::pi / 180.0);
+    if (name == "TAN") return std::tan(v * std::numbers::pi / 180.0);
     if (name == "ROUND") return std::round(v);
     if (name == "FIX") return std::floor(v);
     if (name == "FUP") return std::ceil(v);

@@ -1,12 +1,13 @@
 #include "program/measures.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace qorix::program {
 
 namespace {
 
-constexpr double kHalfPi = M_PI / 2;
+constexpr double kHalfPi = std::numbers::pi / 2;
 
 void addPlace(Box& box, const Move& m) {
     if (m.known & kAxisX) box.add(0, m.x);

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace qorix::program {
 
 namespace {
 
-constexpr double kTwoPi = 2 * M_PI;
+constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // The sweep from angle a0 to angle a1 in the given direction, in (0, 2π] (negative for CW).
 double sweepBetween(double a0, double a1, bool ccw) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "program/readsupport.h"
 
@@ -58,7 +59,8 @@ TEST(GoldenToolpaths, CutCircleGoesRoundTheCircleLessTheToolRadius) {
         EXPECT_LT(a.sweep, 0);  // CW
         if (m.z == -2) flatSweep += a.sweep;
     }
-    EXPECT_NEAR(flatSweep, -3 * M_PI, 1e-9);  // half a turn reaching the depth, then a full turn
+    EXPECT_NEAR(flatSweep, -3 * std::numbers::pi,
+                1e-9);  // half a turn reaching the depth, then a full turn
     EXPECT_DOUBLE_EQ(r.measures.lowestZ, -2);
     EXPECT_NEAR(r.measures.feedBounds.min[0], -7.5, 1e-9);
     EXPECT_NEAR(r.measures.feedBounds.max[1], 7.5, 1e-9);
@@ -75,7 +77,7 @@ TEST(GoldenToolpaths, CircularPocketRingsGrowByTheStepAndEndOnTheWall) {
     const double radii[] = {1.25, 2.5, 3.75, 5, 6.25, 7.5, 7.5};
     for (std::size_t i = 0; i < arcs.size(); ++i) {
         EXPECT_NEAR(arcs[i].second.radius, radii[i], 1e-9) << i;
-        EXPECT_NEAR(std::fabs(arcs[i].second.sweep), M_PI, 1e-9) << i;
+        EXPECT_NEAR(std::fabs(arcs[i].second.sweep), std::numbers::pi, 1e-9) << i;
         EXPECT_DOUBLE_EQ(arcs[i].first.z, -2);
     }
     // the last loop is whole and centred on the pocket
@@ -134,7 +136,7 @@ TEST(GoldenToolpaths, BoltCircleHolesSitOnTheCircleWithTheirPecks) {
     ASSERT_EQ(r.path.holes.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
         const auto& h = r.path.holes[i];
-        double angle = (i + 1) * 72.0 * M_PI / 180;
+        double angle = (i + 1) * 72.0 * std::numbers::pi / 180;
         EXPECT_NEAR(h.x, 10 * std::cos(angle), 1e-4);
         EXPECT_NEAR(h.y, 10 * std::sin(angle), 1e-4);
         EXPECT_DOUBLE_EQ(h.bottom, -10);
@@ -145,7 +147,7 @@ TEST(GoldenToolpaths, BoltCircleHolesSitOnTheCircleWithTheirPecks) {
 
     auto chosen = readGolden(goldenProgram("bolt-circle", "chosen-holes-1-3-5"));
     ASSERT_EQ(chosen.path.holes.size(), 3u);
-    EXPECT_NEAR(chosen.path.holes[1].y, 10 * std::sin(216 * M_PI / 180), 1e-4);
+    EXPECT_NEAR(chosen.path.holes[1].y, 10 * std::sin(216 * std::numbers::pi / 180), 1e-4);
     auto whole = readGolden(goldenProgram("bolt-circle", "peck-none"));
     // no peck depth: Q is the depth's 10, and from R 1 down to -10 that is two pecks
     for (const auto& h : whole.path.holes) EXPECT_EQ(h.pecks, 2u);
@@ -158,7 +160,7 @@ TEST(GoldenToolpaths, SpiralQuarterArcsHaveTheFibonacciRadii) {
     const double radii[] = {1, 1, 2, 3, 5, 8};
     for (std::size_t i = 0; i < 6; ++i) {
         EXPECT_NEAR(arcs[i].second.radius, radii[i], 1e-9);
-        EXPECT_NEAR(arcs[i].second.sweep, -M_PI / 2, 1e-9);
+        EXPECT_NEAR(arcs[i].second.sweep, -std::numbers::pi / 2, 1e-9);
     }
     EXPECT_NEAR(arcs[5].first.x, 10, 1e-9);
     // the parametric program with its start at X10 Y-5 Z1 and scale 2,5: under G59
@@ -178,7 +180,7 @@ TEST(GoldenToolpaths, ThreadCirclesRunDownTheGrooveOnePerPass) {
     const double radii[] = {13.5, 13, 12.5};
     for (std::size_t i = 0; i < arcs.size(); ++i) {
         EXPECT_NEAR(arcs[i].second.radius, radii[i / 8], 1e-9);
-        EXPECT_NEAR(arcs[i].second.sweep, -2 * M_PI, 1e-9);  // a full circle each
+        EXPECT_NEAR(arcs[i].second.sweep, -2 * std::numbers::pi, 1e-9);  // a full circle each
         EXPECT_NEAR(arcs[i].second.cx, 0, 1e-9);
     }
     EXPECT_DOUBLE_EQ(r.measures.lowestZ, -9);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "program/readsupport.h"
 
@@ -57,12 +58,12 @@ TEST(ProgramReader, RArcsOfBothSignsAndAChordClampedOnlyWithinRounding) {
     ASSERT_EQ(arcs.size(), 3u);
     EXPECT_NEAR(arcs[0].second.cx, 1, kTol);  // the short way, clockwise
     EXPECT_NEAR(arcs[0].second.cy, 0, kTol);
-    EXPECT_NEAR(arcs[0].second.sweep, -M_PI / 2, kTol);
+    EXPECT_NEAR(arcs[0].second.sweep, -std::numbers::pi / 2, kTol);
     EXPECT_NEAR(arcs[1].second.cx, 0, kTol);  // the long way
     EXPECT_NEAR(arcs[1].second.cy, 1, kTol);
-    EXPECT_NEAR(arcs[1].second.sweep, -3 * M_PI / 2, kTol);
+    EXPECT_NEAR(arcs[1].second.sweep, -3 * std::numbers::pi / 2, kTol);
     EXPECT_NEAR(arcs[2].second.cx, 1.0002, 1e-6);  // a semicircle a hair too long
-    EXPECT_NEAR(arcs[2].second.sweep, M_PI, 1e-6);
+    EXPECT_NEAR(arcs[2].second.sweep, std::numbers::pi, 1e-6);
 }
 
 TEST(ProgramReader, IJArcsFullCirclesHelicesAndALoneArcModeLine) {
@@ -70,12 +71,13 @@ TEST(ProgramReader, IJArcsFullCirclesHelicesAndALoneArcModeLine) {
     EXPECT_TRUE(r.warnings.empty()) << describe(r.warnings);
     auto arcs = arcsOf(r.path);
     ASSERT_EQ(arcs.size(), 2u);
-    EXPECT_NEAR(arcs[0].second.sweep, -2 * M_PI, kTol);
+    EXPECT_NEAR(arcs[0].second.sweep, -2 * std::numbers::pi, kTol);
     EXPECT_NEAR(arcs[0].second.radius, 10, kTol);
     EXPECT_DOUBLE_EQ(arcs[0].first.z, -1);
     EXPECT_FLOAT_EQ(arcs[0].first.feed, 300);
-    EXPECT_NEAR(arcs[1].second.sweep, -3 * M_PI / 2, kTol);
-    EXPECT_NEAR(r.measures.cutLength, std::hypot(20 * M_PI, 1) + 15 * M_PI, 1e-9);
+    EXPECT_NEAR(arcs[1].second.sweep, -3 * std::numbers::pi / 2, kTol);
+    EXPECT_NEAR(r.measures.cutLength, std::hypot(20 * std::numbers::pi, 1) + 15 * std::numbers::pi,
+                1e-9);
 }
 
 TEST(ProgramReader, DwellToolAndSpindleEventsAndTheRunTime) {

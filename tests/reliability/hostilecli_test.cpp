@@ -34,8 +34,8 @@ CliRun cli(const std::vector<std::string>& args) {
 // The program itself in a child with the limits given (bash's "ulimit -v 400000"; Windows
 // has no such limits and runs it without them), for at most `seconds`; `inTime` is false when
 // it had to be stopped.
-ProcessResult child(const std::string& limits, const std::vector<std::string>& args,
-                    int seconds = 20) {
+ProcessResult child([[maybe_unused]] const std::string& limits,
+                    const std::vector<std::string>& args, int seconds = 20) {
     std::vector<std::string> command{QORIX_CLI_PATH};
 #ifndef _WIN32
     command = {"/bin/bash", "-c", limits + "; exec \"$0\" \"$@\"", QORIX_CLI_PATH};
