@@ -159,9 +159,7 @@ int makeFolders(const std::string& path) {
 }
 
 void ignoreFileSizeSignal() {}
-std::FILE* openForReading(const std::string& path) {
-    return _wfopen(widen(path).c_str(), L"rb");
-}
+std::FILE* openForReading(const std::string& path) { return _wfopen(widen(path).c_str(), L"rb"); }
 
 void setFileSizeLimitForTests(std::optional<std::size_t> bytes) { sizeLimit = bytes; }
 
