@@ -1,16 +1,9 @@
 #include "link/textfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <csignal>
-#include <cstring>
-#include <functional>
-#include <memory>
 
 #include "platform/cp1250.h"
+#include "platform/files.h"
 
 namespace qorix {
 
@@ -41,93 +34,20 @@ std::size_t utf8Unit(std::string_view s) {
     return n;
 }
 
-// A symbolic link's target, relative to the link's folder when it is relative.
-std::string linkTarget(const std::string& link) {
-    std::string target(4096, '\0');
-    ssize_t n = readlink(link.c_str(), target.data(), target.size());
-    if (n < 0 || static_cast<std::size_t>(n) >= target.size()) throw FileError(link, ELOOP);
-    target.resize(static_cast<std::size_t>(n));
-    std::size_t slash = link.rfind('/');
-    if (target[0] == '/' || slash == std::string::npos) return target;
-    return link.substr(0, slash + 1) + target;
-}
-
-// Where a write of `path` goes: through symbolic links to the file itself. What is there
-// must be a regular file with one name that may be written; a missing file is made anew.
-struct Target {
-    std::string path;
-    bool exists = false;
-    struct stat st {};
-};
-
-Target resolveTarget(const std::string& path) {
-    Target t{path};
-    for (int links = 0;; ++links) {
-        if (lstat(t.path.c_str(), &t.st) != 0) {
-            if (errno == ENOENT) return t;  // a new file (the folder is checked by the write)
-            throw FileError(path, errno);
-        }
-        if (!S_ISLNK(t.st.st_mode)) break;
-        if (links == 40) throw FileError(path, ELOOP);
-        t.path = linkTarget(t.path);
-    }
-    t.exists = true;
-    if (!S_ISREG(t.st.st_mode)) throw FileError(path, kNotRegular);
-    if ((t.st.st_mode & 0222) == 0 || access(t.path.c_str(), W_OK) != 0)
-        throw FileError(path, "a fájl csak olvasható");
-    if (t.st.st_nlink > 1)
-        throw FileError(path,
-                        "a fájlnak több neve is van (hard link), és a csere szétválasztaná őket");
-    return t;
-}
-
-mode_t newFileMode() {
-    mode_t m = umask(0);
-    umask(m);
-    return 0666 & ~m;
-}
-
-void writeAll(int fd, std::string_view bytes, const std::function<void(int)>& fail) {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail(errno);
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-}
-
-// Writes the bytes to a temporary file beside the target and renames it over the target,
-// which keeps its mode and, where the system lets us, its owner.
+// Writes the bytes to a temporary file beside the target (a link's target) and renames it
+// over the target, which keeps its mode and, where the system lets us, its owner. What is
+// there must be a regular file with one name that may be written; a missing file is made.
 void replaceFile(const std::string& path, std::string_view bytes) {
-    const Target target = resolveTarget(path);
-    std::string tmp = target.path + ".tmp-XXXXXX";
-    int fd = mkstemp(tmp.data());
-    if (fd < 0) throw FileError(path, errno);
-    auto fail = [&](int err) {
-        close(fd);
-        unlink(tmp.c_str());
-        throw FileError(path, err);
-    };
-    writeAll(fd, bytes, fail);
-    if (fsync(fd) != 0 && errno != EINVAL) fail(errno);
-    fchmod(fd, target.exists ? target.st.st_mode & 07777 : newFileMode());
-    if (target.exists && (target.st.st_uid != geteuid() || target.st.st_gid != getegid()))
-        (void)!fchown(fd, target.st.st_uid, target.st.st_gid);
-    if (close(fd) != 0) {
-        int err = errno;
-        unlink(tmp.c_str());
-        throw FileError(path, err);
+    platform::WriteTarget target;
+    if (int err = platform::findWriteTarget(path, target)) throw FileError(path, err);
+    if (target.exists) {
+        if (!target.regular) throw FileError(path, kNotRegular);
+        if (target.readOnly) throw FileError(path, "a fájl csak olvasható");
+        if (target.manyNames)
+            throw FileError(
+                path, "a fájlnak több neve is van (hard link), és a csere szétválasztaná őket");
     }
-    if (rename(tmp.c_str(), target.path.c_str()) != 0) {
-        int err = errno;
-        unlink(tmp.c_str());
-        throw FileError(path, err);
-    }
+    if (int err = platform::replaceFile(target, bytes)) throw FileError(path, err);
 }
 
 }  // namespace
@@ -170,40 +90,37 @@ std::string cp1250LineProblem(std::string_view utf8) {
     return {};
 }
 
-ExchangeFile readExchangeFile(const std::string& path) {
-    struct Opened {
-        int fd;
-        ~Opened() {
-            if (fd >= 0) close(fd);
-        }
-    } opened{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    if (opened.fd < 0) throw FileError(path, errno, true);
-    return readExchangeFile(opened.fd, path);
+namespace {
+
+// The checks of a read exchange file: what is no small regular file is a failure of its own.
+ExchangeFile exchangeFileOf(const std::string& path, int error, platform::SmallFile& file) {
+    if (error != 0) throw FileError(path, error, true);
+    if (file.kind == platform::SmallFile::notRegular)
+        throw ExchangeFileError(fileMessage(path, true, kNotRegular));
+    if (file.kind == platform::SmallFile::tooLarge)
+        throw ExchangeFileError(fileMessage(
+            path, true, "nagyobb, mint " + std::to_string(kExchangeFileBytes) + " bájt"));
+    return ExchangeFile{std::move(file.bytes), file.stamp.modifiedNs};
 }
 
-ExchangeFile readExchangeFile(int fd, const std::string& path) {
-    struct stat st {};
-    if (fstat(fd, &st) != 0) throw FileError(path, errno, true);
-    if (!S_ISREG(st.st_mode)) throw ExchangeFileError(fileMessage(path, true, kNotRegular));
-    const std::string tooLarge =
-        fileMessage(path, true, "nagyobb, mint " + std::to_string(kExchangeFileBytes) + " bájt");
-    if (st.st_size > static_cast<off_t>(kExchangeFileBytes)) throw ExchangeFileError(tooLarge);
-    ExchangeFile file;
-    file.modifiedNs =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    char buf[kExchangeFileBytes + 1];
-    std::size_t got = 0;
-    // one byte more than the bound tells a file that grew meanwhile
-    while (got < sizeof buf) {
-        ssize_t n = pread(fd, buf + got, sizeof buf - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw FileError(path, errno, true);
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    if (got > kExchangeFileBytes) throw ExchangeFileError(tooLarge);
-    file.bytes.assign(buf, got);
-    return file;
+}  // namespace
+
+ExchangeFile readExchangeFile(const std::string& path) {
+    platform::SmallFile file;
+    int error = platform::readSmallFile(path, kExchangeFileBytes, file);
+    return exchangeFileOf(path, error, file);
+}
+
+ExchangeWatch::ExchangeWatch(const std::string& path)
+    : path_(path), file_(std::make_unique<platform::ReplacedFile>(path, kExchangeFileBytes)) {}
+
+ExchangeWatch::~ExchangeWatch() = default;
+
+std::optional<ExchangeFile> ExchangeWatch::next() {
+    platform::SmallFile file;
+    int error = 0;
+    if (!file_->look(file, error)) return std::nullopt;
+    return exchangeFileOf(path_, error, file);
 }
 
 std::vector<std::string> readLines(const std::string& path) {
@@ -228,13 +145,9 @@ std::vector<std::string> splitLines(const std::string& cp1250) {
     return lines;
 }
 
-std::int64_t modifiedNs(const std::string& path) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0) return 0;
-    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-}
+std::int64_t modifiedNs(const std::string& path) { return platform::stampOf(path).modifiedNs; }
 
-void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+void ignoreFileSizeSignal() { platform::ignoreFileSizeSignal(); }
 
 std::string reason(int errorNumber) {
     switch (errorNumber) {
@@ -247,8 +160,10 @@ std::string reason(int errorNumber) {
             return "a lemez csak olvasható";
         case ENOSPC:
             return "nincs elég hely a lemezen";
+#ifdef EDQUOT  // not on Windows, whose full quota comes as a full disk
         case EDQUOT:
             return "elfogyott a lemezkvóta";
+#endif
         case EFBIG:
             return "a fájl túl nagy";
         case EISDIR:

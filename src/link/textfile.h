@@ -5,11 +5,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "wizards/common/errors.h"
+
+namespace qorix::platform {
+class ReplacedFile;
+}
 
 namespace qorix {
 
@@ -65,8 +71,21 @@ struct ExchangeFile {
     std::int64_t modifiedNs = 0;  // its time of last change
 };
 ExchangeFile readExchangeFile(const std::string& path);
-// The same on a file the caller keeps open (opened with O_NONBLOCK).
-ExchangeFile readExchangeFile(int fd, const std::string& path);
+
+// An exchange file that another program replaces now and then, watched: each new write is
+// read once (the same checks as readExchangeFile), and a write already seen is not read again.
+class ExchangeWatch {
+public:
+    explicit ExchangeWatch(const std::string& path);
+    ~ExchangeWatch();
+    // The write now in place when it is another than the last one seen; nothing when it is
+    // the same or there is no file to open. A new write that cannot be read throws once.
+    std::optional<ExchangeFile> next();
+
+private:
+    std::string path_;
+    std::unique_ptr<platform::ReplacedFile> file_;
+};
 // The lines of an exchange file, split at CR LF, CR or LF, decoded from Windows-1250.
 std::vector<std::string> readLines(const std::string& path);
 std::vector<std::string> splitLines(const std::string& cp1250);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "wizards/common/numbertext.h"
 
@@ -53,7 +54,7 @@ void addArc(std::string& d, const View& v, const Arc& a, const Move& to, const M
              v.y(a.cy + a.radius * std::sin(endAngle));
     };
     double a0 = std::atan2(from.y - a.cy, from.x - a.cx);
-    if (std::fabs(a.sweep) > M_PI + 1e-9) piece(a0 + a.sweep / 2);
+    if (std::fabs(a.sweep) > std::numbers::pi + 1e-9) piece(a0 + a.sweep / 2);
     piece(std::atan2(to.y - a.cy, to.x - a.cx));
 }
 

@@ -1,9 +1,5 @@
 #include "standin/standin.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +8,7 @@
 
 #include "link/exchange.h"
 #include "link/textfile.h"
+#include "platform/files.h"
 #include "wizards/common/numbertext.h"
 
 namespace qorix::standin {
@@ -23,26 +20,10 @@ std::string join(const std::string& folder, const char* name) {
 }
 
 std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(platform::pathOf(path), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-// An exchange file is opened without waiting: a pipe in its place must not stop the watch.
-int openExchange(const std::string& path) {
-    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-}
-
-FileStamp stampOf(const struct stat& st) {
-    return FileStamp{true, static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                     static_cast<std::int64_t>(st.st_size)};
-}
-
-FileStamp stampOf(int fd) {
-    struct stat st {};
-    return ::fstat(fd, &st) == 0 ? stampOf(st) : FileStamp{};
 }
 
 bool endsWith(const std::string& text, const std::string& end) {
@@ -96,18 +77,14 @@ std::string parseArguments(int argc, char** argv, Options& options) {
     return {};
 }
 
-FileStamp stampOf(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 ? stampOf(st) : FileStamp{};
-}
-
 std::string loadProblem(const std::string& fileTxt) {
     // "file.txt" is one line and its line end: anything else is a half-written path
     if (!endsWith(fileTxt, "\r\n") || fileTxt.find_first_of("\r\n") != fileTxt.size() - 2)
         return "a file.txt nem egy teljes sor";
     const std::string path = textfile::fromCp1250(fileTxt.substr(0, fileTxt.size() - 2));
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return "nincs ilyen program: " + path;
+    if (!std::filesystem::is_regular_file(platform::pathOf(path), error))
+        return "nincs ilyen program: " + path;
     const std::string program = readAll(path);
     if (program != "M30\r\n" && !endsWith(program, "\r\nM30\r\n"))
         return "a program nem a záró M30 sorral végződik: " + path;
@@ -123,15 +100,16 @@ StandIn::StandIn(Options options, std::ostream& log)
     : options_(std::move(options)),
       log_(log),
       folder_(exchange::exchangeFolder(options_.installFolder)) {
-    std::filesystem::create_directories(folder_);
+    std::filesystem::create_directories(platform::pathOf(folder_));
+    codes_ = std::make_unique<textfile::ExchangeWatch>(join(folder_, exchange::kDataFile));
     // a code left from an earlier run is not a request
-    held_ = openExchange(join(folder_, exchange::kDataFile));
-    if (held_ >= 0) last_ = stampOf(held_);
+    try {
+        codes_->next();
+    } catch (const Error&) {
+    }
 }
 
-StandIn::~StandIn() {
-    if (held_ >= 0) ::close(held_);
-}
+StandIn::~StandIn() = default;
 
 void StandIn::log(const std::string& line) { log_ << line << std::endl; }
 
@@ -201,20 +179,11 @@ void StandIn::handle(const std::string& bytes) {
 
 bool StandIn::poll() {
     if (options_.moving) writePosition(movingPosition(++step_));
-    const std::string path = join(folder_, exchange::kDataFile);
-    int fd = openExchange(path);
-    if (fd < 0) return true;
-    FileStamp now = stampOf(fd);
-    if (now == last_) {
-        ::close(fd);
-        return true;
-    }
-    if (held_ >= 0) ::close(held_);
-    held_ = fd;
-    last_ = now;
     std::string bytes;
     try {
-        bytes = textfile::readExchangeFile(fd, path).bytes;
+        std::optional<textfile::ExchangeFile> code = codes_->next();
+        if (!code) return true;
+        bytes = std::move(code->bytes);
     } catch (const Error& e) {
         log(std::string("! ") + e.what());  // once for each new file in its place
         return true;

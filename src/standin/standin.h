@@ -9,8 +9,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
+
+#include "link/textfile.h"
 
 namespace qorix::standin {
 
@@ -27,16 +30,6 @@ struct Options {
 // INSTALL_FOLDER [--position=X,Y,Z] [--log=FILE] [--poll=MS] [--verify] [--moving].
 // Returns an empty text, or what is wrong with them.
 std::string parseArguments(int argc, char** argv, Options& options);
-
-// What identifies one write of "adatcsere.txt": every write replaces the file.
-struct FileStamp {
-    bool exists = false;
-    std::uint64_t inode = 0;
-    std::int64_t modifiedNs = 0;
-    std::int64_t size = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-FileStamp stampOf(const std::string& path);
 
 // What is wrong with the load of the program named in "file.txt" (its bytes given), as
 // QORIX would find it: an empty text when the program can be loaded.
@@ -71,10 +64,8 @@ private:
     Options options_;
     std::ostream& log_;
     std::string folder_;
-    FileStamp last_;
-    // The code last handled stays open: while it is, no later write can be given its inode,
-    // so two codes written within one tick of the file clock are still told apart.
-    int held_ = -1;
+    // "adatcsere.txt": each new write of a code is read once
+    std::unique_ptr<textfile::ExchangeWatch> codes_;
     std::uint64_t loadsWhole_ = 0, loadsFaulty_ = 0, positionRequests_ = 0;
     std::uint64_t step_ = 0;  // rewrites of a moving machine's position
 };

@@ -81,5 +81,47 @@ TEST(PlatformFiles, TheFaultHookFailsAWriteHalfWayAndKeepsTheEarlierFile) {
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"prog.tap"});
 }
 
+// The stand-in's watch of "adatcsere.txt": every replace is a new write, also one with the
+// same bytes at once after the last; a write seen is not read again; the watched file can be
+// replaced at any time (on Windows nothing of it stays open).
+TEST(PlatformFiles, AWatchedFileSeesEveryReplaceOnce) {
+    TempDir dir;
+    const std::string path = dir.file("adatcsere.txt");
+    platform::ReplacedFile watch(path, 8192);
+    platform::SmallFile file;
+    int error = -1;
+    EXPECT_FALSE(watch.look(file, error));  // nothing there yet
+    for (const char* code : {"L", "G", "G", "G\r\n", "E"}) {
+        ASSERT_EQ(platform::replaceFile(path, code), 0) << code;
+        ASSERT_TRUE(watch.look(file, error)) << code;
+        EXPECT_EQ(error, 0);
+        EXPECT_EQ(file.kind, platform::SmallFile::regular);
+        EXPECT_EQ(file.bytes, code);
+        EXPECT_FALSE(watch.look(file, error)) << code;
+    }
+    EXPECT_EQ(platform::removeFile(path), 0);
+    EXPECT_FALSE(watch.look(file, error));
+    EXPECT_TRUE(filesIn(dir.path()).empty());
+}
+
+// A larger file than the bound is told apart without its bytes.
+TEST(PlatformFiles, ASmallFileReadStopsAtItsBound) {
+    TempDir dir;
+    const std::string path = dir.file("GetXYZ.txt");
+    ASSERT_EQ(platform::replaceFile(path, "1\r\n2\r\n3\r\n"), 0);
+    platform::SmallFile file;
+    ASSERT_EQ(platform::readSmallFile(path, 9, file), 0);
+    EXPECT_EQ(file.kind, platform::SmallFile::regular);
+    EXPECT_EQ(file.bytes, "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(file.stamp, platform::stampOf(path));
+    EXPECT_EQ(file.stamp.size, 9);
+    ASSERT_EQ(platform::readSmallFile(path, 8, file), 0);
+    EXPECT_EQ(file.kind, platform::SmallFile::tooLarge);
+    EXPECT_EQ(file.bytes, "");
+    EXPECT_EQ(platform::readSmallFile(dir.file("nincs.txt"), 8, file), ENOENT);
+    ASSERT_EQ(platform::readSmallFile(dir.path().string(), 8, file), 0);
+    EXPECT_EQ(file.kind, platform::SmallFile::notRegular);
+}
+
 }  // namespace
 }  // namespace qorix::test

@@ -100,7 +100,7 @@ TEST_F(FullDiskTest, ASendOntoAFullDiskKeepsTheEarlierProgramAndSendsNoLoadCode)
 // file.txt still names the earlier program, which is there.
 TEST_F(FullDiskTest, ASendOntoAFullDiskLeavesFileTxtNamingTheEarlierProgram) {
     cutCircleCreated();
-    const std::string earlier = (saves.path() / "régi").string();
+    const std::string earlier = saves.file("régi");
     send(earlier);
     ASSERT_TRUE(dialogs.messages().empty());
     run([&] { form.Button3.click(); });  // back to the page

@@ -3,15 +3,13 @@
 // so a stand-in that does not answer fails the test instead of hanging it.
 #include "standin/standin.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
 #include "link/textfile.h"
 #include "standinprocess.h"
+#include "support/posixfiles.h"
 #include "ui/event.h"
 #include "wizards/thread/threadcheck.h"
 #include "wizards/thread/threadrepair.h"
@@ -220,6 +218,7 @@ TEST(StandInLoad, AProgramLoadsOnlyWholeAndEndingInItsClosingLine) {
 // "file.txt" to an endless device was read until memory ran out. Each is named in the log
 // now, and the watch goes on.
 TEST_F(StandInProcess, APipeOrAnEndlessFileInTheFolderIsNamedNotWaitedFor) {
+    QORIX_NEEDS_POSIX_FILES();
     std::filesystem::create_directories(folder());
     const std::string data = inFolder(exchange::kDataFile), fileTxt = inFolder(exchange::kFileFile);
     ASSERT_EQ(mkfifo(data.c_str(), 0644), 0);
