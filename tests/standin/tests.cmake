@@ -5,6 +5,7 @@ target_link_libraries(qorix_standin_tests PRIVATE qorix_standin qorix_core GTest
 target_compile_definitions(qorix_standin_tests PRIVATE
   QORIX_STANDIN_PATH="$<TARGET_FILE:qorix-standin>" QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
 add_dependencies(qorix_standin_tests qorix-standin)
+qorix_test_headers(qorix_standin_tests)
 qorix_gtest(qorix_standin_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30)
 
 # The busy peer: a thousand sends through the main window and two hundred position reads
@@ -15,4 +16,5 @@ target_link_libraries(qorix_busypeer_tests PRIVATE qorix_app qorix_core GTest::g
 target_compile_definitions(qorix_busypeer_tests PRIVATE
   QORIX_STANDIN_PATH="$<TARGET_FILE:qorix-standin>" QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
 add_dependencies(qorix_busypeer_tests qorix-standin)
+qorix_test_headers(qorix_busypeer_tests)
 qorix_gtest(qorix_busypeer_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
