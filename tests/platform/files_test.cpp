@@ -9,6 +9,14 @@
 
 #include "support/golden.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+
+#include "platform/wide.h"
+#endif
+
 namespace qorix::test {
 namespace {
 
@@ -79,6 +87,29 @@ TEST(PlatformFiles, TheFaultHookFailsAWriteHalfWayAndKeepsTheEarlierFile) {
     ASSERT_EQ(platform::replaceFile(path, "G0 X1\r\n"), 0);
     EXPECT_EQ(read(path), "G0 X1\r\n");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"prog.tap"});
+}
+
+// QORIX may hold the file a moment while it reads it (on Windows, a file open without sharing
+// cannot be replaced): the replace is tried again until the file is let go.
+TEST(PlatformFiles, AReplaceWaitsForAFileHeldAMoment) {
+#ifndef _WIN32
+    GTEST_SKIP() << "POSIX replaces a file that another program holds open";
+#else
+    TempDir dir;
+    const std::string path = dir.file("file.txt");
+    ASSERT_EQ(platform::replaceFile(path, "régi\r\n"), 0);
+    HANDLE held = CreateFileW(platform::widen(path).c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread letGo([held] {
+        Sleep(300);
+        CloseHandle(held);
+    });
+    EXPECT_EQ(platform::replaceFile(path, "új\r\n"), 0);
+    letGo.join();
+    EXPECT_EQ(read(path), "új\r\n");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"file.txt"});
+#endif
 }
 
 // The stand-in's watch of "adatcsere.txt": every replace is a new write, also one with the
