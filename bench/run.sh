@@ -60,3 +60,8 @@ file=$(mktemp --suffix=.tap)
 "$build/qorix-bench-desktop" save 1000000 "$file"
 echo "file: $(wc -c < "$file") bytes"
 rm -f "$file"
+
+echo
+echo "== Toolpath preview"
+"$build/qorix-bench-preview" press 10000 2>&1 | quiet
+"$build/qorix-bench-preview" large 1000000 2>&1 | quiet

@@ -4,3 +4,5 @@ set(QORIX_APP_SOURCES app/form1.cpp app/wizardtable.cpp app/placeholder.cpp
 set(QORIX_CLI_SOURCES app/cli.cpp app/clilink.cpp app/inspect.cpp)
 set(QORIX_ABOUT_SOURCES app/about.cpp)
 set(QORIX_CLI_MAIN app/cli_main.cpp)
+# What a page tells the preview about its program.
+list(APPEND QORIX_APP_SOURCES app/previewfacts.cpp)

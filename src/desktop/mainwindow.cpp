@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -10,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "link/textfile.h"
 
 namespace ui::qt {
 
@@ -58,6 +61,7 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     // A page's widgets are made the first time it shows, or in the idle time after the
     // window first shows; a fast start does not wait for eight pages nobody has chosen yet.
     pages_.assign(form.pages().size(), nullptr);
+    previews_.assign(form.pages().size(), nullptr);
     QPointer<MainWindow> guard(this);
     for (std::size_t i = 0; i < form.pages().size(); ++i) {
         form.pages()[i]->addVisibilityListener([guard, i] {
@@ -76,11 +80,29 @@ FormView* MainWindow::buildPage(std::size_t index) {
     if (view) return view;
     const auto& page = form_.pages()[index];
     view = new FormView(*page, binder_.dialogs());
-    stack_->addWidget(view, 0, 0);
+    // the page and its preview side by side, shown while the page is
+    auto* holder = new QWidget;
+    holder->setObjectName(QString::fromStdString(page->formName()) + ".holder");
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(view, 0);
+    previews_[index] = new PreviewPanel(*page, view->widget<QPlainTextEdit>("Memo1"));
+    row->addWidget(previews_[index], 1);
+    previews_[index]->onOpen = [this] { chooseProgramFile(); };
+    stack_->addWidget(holder, 0, 0);
     view->setVisible(page->visible());
+    holder->setVisible(page->visible());
+    QPointer<QWidget> shown(holder);
+    page->addVisibilityListener([shown, p = page.get()] {
+        if (shown) shown->setVisible(p->visible());
+    });
     // the pages share one place, which keeps the size of the largest made so far
     const QSize before = area_->minimumSize();
-    area_->setMinimumSize(before.expandedTo(view->sizeHint()));
+    // (a hidden page counts for nothing in its holder's layout: its own size is asked)
+    const QSize own = view->sizeHint(), side = previews_[index]->sizeHint();
+    const QSize both(own.width() + row->spacing() + side.width(),
+                     std::max(own.height(), side.height()));
+    area_->setMinimumSize(before.expandedTo(both));
     if (area_->minimumSize() != before) {
         fitPagesToScreen();
         if (centred_) recentre_ = true;
@@ -111,6 +133,29 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     // after the close request is through, as a press of "Exit" would come
     QTimer::singleShot(0, this, [this] { binder_.run([this] { form_.Button4Click(); }); });
+}
+
+PreviewPanel* MainWindow::preview(int wizardNumber) const {
+    pageView(wizardNumber);
+    return previews_.at(static_cast<std::size_t>(wizardNumber - 1));
+}
+
+void MainWindow::chooseProgramFile() {
+    const QString path = QFileDialog::getOpenFileName(this, "Megnyitás", QString(),
+                                                      "G-kód (*.tap);;Minden fájl (*)");
+    if (!path.isEmpty()) openProgram(path);
+}
+
+void MainWindow::openProgram(const QString& path) {
+    binder_.run([this, path] {
+        std::vector<std::string> lines = qorix::textfile::readLines(path.toStdString());
+        for (std::size_t i = 0; i < form_.pages().size(); ++i) {
+            if (!form_.pages()[i]->visible()) continue;
+            preview(static_cast<int>(i + 1))->showFile();
+            form_.pages()[i]->Memo1.setLines(std::move(lines));
+            return;
+        }
+    });
 }
 
 void MainWindow::fitPagesToScreen() {

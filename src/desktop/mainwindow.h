@@ -13,6 +13,7 @@
 #include "app/form1.h"
 #include "desktop/binding.h"
 #include "desktop/formview.h"
+#include "desktop/previewpanel.h"
 
 namespace ui::qt {
 
@@ -23,6 +24,10 @@ public:
     qorix::TForm1& form() const { return form_; }
     // The page view of wizard number n (1..8), made now if it has not been yet.
     FormView* pageView(int wizardNumber) const;
+    // The preview beside the page of wizard number n, made with the page.
+    PreviewPanel* preview(int wizardNumber) const;
+    // "Megnyitás": a program file read into the shown page's output box and its preview.
+    void openProgram(const QString& path);
     // Whether the pages' place is bounded by the screen (they scroll when they do not fit).
     // On by default; off for pictures of the whole window.
     void setFitToScreen(bool on);
@@ -66,6 +71,7 @@ private:
     // Tab goes from the wizard list through the shown page to the send button and on along
     // the top bar.
     void chainFocus();
+    void chooseProgramFile();
 
     qorix::TForm1& form_;
     Binder binder_;
@@ -74,6 +80,7 @@ private:
     PagesScroll* scroll_ = nullptr;
     bool fitToScreen_ = true;
     std::vector<FormView*> pages_;  // null until made
+    std::vector<PreviewPanel*> previews_;
     bool centred_ = false;
     bool paintedOnce_ = false;
     bool recentre_ = false;

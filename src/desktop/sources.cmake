@@ -2,5 +2,8 @@
 set(QORIX_QT_SOURCES desktop/binding.cpp desktop/formview.cpp desktop/jpeg.cpp
     desktop/mainwindow.cpp desktop/qtdialogs.cpp desktop/aboutwindow.cpp desktop/linebox.cpp
     desktop/lineboxedit.cpp desktop/findbar.cpp desktop/linesearch.cpp)
+# The toolpath preview beside every page.
+list(APPEND QORIX_QT_SOURCES desktop/toolpathscene.cpp desktop/toolpathdraw.cpp
+     desktop/toolpathlegend.cpp desktop/toolpathview.cpp desktop/previewpanel.cpp)
 set(QORIX_DESKTOP_SOURCES desktop/desktop.cpp)
 set(QORIX_DESKTOP_MAIN desktop/main.cpp)

@@ -47,3 +47,10 @@ set_tests_properties(qt.outputbox PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscr
 add_executable(qorix_regional_tests desktop/regional_test.cpp)
 target_link_libraries(qorix_regional_tests PRIVATE qorix_platform Qt6::Core GTest::gtest_main)
 gtest_discover_tests(qorix_regional_tests DISCOVERY_TIMEOUT 60)
+
+add_executable(qorix_qt_preview_tests desktop/preview_test.cpp desktop/modaldriver.cpp)
+set_target_properties(qorix_qt_preview_tests PROPERTIES AUTOMOC ON)
+target_include_directories(qorix_qt_preview_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(qorix_qt_preview_tests PRIVATE qorix_qt Qt6::Test)
+add_test(NAME qt.preview COMMAND qorix_qt_preview_tests)
+set_tests_properties(qt.preview PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

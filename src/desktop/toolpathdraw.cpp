@@ -1,0 +1,202 @@
+// Drawing a scene: outlines, holes, moves in batches of one pen, marks, highlight, and the
+// scale bar and legend over it all.
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "desktop/toolpathlegend.h"
+#include "desktop/toolpathscene.h"
+#include "desktop/toolpathshape.h"
+
+namespace ui::qt {
+
+namespace {
+
+using program::kDrawStyle;
+using program::kPreviewStyle;
+constexpr int kDepthShades = 8;
+constexpr std::size_t kAntialiasLimit = 200000;  // beyond this many moves speed counts more
+constexpr std::size_t kCancelEvery = 8192;
+
+struct Batches {
+    std::vector<QLineF> rapid, plunge, highlight;
+    std::array<std::vector<QLineF>, kDepthShades> cut;
+    std::vector<QPointF> dwells;
+};
+
+QColor depthColour(int shade) {
+    const QColor a(kPreviewStyle.cutShallow), b(kPreviewStyle.cutDeep);
+    const double t = kDepthShades > 1 ? static_cast<double>(shade) / (kDepthShades - 1) : 0;
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+                            a.greenF() + (b.greenF() - a.greenF()) * t,
+                            a.blueF() + (b.blueF() - a.blueF()) * t);
+}
+
+bool isPlunge(const program::Move& a, const program::Move& b) {
+    return b.kind == program::MoveKind::Feed &&
+           ((b.flags & program::kInCycle) || (a.x == b.x && a.y == b.y && b.z < a.z));
+}
+
+// Depth shade of a cut: 0 at the top of the cuts, the last at the lowest point.
+struct DepthScale {
+    double top = 0, span = 0;
+    int shade(double z) const {
+        if (span <= 0) return 0;
+        const int s = static_cast<int>((top - z) / span * kDepthShades);
+        return std::clamp(s, 0, kDepthShades - 1);
+    }
+};
+
+// Returns false when cancelled.
+bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, Batches& out,
+             const std::atomic<int>* cancel, int generation) {
+    const program::Toolpath& path = scene.result.path;
+    const program::Measures& m = scene.result.measures;
+    DepthScale depth;
+    if (!m.feedBounds.empty(2))
+        depth = {m.feedBounds.max[2], m.feedBounds.max[2] - m.feedBounds.min[2]};
+    const std::uint8_t needed = axesOf(cam.projection);
+    for (std::size_t i = 0; i < path.moves.size(); ++i) {
+        if (cancel && i % kCancelEvery == 0 && cancel->load() != generation) return false;
+        const program::Move& b = path.moves[i];
+        if (b.kind == program::MoveKind::Dwell && (b.known & needed) == needed)
+            out.dwells.push_back(toImage(cam, size, b.x, b.y, b.z));
+        if (!drawable(path, i, needed)) continue;
+        const program::Move& a = path.startOf(i);
+        std::vector<QLineF>* target = &out.rapid;
+        if (b.kind != program::MoveKind::Rapid)
+            target = isPlunge(a, b) ? &out.plunge : &out.cut[depth.shade(std::min(a.z, b.z))];
+        const bool lit = hl.has(b.line);
+        forEachChord(
+            path, i, cam, [&](double x0, double y0, double z0, double x1, double y1, double z1) {
+                const QLineF l(toImage(cam, size, x0, y0, z0), toImage(cam, size, x1, y1, z1));
+                target->push_back(l);
+                if (lit) out.highlight.push_back(l);
+            });
+    }
+    return true;
+}
+
+// A ring of the given radius round a point at height z, as the view sees it.
+QPolygonF ring(const Camera& cam, QSize size, double cx, double cy, double r, double z) {
+    QPolygonF poly;
+    const int n = std::max(chordCount(r * cam.scale, 2 * M_PI), 8);
+    for (int k = 0; k <= n; ++k) {
+        const double a = 2 * M_PI * k / n;
+        poly << toImage(cam, size, cx + r * std::cos(a), cy + r * std::sin(a), z);
+    }
+    return poly;
+}
+
+// A hole of the tool's size from its top to its bottom: a circle from above, the drill's
+// outline from the front or the side, both rings at an angle.
+void drawHole(QPainter& p, const Camera& cam, QSize size, double x, double y, double top,
+              double bottom, double r) {
+    if (cam.projection == Projection::Top || cam.projection == Projection::Iso) {
+        p.drawPolygon(ring(cam, size, x, y, r, top));
+        if (cam.projection == Projection::Iso) p.drawPolygon(ring(cam, size, x, y, r, bottom));
+        return;
+    }
+    const bool front = cam.projection == Projection::Front;
+    const double dx = front ? r : 0, dy = front ? 0 : r;
+    QPolygonF poly;
+    poly << toImage(cam, size, x - dx, y - dy, top) << toImage(cam, size, x + dx, y + dy, top)
+         << toImage(cam, size, x + dx, y + dy, bottom)
+         << toImage(cam, size, x - dx, y - dy, bottom);
+    p.drawPolygon(poly);
+}
+
+void drawOutlines(QPainter& p, const Scene& scene, const Camera& cam, QSize size) {
+    const qorix::PreviewFacts& f = scene.facts;
+    p.setPen(penOf(kPreviewStyle.outline));
+    p.setBrush(Qt::NoBrush);
+    for (const auto& o : f.outlines) {
+        const double z = f.read.topZ;
+        if (o.shape == qorix::Outline::Shape::Circle) {
+            p.drawPolyline(
+                ring(cam, size, (o.x0 + o.x1) / 2, (o.y0 + o.y1) / 2, (o.x1 - o.x0) / 2, z));
+            continue;
+        }
+        QPolygonF poly;
+        poly << toImage(cam, size, o.x0, o.y0, z) << toImage(cam, size, o.x1, o.y0, z)
+             << toImage(cam, size, o.x1, o.y1, z) << toImage(cam, size, o.x0, o.y1, z)
+             << toImage(cam, size, o.x0, o.y0, z);
+        p.drawPolyline(poly);
+    }
+}
+
+void drawHoles(QPainter& p, const Scene& scene, const Camera& cam, QSize size) {
+    const qorix::PreviewFacts& f = scene.facts;
+    const double d = f.toolDiameter > 0 ? f.toolDiameter : kDrawStyle.unknownDrillDiameter;
+    p.setPen(penOf(kPreviewStyle.leftOut));
+    p.setBrush(Qt::NoBrush);
+    for (const auto& h : f.leftOut)
+        drawHole(p, cam, size, h.x, h.y, f.holeTop, f.holeBottom, d / 2);
+    p.setPen(penOf(kDrawStyle.hole));
+    p.setBrush(QColor(kDrawStyle.holeFill));
+    const program::Toolpath& path = scene.result.path;
+    for (const auto& h : path.holes) {
+        const double top = h.firstMove > 0 && h.firstMove <= path.moves.size()
+                               ? path.startOf(h.firstMove).z
+                               : f.holeTop;
+        drawHole(p, cam, size, h.x, h.y, top, h.bottom, d / 2);
+    }
+}
+
+void drawBatches(QPainter& p, const Batches& b) {
+    p.setBrush(Qt::NoBrush);
+    QPen rapid = penOf(kDrawStyle.rapid);
+    p.setPen(rapid);
+    if (!b.rapid.empty()) p.drawLines(b.rapid.data(), static_cast<int>(b.rapid.size()));
+    for (int s = 0; s < kDepthShades; ++s) {
+        if (b.cut[s].empty()) continue;
+        QPen pen(depthColour(s), kDrawStyle.cut.width);
+        p.setPen(pen);
+        p.drawLines(b.cut[s].data(), static_cast<int>(b.cut[s].size()));
+    }
+    p.setPen(penOf(kPreviewStyle.plunge));
+    if (!b.plunge.empty()) p.drawLines(b.plunge.data(), static_cast<int>(b.plunge.size()));
+    p.setPen(QPen(QColor(kPreviewStyle.dwell), 1.2));
+    p.setBrush(QColor(kPreviewStyle.dwell));
+    for (const QPointF& d : b.dwells) {
+        QPolygonF diamond;
+        diamond << d + QPointF(0, -4) << d + QPointF(4, 0) << d + QPointF(0, 4)
+                << d + QPointF(-4, 0);
+        p.drawPolygon(diamond);
+    }
+    p.setPen(penOf(kPreviewStyle.highlight));
+    if (!b.highlight.empty()) p.drawLines(b.highlight.data(), static_cast<int>(b.highlight.size()));
+}
+
+void drawMarks(QPainter& p, const Scene& scene, const Camera& cam, QSize size) {
+    const program::Move& s = scene.result.path.start;
+    if ((s.known & axesOf(cam.projection)) == axesOf(cam.projection))
+        drawStartMark(p, toImage(cam, size, s.x, s.y, s.z));
+    drawOriginMark(p, toImage(cam, size, 0, 0, 0), "W");
+    if (const auto& o = scene.facts.workOrigin)
+        drawOriginMark(p, toImage(cam, size, (*o)[0], (*o)[1], (*o)[2]), "G59");
+}
+
+}  // namespace
+
+QImage renderScene(const Scene& scene, const Camera& cam, QSize size, Highlight hl,
+                   const std::atomic<int>* cancel, int generation) {
+    Batches batches;
+    if (!collect(scene, cam, size, hl, batches, cancel, generation)) return {};
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(kDrawStyle.background));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, scene.result.path.moves.size() < kAntialiasLimit);
+    drawOutlines(p, scene, cam, size);
+    drawHoles(p, scene, cam, size);
+    drawBatches(p, batches);
+    drawMarks(p, scene, cam, size);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    drawScaleBar(p, cam, size);
+    drawLegend(p, scene, cam);
+    return image;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,111 @@
+#include "desktop/toolpathlegend.h"
+
+#include <QStringList>
+#include <cmath>
+#include <cstdlib>
+
+namespace ui::qt {
+
+using program::kDrawStyle;
+using program::kPreviewStyle;
+
+QPen penOf(const program::Stroke& s) {
+    QPen pen(QColor(s.colour), s.width);
+    pen.setCapStyle(Qt::FlatCap);
+    const QStringList parts = QString::fromLatin1(s.dash).split(' ', Qt::SkipEmptyParts);
+    if (!parts.isEmpty()) {
+        QList<qreal> pattern;  // Qt counts dashes in pen widths
+        for (const QString& d : parts) pattern << d.toDouble() / s.width;
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
+void drawStartMark(QPainter& p, QPointF at) {
+    p.setPen(QPen(QColor(kPreviewStyle.start), 1.5));
+    p.setBrush(QColor(kPreviewStyle.start));
+    QPolygonF tri;
+    tri << at << at + QPointF(-6, -11) << at + QPointF(6, -11);
+    p.drawPolygon(tri);
+}
+
+void drawOriginMark(QPainter& p, QPointF at, const QString& label) {
+    p.setPen(QPen(QColor(kPreviewStyle.origin), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(at, 5, 5);
+    p.drawLine(at + QPointF(-8, 0), at + QPointF(8, 0));
+    p.drawLine(at + QPointF(0, -8), at + QPointF(0, 8));
+    p.drawText(at + QPointF(8, 14), label);
+}
+
+double scaleBarLength(double pixelsPerMm) {
+    if (!(pixelsPerMm > 0)) return 0;
+    const double wanted = 100 / pixelsPerMm;  // mm in about 100 pixels
+    const double power = std::pow(10, std::floor(std::log10(wanted)));
+    for (double f : {1.0, 2.0, 5.0, 10.0})
+        if (f * power * pixelsPerMm >= 60) return f * power;
+    return 10 * power;
+}
+
+namespace {
+
+QString mmText(double mm) {
+    QString t = QString::number(mm, 'g', 6);
+    return t.replace('.', ',') + " mm";
+}
+
+struct LegendEntry {
+    QPen pen;
+    QString text;
+    bool mark = false;  // the start's triangle instead of a line
+};
+
+}  // namespace
+
+void drawScaleBar(QPainter& p, const Camera& cam, QSize size) {
+    const double mm = scaleBarLength(cam.scale);
+    if (mm <= 0) return;
+    const double px = mm * cam.scale;
+    const QPointF a(12, size.height() - 14), b(12 + px, size.height() - 14);
+    p.setPen(QPen(QColor(kDrawStyle.scale), 2));
+    p.drawLine(a, b);
+    p.drawLine(a, a - QPointF(0, 6));
+    p.drawLine(b, b - QPointF(0, 6));
+    p.drawText(a + QPointF(0, -8), mmText(mm));
+}
+
+void drawLegend(QPainter& p, const Scene& scene, const Camera& cam) {
+    std::vector<LegendEntry> entries{
+        {penOf(kDrawStyle.rapid), "Gyorsjárat (G0)"},
+        {QPen(QColor(kPreviewStyle.cutShallow), 2), "Előtolás, fent"},
+        {QPen(QColor(kPreviewStyle.cutDeep), 2), "Előtolás, lent"},
+        {penOf(kPreviewStyle.plunge), "Merülés"},
+        {penOf(kDrawStyle.hole), "Furat"},
+    };
+    if (!scene.facts.leftOut.empty())
+        entries.push_back({penOf(kPreviewStyle.leftOut), "Kihagyott furat"});
+    if (!scene.facts.outlines.empty())
+        entries.push_back({penOf(kPreviewStyle.outline), "Munkadarab"});
+    entries.push_back({QPen(QColor(kPreviewStyle.start)), "Kezdőpont", true});
+    const int row = p.fontMetrics().height() + 2;
+    const int width = 150;
+    const QRectF box(6, 6, width, row * (static_cast<int>(entries.size()) + 1) + 8);
+    p.setPen(QPen(QColor("#ced4da"), 1));
+    p.setBrush(QColor(kPreviewStyle.legendBack));
+    p.drawRect(box);
+    p.setPen(QColor(kDrawStyle.scale));
+    p.drawText(QPointF(12, 6 + row), projectionName(cam.projection));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const double y = 6 + row * (i + 2) - row / 3.0;
+        if (entries[i].mark) {
+            drawStartMark(p, QPointF(22, y + 5));
+        } else {
+            p.setPen(entries[i].pen);
+            p.drawLine(QPointF(12, y), QPointF(36, y));
+        }
+        p.setPen(QColor(kDrawStyle.scale));
+        p.drawText(QPointF(44, y + row / 3.0), entries[i].text);
+    }
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,23 @@
+// The pens of the shared drawing rules, and what the preview writes over the drawing: the
+// start and origin marks, the scale bar and the legend.
+#pragma once
+
+#include <QPainter>
+#include <QPen>
+
+#include "desktop/toolpathscene.h"
+#include "program/previewstyle.h"
+
+namespace ui::qt {
+
+// A stroke of the drawing rules as a pen; its dashes are in pixels as in the SVG picture.
+QPen penOf(const program::Stroke& stroke);
+
+void drawStartMark(QPainter& p, QPointF at);
+void drawOriginMark(QPainter& p, QPointF at, const QString& label);
+// The length of the scale bar: 1, 2 or 5 times a power of ten that takes 60 to 150 pixels.
+double scaleBarLength(double pixelsPerMm);
+void drawScaleBar(QPainter& p, const Camera& camera, QSize size);
+void drawLegend(QPainter& p, const Scene& scene, const Camera& camera);
+
+}  // namespace ui::qt

@@ -1,0 +1,296 @@
+#include "desktop/toolpathview.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "program/drawstyle.h"
+
+namespace ui::qt {
+
+namespace {
+constexpr int kBusyShownAfterMs = 150;  // a moment: quicker work shows no progress
+constexpr double kClickReach = 6;       // pixels
+constexpr double kKeyPan = 40;          // pixels an arrow key moves the view
+constexpr double kKeyZoom = 1.25;
+}  // namespace
+
+ToolpathView::ToolpathView(QWidget* parent) : QWidget(parent) {
+    setObjectName("toolpathView");
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(320, 260);
+    setCursor(Qt::CrossCursor);
+    pool_.setMaxThreadCount(1);
+    busyTick_.setInterval(100);
+    QObject::connect(&busyTick_, &QTimer::timeout, this, [this] {
+        if (idle()) busyTick_.stop();
+        update();
+    });
+}
+
+ToolpathView::~ToolpathView() {
+    ++readGeneration_;
+    ++renderGeneration_;
+    pool_.clear();
+    pool_.waitForDone();
+}
+
+bool ToolpathView::idle() const { return !reading_ && !drawing_ && !renderAgain_; }
+
+void ToolpathView::setProgram(std::shared_ptr<const std::vector<std::string>> lines,
+                              qorix::PreviewFacts facts, bool refit) {
+    lines_ = std::move(lines);
+    facts_ = std::move(facts);
+    startRead(refit);
+}
+
+void ToolpathView::setFacts(qorix::PreviewFacts facts) {
+    facts_ = std::move(facts);
+    if (lines_) startRead(false);
+}
+
+void ToolpathView::clear() {
+    ++readGeneration_;
+    ++renderGeneration_;
+    lines_.reset();
+    scene_.reset();
+    image_ = QImage();
+    reading_ = drawing_ = renderAgain_ = false;
+    update();
+}
+
+void ToolpathView::startRead(bool refit) {
+    const int generation = ++readGeneration_;
+    ++renderGeneration_;  // a drawing of the old program is not wanted any more
+    reading_ = true;
+    drawing_ = renderAgain_ = false;
+    progressDone_ = 0;
+    progressTotal_ = lines_->size();
+    busySince_.start();
+    busyTick_.start();
+    pool_.start([this, lines = lines_, facts = facts_, generation, refit] {
+        program::ReadOptions options = facts.read;
+        options.progress = [this, generation](std::size_t done, std::size_t total) {
+            progressDone_ = done;
+            progressTotal_ = total;
+            return readGeneration_.load() == generation;
+        };
+        auto scene = std::make_shared<Scene>();
+        scene->result = program::readProgram(*lines, options);
+        scene->facts = facts;
+        if (scene->result.cancelled || readGeneration_.load() != generation) return;
+        QMetaObject::invokeMethod(
+            this, [this, generation, scene, refit] { readDone(generation, scene, refit); },
+            Qt::QueuedConnection);
+    });
+}
+
+void ToolpathView::readDone(int generation, std::shared_ptr<const Scene> scene, bool refit) {
+    if (generation != readGeneration_.load()) return;
+    reading_ = false;
+    scene_ = std::move(scene);
+    if (refit || image_.isNull()) camera_ = ui::qt::fitAll(*scene_, camera_.projection, size());
+    startRender();
+    if (onRead) onRead();
+}
+
+void ToolpathView::startRender() {
+    if (!scene_) return;
+    if (drawing_) {  // one drawing at a time: the newest view follows when it is done
+        renderAgain_ = true;
+        ++renderGeneration_;
+        return;
+    }
+    drawing_ = true;
+    renderAgain_ = false;
+    const int generation = ++renderGeneration_;
+    if (!busyTick_.isActive()) {
+        busySince_.start();
+        busyTick_.start();
+    }
+    pool_.start(
+        [this, scene = scene_, camera = camera_, size = size(), hl = highlight_, generation] {
+            QImage image = renderScene(*scene, camera, size, hl, &renderGeneration_, generation);
+            QMetaObject::invokeMethod(
+                this, [this, generation, image, camera] { renderDone(generation, image, camera); },
+                Qt::QueuedConnection);
+        });
+}
+
+void ToolpathView::renderDone(int generation, QImage image, Camera camera) {
+    drawing_ = false;
+    if (generation == renderGeneration_.load() && !image.isNull()) {
+        image_ = std::move(image);
+        imageCamera_ = camera;
+    }
+    if (renderAgain_ || generation != renderGeneration_.load()) startRender();
+    update();
+}
+
+void ToolpathView::setProjection(Projection projection) {
+    camera_.projection = projection;
+    fitAll();
+}
+
+void ToolpathView::fitAll() {
+    if (scene_) camera_ = ui::qt::fitAll(*scene_, camera_.projection, size());
+    startRender();
+    update();
+}
+
+void ToolpathView::zoomAt(QPointF at, double factor) {
+    // the projected point under `at` stays under it
+    const QPointF before((at.x() - width() / 2.0) / camera_.scale + camera_.centre.x(),
+                         (height() / 2.0 - at.y()) / camera_.scale + camera_.centre.y());
+    camera_.scale = std::clamp(camera_.scale * factor, 1e-4, 1e5);
+    camera_.centre = QPointF(before.x() - (at.x() - width() / 2.0) / camera_.scale,
+                             before.y() - (height() / 2.0 - at.y()) / camera_.scale);
+    startRender();
+    update();
+}
+
+void ToolpathView::panBy(QPointF d) {
+    camera_.centre -= QPointF(d.x() / camera_.scale, -d.y() / camera_.scale);
+    startRender();
+    update();
+}
+
+void ToolpathView::setHighlight(Highlight highlight) {
+    if (highlight.first == highlight_.first && highlight.last == highlight_.last) return;
+    highlight_ = highlight;
+    startRender();
+}
+
+void ToolpathView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(program::kDrawStyle.background));
+    if (!image_.isNull()) paintCached(p);
+    if (!scene_ && !reading_) {
+        p.setPen(QColor("#868e96"));
+        p.drawText(rect(), Qt::AlignCenter, "A program előnézete a „Létrehozás” után látszik.");
+    }
+    if (!idle() && busySince_.elapsed() > kBusyShownAfterMs) paintBusy(p);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().highlight().color(), 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// The last image, moved and scaled to the camera shown now.
+void ToolpathView::paintCached(QPainter& p) {
+    if (imageCamera_.projection != camera_.projection) return;
+    const double k = camera_.scale / imageCamera_.scale;
+    const QPointF shift((imageCamera_.centre.x() - camera_.centre.x()) * camera_.scale,
+                        -(imageCamera_.centre.y() - camera_.centre.y()) * camera_.scale);
+    const QPointF mid(width() / 2.0, height() / 2.0);
+    const QPointF imageMid(image_.width() / 2.0, image_.height() / 2.0);
+    p.save();
+    p.translate(mid + shift);
+    p.scale(k, k);
+    p.translate(-imageMid);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, k != 1);
+    p.drawImage(0, 0, image_);
+    p.restore();
+}
+
+void ToolpathView::paintBusy(QPainter& p) {
+    QString text = "Rajzolás…";
+    if (reading_) {
+        const double total = std::max<std::size_t>(progressTotal_.load(), 1);
+        const int percent = static_cast<int>(std::min(100.0, 100 * progressDone_.load() / total));
+        text = QString("Olvasás… %1%").arg(percent);
+    }
+    const QRect box(width() - 150, height() - 30, 140, 22);
+    p.fillRect(box, QColor(255, 255, 255, 220));
+    p.setPen(QColor("#212529"));
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+void ToolpathView::resizeEvent(QResizeEvent*) {
+    if (scene_) startRender();
+}
+
+void ToolpathView::wheelEvent(QWheelEvent* e) {
+    const double steps = e->angleDelta().y() / 120.0;
+    if (steps != 0) zoomAt(e->position(), std::pow(1.25, steps));
+    e->accept();
+}
+
+void ToolpathView::mousePressEvent(QMouseEvent* e) {
+    pressed_ = true;
+    dragging_ = false;
+    pressedAt_ = lastDrag_ = e->position().toPoint();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void ToolpathView::mouseMoveEvent(QMouseEvent* e) {
+    if (!pressed_) return;
+    const QPoint at = e->position().toPoint();
+    if (!dragging_ && (at - pressedAt_).manhattanLength() < 4) return;
+    dragging_ = true;
+    panBy(at - lastDrag_);
+    lastDrag_ = at;
+}
+
+void ToolpathView::mouseReleaseEvent(QMouseEvent* e) {
+    if (pressed_ && !dragging_ && e->button() == Qt::LeftButton) click(e->position());
+    pressed_ = dragging_ = false;
+}
+
+void ToolpathView::click(QPointF at) {
+    if (!scene_) return;
+    const int move = moveAt(*scene_, camera_, size(), at, kClickReach);
+    if (move < 0) return;
+    const std::uint32_t line = scene_->result.path.moves[static_cast<std::size_t>(move)].line;
+    setHighlight({line, line});
+    if (onMoveClicked) onMoveClicked(line);
+}
+
+void ToolpathView::keyPressEvent(QKeyEvent* e) {
+    const QPointF mid(width() / 2.0, height() / 2.0);
+    switch (e->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomAt(mid, kKeyZoom);
+            break;
+        case Qt::Key_Minus:
+            zoomAt(mid, 1 / kKeyZoom);
+            break;
+        case Qt::Key_Left:
+            panBy({kKeyPan, 0});
+            break;
+        case Qt::Key_Right:
+            panBy({-kKeyPan, 0});
+            break;
+        case Qt::Key_Up:
+            panBy({0, kKeyPan});
+            break;
+        case Qt::Key_Down:
+            panBy({0, -kKeyPan});
+            break;
+        case Qt::Key_Home:
+        case Qt::Key_0:
+            fitAll();
+            break;
+        case Qt::Key_1:
+            setProjection(Projection::Top);
+            break;
+        case Qt::Key_2:
+            setProjection(Projection::Front);
+            break;
+        case Qt::Key_3:
+            setProjection(Projection::Side);
+            break;
+        case Qt::Key_4:
+            setProjection(Projection::Iso);
+            break;
+        default:
+            QWidget::keyPressEvent(e);
+            return;
+    }
+    e->accept();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,395 @@
+// The toolpath preview as real widgets on the offscreen platform, judged by its pixels and
+// its state: the cut circle lies on its radius, a rapid is dashed and a cut is not, a hole
+// left out is grey, the text and the moves choose each other, every view and fit-all keep
+// the path inside the image, and the measures, warnings and settings beside it.
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+#include <cmath>
+
+#include "app/form1.h"
+#include "desktop/mainwindow.h"
+#include "desktop/qtdialogs.h"
+#include "desktop/toolpathlegend.h"
+#include "modaldriver.h"
+#include "program/previewstyle.h"
+#include "wizards/common/numbertext.h"
+#include "wizards/common/shared.h"
+#include "wizards/drilling/boltcircle.h"
+
+namespace {
+
+using ui::qt::Projection;
+using ui::qt::ToolpathView;
+
+constexpr int kCutCircle = 4, kBoltCircle = 6;
+
+struct Program {
+    Program() { dialogs.setParentWindow(&window); }
+    bool start() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) return false;
+        return QTest::qWaitFor([this] { return !driver.messages().empty(); }, 10000);
+    }
+    ui::qt::FormView* choose(int wizardNumber) {
+        auto* list = window.findChild<QComboBox*>("ComboBox1");
+        list->setFocus();
+        for (int i = 0; i < wizardNumber; ++i) QTest::keyClick(list, Qt::Key_Down);
+        return window.pageView(wizardNumber);
+    }
+    // Chooses the wizard, presses its "Létrehozás" and waits for the drawn preview.
+    ToolpathView* pressed(int wizardNumber) {
+        ui::qt::FormView* page = choose(wizardNumber);
+        QTest::mouseClick(page->widget<QPushButton>("Button1"), Qt::LeftButton);
+        ToolpathView* view = window.preview(wizardNumber)->view();
+        return settled(view) ? view : nullptr;
+    }
+    static bool settled(ToolpathView* view) {
+        return QTest::qWaitFor([view] { return view->scene() && view->idle(); }, 10000);
+    }
+
+    QTemporaryDir install;
+    qorix::test::ModalDriver driver;
+    ui::qt::QtDialogs dialogs;
+    qorix::NumberText num{','};
+    qorix::SharedValues shared;
+    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::TForm1 form{services, install.path().toStdString()};
+    ui::qt::MainWindow window{form, dialogs};
+};
+
+const QColor kBackground(qorix::program::kDrawStyle.background);
+
+// Whether the image has a pixel of other than the background within one pixel of p.
+bool inkNear(const QImage& image, QPointF p) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QPoint q(std::lround(p.x()) + dx, std::lround(p.y()) + dy);
+            if (image.rect().contains(q) && image.pixelColor(q) != kBackground) return true;
+        }
+    return false;
+}
+
+bool close(QColor a, QColor b, int tolerance = 40) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <=
+           tolerance;
+}
+
+// Pixels of about this colour within two pixels of p.
+int colourNear(const QImage& image, QPointF p, QColor colour) {
+    int n = 0;
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QPoint q(std::lround(p.x()) + dx, std::lround(p.y()) + dy);
+            if (image.rect().contains(q) && close(image.pixelColor(q), colour)) ++n;
+        }
+    return n;
+}
+
+// The runs of ink along a row of the image from x0 to x1.
+int inkRuns(const QImage& image, int y, int x0, int x1) {
+    int runs = 0;
+    bool inside = false;
+    for (int x = x0; x <= x1; ++x) {
+        const bool ink = image.pixelColor(x, y) != kBackground;
+        if (ink && !inside) ++runs;
+        inside = ink;
+    }
+    return runs;
+}
+
+// QORIX_PREVIEW_IMAGES=DIR keeps the images the tests look at, to see them.
+void keep(const QImage& image, const char* name) {
+    const QByteArray dir = qgetenv("QORIX_PREVIEW_IMAGES");
+    if (!dir.isEmpty()) image.save(QString::fromUtf8(dir) + "/" + name + ".png");
+}
+
+QPointF at(ToolpathView* v, double x, double y, double z) {
+    return ui::qt::toImage(v->camera(), v->image().size(), x, y, z);
+}
+
+std::shared_ptr<const std::vector<std::string>> linesOf(std::vector<std::string> lines) {
+    return std::make_shared<const std::vector<std::string>>(std::move(lines));
+}
+
+int lineOf(const QPlainTextEdit* box, const QString& text) {
+    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next())
+        if (b.text() == text) return b.blockNumber() + 1;
+    return 0;
+}
+
+}  // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { QSettings().clear(); }
+
+    void theCutCircleLiesOnItsRadius() {
+        Program p;
+        QVERIFY(p.start());
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        const QImage& image = v->image();
+        QCOMPARE(image.size(), v->size());
+        // the worked example: a 20 mm circle with a 5 mm tool, its path 7.5 mm round 0,0
+        int onPath = 0, inside = 0;
+        for (int deg = 0; deg < 360; deg += 5) {
+            const double a = deg * M_PI / 180;
+            onPath += inkNear(image, at(v, 7.5 * std::cos(a), 7.5 * std::sin(a), -2)) ? 1 : 0;
+            if (deg > 200 || deg < 160)  // away from the lead-in along the X axis
+                inside += inkNear(image, at(v, 4 * std::cos(a), 4 * std::sin(a), -2)) &&
+                                  std::abs(4 * std::sin(a)) > 1.2
+                              ? 1
+                              : 0;
+        }
+        QCOMPARE(onPath, 72);
+        QCOMPARE(inside, 0);
+        // and the cut is the deep colour of the cuts, not a rapid's
+        QVERIFY(colourNear(image, at(v, 0, -7.5, -2),
+                           QColor(qorix::program::kPreviewStyle.cutDeep)) > 0);
+        QVERIFY(v->scene()->result.warnings.empty());
+    }
+
+    void aRapidIsDashedAndACutIsSolid() {
+        ToolpathView v;
+        v.resize(600, 400);
+        v.show();
+        qorix::PreviewFacts facts;
+        facts.read.decimalSeparator = '.';
+        facts.read.startAt = {0, 0, 5};
+        facts.read.startKnown = qorix::program::kAxesAll;
+        v.setProgram(linesOf({"G21 G90", "G0 X0 Y0 Z5", "G0 X100 Y0", "G1 Z-1 F100", "G1 X100 Y40",
+                              "G1 X0 Y40", "M30"}),
+                     facts, true);
+        QVERIFY(Program::settled(&v));
+        const QImage& image = v.image();
+        keep(image, "rapid");
+        const int rapidY = std::lround(at(&v, 0, 0, 0).y());
+        const int cutY = std::lround(at(&v, 0, 40, 0).y());
+        const int x0 = std::lround(at(&v, 20, 0, 0).x()), x1 = std::lround(at(&v, 80, 0, 0).x());
+        QVERIFY(x1 - x0 > 200);
+        QVERIFY2(inkRuns(image, rapidY, x0, x1) >= 10, "the rapid is not dashed");
+        QCOMPARE(inkRuns(image, cutY, x0, x1), 1);
+        // its ink is the rapids' orange, however faint the edge
+        int orange = 0;
+        for (int x = x0; x <= x1; ++x)
+            for (int y = rapidY - 1; y <= rapidY + 1; ++y) {
+                const QColor c = image.pixelColor(x, y);
+                orange += c != kBackground && c.red() > c.green() + 25 && c.green() > c.blue();
+            }
+        QVERIFY(orange > 50);
+    }
+
+    void aHoleLeftOutIsGrey() {
+        Program p;
+        QVERIFY(p.start());
+        p.choose(kBoltCircle);
+        auto& page = dynamic_cast<qorix::TFrame8&>(p.form.page(kBoltCircle));
+        // what the hole selector does: the table prepared, the second hole left out
+        page.ReadParameters();
+        page.PrepareValues();
+        page.preparedSettings_ = page.settings();
+        p.shared.drillFlags[2] = 0;
+        QTest::mouseClick(p.window.pageView(kBoltCircle)->widget<QPushButton>("Button1"),
+                          Qt::LeftButton);
+        ToolpathView* v = p.window.preview(kBoltCircle)->view();
+        QVERIFY(Program::settled(v));
+        const auto& facts = v->scene()->facts;
+        keep(v->image(), "leftout");
+        QCOMPARE(facts.leftOut.size(), std::size_t(1));
+        const int count = p.shared.u8_ancl;
+        QCOMPARE(v->scene()->result.path.holes.size(), std::size_t(count - 1));
+        const double r = facts.toolDiameter / 2;
+        QVERIFY(r > 0);
+        auto ringColour = [&](double x, double y, QColor colour) {
+            int n = 0;
+            for (int deg = 0; deg < 360; deg += 15)
+                n += colourNear(v->image(),
+                                at(v, x + r * std::cos(deg * M_PI / 180),
+                                   y + r * std::sin(deg * M_PI / 180), facts.holeTop),
+                                colour) > 0;
+            return n;
+        };
+        const QColor grey(qorix::program::kPreviewStyle.leftOut.colour);
+        const QColor green(qorix::program::kDrawStyle.hole.colour);
+        const auto& ghost = facts.leftOut[0];
+        QVERIFY(ringColour(ghost.x, ghost.y, grey) >= 8);
+        QCOMPARE(ringColour(ghost.x, ghost.y, green), 0);
+        const auto& drilled = v->scene()->result.path.holes[0];
+        QVERIFY(ringColour(drilled.x, drilled.y, green) >= 20);
+        // a drilled hole is filled, one left out is not
+        const QPointF inDrilled = at(v, drilled.x + r / 2, drilled.y - r / 2, facts.holeTop);
+        const QPointF inGhost = at(v, ghost.x + r / 2, ghost.y - r / 2, facts.holeTop);
+        QCOMPARE(v->image().pixelColor(inDrilled.toPoint()),
+                 QColor(qorix::program::kDrawStyle.holeFill));
+        QCOMPARE(v->image().pixelColor(inGhost.toPoint()), kBackground);
+    }
+
+    void aLineAndItsMovesChooseEachOther() {
+        Program p;
+        QVERIFY(p.start());
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        auto* box = p.window.pageView(kCutCircle)->widget<QPlainTextEdit>("Memo1");
+        // the first half circle, over the top from the left to the right
+        const int line = lineOf(box, "G2 X7,5000 Y0,0000 Z-1,0000 R7,5000 F300");
+        QVERIFY(line > 0);
+        QTextCursor c(box->document()->findBlockByNumber(line - 1));
+        box->setTextCursor(c);
+        QCOMPARE(v->highlight().first, std::uint32_t(line));
+        QCOMPARE(v->highlight().last, std::uint32_t(line));
+        QVERIFY(Program::settled(v));
+        const QColor lit(qorix::program::kPreviewStyle.highlight.colour);
+        QVERIFY(colourNear(v->image(), at(v, 0, 7.5, -1), lit) > 0);
+        QCOMPARE(colourNear(v->image(), at(v, 0, -7.5, -1), lit), 0);
+        // a click on the lower half chooses a line that cuts it
+        QTest::mouseClick(v, Qt::LeftButton, {}, at(v, 0, -7.5, -2).toPoint());
+        const QString chosen = box->textCursor().selectedText();
+        QVERIFY2(chosen.startsWith("G2 X-7,5000 Y0,0000"), qPrintable(chosen));
+        const int clicked = box->textCursor().blockNumber() + 1;
+        QCOMPARE(v->highlight().first, std::uint32_t(clicked));
+    }
+
+    void everyViewAndFitAllKeepThePathInside() {
+        Program p;
+        QVERIFY(p.start());
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        const auto& path = v->scene()->result.path;
+        for (Projection pr :
+             {Projection::Top, Projection::Front, Projection::Side, Projection::Iso}) {
+            v->zoomAt(QPointF(10, 10), 7);
+            v->panBy(QPointF(300, -200));
+            v->setProjection(pr);
+            QVERIFY(Program::settled(v));
+            QCOMPARE(v->projection(), pr);
+            for (std::size_t i = 0; i < path.moves.size(); ++i) {
+                if (!path.isMotion(path.moves[i])) continue;
+                const auto& m = path.moves[i];
+                const QPointF q = at(v, m.x, m.y, m.z);
+                QVERIFY2(QRectF(v->rect()).contains(q), qPrintable(QString::number(i)));
+            }
+            // the image's edge is left blank round the drawing
+            QCOMPARE(inkRuns(v->image(), 2, 170, v->width() - 3), 0);
+        }
+        // by keyboard: the front view, zoom in, fit all again
+        v->setFocus();
+        QTest::keyClick(v, Qt::Key_2);
+        QCOMPARE(v->projection(), Projection::Front);
+        const double fitted = v->camera().scale;
+        QTest::keyClick(v, Qt::Key_Plus);
+        QVERIFY(v->camera().scale > fitted);
+        QTest::keyClick(v, Qt::Key_Home);
+        QCOMPARE(v->camera().scale, fitted);
+    }
+
+    void zoomKeepsThePointUnderTheMouse() {
+        Program p;
+        QVERIFY(p.start());
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        const QPointF mouse(300, 120);
+        const ui::qt::Camera before = v->camera();
+        const QPointF world((mouse.x() - v->width() / 2.0) / before.scale + before.centre.x(),
+                            (v->height() / 2.0 - mouse.y()) / before.scale + before.centre.y());
+        QWheelEvent wheel(mouse, v->mapToGlobal(mouse), QPoint(), QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v, &wheel);
+        QVERIFY(std::abs(v->camera().scale / before.scale - 1.5625) < 1e-9);
+        const QPointF now = ui::qt::toImage(v->camera(), v->size(), world);
+        QVERIFY(std::abs(now.x() - mouse.x()) < 1e-6 && std::abs(now.y() - mouse.y()) < 1e-6);
+    }
+
+    void theProgramStartsWhereThePageSaysTheToolStands() {
+        Program p;
+        QVERIFY(p.start());
+        ui::qt::FormView* page = p.choose(kCutCircle);
+        for (auto [name, text] : {std::pair{"Edit_x_", "10"}, {"Edit_y_", "5"}, {"Edit_z_", "3"}}) {
+            auto* field = page->widget<QLineEdit>(name);
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        const auto& start = v->scene()->result.path.start;
+        QCOMPARE(start.known, std::uint8_t(qorix::program::kAxesAll));
+        QCOMPARE(start.x, 10.0);
+        QCOMPARE(start.y, 5.0);
+        QCOMPARE(start.z, 3.0);
+        // the circle is drawn round the start point, and nothing runs from 0,0
+        QVERIFY(inkNear(v->image(), at(v, 17.5, 5, 1)));
+        QVERIFY(!inkNear(v->image(), at(v, 5, 2.5, 0)));
+    }
+
+    void measuresWarningsAndAnOpenedFile() {
+        Program p;
+        QVERIFY(p.start());
+        p.choose(kCutCircle);
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/bad.tap";
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-3 F100\r\nG0 X20\r\nM30\r\n");
+        f.close();
+        p.window.openProgram(file);
+        ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
+        QVERIFY(Program::settled(panel->view()));
+        auto* box = p.window.pageView(kCutCircle)->widget<QPlainTextEdit>("Memo1");
+        QCOMPARE(box->toPlainText(), QString("G21 G90\nG0 X0 Y0 Z5\nG1 Z-3 F100\nG0 X20\nM30"));
+        QVERIFY2(panel->measures()->text().contains("Legmélyebb Z: -3,000 mm"),
+                 qPrintable(panel->measures()->text()));
+        // the rapid at Z -3 runs through the part: its warning names line 4, in red
+        QListWidget* warnings = panel->warnings();
+        QVERIFY(warnings->isVisible());
+        QListWidgetItem* item = nullptr;
+        for (int i = 0; i < warnings->count(); ++i)
+            if (warnings->item(i)->text().startsWith("4. sor: ")) item = warnings->item(i);
+        QVERIFY(item);
+        QCOMPARE(item->foreground().color(), QColor("#c92a2a"));
+        warnings->setCurrentItem(item);
+        emit warnings->itemClicked(item);
+        QCOMPARE(box->textCursor().selectedText(), QString("G0 X20"));
+        QCOMPARE(panel->view()->highlight().first, 4u);
+    }
+
+    void theEstimatesSettingsAreRemembered() {
+        {
+            Program p;
+            QVERIFY(p.start());
+            ToolpathView* v = p.pressed(kCutCircle);
+            QVERIFY(v);
+            const double before = v->scene()->result.measures.timeSeconds;
+            ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
+            panel->toolChangeTime()->setValue(100);
+            QVERIFY(Program::settled(v));
+            QVERIFY(std::abs(v->scene()->result.measures.timeSeconds - (before + 90)) < 1e-6);
+            panel->rapidRate()->setValue(1234);
+        }
+        Program again;
+        ui::qt::PreviewPanel* panel = again.window.preview(kCutCircle);
+        QCOMPARE(panel->toolChangeTime()->value(), 100.0);
+        QCOMPARE(panel->rapidRate()->value(), 1234.0);
+    }
+
+    void theScaleBarIsARoundLength() {
+        QCOMPARE(ui::qt::scaleBarLength(20), 5.0);  // 100 px
+        QCOMPARE(ui::qt::scaleBarLength(3), 20.0);  // 60 px
+        QCOMPARE(ui::qt::scaleBarLength(0.5), 200.0);
+    }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "preview_test.moc"
