@@ -1,12 +1,17 @@
-// Measurements of the toolpath preview on the offscreen platform (bench/run.sh runs them):
-//   qorix-bench-preview large LINES   a program of LINES lines read and drawn by the view: the
-//                                     time until it is complete and the longest stall of the
-//                                     event loop meanwhile
-//   qorix-bench-preview press LINES   a page's output box given LINES lines at once, as a
-//                                     press of "Létrehozás" gives them: the time until its
-//                                     preview is drawn
+// Measurements of the toolpath preview on the offscreen platform (bench/run.sh runs them),
+// each in a process of its own so that its peak memory is its own:
+//   qorix-bench-preview press PASSES  "Létrehozás" pressed on the rectangle pocket's page (its
+//                                     largest rectangle, PASSES passes: 20 give about 10 000
+//                                     lines): the time from the press and from the end of the
+//                                     create run until the preview is drawn
+//   qorix-bench-preview large LINES   a program of LINES lines put into a page's output box at
+//                                     once: the time until its preview is read and drawn and the
+//                                     longest stall of the event loop meanwhile
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -76,48 +81,73 @@ bool waitFor(ui::qt::ToolpathView& view, double limitMs) {
     return view.scene() && view.idle();
 }
 
-int large(int argc, char** argv, std::size_t count) {
-    QApplication app(argc, argv);
-    ui::qt::ToolpathView view;
-    view.resize(900, 700);
-    view.show();
-    QApplication::processEvents();
+double peakMegabytes() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_maxrss) / 1024;  // kilobytes on Linux
+}
+
+// The desktop program's main window with one page chosen and shown.
+struct Window {
+    // After the start-up, which hides every page, as a user comes to the page.
+    explicit Window(int wizardNumber) {
+        window.show();
+        const auto t0 = Clock::now();
+        while (form.startupMarker != 21 && msSince(t0) < 20000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        form.ComboBox1.select(wizardNumber - 1);
+        QApplication::processEvents();
+    }
+    qorix::WizardPage& page() { return form.page(number()); }
+    int number() const { return form.wizardNumber; }
+    ui::qt::ToolpathView& view() { return *window.preview(number())->view(); }
+
+    qorix::NumberText num{','};
+    ui::RecordingDialogs dialogs;
+    qorix::SharedValues shared;
+    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::TForm1 form{services, "/nonexistent-qorix-bench"};
+    ui::qt::MainWindow window{form, dialogs};
+};
+
+int large(std::size_t count) {
+    Window w(4);
     std::vector<std::string> lines = program(count);
     StallMeter stalls;
     stalls.start();
     QApplication::processEvents();
     const auto t0 = Clock::now();
-    qorix::PreviewFacts facts;
-    view.setProgram(std::make_shared<const std::vector<std::string>>(std::move(lines)), facts,
-                    true);
-    const bool done = waitFor(view, 60000);
+    w.page().Memo1.setLines(std::move(lines));
+    const bool done = waitFor(w.view(), 60000);
     const double took = msSince(t0);
-    const std::size_t moves = done ? view.scene()->result.path.moves.size() : 0;
+    const std::size_t moves = done ? w.view().scene()->result.path.moves.size() : 0;
     std::printf(
         "preview: %zu lines (%zu moves) read and drawn in %.0f ms; longest stall of the "
-        "window %.1f ms\n",
-        count, moves, took, stalls.longest());
+        "window %.1f ms; peak memory %.0f MB\n",
+        count, moves, took, stalls.longest(), peakMegabytes());
     return done ? 0 : 1;
 }
 
-int press(int argc, char** argv, std::size_t count) {
-    QApplication app(argc, argv);
-    qorix::NumberText num(',');
-    ui::RecordingDialogs dialogs;
-    qorix::SharedValues shared;
-    qorix::Services services{dialogs, num, nullptr, &shared};
-    qorix::TForm1 form(services, "/nonexistent-qorix-bench");
-    ui::qt::MainWindow window(form, dialogs);
-    window.show();
-    form.ComboBox1.select(3);
+int press(const std::string& passes) {
+    Window w(3);  // the rectangle pocket
+    for (const auto& [name, value] : qorix::bench::largestInput("rectangle-pocket").settings)
+        if (auto* e = w.page().findAs<ui::Edit>(name)) e->setText(w.num.local(value));
+    w.page().findAs<ui::CheckBox>("CheckBox_szc_")->setChecked(false);
+    w.page().findAs<ui::Edit>("Edit_m_")->setText(passes);  // 1 mm a pass
+    auto* button = w.window.pageView(3)->widget<QPushButton>("Button1");
+    Clock::time_point written;
+    w.page().Memo1.addListener([&] { written = Clock::now(); });
+    StallMeter stalls;
+    stalls.start();
     QApplication::processEvents();
-    ui::qt::ToolpathView& view = *window.preview(4)->view();
-    std::vector<std::string> lines = program(count);
     const auto t0 = Clock::now();
-    form.page(4).Memo1.setLines(std::move(lines));
-    const bool done = waitFor(view, 60000);
-    std::printf("preview: %zu lines drawn %.1f ms after they reached the output box\n", count,
-                msSince(t0));
+    button->click();
+    const bool done = waitFor(w.view(), 60000);
+    const double total = msSince(t0), afterCreate = msSince(written);
+    std::printf(
+        "preview: %zu lines drawn %.1f ms after the press of \"Létrehozás\", %.1f ms after "
+        "the create run; longest stall %.1f ms\n",
+        w.page().Memo1.lines().size(), total, afterCreate, stalls.longest());
     return done ? 0 : 1;
 }
 
@@ -126,8 +156,10 @@ int press(int argc, char** argv, std::size_t count) {
 int main(int argc, char** argv) {
     const std::string mode = argc > 2 ? argv[1] : "";
     const std::size_t count = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 0;
-    if (mode == "large") return large(argc, argv, count);
-    if (mode == "press") return press(argc, argv, count);
-    std::fprintf(stderr, "usage: qorix-bench-preview large LINES | press LINES\n");
+    if (mode == "large" || mode == "press") {
+        QApplication app(argc, argv);
+        return mode == "large" ? large(count) : press("-" + std::to_string(count));
+    }
+    std::fprintf(stderr, "usage: qorix-bench-preview large LINES | press PASSES\n");
     return 2;
 }

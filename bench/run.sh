@@ -63,5 +63,5 @@ rm -f "$file"
 
 echo
 echo "== Toolpath preview"
-"$build/qorix-bench-preview" press 10000 2>&1 | quiet
+"$build/qorix-bench-preview" press 20 2>&1 | quiet
 "$build/qorix-bench-preview" large 1000000 2>&1 | quiet

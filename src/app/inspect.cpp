@@ -6,13 +6,11 @@
 #include <iterator>
 
 #include "app/cli.h"
+#include "app/previewfacts.h"
 #include "link/textfile.h"
 #include "program/report.h"
 #include "program/svg.h"
 #include "wizards/common/errors.h"
-#include "wizards/drilling/boltcircle.h"
-#include "wizards/spiral/fibonacci.h"
-#include "wizards/thread/threadrepair.h"
 
 namespace qorix {
 
@@ -64,28 +62,18 @@ bool inspectOption(const std::string& arg, InspectOptions& o) {
     return true;
 }
 
-// The pages know the top of the part (their start Z) and how deep they meant to go.
+// The page tells what it told the preview: the top of the part (its start Z), the depth it
+// asked for, whether it is a series part and the tool's size. Where the tool stood is left
+// out: the program is read as a file from an unknown place, as inspect reads the saved one.
 void pageFacts(CliWizard& wizard, InspectOptions& o) {
     auto* page = dynamic_cast<WizardPage*>(wizard.forms().front());
     if (!page) return;
-    o.read.seriesPart = page->seriesFlag();
-    auto deepest = [](long double top, long double depth) {
-        return static_cast<double>(top + std::min<long double>(depth, 0));
-    };
-    if (auto* p = dynamic_cast<CommonPage*>(page)) {
-        o.read.topZ = static_cast<double>(p->rec.z);
-        o.read.depthZ = deepest(p->rec.z, p->rec.m);
-    } else if (auto* spiral = dynamic_cast<TFrame2*>(page)) {
-        o.read.topZ = static_cast<double>(spiral->rec.z);
-        o.read.depthZ = deepest(spiral->rec.z, spiral->rec.m);
-    } else if (auto* drill = dynamic_cast<TFrame8*>(page)) {
-        o.read.topZ = static_cast<double>(drill->rec.z);
-        o.read.depthZ = static_cast<double>(std::min(drill->rec.m, drill->rec.z));  // its Z word
-        if (o.toolDiameter == 0) o.toolDiameter = static_cast<double>(drill->rec.sz);
-    } else if (auto* thread = dynamic_cast<TFrame11*>(page)) {
-        // the thread runs below its start Z by design; only the top is the page's
-        o.read.topZ = static_cast<double>(page->services().num.toFloat(thread->Edit_z_.text()));
-    }
+    const PreviewFacts f = previewFacts(*page);
+    o.read.seriesPart = f.read.seriesPart;
+    if (f.read.startKnown == 0) return;  // a page that tells nothing of its part
+    o.read.topZ = f.read.topZ;
+    o.read.depthZ = f.read.depthZ;
+    if (o.toolDiameter == 0) o.toolDiameter = f.toolDiameter;
 }
 
 int inspectLines(const std::vector<std::string>& lines, const InspectOptions& o, std::ostream& out,

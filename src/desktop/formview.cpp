@@ -208,7 +208,7 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
         placeControls();
         return;
     }
-    auto* outer = new QHBoxLayout(this);
+    auto* outer = outer_ = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
     outer->addLayout(left, 1);  // the output box takes the width the window gains
@@ -231,6 +231,12 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     focusIn(left, focusOrder_);  // the output box after the buttons
     chainFocus(focusOrder_);
     enterPressesButton1();
+}
+
+void FormView::addBeside(QWidget* side, int stretch) {
+    outer_->addWidget(side, stretch);
+    focusIn(side, focusOrder_);
+    chainFocus(focusOrder_);
 }
 
 void chainFocus(const QList<QWidget*>& order) {

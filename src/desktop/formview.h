@@ -6,6 +6,7 @@
 // order (Form::laidOut); the hint sets the sizes.
 #pragma once
 
+#include <QHBoxLayout>
 #include <QPointer>
 #include <QWidget>
 #include <string>
@@ -36,6 +37,9 @@ public:
     // bottom (each check box after the field it stands beside), the groups, the buttons, then
     // the output box. Empty for a form whose controls stand at fixed places.
     const QList<QWidget*>& focusOrder() const { return focusOrder_; }
+    // A widget beside the arranged controls, at the right, sharing the width the window gains
+    // with the output box by the stretch (the box's is 1); Tab visits it after the box.
+    void addBeside(QWidget* side, int stretch);
     // The widget of a control, by the control's name.
     template <class W>
     W* widget(const std::string& name) const {
@@ -68,6 +72,7 @@ private:
     std::vector<QPointer<QWidget>> made_;  // the widgets of the others
     bool placedOnce_ = false;
     QList<QWidget*> focusOrder_;
+    QHBoxLayout* outer_ = nullptr;  // the arranged view's row: box, controls, what stands beside
 };
 
 // Chains the widgets in this order for Tab (and the reverse for Shift+Tab).

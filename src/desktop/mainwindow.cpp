@@ -80,29 +80,18 @@ FormView* MainWindow::buildPage(std::size_t index) {
     if (view) return view;
     const auto& page = form_.pages()[index];
     view = new FormView(*page, binder_.dialogs());
-    // the page and its preview side by side, shown while the page is
-    auto* holder = new QWidget;
-    holder->setObjectName(QString::fromStdString(page->formName()) + ".holder");
-    auto* row = new QHBoxLayout(holder);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(view, 0);
-    previews_[index] = new PreviewPanel(*page, view->widget<QPlainTextEdit>("Memo1"));
-    row->addWidget(previews_[index], 1);
-    previews_[index]->onOpen = [this] { chooseProgramFile(); };
-    stack_->addWidget(holder, 0, 0);
+    // the preview beside the page, which takes twice the box's share of the width gained;
+    // a placeholder, whose output box is disabled, writes nothing to preview
+    if (page->Memo1.enabled()) {
+        previews_[index] = new PreviewPanel(*page, view->widget<LineBox>("Memo1"));
+        previews_[index]->onOpen = [this] { chooseProgramFile(); };
+        view->addBeside(previews_[index], 2);
+    }
+    stack_->addWidget(view, 0, 0);
     view->setVisible(page->visible());
-    holder->setVisible(page->visible());
-    QPointer<QWidget> shown(holder);
-    page->addVisibilityListener([shown, p = page.get()] {
-        if (shown) shown->setVisible(p->visible());
-    });
     // the pages share one place, which keeps the size of the largest made so far
     const QSize before = area_->minimumSize();
-    // (a hidden page counts for nothing in its holder's layout: its own size is asked)
-    const QSize own = view->sizeHint(), side = previews_[index]->sizeHint();
-    const QSize both(own.width() + row->spacing() + side.width(),
-                     std::max(own.height(), side.height()));
-    area_->setMinimumSize(before.expandedTo(both));
+    area_->setMinimumSize(before.expandedTo(view->sizeHint()));
     if (area_->minimumSize() != before) {
         fitPagesToScreen();
         if (centred_) recentre_ = true;
@@ -140,10 +129,14 @@ PreviewPanel* MainWindow::preview(int wizardNumber) const {
     return previews_.at(static_cast<std::size_t>(wizardNumber - 1));
 }
 
+// Qt's own dialog, as the save dialog is, so that it speaks Hungarian on every system.
 void MainWindow::chooseProgramFile() {
-    const QString path = QFileDialog::getOpenFileName(this, "Megnyitás", QString(),
-                                                      "G-kód (*.tap);;Minden fájl (*)");
-    if (!path.isEmpty()) openProgram(path);
+    QFileDialog dialog(this, "Megnyitás", QString(), "G-kód (*.tap);;Minden fájl (*)");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openProgram(dialog.selectedFiles().constFirst());
 }
 
 void MainWindow::openProgram(const QString& path) {
@@ -151,7 +144,9 @@ void MainWindow::openProgram(const QString& path) {
         std::vector<std::string> lines = qorix::textfile::readLines(path.toStdString());
         for (std::size_t i = 0; i < form_.pages().size(); ++i) {
             if (!form_.pages()[i]->visible()) continue;
-            preview(static_cast<int>(i + 1))->showFile();
+            PreviewPanel* panel = preview(static_cast<int>(i + 1));
+            if (!panel) return;
+            panel->showFile();
             form_.pages()[i]->Memo1.setLines(std::move(lines));
             return;
         }

@@ -24,7 +24,8 @@ public:
     qorix::TForm1& form() const { return form_; }
     // The page view of wizard number n (1..8), made now if it has not been yet.
     FormView* pageView(int wizardNumber) const;
-    // The preview beside the page of wizard number n, made with the page.
+    // The preview beside the page of wizard number n, made with the page (null for the
+    // placeholder, which writes nothing).
     PreviewPanel* preview(int wizardNumber) const;
     // "Megnyitás": a program file read into the shown page's output box and its preview.
     void openProgram(const QString& path);

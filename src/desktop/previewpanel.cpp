@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
-#include <QTextBlock>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -16,8 +15,12 @@ namespace ui::qt {
 
 namespace {
 
-// The pause after typing before the program is read again, as the output box's own.
+// The pause after a key in the output box before the program is read again: a reading per key
+// of a long program would only be cancelled by the next.
 constexpr int kTypingPauseMs = 300;
+constexpr int kMeasureRows = 5;  // the rows of measuresText
+// Lines copied for the reader between two events of the window (some milliseconds).
+constexpr std::size_t kCopySlice = 50000;
 const char* const kRapidKey = "preview/rapidRate";
 const char* const kToolChangeKey = "preview/toolChangeSeconds";
 
@@ -59,7 +62,7 @@ QDoubleSpinBox* spin(double lowest, double highest, double value, const QString&
 
 }  // namespace
 
-PreviewPanel::PreviewPanel(qorix::WizardPage& page, QPlainTextEdit* box, QWidget* parent)
+PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* parent)
     : QWidget(parent), page_(page), box_(box), view_(new ToolpathView) {
     setObjectName("preview");
     auto* column = new QVBoxLayout(this);
@@ -67,13 +70,20 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, QPlainTextEdit* box, QWidget
     column->addWidget(makeViewButtons());
     view_->setMinimumSize(560, 420);
     column->addWidget(view_, 1);
+    // The measures and the warnings keep their room when empty: a new program must not change
+    // the view's size, which would draw it once more.
     measures_ = new QLabel;
     measures_->setObjectName("previewMeasures");
     measures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    measures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    measures_->setMinimumHeight(measures_->fontMetrics().lineSpacing() * kMeasureRows + 4);
     column->addWidget(measures_);
     warnings_ = new QListWidget;
     warnings_->setObjectName("previewWarnings");
-    warnings_->setMaximumHeight(90);
+    warnings_->setFixedHeight(90);
+    QSizePolicy keep = warnings_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    warnings_->setSizePolicy(keep);
     warnings_->hide();
     column->addWidget(warnings_);
     column->addWidget(makeSettings());
@@ -88,8 +98,10 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, QPlainTextEdit* box, QWidget
     view_->onRead = [this] { showResult(); };
     view_->onMoveClicked = [this](std::uint32_t line) { selectLine(line); };
     if (box_)
-        QObject::connect(box_, &QPlainTextEdit::cursorPositionChanged, this,
-                         [this] { boxCursorMoved(); });
+        QObject::connect(box_, &LineBox::currentLineChanged, this, [this](int line) {
+            const auto number = static_cast<std::uint32_t>(line + 1);  // the reader counts from 1
+            view_->setHighlight({number, number});
+        });
     QObject::connect(warnings_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const auto line = item->data(Qt::UserRole).toUInt();
         if (line == 0) return;
@@ -113,11 +125,16 @@ QWidget* PreviewPanel::makeViewButtons() {
         b->setObjectName(QString("view.") + text);
         b->setCheckable(true);
         b->setChecked(projection == Projection::Top);
-        group->addButton(b);
+        group->addButton(b, static_cast<int>(projection));
         layout->addWidget(b);
         QObject::connect(b, &QPushButton::clicked, this,
                          [this, p = projection] { view_->setProjection(p); });
     }
+    // a key in the view switches it too: its button follows
+    view_->onProjectionChanged = [this, group] {
+        if (QAbstractButton* b = group->button(static_cast<int>(view_->projection())))
+            b->setChecked(true);
+    };
     auto* fit = new QPushButton("Teljes nézet");
     fit->setObjectName("view.fit");
     QObject::connect(fit, &QPushButton::clicked, this, [this] { view_->fitAll(); });
@@ -155,24 +172,27 @@ void PreviewPanel::settingsChanged() {
     QSettings settings;
     settings.setValue(kRapidKey, rapidRate_->value());
     settings.setValue(kToolChangeKey, toolChange_->value());
-    view_->setFacts(facts());
+    refresh(false);
 }
 
-void PreviewPanel::showFile() {
-    fromFile_ = true;
-    refitNext_ = true;
-}
+void PreviewPanel::showFile() { opening_ = true; }
 
-// Typing waits for its pause; a press of "Létrehozás" or an opened file shows at once.
+// Typing waits for its pause and keeps the view where it is. Any other change is a new
+// program, shown at once and whole: a press of "Létrehozás" or "Törlés", the thread page's
+// listing, an opened file (for which the page's facts do not hold).
 void PreviewPanel::modelChanged() {
     if (box_ && box_->hasFocus()) {
         typingPause_.start();
         return;
     }
+    fromFile_ = std::exchange(opening_, false);
     typingPause_.stop();
-    if (!fromFile_) refitNext_ = true;
+    if (refreshQueued_) return;  // the clearing and the lines of one press are read once
+    refreshQueued_ = true;
     QTimer::singleShot(0, this, [guard = QPointer<PreviewPanel>(this)] {
-        if (guard) guard->refresh(std::exchange(guard->refitNext_, false));
+        if (!guard) return;
+        guard->refreshQueued_ = false;
+        guard->refresh(true);
     });
 }
 
@@ -189,6 +209,7 @@ qorix::PreviewFacts PreviewPanel::facts() const {
 }
 
 void PreviewPanel::refresh(bool refit) {
+    ++copyGeneration_;
     if (page_.Memo1.lines().empty()) {
         view_->clear();
         measures_->clear();
@@ -197,8 +218,30 @@ void PreviewPanel::refresh(bool refit) {
         fromFile_ = false;
         return;
     }
-    auto lines = std::make_shared<const std::vector<std::string>>(page_.Memo1.lines());
-    view_->setProgram(std::move(lines), facts(), refit);
+    auto copy = std::make_shared<std::vector<std::string>>();
+    copy->reserve(page_.Memo1.lines().size());
+    copyMore(std::move(copy), page_.Memo1.revision(), copyGeneration_, refit);
+}
+
+// The reader gets a copy of the box's lines, which the box may change meanwhile. A million
+// lines take longer to copy than the window may wait, so they are copied a slice at a time
+// between its events; a change of the box meanwhile has its own refresh on the way.
+void PreviewPanel::copyMore(std::shared_ptr<std::vector<std::string>> copy, std::uint64_t revision,
+                            int generation, bool refit) {
+    const std::vector<std::string>& lines = page_.Memo1.lines();
+    if (generation != copyGeneration_ || revision != page_.Memo1.revision()) return;
+    const std::size_t end = std::min(lines.size(), copy->size() + kCopySlice);
+    copy->insert(copy->end(), lines.begin() + static_cast<std::ptrdiff_t>(copy->size()),
+                 lines.begin() + static_cast<std::ptrdiff_t>(end));
+    if (end == lines.size()) {
+        view_->setProgram(std::move(copy), facts(), refit);
+        return;
+    }
+    QTimer::singleShot(0, this,
+                       [guard = QPointer<PreviewPanel>(this), copy = std::move(copy), revision,
+                        generation, refit]() mutable {
+                           if (guard) guard->copyMore(std::move(copy), revision, generation, refit);
+                       });
 }
 
 void PreviewPanel::showResult() {
@@ -215,25 +258,8 @@ void PreviewPanel::showResult() {
     warnings_->setVisible(warnings_->count() > 0);
 }
 
-void PreviewPanel::boxCursorMoved() {
-    if (selecting_ || !box_) return;
-    const QTextCursor c = box_->textCursor();
-    const QTextDocument* doc = box_->document();
-    const auto first = doc->findBlock(c.selectionStart()).blockNumber() + 1;
-    const auto last = doc->findBlock(c.selectionEnd()).blockNumber() + 1;
-    view_->setHighlight({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)});
-}
-
 void PreviewPanel::selectLine(std::uint32_t line) {
-    if (!box_ || line == 0) return;
-    const QTextBlock block = box_->document()->findBlockByNumber(static_cast<int>(line) - 1);
-    if (!block.isValid()) return;
-    QTextCursor c(block);
-    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    selecting_ = true;
-    box_->setTextCursor(c);
-    box_->centerCursor();
-    selecting_ = false;
+    if (box_ && line > 0) box_->selectLines(static_cast<int>(line) - 1, static_cast<int>(line) - 1);
 }
 
 }  // namespace ui::qt

@@ -1,16 +1,21 @@
 // The preview beside a wizard page: the toolpath view with its view buttons, the program's
 // measures and warnings under it, and the settings of the time estimate. It follows the
-// page's output box: a press of "Létrehozás" shows the program at once, typing after a pause;
-// a line chosen in the box lights its moves, a move clicked chooses its line.
+// page's output box: a press of "Létrehozás" shows the program at once, typing after a pause
+// (the box hands every key to the page at once, so the pause is the preview's own); the line
+// of the box's cursor lights its moves, a move clicked chooses its line.
 #pragma once
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "desktop/linebox.h"
 #include "desktop/toolpathview.h"
 #include "wizards/common/page.h"
 
@@ -21,13 +26,13 @@ namespace ui::qt {
 class PreviewPanel : public QWidget {
 public:
     // box: the page's output box, linked both ways.
-    PreviewPanel(qorix::WizardPage& page, QPlainTextEdit* box, QWidget* parent = nullptr);
+    PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* parent = nullptr);
 
     ToolpathView* view() const { return view_; }
     QLabel* measures() const { return measures_; }
     QListWidget* warnings() const { return warnings_; }
-    // The output box now holds a file read from disk: the page's facts do not hold for it
-    // until the next press of "Létrehozás".
+    // The next change of the output box is a file read from disk: the page's facts do not
+    // hold for it until the page writes the box again.
     void showFile();
     // "Megnyitás" above the view: the main window reads the file chosen.
     std::function<void()> onOpen;
@@ -40,23 +45,25 @@ private:
     QWidget* makeSettings();
     void modelChanged();
     void refresh(bool refit);
+    void copyMore(std::shared_ptr<std::vector<std::string>> copy, std::uint64_t revision,
+                  int generation, bool refit);
     qorix::PreviewFacts facts() const;
     void showResult();
-    void boxCursorMoved();
     void selectLine(std::uint32_t line);
     void settingsChanged();
 
     qorix::WizardPage& page_;
-    QPlainTextEdit* box_;
+    LineBox* box_;
     ToolpathView* view_;
     QLabel* measures_;
     QListWidget* warnings_;
     QDoubleSpinBox* rapidRate_ = nullptr;
     QDoubleSpinBox* toolChange_ = nullptr;
     QTimer typingPause_;
-    bool fromFile_ = false;
-    bool refitNext_ = true;
-    bool selecting_ = false;  // the box's cursor is being moved from the view
+    bool fromFile_ = false;  // the box holds a file read from disk
+    bool opening_ = false;   // the next change of the box is that file
+    bool refreshQueued_ = false;
+    int copyGeneration_ = 0;  // a newer refresh ends the copy of an older one
 };
 
 }  // namespace ui::qt

@@ -7,7 +7,6 @@
 namespace ui::qt {
 
 using program::kDrawStyle;
-using program::kPreviewStyle;
 
 QPen penOf(const program::Stroke& s) {
     QPen pen(QColor(s.colour), s.width);
@@ -22,20 +21,20 @@ QPen penOf(const program::Stroke& s) {
 }
 
 void drawStartMark(QPainter& p, QPointF at) {
-    p.setPen(QPen(QColor(kPreviewStyle.start), 1.5));
-    p.setBrush(QColor(kPreviewStyle.start));
+    p.setPen(QPen(QColor(kDrawStyle.start), 1.5));
+    p.setBrush(QColor(kDrawStyle.start));
     QPolygonF tri;
     tri << at << at + QPointF(-6, -11) << at + QPointF(6, -11);
     p.drawPolygon(tri);
 }
 
-void drawOriginMark(QPainter& p, QPointF at, const QString& label) {
-    p.setPen(QPen(QColor(kPreviewStyle.origin), 1.2));
+void drawOriginMark(QPainter& p, QPointF at, const QString& label, bool labelAbove) {
+    p.setPen(QPen(QColor(kDrawStyle.origin), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(at, 5, 5);
     p.drawLine(at + QPointF(-8, 0), at + QPointF(8, 0));
     p.drawLine(at + QPointF(0, -8), at + QPointF(0, 8));
-    p.drawText(at + QPointF(8, 14), label);
+    p.drawText(at + (labelAbove ? QPointF(8, -6) : QPointF(8, 14)), label);
 }
 
 double scaleBarLength(double pixelsPerMm) {
@@ -77,21 +76,20 @@ void drawScaleBar(QPainter& p, const Camera& cam, QSize size) {
 void drawLegend(QPainter& p, const Scene& scene, const Camera& cam) {
     std::vector<LegendEntry> entries{
         {penOf(kDrawStyle.rapid), "Gyorsjárat (G0)"},
-        {QPen(QColor(kPreviewStyle.cutShallow), 2), "Előtolás, fent"},
-        {QPen(QColor(kPreviewStyle.cutDeep), 2), "Előtolás, lent"},
-        {penOf(kPreviewStyle.plunge), "Merülés"},
+        {QPen(QColor(kDrawStyle.cutShallow), 2), "Előtolás, fent"},
+        {QPen(QColor(kDrawStyle.cutDeep), 2), "Előtolás, lent"},
+        {penOf(kDrawStyle.plunge), "Merülés"},
         {penOf(kDrawStyle.hole), "Furat"},
     };
     if (!scene.facts.leftOut.empty())
-        entries.push_back({penOf(kPreviewStyle.leftOut), "Kihagyott furat"});
-    if (!scene.facts.outlines.empty())
-        entries.push_back({penOf(kPreviewStyle.outline), "Munkadarab"});
-    entries.push_back({QPen(QColor(kPreviewStyle.start)), "Kezdőpont", true});
+        entries.push_back({penOf(kDrawStyle.leftOut), "Kihagyott furat"});
+    if (!scene.facts.outlines.empty()) entries.push_back({penOf(kDrawStyle.outline), "Munkadarab"});
+    entries.push_back({QPen(QColor(kDrawStyle.start)), "Kezdőpont", true});
     const int row = p.fontMetrics().height() + 2;
     const int width = 150;
     const QRectF box(6, 6, width, row * (static_cast<int>(entries.size()) + 1) + 8);
     p.setPen(QPen(QColor("#ced4da"), 1));
-    p.setBrush(QColor(kPreviewStyle.legendBack));
+    p.setBrush(QColor(kDrawStyle.legendBack));
     p.drawRect(box);
     p.setPen(QColor(kDrawStyle.scale));
     p.drawText(QPointF(12, 6 + row), projectionName(cam.projection));

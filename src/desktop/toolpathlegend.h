@@ -6,7 +6,7 @@
 #include <QPen>
 
 #include "desktop/toolpathscene.h"
-#include "program/previewstyle.h"
+#include "program/drawstyle.h"
 
 namespace ui::qt {
 
@@ -14,7 +14,9 @@ namespace ui::qt {
 QPen penOf(const program::Stroke& stroke);
 
 void drawStartMark(QPainter& p, QPointF at);
-void drawOriginMark(QPainter& p, QPointF at, const QString& label);
+// An origin's cross in a circle, its label below at the right, or above when another origin's
+// label may stand below (the spiral's G59 origin lies on the work origin by default).
+void drawOriginMark(QPainter& p, QPointF at, const QString& label, bool labelAbove = false);
 // The length of the scale bar: 1, 2 or 5 times a power of ten that takes 60 to 150 pixels.
 double scaleBarLength(double pixelsPerMm);
 void drawScaleBar(QPainter& p, const Camera& camera, QSize size);

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "desktop/toolpathscene.h"
-#include "program/previewstyle.h"
+#include "program/drawstyle.h"
 
 namespace ui::qt {
 
@@ -37,7 +37,7 @@ inline bool drawable(const program::Toolpath& path, std::size_t i, std::uint8_t 
 
 // Chords of a sweep on a circle of this many pixels: each strays at most the style's error.
 inline int chordCount(double radiusPixels, double sweep) {
-    const double e = program::kPreviewStyle.chordErrorPixels;
+    const double e = program::kDrawStyle.chordErrorPixels;
     if (radiusPixels <= e * 2) return 1;
     const double step = 2 * std::acos(1 - e / radiusPixels);
     return std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / step)), 1, 1 << 20);

@@ -37,40 +37,36 @@ ToolpathView::~ToolpathView() {
     pool_.waitForDone();
 }
 
-bool ToolpathView::idle() const { return !reading_ && !drawing_ && !renderAgain_; }
+bool ToolpathView::idle() const {
+    return !reading_ && !drawing_ && !renderAgain_ && !renderWhenShown_;
+}
 
 void ToolpathView::setProgram(std::shared_ptr<const std::vector<std::string>> lines,
                               qorix::PreviewFacts facts, bool refit) {
-    lines_ = std::move(lines);
-    facts_ = std::move(facts);
-    startRead(refit);
-}
-
-void ToolpathView::setFacts(qorix::PreviewFacts facts) {
-    facts_ = std::move(facts);
-    if (lines_) startRead(false);
+    startRead(std::move(lines), std::move(facts), refit);
 }
 
 void ToolpathView::clear() {
     ++readGeneration_;
     ++renderGeneration_;
-    lines_.reset();
     scene_.reset();
     image_ = QImage();
     reading_ = drawing_ = renderAgain_ = false;
     update();
 }
 
-void ToolpathView::startRead(bool refit) {
+// The lines are the reader's alone: they go when it is done with them.
+void ToolpathView::startRead(std::shared_ptr<const std::vector<std::string>> lines,
+                             qorix::PreviewFacts facts, bool refit) {
     const int generation = ++readGeneration_;
     ++renderGeneration_;  // a drawing of the old program is not wanted any more
     reading_ = true;
     drawing_ = renderAgain_ = false;
     progressDone_ = 0;
-    progressTotal_ = lines_->size();
+    progressTotal_ = lines->size();
     busySince_.start();
     busyTick_.start();
-    pool_.start([this, lines = lines_, facts = facts_, generation, refit] {
+    pool_.start([this, lines = std::move(lines), facts = std::move(facts), generation, refit] {
         program::ReadOptions options = facts.read;
         options.progress = [this, generation](std::size_t done, std::size_t total) {
             progressDone_ = done;
@@ -98,6 +94,10 @@ void ToolpathView::readDone(int generation, std::shared_ptr<const Scene> scene, 
 
 void ToolpathView::startRender() {
     if (!scene_) return;
+    if (!isVisible()) {  // a page not shown is drawn when it shows, at its size then
+        renderWhenShown_ = true;
+        return;
+    }
     if (drawing_) {  // one drawing at a time: the newest view follows when it is done
         renderAgain_ = true;
         ++renderGeneration_;
@@ -132,6 +132,7 @@ void ToolpathView::renderDone(int generation, QImage image, Camera camera) {
 void ToolpathView::setProjection(Projection projection) {
     camera_.projection = projection;
     fitAll();
+    if (onProjectionChanged) onProjectionChanged();
 }
 
 void ToolpathView::fitAll() {
@@ -206,6 +207,10 @@ void ToolpathView::paintBusy(QPainter& p) {
     p.fillRect(box, QColor(255, 255, 255, 220));
     p.setPen(QColor("#212529"));
     p.drawText(box, Qt::AlignCenter, text);
+}
+
+void ToolpathView::showEvent(QShowEvent*) {
+    if (std::exchange(renderWhenShown_, false)) startRender();
 }
 
 void ToolpathView::resizeEvent(QResizeEvent*) {

@@ -26,8 +26,6 @@ public:
     // Reads the lines as the page's facts say; refit: show all of it when it is read.
     void setProgram(std::shared_ptr<const std::vector<std::string>> lines,
                     qorix::PreviewFacts facts, bool refit);
-    // Reads the last program again with other facts (the measures' settings).
-    void setFacts(qorix::PreviewFacts facts);
     void clear();
 
     // The last program read (null before any), the camera shown and the last drawn image.
@@ -49,10 +47,13 @@ public:
     std::function<void(std::uint32_t line)> onMoveClicked;
     // A program has been read (its measures and warnings are new).
     std::function<void()> onRead;
+    // The view was switched (by a key too).
+    std::function<void()> onProjectionChanged;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -60,7 +61,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void startRead(bool refit);
+    void startRead(std::shared_ptr<const std::vector<std::string>> lines, qorix::PreviewFacts facts,
+                   bool refit);
     void readDone(int generation, std::shared_ptr<const Scene> scene, bool refit);
     void startRender();
     void renderDone(int generation, QImage image, Camera camera);
@@ -71,14 +73,13 @@ private:
     QThreadPool pool_;
     std::atomic<int> readGeneration_{0}, renderGeneration_{0};
     std::atomic<std::size_t> progressDone_{0}, progressTotal_{0};
-    std::shared_ptr<const std::vector<std::string>> lines_;
-    qorix::PreviewFacts facts_;
     std::shared_ptr<const Scene> scene_;
     Camera camera_;
     QImage image_;
     Camera imageCamera_;
     Highlight highlight_;
     bool reading_ = false, drawing_ = false, renderAgain_ = false;
+    bool renderWhenShown_ = false;
     QElapsedTimer busySince_;
     QTimer busyTick_;  // repaints the progress while busy
     QPoint pressedAt_, lastDrag_;

@@ -6,21 +6,20 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QtTest>
 #include <cmath>
 
 #include "app/form1.h"
+#include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "desktop/toolpathlegend.h"
 #include "modaldriver.h"
-#include "program/previewstyle.h"
+#include "program/drawstyle.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
@@ -28,6 +27,7 @@
 namespace {
 
 using ui::qt::Projection;
+using ui::qt::Scene;
 using ui::qt::ToolpathView;
 
 constexpr int kCutCircle = 4, kBoltCircle = 6;
@@ -40,6 +40,7 @@ struct Program {
         if (!QTest::qWaitForWindowActive(&window)) return false;
         return QTest::qWaitFor([this] { return !driver.messages().empty(); }, 10000);
     }
+    // From the list's first state, before any page was chosen.
     ui::qt::FormView* choose(int wizardNumber) {
         auto* list = window.findChild<QComboBox*>("ComboBox1");
         list->setFocus();
@@ -48,7 +49,8 @@ struct Program {
     }
     // Chooses the wizard, presses its "Létrehozás" and waits for the drawn preview.
     ToolpathView* pressed(int wizardNumber) {
-        ui::qt::FormView* page = choose(wizardNumber);
+        ui::qt::FormView* page = window.pageView(wizardNumber);
+        if (!page->isVisible()) choose(wizardNumber);
         QTest::mouseClick(page->widget<QPushButton>("Button1"), Qt::LeftButton);
         ToolpathView* view = window.preview(wizardNumber)->view();
         return settled(view) ? view : nullptr;
@@ -122,9 +124,10 @@ std::shared_ptr<const std::vector<std::string>> linesOf(std::vector<std::string>
     return std::make_shared<const std::vector<std::string>>(std::move(lines));
 }
 
-int lineOf(const QPlainTextEdit* box, const QString& text) {
-    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next())
-        if (b.text() == text) return b.blockNumber() + 1;
+// The program line (from 1) that reads so; 0 when none does.
+int lineOf(const ui::qt::LineBox* box, const QString& text) {
+    for (int i = 0; i < box->lineCount(); ++i)
+        if (box->lineText(i) == text) return i + 1;
     return 0;
 }
 
@@ -158,8 +161,8 @@ private slots:
         QCOMPARE(onPath, 72);
         QCOMPARE(inside, 0);
         // and the cut is the deep colour of the cuts, not a rapid's
-        QVERIFY(colourNear(image, at(v, 0, -7.5, -2),
-                           QColor(qorix::program::kPreviewStyle.cutDeep)) > 0);
+        QVERIFY(colourNear(image, at(v, 0, -7.5, -2), QColor(qorix::program::kDrawStyle.cutDeep)) >
+                0);
         QVERIFY(v->scene()->result.warnings.empty());
     }
 
@@ -223,7 +226,7 @@ private slots:
                                 colour) > 0;
             return n;
         };
-        const QColor grey(qorix::program::kPreviewStyle.leftOut.colour);
+        const QColor grey(qorix::program::kDrawStyle.leftOut.colour);
         const QColor green(qorix::program::kDrawStyle.hole.colour);
         const auto& ghost = facts.leftOut[0];
         QVERIFY(ringColour(ghost.x, ghost.y, grey) >= 8);
@@ -243,23 +246,27 @@ private slots:
         QVERIFY(p.start());
         ToolpathView* v = p.pressed(kCutCircle);
         QVERIFY(v);
-        auto* box = p.window.pageView(kCutCircle)->widget<QPlainTextEdit>("Memo1");
-        // the first half circle, over the top from the left to the right
+        auto* box = p.window.pageView(kCutCircle)->widget<ui::qt::LineBox>("Memo1");
+        // the first half circle, over the top from the left to the right, clicked in the box
         const int line = lineOf(box, "G2 X7,5000 Y0,0000 Z-1,0000 R7,5000 F300");
         QVERIFY(line > 0);
-        QTextCursor c(box->document()->findBlockByNumber(line - 1));
-        box->setTextCursor(c);
+        box->scrollToLine(line - 1);
+        const int row = line - 1 - box->firstVisibleLine();
+        const int rowHeight = box->fontMetrics().lineSpacing();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                          QPoint(40, row * rowHeight + rowHeight / 2));
+        QCOMPARE(box->cursorPosition().line, line - 1);
         QCOMPARE(v->highlight().first, std::uint32_t(line));
         QCOMPARE(v->highlight().last, std::uint32_t(line));
         QVERIFY(Program::settled(v));
-        const QColor lit(qorix::program::kPreviewStyle.highlight.colour);
+        const QColor lit(qorix::program::kDrawStyle.highlight.colour);
         QVERIFY(colourNear(v->image(), at(v, 0, 7.5, -1), lit) > 0);
         QCOMPARE(colourNear(v->image(), at(v, 0, -7.5, -1), lit), 0);
         // a click on the lower half chooses a line that cuts it
         QTest::mouseClick(v, Qt::LeftButton, {}, at(v, 0, -7.5, -2).toPoint());
-        const QString chosen = box->textCursor().selectedText();
+        const QString chosen = box->selectedText();
         QVERIFY2(chosen.startsWith("G2 X-7,5000 Y0,0000"), qPrintable(chosen));
-        const int clicked = box->textCursor().blockNumber() + 1;
+        const int clicked = box->cursorPosition().line + 1;
         QCOMPARE(v->highlight().first, std::uint32_t(clicked));
     }
 
@@ -294,6 +301,44 @@ private slots:
         QVERIFY(v->camera().scale > fitted);
         QTest::keyClick(v, Qt::Key_Home);
         QCOMPARE(v->camera().scale, fitted);
+    }
+
+    // Tab goes from the output box into the preview and on to the send button; in the view the
+    // keys switch, zoom, move and fit it, and the view's buttons follow.
+    void thePreviewIsInTheTabOrderAndTakesKeys() {
+        Program p;
+        QVERIFY(p.start());
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        p.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        auto* box = p.window.pageView(kCutCircle)->widget<ui::qt::LineBox>("Memo1");
+        box->setFocus();
+        QStringList way;
+        for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != "Button3"; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            way << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(way.value(0), QString("view.Felül"));
+        QVERIFY2(way.indexOf("toolpathView") > way.indexOf("openProgram"),
+                 qPrintable(way.join(' ')));
+        QVERIFY(way.indexOf("previewRapidRate") > way.indexOf("toolpathView"));
+        QCOMPARE(way.last(), QString("Button3"));
+        v->setFocus();
+        QTest::keyClick(v, Qt::Key_4);
+        QCOMPARE(v->projection(), Projection::Iso);
+        QVERIFY(
+            p.window.preview(kCutCircle)->findChild<QPushButton*>("view.Izometrikus")->isChecked());
+        const ui::qt::Camera fitted = v->camera();
+        QTest::keyClick(v, Qt::Key_Minus);
+        QVERIFY(v->camera().scale < fitted.scale);
+        QTest::keyClick(v, Qt::Key_Right);
+        QVERIFY(v->camera().centre.x() > fitted.centre.x());
+        QTest::keyClick(v, Qt::Key_0);
+        QCOMPARE(v->camera().scale, fitted.scale);
+        QCOMPARE(v->camera().centre, fitted.centre);
+        QVERIFY(Program::settled(v));
+        QVERIFY(v->hasFocus());
     }
 
     void zoomKeepsThePointUnderTheMouse() {
@@ -347,7 +392,7 @@ private slots:
         p.window.openProgram(file);
         ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
         QVERIFY(Program::settled(panel->view()));
-        auto* box = p.window.pageView(kCutCircle)->widget<QPlainTextEdit>("Memo1");
+        auto* box = p.window.pageView(kCutCircle)->widget<ui::qt::LineBox>("Memo1");
         QCOMPARE(box->toPlainText(), QString("G21 G90\nG0 X0 Y0 Z5\nG1 Z-3 F100\nG0 X20\nM30"));
         QVERIFY2(panel->measures()->text().contains("Legmélyebb Z: -3,000 mm"),
                  qPrintable(panel->measures()->text()));
@@ -361,8 +406,50 @@ private slots:
         QCOMPARE(item->foreground().color(), QColor("#c92a2a"));
         warnings->setCurrentItem(item);
         emit warnings->itemClicked(item);
-        QCOMPARE(box->textCursor().selectedText(), QString("G0 X20"));
+        QCOMPARE(box->selectedText(), QString("G0 X20"));
         QCOMPARE(panel->view()->highlight().first, 4u);
+    }
+
+    // Keys typed into the box are read once after the pause, with the view kept; a press of
+    // "Létrehozás" after an opened file shows the page's program with the page's facts again.
+    void typingIsReadAfterItsPauseAndAPressEndsAnOpenedFile() {
+        Program p;
+        QVERIFY(p.start());
+        p.choose(kCutCircle);
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/open.tap";
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-1 F100\r\nG1 X20\r\nM30\r\n");
+        f.close();
+        p.window.openProgram(file);
+        ToolpathView* v = p.window.preview(kCutCircle)->view();
+        QVERIFY(Program::settled(v));
+        QVERIFY(v->scene()->facts.outlines.empty());  // a file: not the page's circle
+        const std::size_t moves = v->scene()->result.path.moves.size();
+        auto* box = p.window.pageView(kCutCircle)->widget<ui::qt::LineBox>("Memo1");
+        p.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        box->setFocus();
+        QVERIFY(box->hasFocus());
+        box->setCursorPosition({3, static_cast<int>(box->lineText(3).size())});
+        v->zoomAt(QPointF(50, 50), 3);
+        const double zoomed = v->camera().scale;
+        const Scene* before = v->scene();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "G1 Y15");
+        QCOMPARE(p.form.page(kCutCircle).Memo1.lines().at(4), std::string("G1 Y15"));
+        QCOMPARE(v->scene(), before);  // nothing read while the keys come
+        QTRY_VERIFY_WITH_TIMEOUT(v->scene() != before, 2000);
+        QVERIFY(Program::settled(v));
+        QCOMPARE(v->scene()->result.path.moves.size(), moves + 1);
+        QCOMPARE(v->camera().scale, zoomed);  // the view stays where it was
+        QVERIFY(v->scene()->facts.outlines.empty());
+        QTest::mouseClick(p.window.pageView(kCutCircle)->widget<QPushButton>("Button1"),
+                          Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(Program::settled(v) && !v->scene()->facts.outlines.empty(), 5000);
+        QCOMPARE(v->scene()->result.path.start.known, std::uint8_t(qorix::program::kAxesAll));
+        QVERIFY(v->camera().scale != zoomed);  // a new program is shown whole
     }
 
     void theEstimatesSettingsAreRemembered() {
