@@ -52,6 +52,7 @@ void boltCircleFacts(const TFrame8& page, PreviewFacts& f) {
     f.read.depthZ = d(std::min(page.rec.m, s.u8_z_));
     f.toolDiameter = d(s.u8_sz_);  // the drill's size is kept in the store
     f.outlines.push_back(circle(s.u8_x_, s.u8_y_, 2 * s.u8_r_));
+    f.outlines.back().name = "Furatkör";  // the circle the holes lie on, not the part's edge
     f.holeTop = d(s.u8_z_);
     f.holeBottom = d(page.rec.m);
     const int count = std::clamp(s.u8_ancl, 0, TFrame8::kMaxHoles);

@@ -14,6 +14,7 @@ namespace qorix {
 struct Outline {
     enum class Shape { Circle, Rectangle } shape = Shape::Circle;
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // a circle's box or the rectangle's corners
+    const char* name = "Munkadarab";        // as the legend tells it
 };
 
 struct PreviewFacts {

@@ -233,10 +233,16 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     enterPressesButton1();
 }
 
-void FormView::addBeside(QWidget* side, int stretch) {
+void FormView::addBeside(QWidget* side, int stretch, const QList<QWidget*>& focus) {
     outer_->addWidget(side, stretch);
-    focusIn(side, focusOrder_);
+    focusOrder_ += focus;
     chainFocus(focusOrder_);
+}
+
+QWidget* FormView::takePicture() {
+    for (Control* c : form_.controls())
+        if (c->kind() == Kind::Image) return widget<QWidget>(c->name());
+    return nullptr;
 }
 
 void chainFocus(const QList<QWidget*>& order) {

@@ -38,8 +38,12 @@ public:
     // the output box. Empty for a form whose controls stand at fixed places.
     const QList<QWidget*>& focusOrder() const { return focusOrder_; }
     // A widget beside the arranged controls, at the right, sharing the width the window gains
-    // with the output box by the stretch (the box's is 1); Tab visits it after the box.
-    void addBeside(QWidget* side, int stretch);
+    // with the output box by the stretch (the box's is 1); Tab visits its focus widgets after
+    // the box.
+    void addBeside(QWidget* side, int stretch, const QList<QWidget*>& focus);
+    // The page's picture, for a widget beside to show instead (adding it to another layout
+    // takes it out of the page's); null when the page has none.
+    QWidget* takePicture();
     // The widget of a control, by the control's name.
     template <class W>
     W* widget(const std::string& name) const {

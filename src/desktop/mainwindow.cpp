@@ -80,12 +80,14 @@ FormView* MainWindow::buildPage(std::size_t index) {
     if (view) return view;
     const auto& page = form_.pages()[index];
     view = new FormView(*page, binder_.dialogs());
-    // the preview beside the page, which takes twice the box's share of the width gained;
-    // a placeholder, whose output box is disabled, writes nothing to preview
+    // the preview beside the page, with the page's picture in its first tab; it takes twice
+    // the box's share of the width gained. A placeholder, whose output box is disabled,
+    // writes nothing to preview.
     if (page->Memo1.enabled()) {
-        previews_[index] = new PreviewPanel(*page, view->widget<LineBox>("Memo1"));
-        previews_[index]->onOpen = [this] { chooseProgramFile(); };
-        view->addBeside(previews_[index], 2);
+        auto* panel = new PreviewPanel(*page, view->widget<LineBox>("Memo1"), view->takePicture());
+        panel->onOpen = [this] { chooseProgramFile(); };
+        view->addBeside(panel, 2, panel->focusOrder());
+        previews_[index] = panel;
     }
     stack_->addWidget(view, 0, 0);
     view->setVisible(page->visible());

@@ -2,10 +2,13 @@
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -18,9 +21,12 @@ namespace {
 // The pause after a key in the output box before the program is read again: a reading per key
 // of a long program would only be cancelled by the next.
 constexpr int kTypingPauseMs = 300;
-constexpr int kMeasureRows = 5;  // the rows of measuresText
+constexpr int kMeasureRows = 7;  // the rows of measuresText
 // Lines copied for the reader between two events of the window (some milliseconds).
 constexpr std::size_t kCopySlice = 50000;
+// A list of many thousand rows would hold the window; the rest are counted.
+constexpr std::size_t kWarningsListed = 1000;
+const char* const kWarningColour = "#c92a2a";
 const char* const kRapidKey = "preview/rapidRate";
 const char* const kToolChangeKey = "preview/toolChangeSeconds";
 
@@ -37,17 +43,14 @@ QString measuresText(const program::Measures& m, const qorix::NumberText& num) {
         return m.bounds.empty(axis) ? QString("?") : mm(m.bounds.max[axis] - m.bounds.min[axis]);
     };
     QStringList rows;
-    rows << QString("Méret: X %1 × Y %2 × Z %3 mm").arg(span(0), span(1), span(2));
+    rows << QString("Méret: %1 × %2 × %3 mm").arg(span(0), span(1), span(2));
     rows
         << QString("Legmélyebb Z: %1 mm").arg(std::isnan(m.lowestZ) ? QString("?") : mm(m.lowestZ));
-    rows
-        << QString("Forgácsolás: %1 mm, gyorsjárat: %2 mm").arg(mm(m.cutLength), mm(m.rapidLength));
+    rows << QString("Forgácsolás: %1 mm").arg(mm(m.cutLength));
+    rows << QString("Gyorsjárat: %1 mm").arg(mm(m.rapidLength));
     rows << QString("Becsült idő: %1").arg(timeText(m.timeSeconds));
-    rows << QString("Mozgások: %1, furatok: %2, fogások: %3, szerszámcserék: %4")
-                .arg(m.moves)
-                .arg(m.holes)
-                .arg(m.passes)
-                .arg(m.toolChanges);
+    rows << QString("Mozgások: %1, furatok: %2").arg(m.moves).arg(m.holes);
+    rows << QString("Fogások: %1, szerszámcserék: %2").arg(m.passes).arg(m.toolChanges);
     return rows.join('\n');
 }
 
@@ -60,33 +63,34 @@ QDoubleSpinBox* spin(double lowest, double highest, double value, const QString&
     return s;
 }
 
+QPushButton* button(const char* text, const char* name) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(name);
+    return b;
+}
+
+// The page's picture, as it stood beside the fields.
+QWidget* pictureTab(QWidget* picture) {
+    auto* tab = new QWidget;
+    auto* column = new QVBoxLayout(tab);
+    column->addWidget(picture, 0, Qt::AlignHCenter | Qt::AlignTop);
+    column->addStretch(1);
+    return tab;
+}
+
 }  // namespace
 
-PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* parent)
+PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* picture, QWidget* parent)
     : QWidget(parent), page_(page), box_(box), view_(new ToolpathView) {
     setObjectName("preview");
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(makeViewButtons());
-    view_->setMinimumSize(560, 420);
-    column->addWidget(view_, 1);
-    // The measures and the warnings keep their room when empty: a new program must not change
-    // the view's size, which would draw it once more.
-    measures_ = new QLabel;
-    measures_->setObjectName("previewMeasures");
-    measures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    measures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    measures_->setMinimumHeight(measures_->fontMetrics().lineSpacing() * kMeasureRows + 4);
-    column->addWidget(measures_);
-    warnings_ = new QListWidget;
-    warnings_->setObjectName("previewWarnings");
-    warnings_->setFixedHeight(90);
-    QSizePolicy keep = warnings_->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    warnings_->setSizePolicy(keep);
-    warnings_->hide();
-    column->addWidget(warnings_);
-    column->addWidget(makeSettings());
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName("previewTabs");
+    if (picture) tabs_->addTab(pictureTab(picture), "Kép");
+    tabs_->addTab(makePreviewTab(), "Előnézet");
+    column->addWidget(tabs_);
+    focus_.prepend(tabs_->tabBar());
 
     typingPause_.setSingleShot(true);
     typingPause_.setInterval(kTypingPauseMs);
@@ -108,44 +112,71 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* paren
         view_->setHighlight({line, line});
         selectLine(line);
     });
-    if (!page.Memo1.lines().empty()) refresh(true);
+    if (!page.Memo1.lines().empty()) {
+        showOnRead_ = true;
+        refresh(true);
+    }
+}
+
+// The views above the drawing; the warnings (first: they matter most on a small screen), the
+// measures, the estimate's settings and the buttons under it. The measures and the warnings keep
+// their room when empty: a new program must not change the drawing's size, which would draw it once
+// more.
+QWidget* PreviewPanel::makePreviewTab() {
+    auto* tab = new QWidget;
+    auto* column = new QVBoxLayout(tab);
+    column->addWidget(makeViewButtons());
+    view_->setMinimumSize(260, 160);
+    column->addWidget(view_, 1);
+    focus_ << view_;
+    warnings_ = new QListWidget;
+    warnings_->setObjectName("previewWarnings");
+    warnings_->setFixedHeight(3 * warnings_->fontMetrics().lineSpacing() + 8);
+    QSizePolicy keep = warnings_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    warnings_->setSizePolicy(keep);
+    warnings_->hide();
+    column->addWidget(warnings_);
+    focus_ << warnings_;
+    measures_ = new QLabel;
+    measures_->setObjectName("previewMeasures");
+    measures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    measures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    measures_->setMinimumHeight(measures_->fontMetrics().lineSpacing() * kMeasureRows + 4);
+    column->addWidget(measures_);
+    column->addWidget(makeSettings());
+    return tab;
 }
 
 QWidget* PreviewPanel::makeViewButtons() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
     auto* group = new QButtonGroup(row);
     const std::pair<const char*, Projection> views[] = {{"Felül", Projection::Top},
                                                         {"Elöl", Projection::Front},
                                                         {"Oldal", Projection::Side},
                                                         {"Izometrikus", Projection::Iso}};
     for (const auto& [text, projection] : views) {
-        auto* b = new QPushButton(text);
+        auto* b = new QToolButton;  // narrow: the four stand above a narrow drawing
+        b->setText(text);
         b->setObjectName(QString("view.") + text);
         b->setCheckable(true);
         b->setChecked(projection == Projection::Top);
+        b->setFocusPolicy(Qt::StrongFocus);
         group->addButton(b, static_cast<int>(projection));
         layout->addWidget(b);
-        QObject::connect(b, &QPushButton::clicked, this,
+        focus_ << b;
+        QObject::connect(b, &QToolButton::clicked, this,
                          [this, p = projection] { view_->setProjection(p); });
     }
+    layout->addStretch(1);
     // a key in the view switches it too: its button follows
     view_->onProjectionChanged = [this, group] {
         if (QAbstractButton* b = group->button(static_cast<int>(view_->projection())))
             b->setChecked(true);
     };
-    auto* fit = new QPushButton("Teljes nézet");
-    fit->setObjectName("view.fit");
-    QObject::connect(fit, &QPushButton::clicked, this, [this] { view_->fitAll(); });
-    layout->addWidget(fit);
-    layout->addStretch(1);
-    auto* open = new QPushButton("Megnyitás");
-    open->setObjectName("openProgram");
-    QObject::connect(open, &QPushButton::clicked, this, [this] {
-        if (onOpen) onOpen();
-    });
-    layout->addWidget(open);
     return row;
 }
 
@@ -155,17 +186,29 @@ QWidget* PreviewPanel::makeSettings() {
     rapidRate_->setObjectName("previewRapidRate");
     toolChange_ = spin(0, 3600, settings.value(kToolChangeKey, 10).toDouble(), " mp");
     toolChange_->setObjectName("previewToolChange");
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel("Gyorsjárat:"));
-    layout->addWidget(rapidRate_);
-    layout->addWidget(new QLabel("Szerszámcsere:"));
-    layout->addWidget(toolChange_);
-    layout->addStretch(1);
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel("Gyorsjárat:"), 0, 0);
+    grid->addWidget(rapidRate_, 0, 1);
+    grid->addWidget(new QLabel("Szerszámcsere:"), 1, 0);
+    grid->addWidget(toolChange_, 1, 1);
+    grid->setColumnStretch(2, 1);
     for (QDoubleSpinBox* s : {rapidRate_, toolChange_})
         QObject::connect(s, &QDoubleSpinBox::valueChanged, this, [this] { settingsChanged(); });
-    return row;
+    QPushButton* fit = button("Teljes nézet", "view.fit");
+    QObject::connect(fit, &QPushButton::clicked, this, [this] { view_->fitAll(); });
+    QPushButton* open = button("Megnyitás", "openProgram");
+    QObject::connect(open, &QPushButton::clicked, this, [this] {
+        if (onOpen) onOpen();
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fit);
+    buttons->addWidget(open);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 2, 0, 1, 3);
+    focus_ << rapidRate_ << toolChange_ << fit << open;
+    return box;
 }
 
 void PreviewPanel::settingsChanged() {
@@ -186,6 +229,7 @@ void PreviewPanel::modelChanged() {
         return;
     }
     fromFile_ = std::exchange(opening_, false);
+    showOnRead_ = true;
     typingPause_.stop();
     if (refreshQueued_) return;  // the clearing and the lines of one press are read once
     refreshQueued_ = true;
@@ -216,6 +260,7 @@ void PreviewPanel::refresh(bool refit) {
         warnings_->clear();
         warnings_->hide();
         fromFile_ = false;
+        tabs_->setCurrentIndex(0);  // the page's picture, when it has one
         return;
     }
     auto copy = std::make_shared<std::vector<std::string>>();
@@ -249,13 +294,21 @@ void PreviewPanel::showResult() {
     if (!scene) return;
     measures_->setText(measuresText(scene->result.measures, page_.services().num));
     warnings_->clear();
-    for (const auto& w : scene->result.warnings) {
-        const QString where = w.line ? QString("%1. sor: ").arg(w.line) : QString();
-        auto* item = new QListWidgetItem(where + QString::fromStdString(w.text), warnings_);
-        item->setForeground(QColor("#c92a2a"));
-        item->setData(Qt::UserRole, w.line);
+    const auto& all = scene->result.warnings;
+    for (std::size_t i = 0; i < all.size() && i < kWarningsListed; ++i) {
+        const QString where = all[i].line ? QString("%1. sor: ").arg(all[i].line) : QString();
+        auto* item = new QListWidgetItem(where + QString::fromStdString(all[i].text), warnings_);
+        item->setForeground(QColor(kWarningColour));
+        item->setData(Qt::UserRole, all[i].line);
     }
+    if (all.size() > kWarningsListed)
+        new QListWidgetItem(QString("… és még %1 figyelmeztetés").arg(all.size() - kWarningsListed),
+                            warnings_);
     warnings_->setVisible(warnings_->count() > 0);
+    // a new program that moves is shown drawn; one that does not (the thread page's
+    // listing) leaves the page's picture in front
+    if (std::exchange(showOnRead_, false))
+        tabs_->setCurrentIndex(scene->result.measures.moves > 0 ? tabs_->count() - 1 : 0);
 }
 
 void PreviewPanel::selectLine(std::uint32_t line) {

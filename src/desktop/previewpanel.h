@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -25,22 +26,28 @@ namespace ui::qt {
 
 class PreviewPanel : public QWidget {
 public:
-    // box: the page's output box, linked both ways.
-    PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* parent = nullptr);
+    // box: the page's output box, linked both ways; picture: the page's picture, which the
+    // panel shows in its first tab (the drawing in the second) when there is one.
+    PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* picture,
+                 QWidget* parent = nullptr);
 
     ToolpathView* view() const { return view_; }
+    QTabWidget* tabs() const { return tabs_; }
+    // The widgets that take the focus, in the order Tab visits them.
+    const QList<QWidget*>& focusOrder() const { return focus_; }
     QLabel* measures() const { return measures_; }
     QListWidget* warnings() const { return warnings_; }
     // The next change of the output box is a file read from disk: the page's facts do not
     // hold for it until the page writes the box again.
     void showFile();
-    // "Megnyitás" above the view: the main window reads the file chosen.
+    // "Megnyitás" under the drawing: the main window reads the file chosen.
     std::function<void()> onOpen;
     // The settings of the estimate, as remembered between runs.
     QDoubleSpinBox* rapidRate() const { return rapidRate_; }
     QDoubleSpinBox* toolChangeTime() const { return toolChange_; }
 
 private:
+    QWidget* makePreviewTab();
     QWidget* makeViewButtons();
     QWidget* makeSettings();
     void modelChanged();
@@ -54,6 +61,7 @@ private:
 
     qorix::WizardPage& page_;
     LineBox* box_;
+    QTabWidget* tabs_ = nullptr;
     ToolpathView* view_;
     QLabel* measures_;
     QListWidget* warnings_;
@@ -63,6 +71,8 @@ private:
     bool fromFile_ = false;  // the box holds a file read from disk
     bool opening_ = false;   // the next change of the box is that file
     bool refreshQueued_ = false;
+    bool showOnRead_ = false;  // a new program: its tab is chosen once it is read
+    QList<QWidget*> focus_;
     int copyGeneration_ = 0;  // a newer refresh ends the copy of an older one
 };
 

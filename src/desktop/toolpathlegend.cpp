@@ -1,5 +1,6 @@
 #include "desktop/toolpathlegend.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <cmath>
 #include <cstdlib>
@@ -73,36 +74,59 @@ void drawScaleBar(QPainter& p, const Camera& cam, QSize size) {
     p.drawText(a + QPointF(0, -8), mmText(mm));
 }
 
-void drawLegend(QPainter& p, const Scene& scene, const Camera& cam) {
+namespace {
+
+// The legend tells what the drawing holds: holes, holes left out, an outline and the start
+// only when there are any.
+std::vector<LegendEntry> legendEntries(const Scene& scene) {
     std::vector<LegendEntry> entries{
         {penOf(kDrawStyle.rapid), "Gyorsjárat (G0)"},
         {QPen(QColor(kDrawStyle.cutShallow), 2), "Előtolás, fent"},
         {QPen(QColor(kDrawStyle.cutDeep), 2), "Előtolás, lent"},
         {penOf(kDrawStyle.plunge), "Merülés"},
-        {penOf(kDrawStyle.hole), "Furat"},
     };
+    if (!scene.result.path.holes.empty()) entries.push_back({penOf(kDrawStyle.hole), "Furat"});
     if (!scene.facts.leftOut.empty())
         entries.push_back({penOf(kDrawStyle.leftOut), "Kihagyott furat"});
-    if (!scene.facts.outlines.empty()) entries.push_back({penOf(kDrawStyle.outline), "Munkadarab"});
-    entries.push_back({QPen(QColor(kDrawStyle.start)), "Kezdőpont", true});
-    const int row = p.fontMetrics().height() + 2;
-    const int width = 150;
-    const QRectF box(6, 6, width, row * (static_cast<int>(entries.size()) + 1) + 8);
+    if (!scene.facts.outlines.empty())
+        entries.push_back({penOf(kDrawStyle.outline), scene.facts.outlines.front().name});
+    if (scene.result.path.start.known)
+        entries.push_back({QPen(QColor(kDrawStyle.start)), "Kezdőpont", true});
+    return entries;
+}
+
+constexpr double kLegendInset = 6, kLegendWidth = 150;
+
+double legendRow(const QFontMetricsF& metrics) { return std::round(metrics.height()) + 2; }
+
+}  // namespace
+
+QSizeF legendSize(const Scene& scene) {
+    const double row = legendRow(QFontMetricsF(QFont()));
+    const auto n = static_cast<double>(legendEntries(scene).size());
+    return {kLegendInset + kLegendWidth, kLegendInset + row * (n + 1) + 8};
+}
+
+void drawLegend(QPainter& p, const Scene& scene, const Camera& cam) {
+    const std::vector<LegendEntry> entries = legendEntries(scene);
+    const double row = legendRow(QFontMetricsF(p.font()));
+    const double x = kLegendInset, top = kLegendInset;
+    const QRectF box(x, top, kLegendWidth, row * (static_cast<double>(entries.size()) + 1) + 8);
     p.setPen(QPen(QColor("#ced4da"), 1));
     p.setBrush(QColor(kDrawStyle.legendBack));
     p.drawRect(box);
     p.setPen(QColor(kDrawStyle.scale));
-    p.drawText(QPointF(12, 6 + row), projectionName(cam.projection));
+    p.drawText(QPointF(x + 6, top + row), projectionName(cam.projection));
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const double y = 6 + row * (i + 2) - row / 3.0;
+        const double y = top + row * (static_cast<double>(i) + 2) - row / 3.0;
         if (entries[i].mark) {
-            drawStartMark(p, QPointF(22, y + 5));
+            drawStartMark(p, QPointF(x + 16, y + 5));
         } else {
             p.setPen(entries[i].pen);
-            p.drawLine(QPointF(12, y), QPointF(36, y));
+            p.drawLine(QPointF(x + 6, y), QPointF(x + 30, y));
         }
         p.setPen(QColor(kDrawStyle.scale));
-        p.drawText(QPointF(44, y + row / 3.0), entries[i].text);
+        p.drawText(QPointF(x + 38, y + row / 3.0), entries[i].text);
     }
 }
 

@@ -21,5 +21,7 @@ void drawOriginMark(QPainter& p, QPointF at, const QString& label, bool labelAbo
 double scaleBarLength(double pixelsPerMm);
 void drawScaleBar(QPainter& p, const Camera& camera, QSize size);
 void drawLegend(QPainter& p, const Scene& scene, const Camera& camera);
+// The room the legend takes in the top left corner of the drawing, margin included.
+QSizeF legendSize(const Scene& scene);
 
 }  // namespace ui::qt

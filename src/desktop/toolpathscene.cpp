@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "desktop/toolpathlegend.h"
 #include "desktop/toolpathshape.h"
 
 namespace ui::qt {
 
 namespace {
 constexpr double kCos30 = 0.8660254037844386;
-constexpr double kFitMargin = 28;  // pixels round the whole drawing
-// The legend's column at the left, kept free when the view is wide enough to spare it.
-constexpr double kLegendWidth = 160;
+constexpr double kFitMargin = 28;     // pixels round the whole drawing
+constexpr double kScaleBarRoom = 16;  // and more under it, where the scale bar stands
 }  // namespace
 
 QPointF project(Projection p, double x, double y, double z) {
@@ -67,14 +67,23 @@ Camera fitAll(const Scene& scene, Projection projection, QSize size) {
     Camera c;
     c.projection = projection;
     if (!any) return c;
-    const double left = size.width() > 3 * kLegendWidth ? kLegendWidth : 0;
-    const double w = std::max(size.width() - left - 2 * kFitMargin, 10.0);
-    const double h = std::max(size.height() - 2 * kFitMargin, 10.0);
-    const double span = std::max({box.width() / w, box.height() / h, 1e-9});
+    // the drawing beside the legend or under it, wherever it is shown the larger
+    const QSizeF legend = legendSize(scene);
+    auto spanFor = [&](double w, double h) {
+        return std::max({box.width() / std::max(w - 2 * kFitMargin, 10.0),
+                         box.height() / std::max(h - 2 * kFitMargin - kScaleBarRoom, 10.0), 1e-9});
+    };
+    const double beside = spanFor(size.width() - legend.width(), size.height());
+    const double under = spanFor(size.width(), size.height() - legend.height());
+    const double span = std::min(beside, under);
     c.scale = std::clamp(1 / span, 1e-4, 1e5);
     if (box.width() == 0 && box.height() == 0) c.scale = 10;
     // the drawing's middle in the middle of what the legend leaves
-    c.centre = box.center() - QPointF(left / 2 / c.scale, 0);
+    if (beside <= under)
+        c.centre = box.center() - QPointF(legend.width() / 2 / c.scale, 0);
+    else
+        c.centre = box.center() + QPointF(0, legend.height() / 2 / c.scale);
+    c.centre.ry() -= kScaleBarRoom / 2 / c.scale;  // up, off the scale bar
     return c;
 }
 

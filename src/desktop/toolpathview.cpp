@@ -87,7 +87,7 @@ void ToolpathView::readDone(int generation, std::shared_ptr<const Scene> scene, 
     if (generation != readGeneration_.load()) return;
     reading_ = false;
     scene_ = std::move(scene);
-    if (refit || image_.isNull()) camera_ = ui::qt::fitAll(*scene_, camera_.projection, size());
+    if (refit || image_.isNull()) fitCamera();
     startRender();
     if (onRead) onRead();
 }
@@ -136,9 +136,15 @@ void ToolpathView::setProjection(Projection projection) {
 }
 
 void ToolpathView::fitAll() {
-    if (scene_) camera_ = ui::qt::fitAll(*scene_, camera_.projection, size());
+    fitCamera();
     startRender();
     update();
+}
+
+// The whole drawing in view, and kept so when the view changes its size, until zoomed or moved.
+void ToolpathView::fitCamera() {
+    if (scene_) camera_ = ui::qt::fitAll(*scene_, camera_.projection, size());
+    fitted_ = true;
 }
 
 void ToolpathView::zoomAt(QPointF at, double factor) {
@@ -146,6 +152,7 @@ void ToolpathView::zoomAt(QPointF at, double factor) {
     const QPointF before((at.x() - width() / 2.0) / camera_.scale + camera_.centre.x(),
                          (height() / 2.0 - at.y()) / camera_.scale + camera_.centre.y());
     camera_.scale = std::clamp(camera_.scale * factor, 1e-4, 1e5);
+    fitted_ = false;
     camera_.centre = QPointF(before.x() - (at.x() - width() / 2.0) / camera_.scale,
                              before.y() - (height() / 2.0 - at.y()) / camera_.scale);
     startRender();
@@ -154,6 +161,7 @@ void ToolpathView::zoomAt(QPointF at, double factor) {
 
 void ToolpathView::panBy(QPointF d) {
     camera_.centre -= QPointF(d.x() / camera_.scale, -d.y() / camera_.scale);
+    fitted_ = false;
     startRender();
     update();
 }
@@ -214,7 +222,9 @@ void ToolpathView::showEvent(QShowEvent*) {
 }
 
 void ToolpathView::resizeEvent(QResizeEvent*) {
-    if (scene_) startRender();
+    if (!scene_) return;
+    if (fitted_) fitCamera();
+    startRender();
 }
 
 void ToolpathView::wheelEvent(QWheelEvent* e) {

@@ -65,6 +65,7 @@ private:
                    bool refit);
     void readDone(int generation, std::shared_ptr<const Scene> scene, bool refit);
     void startRender();
+    void fitCamera();
     void renderDone(int generation, QImage image, Camera camera);
     void paintCached(QPainter& p);
     void paintBusy(QPainter& p);
@@ -80,6 +81,7 @@ private:
     Highlight highlight_;
     bool reading_ = false, drawing_ = false, renderAgain_ = false;
     bool renderWhenShown_ = false;
+    bool fitted_ = true;  // the camera shows all: a new size fits it again
     QElapsedTimer busySince_;
     QTimer busyTick_;  // repaints the progress while busy
     QPoint pressedAt_, lastDrag_;

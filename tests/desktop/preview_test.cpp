@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -259,6 +261,7 @@ private slots:
         QCOMPARE(v->highlight().first, std::uint32_t(line));
         QCOMPARE(v->highlight().last, std::uint32_t(line));
         QVERIFY(Program::settled(v));
+        keep(v->image(), "lit");
         const QColor lit(qorix::program::kDrawStyle.highlight.colour);
         QVERIFY(colourNear(v->image(), at(v, 0, 7.5, -1), lit) > 0);
         QCOMPARE(colourNear(v->image(), at(v, 0, -7.5, -1), lit), 0);
@@ -319,16 +322,21 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             way << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(way.value(0), QString("view.Felül"));
-        QVERIFY2(way.indexOf("toolpathView") > way.indexOf("openProgram"),
+        // the tabs of the picture and the drawing, the views, the drawing, the settings
+        ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
+        QCOMPARE(way.value(0), panel->tabs()->tabBar()->objectName());
+        QCOMPARE(way.value(1), QString("view.Felül"));
+        QVERIFY2(way.indexOf("toolpathView") > way.indexOf("view.Izometrikus"),
                  qPrintable(way.join(' ')));
         QVERIFY(way.indexOf("previewRapidRate") > way.indexOf("toolpathView"));
+        QVERIFY(way.indexOf("openProgram") > way.indexOf("previewRapidRate"));
         QCOMPARE(way.last(), QString("Button3"));
         v->setFocus();
         QTest::keyClick(v, Qt::Key_4);
         QCOMPARE(v->projection(), Projection::Iso);
-        QVERIFY(
-            p.window.preview(kCutCircle)->findChild<QPushButton*>("view.Izometrikus")->isChecked());
+        QVERIFY(p.window.preview(kCutCircle)
+                    ->findChild<QAbstractButton*>("view.Izometrikus")
+                    ->isChecked());
         const ui::qt::Camera fitted = v->camera();
         QTest::keyClick(v, Qt::Key_Minus);
         QVERIFY(v->camera().scale < fitted.scale);
@@ -339,6 +347,30 @@ private slots:
         QCOMPARE(v->camera().centre, fitted.centre);
         QVERIFY(Program::settled(v));
         QVERIFY(v->hasFocus());
+    }
+
+    // The page's picture is the first tab, in front until a program moves the tool; "Törlés"
+    // brings it back.
+    void thePictureStaysReachableInTheFirstTab() {
+        Program p;
+        QVERIFY(p.start());
+        ui::qt::FormView* page = p.choose(kCutCircle);
+        ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
+        QTabWidget* tabs = panel->tabs();
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->tabText(0), QString("Kép"));
+        QCOMPARE(tabs->tabText(1), QString("Előnézet"));
+        auto* picture = page->widget<QLabel>("Image1");
+        QVERIFY(picture && tabs->widget(0)->isAncestorOf(picture));
+        QVERIFY(picture->isVisible());
+        QVERIFY(!panel->view()->isVisible());
+        ToolpathView* v = p.pressed(kCutCircle);
+        QVERIFY(v);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QVERIFY(v->isVisible() && !picture->isVisible());
+        QTest::mouseClick(page->widget<QPushButton>("Button2"), Qt::LeftButton);  // "Törlés"
+        QTRY_COMPARE(tabs->currentIndex(), 0);
+        QVERIFY(!v->scene());
     }
 
     void zoomKeepsThePointUnderTheMouse() {

@@ -20,6 +20,10 @@ add_executable(qorix-screenshots desktop/screenshots.cpp)
 target_link_libraries(qorix-screenshots PRIVATE qorix_qt)
 set_target_properties(qorix-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 
+add_executable(qorix-preview-shots desktop/previewshots.cpp)
+target_link_libraries(qorix-preview-shots PRIVATE qorix_qt)
+set_target_properties(qorix-preview-shots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
 add_executable(qorix_qt_dialog_tests desktop/dialogwindows_test.cpp)
 set_target_properties(qorix_qt_dialog_tests PROPERTIES AUTOMOC ON)
 target_include_directories(qorix_qt_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
