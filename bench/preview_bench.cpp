@@ -4,9 +4,11 @@
 //                                     largest rectangle, PASSES passes: 20 give about 10 000
 //                                     lines): the time from the press and from the end of the
 //                                     create run until the preview is drawn
-//   qorix-bench-preview large LINES   a program of LINES lines put into a page's output box at
-//                                     once: the time until its preview is read and drawn and the
-//                                     longest stall of the event loop meanwhile
+//   qorix-bench-preview large LINES [circular-pocket]
+//                                     a program of LINES lines (rectangle pockets, or circular
+//                                     ones: arcs) put into a page's output box at once: the time
+//                                     until its preview is read and drawn and the longest stall
+//                                     of the event loop meanwhile
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -34,10 +36,10 @@ double msSince(Clock::time_point t0) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
 }
 
-// Rectangle pockets at their largest, one after the other, with one end at the end: the
-// whole program runs, every line of it a move or a comment.
-std::vector<std::string> program(std::size_t count) {
-    qorix::bench::ReadyWizard w(qorix::bench::largestInput("rectangle-pocket"));
+// A wizard's largest pocket over and over, with one end at the end: the whole program runs,
+// every line of it a move or a comment (the circular pocket's almost all arcs).
+std::vector<std::string> program(std::size_t count, const std::string& pocketWizard) {
+    qorix::bench::ReadyWizard w(qorix::bench::largestInput(pocketWizard));
     w.press();
     std::vector<std::string> pocket;
     for (const std::string& line : w.lines())
@@ -110,9 +112,9 @@ struct Window {
     ui::qt::MainWindow window{form, dialogs};
 };
 
-int large(std::size_t count) {
+int large(std::size_t count, const std::string& pocketWizard) {
     Window w(4);
-    std::vector<std::string> lines = program(count);
+    std::vector<std::string> lines = program(count, pocketWizard);
     StallMeter stalls;
     stalls.start();
     QApplication::processEvents();
@@ -122,9 +124,9 @@ int large(std::size_t count) {
     const double took = msSince(t0);
     const std::size_t moves = done ? w.view().scene()->result.path.moves.size() : 0;
     std::printf(
-        "preview: %zu lines (%zu moves) read and drawn in %.0f ms; longest stall of the "
+        "preview: %zu lines of %s (%zu moves) read and drawn in %.0f ms; longest stall of the "
         "window %.1f ms; peak memory %.0f MB\n",
-        count, moves, took, stalls.longest(), peakMegabytes());
+        count, pocketWizard.c_str(), moves, took, stalls.longest(), peakMegabytes());
     return done ? 0 : 1;
 }
 
@@ -158,8 +160,10 @@ int main(int argc, char** argv) {
     const std::size_t count = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 0;
     if (mode == "large" || mode == "press") {
         QApplication app(argc, argv);
-        return mode == "large" ? large(count) : press("-" + std::to_string(count));
+        if (mode == "press") return press("-" + std::to_string(count));
+        return large(count, argc > 3 ? argv[3] : "rectangle-pocket");
     }
-    std::fprintf(stderr, "usage: qorix-bench-preview large LINES | press PASSES\n");
+    std::fprintf(stderr,
+                 "usage: qorix-bench-preview large LINES [circular-pocket] | press PASSES\n");
     return 2;
 }

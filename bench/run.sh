@@ -65,3 +65,4 @@ echo
 echo "== Toolpath preview"
 "$build/qorix-bench-preview" press 20 2>&1 | quiet
 "$build/qorix-bench-preview" large 1000000 2>&1 | quiet
+"$build/qorix-bench-preview" large 1000000 circular-pocket 2>&1 | quiet

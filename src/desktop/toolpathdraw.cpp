@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
-#include <optional>
 #include <vector>
 
+#include "desktop/toolpathbatch.h"
 #include "desktop/toolpathlegend.h"
 #include "desktop/toolpathscene.h"
 #include "desktop/toolpathshape.h"
@@ -23,54 +22,6 @@ constexpr int kDepthShades = 8;
 // smoothing (a pocket of 10 000 lines draws in a third of the time).
 constexpr std::size_t kAntialiasLimit = 5000;
 constexpr std::size_t kCancelEvery = 8192;
-
-// The lines of one pen. In a large program many lines fall on the same pixels (from above,
-// the passes of a pocket lie on each other): drawn without smoothing, each is then kept once,
-// by its ends rounded to whole pixels, which are all a line without smoothing can show.
-class PenLines {
-public:
-    void add(const QLineF& l, bool once) {
-        if (once)
-            if (auto key = keyOf(l)) {
-                keys_.push_back(*key);
-                return;
-            }
-        lines_.push_back(l);
-    }
-    bool empty() const { return lines_.empty() && keys_.empty(); }
-    // Every line to draw; the rounded ones once each.
-    const std::vector<QLineF>& lines() {
-        std::sort(keys_.begin(), keys_.end());
-        keys_.erase(std::unique(keys_.begin(), keys_.end()), keys_.end());
-        for (std::uint64_t k : keys_)
-            lines_.emplace_back(coordinate(k, 48), coordinate(k, 32), coordinate(k, 16),
-                                coordinate(k, 0));
-        keys_.clear();
-        return lines_;
-    }
-
-private:
-    // The ends' four whole coordinates, 16 bits each, the lesser end first so that a line
-    // drawn back counts as the same; none for a line reaching beyond 16 bits.
-    static std::optional<std::uint64_t> keyOf(const QLineF& l) {
-        std::array<long, 4> v{std::lround(l.x1()), std::lround(l.y1()), std::lround(l.x2()),
-                              std::lround(l.y2())};
-        if (std::pair(v[2], v[3]) < std::pair(v[0], v[1]))
-            std::swap(v[0], v[2]), std::swap(v[1], v[3]);
-        std::uint64_t key = 0;
-        for (long c : v) {
-            if (c < -32768 || c > 32767) return std::nullopt;
-            key = key << 16 | static_cast<std::uint64_t>(c + 32768);
-        }
-        return key;
-    }
-    static double coordinate(std::uint64_t key, int shift) {
-        return static_cast<double>(static_cast<long>(key >> shift & 0xffff) - 32768);
-    }
-
-    std::vector<QLineF> lines_;
-    std::vector<std::uint64_t> keys_;
-};
 
 struct Batches {
     PenLines rapid, plunge;
@@ -111,6 +62,7 @@ bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, bo
     if (!m.feedBounds.empty(2))
         depth = {m.feedBounds.max[2], m.feedBounds.max[2] - m.feedBounds.min[2]};
     const std::uint8_t needed = axesOf(cam.projection);
+    SeenMoves seen;
     for (std::size_t i = 0; i < path.moves.size(); ++i) {
         if (cancel && i % kCancelEvery == 0 && cancel->load() != generation) return false;
         const program::Move& b = path.moves[i];
@@ -118,10 +70,15 @@ bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, bo
             out.dwells.push_back(toImage(cam, size, b.x, b.y, b.z));
         if (!drawable(path, i, needed)) continue;
         const program::Move& a = path.startOf(i);
-        PenLines* target = &out.rapid;
+        int pen = 0;  // the rapids', the plunges', then the cuts' by their depth
         if (b.kind != program::MoveKind::Rapid)
-            target = isPlunge(a, b) ? &out.plunge : &out.cut[depth.shade(std::min(a.z, b.z))];
+            pen = isPlunge(a, b) ? 1 : 2 + depth.shade(std::min(a.z, b.z));
+        PenLines* target = pen == 0 ? &out.rapid : pen == 1 ? &out.plunge : &out.cut[pen - 2];
         const bool lit = hl.has(b.line);
+        if (fast && !lit &&
+            seen.seen(pen, toImage(cam, size, a.x, a.y, a.z), middleOf(path, i, cam, size),
+                      toImage(cam, size, b.x, b.y, b.z)))
+            continue;
         forEachChord(
             path, i, cam, [&](double x0, double y0, double z0, double x1, double y1, double z1) {
                 const QLineF l(toImage(cam, size, x0, y0, z0), toImage(cam, size, x1, y1, z1));

@@ -67,6 +67,20 @@ void forEachChord(const program::Toolpath& path, std::size_t i, const Camera& ca
     }
 }
 
+// The middle of move i on the image: halfway round an arc, halfway along a line.
+inline QPointF middleOf(const program::Toolpath& path, std::size_t i, const Camera& camera,
+                        QSize size) {
+    const program::Move& a = path.startOf(i);
+    const program::Move& b = path.moves[i];
+    const double z = (a.z + b.z) / 2;
+    if (b.kind != program::MoveKind::Arc)
+        return toImage(camera, size, (a.x + b.x) / 2, (a.y + b.y) / 2, z);
+    const program::Arc& arc = path.arcs[b.aux];
+    const double angle = std::atan2(a.y - arc.cy, a.x - arc.cx) + arc.sweep / 2;
+    return toImage(camera, size, arc.cx + arc.radius * std::cos(angle),
+                   arc.cy + arc.radius * std::sin(angle), z);
+}
+
 // Every point the drawing must show: the known extent of the path, the start, the outlines,
 // the holes with the tool's size, and the origins.
 template <class F>

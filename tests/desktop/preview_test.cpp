@@ -19,8 +19,9 @@
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
+#include "desktop/toolpathbatch.h"
 #include "desktop/toolpathlegend.h"
-#include "modaldriver.h"
+#include "desktopprogram.h"
 #include "program/drawstyle.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/common/shared.h"
@@ -34,14 +35,8 @@ using ui::qt::ToolpathView;
 
 constexpr int kCutCircle = 4, kBoltCircle = 6;
 
-struct Program {
-    Program() { dialogs.setParentWindow(&window); }
-    bool start() {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window)) return false;
-        return QTest::qWaitFor([this] { return !driver.messages().empty(); }, 10000);
-    }
+// The desktop program of the other Qt tests, with the ways to a drawn preview.
+struct Program : qorix::test::Program {
     // From the list's first state, before any page was chosen.
     ui::qt::FormView* choose(int wizardNumber) {
         auto* list = window.findChild<QComboBox*>("ComboBox1");
@@ -60,15 +55,15 @@ struct Program {
     static bool settled(ToolpathView* view) {
         return QTest::qWaitFor([view] { return view->scene() && view->idle(); }, 10000);
     }
-
-    QTemporaryDir install;
-    qorix::test::ModalDriver driver;
-    ui::qt::QtDialogs dialogs;
-    qorix::NumberText num{','};
-    qorix::SharedValues shared;
-    qorix::Services services{dialogs, num, nullptr, &shared};
-    qorix::TForm1 form{services, install.path().toStdString()};
-    ui::qt::MainWindow window{form, dialogs};
+    // A program file in the temporary folder, opened into the shown page.
+    void open(const char* name, const QByteArray& bytes) {
+        const QString file = saves.path() + "/" + name;
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        window.openProgram(file);
+    }
 };
 
 const QColor kBackground(qorix::program::kDrawStyle.background);
@@ -415,13 +410,7 @@ private slots:
         Program p;
         QVERIFY(p.start());
         p.choose(kCutCircle);
-        QTemporaryDir dir;
-        const QString file = dir.path() + "/bad.tap";
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-3 F100\r\nG0 X20\r\nM30\r\n");
-        f.close();
-        p.window.openProgram(file);
+        p.open("bad.tap", "G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-3 F100\r\nG0 X20\r\nM30\r\n");
         ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
         QVERIFY(Program::settled(panel->view()));
         auto* box = p.window.pageView(kCutCircle)->widget<ui::qt::LineBox>("Memo1");
@@ -448,13 +437,7 @@ private slots:
         Program p;
         QVERIFY(p.start());
         p.choose(kCutCircle);
-        QTemporaryDir dir;
-        const QString file = dir.path() + "/open.tap";
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-1 F100\r\nG1 X20\r\nM30\r\n");
-        f.close();
-        p.window.openProgram(file);
+        p.open("open.tap", "G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-1 F100\r\nG1 X20\r\nM30\r\n");
         ToolpathView* v = p.window.preview(kCutCircle)->view();
         QVERIFY(Program::settled(v));
         QVERIFY(v->scene()->facts.outlines.empty());  // a file: not the page's circle
@@ -501,6 +484,45 @@ private slots:
         ui::qt::PreviewPanel* panel = again.window.preview(kCutCircle);
         QCOMPARE(panel->toolChangeTime()->value(), 100.0);
         QCOMPARE(panel->rapidRate()->value(), 1234.0);
+    }
+
+    // A large program draws each place once: the passes that lie on each other from above
+    // cost one drawing, and the one pass that goes elsewhere is drawn all the same.
+    void aLargeProgramDrawsEachPlaceOnceAndLeavesNoneOut() {
+        std::vector<std::string> lines{"G21 G90", "G0 X0 Y0 Z5", "G1 Z-1 F100"};
+        for (int pass = 0; pass < 2000; ++pass)
+            for (const char* corner : {"G1 X100 Y0", "G1 X100 Y60", "G1 X0 Y60", "G1 X0 Y0"})
+                lines.emplace_back(corner);
+        lines.insert(lines.end(), {"G1 X50 Y30", "G0 Z5", "M30"});
+        ToolpathView v;
+        v.resize(500, 400);
+        v.show();
+        qorix::PreviewFacts facts;
+        facts.read.decimalSeparator = '.';
+        v.setProgram(linesOf(lines), facts, true);
+        QVERIFY(Program::settled(&v));
+        QCOMPARE(v.scene()->result.path.moves.size(), std::size_t(8004));
+        keep(v.image(), "large");
+        for (double t = 0.1; t < 1; t += 0.1) {
+            QVERIFY(inkNear(v.image(), at(&v, 100 * t, 0, -1)));  // the square's edges
+            QVERIFY(inkNear(v.image(), at(&v, 100, 60 * t, -1)));
+            QVERIFY(inkNear(v.image(), at(&v, 50 * t, 30 * t, -1)));  // the last cut inwards
+        }
+        QVERIFY(!inkNear(v.image(), at(&v, 50, 45, -1)));
+
+        ui::qt::SeenMoves seen;
+        QVERIFY(!seen.seen(2, {10.2, 10}, {50, 10}, {90, 10}));
+        QVERIFY(seen.seen(2, {90.1, 10}, {49.9, 10.3}, {10, 9.8}));  // the same pixels, back
+        QVERIFY(!seen.seen(3, {10, 10}, {50, 10}, {90, 10}));        // another pen
+        QVERIFY(!seen.seen(2, {10, 10}, {50, 11}, {90, 10}));        // another arc between
+        QVERIFY(!seen.seen(2, {1e6, 10}, {50, 10}, {90, 10}));       // beyond the key: drawn
+        QVERIFY(!seen.seen(2, {1e6, 10}, {50, 10}, {90, 10}));
+        ui::qt::PenLines pen;
+        pen.add({0.2, 0, 100, 0}, true);
+        pen.add({100.3, 0.1, 0, 0}, true);
+        pen.add({0, 5, 100, 5}, true);
+        pen.add({0, 5, 1e6, 5}, true);
+        QCOMPARE(pen.lines().size(), std::size_t(3));
     }
 
     void theScaleBarIsARoundLength() {

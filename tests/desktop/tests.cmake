@@ -56,5 +56,7 @@ add_executable(qorix_qt_preview_tests desktop/preview_test.cpp desktop/modaldriv
 set_target_properties(qorix_qt_preview_tests PROPERTIES AUTOMOC ON)
 target_include_directories(qorix_qt_preview_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(qorix_qt_preview_tests PRIVATE qorix_qt Qt6::Test)
+target_compile_definitions(qorix_qt_preview_tests PRIVATE
+  QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
 add_test(NAME qt.preview COMMAND qorix_qt_preview_tests)
 set_tests_properties(qt.preview PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
