@@ -40,10 +40,11 @@ TEST(PlatformFiles, EveryWriteReplacesTheFileAndLeavesNothingBeside) {
 TEST(PlatformFiles, BytesComeBackExactlyAsWritten) {
     TempDir dir;
     const std::string path = dir.file("prog.tap");
-    std::string bytes(
+    static constexpr char kBytes[] =
         "G0 X1\r\nM30\r\n\x1A"
-        "after\n\rlast\0zero",
-        31);
+        "after\n\rlast\0zero";
+    const std::string bytes(kBytes, sizeof kBytes - 1);  // the zero byte too
+    ASSERT_EQ(bytes.size(), 29u);
     ASSERT_EQ(platform::replaceFile(path, bytes), 0);
     EXPECT_EQ(read(path), bytes);
     EXPECT_EQ(readBytes(dir.path() / "prog.tap"), bytes);
