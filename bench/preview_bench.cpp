@@ -1,5 +1,7 @@
 // Measurements of the toolpath preview on the offscreen platform (bench/run.sh runs them),
 // each in a process of its own so that its peak memory is its own:
+//   qorix-bench-preview open FILE     "Megnyitás" of FILE: the time until it is drawn and the
+//                                     longest stall of the event loop meanwhile
 //   qorix-bench-preview press PASSES  "Létrehozás" pressed on the rectangle pocket's page (its
 //                                     largest rectangle, PASSES passes: 20 give about 10 000
 //                                     lines): the time from the press and from the end of the
@@ -130,6 +132,23 @@ int large(std::size_t count, const std::string& pocketWizard) {
     return done ? 0 : 1;
 }
 
+// "Megnyitás" of a program file: the time until its preview is drawn and the longest stall
+// meanwhile (the file is read and decoded beside the window).
+int open(const char* file) {
+    Window w(4);
+    StallMeter stalls;
+    stalls.start();
+    QApplication::processEvents();
+    const auto t0 = Clock::now();
+    w.window.openProgram(QString::fromLocal8Bit(file));
+    const bool done = waitFor(w.view(), 60000) && !w.page().Memo1.lines().empty();
+    std::printf(
+        "preview: %s (%zu lines) opened and drawn in %.0f ms; longest stall of the window "
+        "%.1f ms\n",
+        file, w.page().Memo1.lines().size(), msSince(t0), stalls.longest());
+    return done ? 0 : 1;
+}
+
 int press(const std::string& passes) {
     Window w(3);  // the rectangle pocket
     for (const auto& [name, value] : qorix::bench::largestInput("rectangle-pocket").settings)
@@ -158,12 +177,17 @@ int press(const std::string& passes) {
 int main(int argc, char** argv) {
     const std::string mode = argc > 2 ? argv[1] : "";
     const std::size_t count = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 0;
+    if (mode == "open") {
+        QApplication app(argc, argv);
+        return open(argv[2]);
+    }
     if (mode == "large" || mode == "press") {
         QApplication app(argc, argv);
         if (mode == "press") return press("-" + std::to_string(count));
         return large(count, argc > 3 ? argv[3] : "rectangle-pocket");
     }
     std::fprintf(stderr,
-                 "usage: qorix-bench-preview large LINES [circular-pocket] | press PASSES\n");
+                 "usage: qorix-bench-preview large LINES [circular-pocket] | press PASSES | "
+                 "open FILE\n");
     return 2;
 }

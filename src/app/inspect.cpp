@@ -7,6 +7,7 @@
 
 #include "app/cli.h"
 #include "app/previewfacts.h"
+#include "app/programfile.h"
 #include "link/textfile.h"
 #include "program/report.h"
 #include "program/svg.h"
@@ -32,7 +33,7 @@ double number(const std::string& arg, std::size_t from) {
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 std::vector<std::string> readInput(const std::string& file) {
-    if (file != "-") return textfile::readLines(file);
+    if (file != "-") return readProgramFile(file);
     std::string bytes((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     std::string text = textfile::fromCp1250(bytes);
     std::vector<std::string> lines;

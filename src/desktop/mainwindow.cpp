@@ -11,8 +11,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <exception>
+#include <memory>
 
-#include "link/textfile.h"
+#include "app/programfile.h"
 
 namespace ui::qt {
 
@@ -141,17 +143,30 @@ void MainWindow::chooseProgramFile() {
         openProgram(dialog.selectedFiles().constFirst());
 }
 
+// A file of a million lines takes a while to read and decode: that is done beside the window,
+// and the lines go into the page that was shown when the file was chosen.
 void MainWindow::openProgram(const QString& path) {
-    binder_.run([this, path] {
-        std::vector<std::string> lines = qorix::textfile::readLines(path.toStdString());
-        for (std::size_t i = 0; i < form_.pages().size(); ++i) {
-            if (!form_.pages()[i]->visible()) continue;
-            PreviewPanel* panel = preview(static_cast<int>(i + 1));
-            if (!panel) return;
-            panel->showFile();
-            form_.pages()[i]->Memo1.setLines(std::move(lines));
-            return;
+    std::size_t shown = 0;
+    while (shown < form_.pages().size() && !form_.pages()[shown]->visible()) ++shown;
+    if (shown == form_.pages().size() || !preview(static_cast<int>(shown + 1))) return;
+    reader_.start([this, shown, path = path.toStdString()] {
+        auto lines = std::make_shared<std::vector<std::string>>();
+        std::exception_ptr failure;
+        try {
+            *lines = qorix::readProgramFile(path);
+        } catch (...) {
+            failure = std::current_exception();
         }
+        QMetaObject::invokeMethod(
+            this,
+            [this, shown, lines, failure] {
+                binder_.run([&] {
+                    if (failure) std::rethrow_exception(failure);
+                    previews_[shown]->showFile();
+                    form_.pages()[shown]->Memo1.setLines(std::move(*lines));
+                });
+            },
+            Qt::QueuedConnection);
     });
 }
 

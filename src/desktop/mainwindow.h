@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 #include <QScrollArea>
+#include <QThreadPool>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -27,7 +28,8 @@ public:
     // The preview beside the page of wizard number n, made with the page (null for the
     // placeholder, which writes nothing).
     PreviewPanel* preview(int wizardNumber) const;
-    // "Megnyitás": a program file read into the shown page's output box and its preview.
+    // "Megnyitás": a program file read (beside the window) into the shown page's output box and
+    // its preview.
     void openProgram(const QString& path);
     // Whether the pages' place is bounded by the screen (they scroll when they do not fit).
     // On by default; off for pictures of the whole window.
@@ -82,6 +84,7 @@ private:
     bool fitToScreen_ = true;
     std::vector<FormView*> pages_;  // null until made
     std::vector<PreviewPanel*> previews_;
+    QThreadPool reader_;  // reads an opened program file; waits for it when the window goes
     bool centred_ = false;
     bool paintedOnce_ = false;
     bool recentre_ = false;

@@ -107,6 +107,24 @@ TEST(Inspect, AnUnreadableFileOrABadOptionIsStatusTwo) {
     EXPECT_EQ(cli({"inspect", dir.file("a.tap"), "--decimal-separator=;"}).status, 2);
 }
 
+// A program is no exchange file: one of many kilobytes is read whole, a folder is refused.
+TEST(Inspect, AProgramOfManyKilobytesIsReadWhole) {
+    TempDir dir;
+    std::vector<std::string> lines{"G21 G90", "G0 X0 Y0 Z5", "G1 Z-1 F100"};
+    for (int i = 0; i < 3000; ++i)
+        lines.push_back(i % 2 ? "G1 X0,0000 Y0,0000" : "G1 X10,0000 Y0,0000");
+    lines.insert(lines.end(), {"G0 Z5", "M30"});
+    const std::string path = dir.file("hosszu.tap");
+    textfile::writeLines(path, lines);
+    CliResult r = cli({"inspect", path});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Mozgások: 3003\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("Forgácsoló út: 30006 mm\n"), std::string::npos) << r.out;
+    CliResult folder = cli({"inspect", dir.path().string()});
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.err.find("nem közönséges fájl"), std::string::npos) << folder.err;
+}
+
 TEST(Inspect, TheSvgShowsRapidsDashedCutsSolidAndHolesAsCircles) {
     TempDir dir;
     std::string svg = dir.file("furatok.svg");
