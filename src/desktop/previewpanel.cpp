@@ -90,6 +90,16 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* pictu
     if (picture) tabs_->addTab(pictureTab(picture), "Kép");
     tabs_->addTab(makePreviewTab(), "Előnézet");
     column->addWidget(tabs_);
+    // "Megnyitás" beside the tabs, in reach whichever is in front
+    auto* open = new QToolButton;
+    open->setText("Megnyitás");
+    open->setObjectName("openProgram");
+    open->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(open, &QToolButton::clicked, this, [this] {
+        if (onOpen) onOpen();
+    });
+    tabs_->setCornerWidget(open, Qt::TopRightCorner);
+    focus_.prepend(open);
     focus_.prepend(tabs_->tabBar());
 
     typingPause_.setSingleShot(true);
@@ -198,16 +208,8 @@ QWidget* PreviewPanel::makeSettings() {
         QObject::connect(s, &QDoubleSpinBox::valueChanged, this, [this] { settingsChanged(); });
     QPushButton* fit = button("Teljes nézet", "view.fit");
     QObject::connect(fit, &QPushButton::clicked, this, [this] { view_->fitAll(); });
-    QPushButton* open = button("Megnyitás", "openProgram");
-    QObject::connect(open, &QPushButton::clicked, this, [this] {
-        if (onOpen) onOpen();
-    });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(fit);
-    buttons->addWidget(open);
-    buttons->addStretch(1);
-    grid->addLayout(buttons, 2, 0, 1, 3);
-    focus_ << rapidRate_ << toolChange_ << fit << open;
+    grid->addWidget(fit, 2, 0);
+    focus_ << rapidRate_ << toolChange_ << fit;
     return box;
 }
 

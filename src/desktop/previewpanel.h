@@ -40,7 +40,7 @@ public:
     // The next change of the output box is a file read from disk: the page's facts do not
     // hold for it until the page writes the box again.
     void showFile();
-    // "Megnyitás" under the drawing: the main window reads the file chosen.
+    // "Megnyitás" beside the tabs: the main window reads the file chosen.
     std::function<void()> onOpen;
     // The settings of the estimate, as remembered between runs.
     QDoubleSpinBox* rapidRate() const { return rapidRate_; }

@@ -317,14 +317,15 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             way << QApplication::focusWidget()->objectName();
         }
-        // the tabs of the picture and the drawing, the views, the drawing, the settings
+        // the tabs and "Megnyitás" beside them, the views, the drawing, the settings
         ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
         QCOMPARE(way.value(0), panel->tabs()->tabBar()->objectName());
-        QCOMPARE(way.value(1), QString("view.Felül"));
+        QCOMPARE(way.value(1), QString("openProgram"));
+        QCOMPARE(way.value(2), QString("view.Felül"));
         QVERIFY2(way.indexOf("toolpathView") > way.indexOf("view.Izometrikus"),
                  qPrintable(way.join(' ')));
         QVERIFY(way.indexOf("previewRapidRate") > way.indexOf("toolpathView"));
-        QVERIFY(way.indexOf("openProgram") > way.indexOf("previewRapidRate"));
+        QVERIFY(way.indexOf("view.fit") > way.indexOf("previewRapidRate"));
         QCOMPARE(way.last(), QString("Button3"));
         v->setFocus();
         QTest::keyClick(v, Qt::Key_4);
