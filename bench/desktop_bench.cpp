@@ -213,7 +213,9 @@ int main(int argc, char** argv) {
     if (mode == "empty-window") return emptyWindow(argc, argv);
     if (mode == "main-window") {
         // the desktop program sees the arguments after the mode, as its own
-        return qorix::runDesktop(argc - 1, argv + 1, [] { QApplication::quit(); });
+        // exit, not quit: quit asks the windows to close first, and the main window answers a
+        // close as "Exit" does
+        return qorix::runDesktop(argc - 1, argv + 1, [] { QApplication::exit(0); });
     }
     if (mode == "output-box" && argc > 2)
         return outputBox(argc, argv, std::strtoul(argv[2], nullptr, 10));
