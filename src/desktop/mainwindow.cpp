@@ -149,6 +149,7 @@ void MainWindow::openProgram(const QString& path) {
     std::size_t shown = 0;
     while (shown < form_.pages().size() && !form_.pages()[shown]->visible()) ++shown;
     if (shown == form_.pages().size() || !preview(static_cast<int>(shown + 1))) return;
+    previews_[shown]->fileOpening(true);
     reader_.start([this, shown, path = path.toStdString()] {
         auto lines = std::make_shared<std::vector<std::string>>();
         std::exception_ptr failure;
@@ -160,6 +161,7 @@ void MainWindow::openProgram(const QString& path) {
         QMetaObject::invokeMethod(
             this,
             [this, shown, lines, failure] {
+                previews_[shown]->fileOpening(false);
                 binder_.run([&] {
                     if (failure) std::rethrow_exception(failure);
                     previews_[shown]->showFile();

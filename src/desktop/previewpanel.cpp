@@ -220,6 +220,8 @@ void PreviewPanel::settingsChanged() {
     refresh(false);
 }
 
+void PreviewPanel::fileOpening(bool on) { view_->setFileOpening(on); }
+
 void PreviewPanel::showFile() { opening_ = true; }
 
 // Typing waits for its pause and keeps the view where it is. Any other change is a new

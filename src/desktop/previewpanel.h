@@ -40,6 +40,8 @@ public:
     // The next change of the output box is a file read from disk: the page's facts do not
     // hold for it until the page writes the box again.
     void showFile();
+    // A file is being read for the output box (a large one takes a while): the view says so.
+    void fileOpening(bool on);
     // "Megnyitás" beside the tabs: the main window reads the file chosen.
     std::function<void()> onOpen;
     // The settings of the estimate, as remembered between runs.

@@ -38,7 +38,16 @@ ToolpathView::~ToolpathView() {
 }
 
 bool ToolpathView::idle() const {
-    return !reading_ && !drawing_ && !renderAgain_ && !renderWhenShown_;
+    return !fileOpening_ && !reading_ && !drawing_ && !renderAgain_ && !renderWhenShown_;
+}
+
+void ToolpathView::setFileOpening(bool on) {
+    fileOpening_ = on;
+    if (on) {
+        busySince_.start();
+        busyTick_.start();
+    }
+    update();
 }
 
 void ToolpathView::setProgram(std::shared_ptr<const std::vector<std::string>> lines,
@@ -206,7 +215,9 @@ void ToolpathView::paintCached(QPainter& p) {
 
 void ToolpathView::paintBusy(QPainter& p) {
     QString text = "Rajzolás…";
-    if (reading_) {
+    if (fileOpening_) {
+        text = "Megnyitás…";
+    } else if (reading_) {
         const double total = std::max<std::size_t>(progressTotal_.load(), 1);
         const int percent = static_cast<int>(std::min(100.0, 100 * progressDone_.load() / total));
         text = QString("Olvasás… %1%").arg(percent);

@@ -34,6 +34,8 @@ public:
     const QImage& image() const { return image_; }
     // Nothing is being read or drawn, and the image is the camera's.
     bool idle() const;
+    // A file is being read from disk for the view: its progress tells so.
+    void setFileOpening(bool on);
 
     Projection projection() const { return camera_.projection; }
     void setProjection(Projection projection);  // and fits all
@@ -81,6 +83,7 @@ private:
     Highlight highlight_;
     bool reading_ = false, drawing_ = false, renderAgain_ = false;
     bool renderWhenShown_ = false;
+    bool fileOpening_ = false;
     bool fitted_ = true;  // the camera shows all: a new size fits it again
     QElapsedTimer busySince_;
     QTimer busyTick_;  // repaints the progress while busy

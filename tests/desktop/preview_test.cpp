@@ -411,6 +411,14 @@ private slots:
         Program p;
         QVERIFY(p.start());
         p.choose(kCutCircle);
+        // a file that is not there: its message, and the view waits no longer
+        const std::size_t before = p.driver.messages().size();
+        p.window.openProgram(p.saves.path() + "/nincs.tap");
+        QTRY_COMPARE(p.driver.messages().size(), before + 1);
+        QVERIFY2(p.driver.messages().back().text.find("nincs.tap") != std::string::npos,
+                 p.driver.messages().back().text.c_str());
+        QVERIFY(p.window.preview(kCutCircle)->view()->idle());
+        QVERIFY(p.form.page(kCutCircle).Memo1.lines().empty());
         p.open("bad.tap", "G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-3 F100\r\nG0 X20\r\nM30\r\n");
         ui::qt::PreviewPanel* panel = p.window.preview(kCutCircle);
         QVERIFY(Program::settled(panel->view()));
