@@ -1,20 +1,33 @@
-# Qt tests of the desktop program on the offscreen platform, and the screenshot tool.
-add_executable(qorix_qt_tests desktop/mainwindow_test.cpp desktop/modaldriver.cpp)
-set_target_properties(qorix_qt_tests PROPERTIES AUTOMOC ON)
-target_include_directories(qorix_qt_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(qorix_qt_tests PRIVATE qorix_qt Qt6::Test)
-target_compile_definitions(qorix_qt_tests PRIVATE QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
-add_test(NAME qt.mainwindow COMMAND qorix_qt_tests)
-set_tests_properties(qt.mainwindow PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+# Qt tests of the desktop program on the offscreen platform, and the screenshot tools.
 
-add_executable(qorix_qt_contour_tests desktop/contourpages_test.cpp desktop/modaldriver.cpp)
-set_target_properties(qorix_qt_contour_tests PROPERTIES AUTOMOC ON)
-target_include_directories(qorix_qt_contour_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(qorix_qt_contour_tests PRIVATE qorix_qt Qt6::Test)
-target_compile_definitions(qorix_qt_contour_tests PRIVATE
-  QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
-add_test(NAME qt.contourpages COMMAND qorix_qt_contour_tests)
-set_tests_properties(qt.contourpages PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+# What every Qt test program shares: the driver of modal dialogs and, compiled once, the Qt
+# headers the test files read (they are most of each test file's compile time).
+add_library(qorix_qt_testsupport STATIC desktop/modaldriver.cpp)
+target_include_directories(qorix_qt_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(qorix_qt_testsupport PUBLIC qorix_qt Qt6::Test)
+target_precompile_headers(qorix_qt_testsupport PRIVATE <QtTest> <QApplication> <QCheckBox>
+                          <QComboBox> <QLabel> <QLineEdit> <QPushButton> <QScrollBar> <string>
+                          <vector>)
+
+# qorix_qt_test(TARGET NAME SOURCE): the program TARGET of SOURCE, run by ctest as qt.NAME.
+function(qorix_qt_test target name source)
+  add_executable(${target} ${source})
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${target} PRIVATE qorix_qt_testsupport)
+  target_compile_definitions(${target} PRIVATE
+    QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
+  target_precompile_headers(${target} REUSE_FROM qorix_qt_testsupport)
+  add_test(NAME qt.${name} COMMAND ${target})
+  set_tests_properties(qt.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                                             TIMEOUT 120)
+endfunction()
+
+qorix_qt_test(qorix_qt_tests mainwindow desktop/mainwindow_test.cpp)
+qorix_qt_test(qorix_qt_contour_tests contourpages desktop/contourpages_test.cpp)
+qorix_qt_test(qorix_qt_dialog_tests dialogwindows desktop/dialogwindows_test.cpp)
+qorix_qt_test(qorix_qt_machinist_tests machinist desktop/machinist_test.cpp)
+qorix_qt_test(qorix_qt_outputbox_tests outputbox desktop/outputbox_test.cpp)
+qorix_qt_test(qorix_qt_preview_tests preview desktop/preview_test.cpp)
 
 add_executable(qorix-screenshots desktop/screenshots.cpp)
 target_link_libraries(qorix-screenshots PRIVATE qorix_qt)
@@ -24,39 +37,7 @@ add_executable(qorix-preview-shots desktop/previewshots.cpp)
 target_link_libraries(qorix-preview-shots PRIVATE qorix_qt)
 set_target_properties(qorix-preview-shots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 
-add_executable(qorix_qt_dialog_tests desktop/dialogwindows_test.cpp)
-set_target_properties(qorix_qt_dialog_tests PROPERTIES AUTOMOC ON)
-target_include_directories(qorix_qt_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(qorix_qt_dialog_tests PRIVATE qorix_qt Qt6::Test)
-add_test(NAME qt.dialogwindows COMMAND qorix_qt_dialog_tests)
-set_tests_properties(qt.dialogwindows PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
-
-add_executable(qorix_qt_machinist_tests desktop/machinist_test.cpp desktop/modaldriver.cpp)
-set_target_properties(qorix_qt_machinist_tests PROPERTIES AUTOMOC ON)
-target_include_directories(qorix_qt_machinist_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(qorix_qt_machinist_tests PRIVATE qorix_qt Qt6::Test)
-target_compile_definitions(qorix_qt_machinist_tests PRIVATE
-  QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
-add_test(NAME qt.machinist COMMAND qorix_qt_machinist_tests)
-set_tests_properties(qt.machinist PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
-
-add_executable(qorix_qt_outputbox_tests desktop/outputbox_test.cpp desktop/modaldriver.cpp)
-set_target_properties(qorix_qt_outputbox_tests PROPERTIES AUTOMOC ON)
-target_include_directories(qorix_qt_outputbox_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(qorix_qt_outputbox_tests PRIVATE qorix_qt Qt6::Test)
-add_test(NAME qt.outputbox COMMAND qorix_qt_outputbox_tests)
-set_tests_properties(qt.outputbox PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
-
 # The regional settings read without Qt, compared with Qt's own reading.
 add_executable(qorix_regional_tests desktop/regional_test.cpp)
 target_link_libraries(qorix_regional_tests PRIVATE qorix_platform Qt6::Core GTest::gtest_main)
 gtest_discover_tests(qorix_regional_tests DISCOVERY_TIMEOUT 60)
-
-add_executable(qorix_qt_preview_tests desktop/preview_test.cpp desktop/modaldriver.cpp)
-set_target_properties(qorix_qt_preview_tests PROPERTIES AUTOMOC ON)
-target_include_directories(qorix_qt_preview_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(qorix_qt_preview_tests PRIVATE qorix_qt Qt6::Test)
-target_compile_definitions(qorix_qt_preview_tests PRIVATE
-  QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
-add_test(NAME qt.preview COMMAND qorix_qt_preview_tests)
-set_tests_properties(qt.preview PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
