@@ -7,7 +7,7 @@ else()
 endif()
 add_library(qorix_testsupport STATIC ${QORIX_TEST_SUPPORT_SOURCES})
 target_include_directories(qorix_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(qorix_testsupport PUBLIC qorix_platform)
+target_link_libraries(qorix_testsupport PUBLIC qorix_platform GTest::gtest)
 target_compile_definitions(qorix_testsupport PRIVATE
   QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
 list(APPEND QORIX_TEST_SOURCES support/goldencases_test.cpp)
