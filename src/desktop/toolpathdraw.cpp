@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "desktop/toolpathbatch.h"
@@ -92,9 +93,9 @@ bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, bo
 // A ring of the given radius round a point at height z, as the view sees it.
 QPolygonF ring(const Camera& cam, QSize size, double cx, double cy, double r, double z) {
     QPolygonF poly;
-    const int n = std::max(chordCount(r * cam.scale, 2 * M_PI), 8);
+    const int n = std::max(chordCount(r * cam.scale, 2 * std::numbers::pi), 8);
     for (int k = 0; k <= n; ++k) {
-        const double a = 2 * M_PI * k / n;
+        const double a = 2 * std::numbers::pi * k / n;
         poly << toImage(cam, size, cx + r * std::cos(a), cy + r * std::sin(a), z);
     }
     return poly;

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <numbers>
 
 #include "app/form1.h"
 #include "desktop/linebox.h"
@@ -147,7 +148,7 @@ private slots:
         // the worked example: a 20 mm circle with a 5 mm tool, its path 7.5 mm round 0,0
         int onPath = 0, inside = 0;
         for (int deg = 0; deg < 360; deg += 5) {
-            const double a = deg * M_PI / 180;
+            const double a = deg * std::numbers::pi / 180;
             onPath += inkNear(image, at(v, 7.5 * std::cos(a), 7.5 * std::sin(a), -2)) ? 1 : 0;
             if (deg > 200 || deg < 160)  // away from the lead-in along the X axis
                 inside += inkNear(image, at(v, 4 * std::cos(a), 4 * std::sin(a), -2)) &&
@@ -218,8 +219,8 @@ private slots:
             int n = 0;
             for (int deg = 0; deg < 360; deg += 15)
                 n += colourNear(v->image(),
-                                at(v, x + r * std::cos(deg * M_PI / 180),
-                                   y + r * std::sin(deg * M_PI / 180), facts.holeTop),
+                                at(v, x + r * std::cos(deg * std::numbers::pi / 180),
+                                   y + r * std::sin(deg * std::numbers::pi / 180), facts.holeTop),
                                 colour) > 0;
             return n;
         };
