@@ -108,25 +108,29 @@ void TFrame3::PrepareValues() {
 void TFrame3::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
-    t.line("(Körzseb - circular pocket)");
-    t.line("");
-    t.line("(kezdőpont X" + Edit1.text() + " Y" + Edit2.text() + " Z" + Edit11.text() + ")");
-    t.line("(marás mélysége " + Edit7.text() + ")");
+    t.comment("Körzseb - circular pocket");
+    t.blank();
+    t.comment("kezdőpont X" + Edit1.text() + " Y" + Edit2.text() + " Z" + Edit11.text());
+    t.comment("marás mélysége " + Edit7.text());
     t.passHeader(rec, Edit9.text());
-    t.line("(körzseb átmérője " + Edit4.text() + ")");
-    t.line("(oldalirányú fogás " + t.n(stepPercent) + "%)");
+    t.comment("körzseb átmérője " + Edit4.text());
+    t.comment("oldalirányú fogás " + t.n(stepPercent) + "%");
     t.directionHeader(rec);
-    t.line(rec.zEntry ? "(Z tengely ferdén le mozog X irányában)"
-                      : "(Z tengely egyenesen le mozog)");
-    t.line(rec.series ? "(sorozat körzsebek készülnek)" : "(csak egy körzseb készül)");
+    t.comment(rec.zEntry ? "Z tengely ferdén le mozog X irányában"
+                         : "Z tengely egyenesen le mozog");
+    t.comment(rec.series ? "sorozat körzsebek készülnek" : "csak egy körzseb készül");
 }
 
 long double TFrame3::writeSpiral(ProgramText& t) const {
     // CW arcs carry the Y word, CCW arcs do not; both stay on the centre line
-    const std::string head = rec.ccw ? "G3 X" : "G2 Y" + t.f(rec.y) + " X";
-    const std::string f23 = " F" + t.n(rec.g23);
+    const Turn turn = rec.ccw ? Turn::ccw : Turn::cw;
     auto arc = [&](long double endX, long double r) {
-        t.line(head + t.f(endX) + " R" + t.f(r) + f23);
+        Axes to{.x = endX};
+        if (!rec.ccw) {
+            to.y = rec.y;
+            to.yBeforeX = true;
+        }
+        t.arc(turn, to, Radius{r}, rec.g23);
     };
     long double plus = rec.x, minus = rec.x, r = 0;
     auto ring = [&](long double step) {
@@ -145,10 +149,8 @@ long double TFrame3::writeSpiral(ProgramText& t) const {
 
 void TFrame3::GenerateProgram() {
     ProgramText t = text();
-    const std::string f1 = " F" + t.n(rec.g1);
-    const std::string centre = t.f(rec.x);
     t.opening(rec, inputs_);
-    t.comment(rec, "(főciklus)");
+    t.comment(rec, "főciklus");
     long double z = rec.z;
     long double outer = rec.x + (pocketDiameter - rec.sz) / 2;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
@@ -156,20 +158,20 @@ void TFrame3::GenerateProgram() {
         const long double above = k == 1 ? rec.z : z - rec.passDepth;
         t.passComment(rec, k);
         if (rec.zEntry == 0) {
-            t.line("G1 X" + centre + f1);
-            t.line("G1 Z" + t.f(z));
+            t.feed({.x = rec.x}, rec.g1);
+            t.feed({.z = z});
         } else {
             // from the wall to the centre while descending, over ground the level above cleared
-            t.line("G1 Z" + t.f(above) + f1);
-            t.line("G1 X" + t.f(outer));
-            t.line("G1 X" + centre + " Z" + t.f(z));
+            t.feed({.z = above}, rec.g1);
+            t.feed({.x = outer});
+            t.feed({.x = rec.x, .z = z});
         }
         outer = writeSpiral(t);
     }
-    t.comment(rec, "(főciklus vége)");
-    t.line("G1 X" + centre + " Y" + t.f(rec.y) + f1);
-    t.line("G1 Z" + t.f(rec.z));
-    t.line("G0 Z" + t.f(rec.zs));
+    t.comment(rec, "főciklus vége");
+    t.feed({.x = rec.x, .y = rec.y}, rec.g1);
+    t.feed({.z = rec.z});
+    t.rapid({.z = rec.zs});
     t.closing(rec, inputs_);
 }
 

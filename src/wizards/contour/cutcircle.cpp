@@ -34,56 +34,52 @@ void TFrame5::PrepareValues() {
 void TFrame5::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
-    t.line("(Kör kivágás - cut circle)");
-    t.line("");
-    t.line("(kezdőpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text() + ")");
-    t.line("(Kör átmérője X" + Edit_r_.text() + ")");
-    t.line("(marás mélysége " + Edit_m_.text() + ")");
+    t.comment("Kör kivágás - cut circle");
+    t.blank();
+    t.comment("kezdőpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
+    t.comment("Kör átmérője X" + Edit_r_.text());
+    t.comment("marás mélysége " + Edit_m_.text());
     t.passHeader(rec, Edit_szc_.text());
     t.directionHeader(rec);
-    t.line(rec.zEntry ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
-    t.line(rec.series ? "(sorozat kör kivágások készülnek)" : "(csak egy kör kivágás készül)");
+    t.comment(rec.zEntry ? "Spirál pályán folyamatosan le" : "Z tengely egyenesen le mozog");
+    t.comment(rec.series ? "sorozat kör kivágások készülnek" : "csak egy kör kivágás készül");
 }
 
 void TFrame5::GenerateProgram() {
     ProgramText t = text();
-    const std::string arc = rec.ccw ? "G3 X" : "G2 X";
-    const std::string f1 = " F" + t.n(rec.g1);
-    const std::string f23 = " F" + t.n(rec.g23);
-    const std::string y = " Y" + t.f(rec.y);
-    const std::string r = " R" + t.f(radius);
-    const std::string right = t.f(rec.x + radius);
-    const std::string left = t.f(rec.x - radius);
+    const Turn turn = rec.ccw ? Turn::ccw : Turn::cw;
+    const Radius r{radius};
+    const long double right = rec.x + radius, left = rec.x - radius;
 
     t.opening(rec, inputs_);
-    t.line("G1 X" + left + y + f23);
-    t.line("G1 Z" + t.f(rec.z) + f1);
-    t.comment(rec, "(főciklus)");
+    t.feed({.x = left, .y = rec.y}, rec.g23);
+    t.feed({.z = rec.z}, rec.g1);
+    t.comment(rec, "főciklus");
     // the half-pass and full-pass depths are running sums that grow by one pass depth
     long double half = rec.z + rec.passDepth / 2;
     long double full = rec.z + rec.passDepth;
     for (std::int32_t i = 1; i <= rec.passes; ++i) {
         t.passComment(rec, i);
         if (rec.zEntry == 0) {
-            t.line("G1 Z" + t.f(full) + f1);
-            t.line(arc + right + y + r + f23);
-            t.line(arc + left + y + r);
+            t.feed({.z = full}, rec.g1);
+            t.arc(turn, {.x = right, .y = rec.y}, r, rec.g23);
+            t.arc(turn, {.x = left, .y = rec.y}, r);
         } else {
-            t.line(arc + right + y + " Z" + t.f(half) + r + f23);
-            t.line(arc + left + y + " Z" + t.f(full) + r);
+            t.arc(turn, {.x = right, .y = rec.y, .z = half}, r, rec.g23);
+            t.arc(turn, {.x = left, .y = rec.y, .z = full}, r);
         }
         half += rec.passDepth;
         full += rec.passDepth;
     }
     if (rec.zEntry == 1) {
-        const std::string bottom = " Z" + t.f(full - rec.passDepth);
-        t.line(arc + right + y + bottom + r + f23);
-        t.line(arc + left + y + bottom + r);
+        const long double bottom = full - rec.passDepth;
+        t.arc(turn, {.x = right, .y = rec.y, .z = bottom}, r, rec.g23);
+        t.arc(turn, {.x = left, .y = rec.y, .z = bottom}, r);
     }
-    t.comment(rec, "(főciklus vége)");
-    t.line("G1 Z" + t.f(rec.z) + f1);
-    t.line("G0 Z" + t.f(rec.zs));
-    t.line("G0 X" + t.f(rec.x) + y);
+    t.comment(rec, "főciklus vége");
+    t.feed({.z = rec.z}, rec.g1);
+    t.rapid({.z = rec.zs});
+    t.rapid({.x = rec.x, .y = rec.y});
     t.closing(rec, inputs_);
 }
 

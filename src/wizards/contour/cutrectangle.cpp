@@ -33,11 +33,11 @@ void TFrame7::PrepareValues() { prepareDepthPasses(rec, reader(rec.error)); }
 void TFrame7::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
-    writeHeaderStart(t, "(Téglalap kivágás - cut rectangle)");
+    writeHeaderStart(t, "Téglalap kivágás - cut rectangle");
     t.directionHeader(rec);
-    t.line(rec.zEntry ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
-    t.line(rec.series ? "(sorozat téglalap kivágások készülnek)"
-                      : "(csak egy téglalap kivágás készül)");
+    t.comment(rec.zEntry ? "Spirál pályán folyamatosan le" : "Z tengely egyenesen le mozog");
+    t.comment(rec.series ? "sorozat téglalap kivágások készülnek"
+                         : "csak egy téglalap kivágás készül");
 }
 
 void TFrame7::writeTurn(ProgramText& t, const long double* heights) const {
@@ -47,21 +47,21 @@ void TFrame7::writeTurn(ProgramText& t, const long double* heights) const {
     const long double ccw[4][2] = {{x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
     const auto& corners = rec.ccw ? ccw : cw;
     for (int i = 0; i < 4; ++i) {
-        std::string line = "G1 X" + t.f(corners[i][0]) + " Y" + t.f(corners[i][1]);
-        if (heights) line += " Z" + t.f(heights[i]);
-        if (i == 0) line += " F" + t.n(rec.g23);
-        t.line(line);
+        Axes to{.x = corners[i][0], .y = corners[i][1]};
+        if (heights) to.z = heights[i];
+        if (i == 0)
+            t.feed(to, rec.g23);
+        else
+            t.feed(to);
     }
 }
 
 void TFrame7::GenerateProgram() {
     ProgramText t = text();
-    const std::string f1 = " F" + t.n(rec.g1);
-    const std::string corner = "G1 X" + t.f(rec.x) + " Y" + t.f(rec.y);
     t.opening(rec, inputs_);
-    t.line(corner + " F" + t.n(rec.g23));
-    t.line("G1 Z" + t.f(rec.z) + f1);
-    t.comment(rec, "(főciklus)");
+    t.feed({.x = rec.x, .y = rec.y}, rec.g23);
+    t.feed({.z = rec.z}, rec.g1);
+    t.comment(rec, "főciklus");
     // the quarter levels are running values, a quarter, a half, three quarters and the whole
     // of the pass depth below the level above
     const long double pd = rec.passDepth;
@@ -70,7 +70,7 @@ void TFrame7::GenerateProgram() {
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
         t.passComment(rec, k);
         if (rec.zEntry == 0) {
-            t.line("G1 Z" + t.f(q[3]) + f1);
+            t.feed({.z = q[3]}, rec.g1);
             writeTurn(t, nullptr);
         } else {
             writeTurn(t, q);
@@ -83,10 +83,10 @@ void TFrame7::GenerateProgram() {
         const long double flat[4] = {bottom, bottom, bottom, bottom};
         writeTurn(t, flat);
     }
-    t.comment(rec, "(főciklus vége)");
-    t.line("G1 Z" + t.f(rec.z) + f1);
-    t.line("G0 Z" + t.f(rec.zs));
-    t.line("G0 X" + t.f(rec.x) + " Y" + t.f(rec.y));
+    t.comment(rec, "főciklus vége");
+    t.feed({.z = rec.z}, rec.g1);
+    t.rapid({.z = rec.zs});
+    t.rapid({.x = rec.x, .y = rec.y});
     t.closing(rec, inputs_);
 }
 

@@ -76,11 +76,11 @@ void RectanglePage::readCornerRadius(const FieldReader& read) {
 }
 
 void RectanglePage::writeHeaderStart(ProgramText& t, const std::string& title) {
-    t.line(title);
-    t.line("");
-    t.line("(kezdőpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text() + ")");
-    t.line("(téglalap átmérői X" + Edit_xd_.text() + " Y" + Edit_yd_.text() + ")");
-    t.line("(marás mélysége " + Edit_m_.text() + ")");
+    t.comment(title);
+    t.blank();
+    t.comment("kezdőpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
+    t.comment("téglalap átmérői X" + Edit_xd_.text() + " Y" + Edit_yd_.text());
+    t.comment("marás mélysége " + Edit_m_.text());
     t.passHeader(rec, Edit_szc_.text());
 }
 

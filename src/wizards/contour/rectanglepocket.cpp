@@ -66,55 +66,52 @@ void TFrame4::PrepareValues() {
 void TFrame4::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
-    writeHeaderStart(t, "(Téglalapzseb - rectangle pocket)");
-    t.line("(oldalirányú fogás " + t.n(ScrollBar1.position()) + "%)");
+    writeHeaderStart(t, "Téglalapzseb - rectangle pocket");
+    t.comment("oldalirányú fogás " + t.n(ScrollBar1.position()) + "%");
     t.directionHeader(rec);
-    t.line(rec.zEntry ? "(Z tengely ferdén le mozog X irányában)"
-                      : "(Z tengely egyenesen le mozog)");
-    t.line(rec.series ? "(sorozat téglalapzsebek készülnek)" : "(csak egy téglalapzseb készül)");
+    t.comment(rec.zEntry ? "Z tengely ferdén le mozog X irányában"
+                         : "Z tengely egyenesen le mozog");
+    t.comment(rec.series ? "sorozat téglalapzsebek készülnek" : "csak egy téglalapzseb készül");
 }
 
 void TFrame4::writeEntry(ProgramText& t, std::int32_t level, long double z) const {
-    const std::string f1 = " F" + t.n(rec.g1);
-    const std::string f23 = " F" + t.n(rec.g23);
-    const std::string start = "G1 X" + t.f(lineX) + " Y" + t.f(lineY);
-    const std::string end = "G1 X" + t.f(lineX + lengthX) + " Y" + t.f(lineY + lengthY);
+    const Axes start{.x = lineX, .y = lineY};
+    const Axes end{.x = lineX + lengthX, .y = lineY + lengthY};
     if (rec.zEntry == 0) {
         // plunge at the far end of the centre line, then cut the slot back
-        t.line(end + f23);
-        t.line("G1 Z" + t.f(z) + f1);
-        t.line(start);
+        t.feed(end, rec.g23);
+        t.feed({.z = z}, rec.g1);
+        t.feed(start);
     } else {
         // down to the surface (or the level above), then descend along the whole centre line
         const long double above = level == 1 ? rec.z : z - rec.passDepth;
-        t.line(start + f23);
-        t.line("G1 Z" + t.f(above) + f1);
-        t.line(end + " Z" + t.f(z));
-        t.line(start);
+        t.feed(start, rec.g23);
+        t.feed({.z = above}, rec.g1);
+        t.feed({.x = *end.x, .y = *end.y, .z = z});
+        t.feed(start);
     }
 }
 
 void TFrame4::writeLoop(ProgramText& t, const Loop& l) const {
-    auto at = [&](long double x, long double y) { return "G1 X" + t.f(x) + " Y" + t.f(y); };
-    const std::string f23 = " F" + t.n(rec.g23);
+    auto at = [](long double x, long double y) { return Axes{.x = x, .y = y}; };
     // a diagonal step out at the full-width feed, then once round at the partial-width feed
-    t.line(at(l.left, l.bottom) + " F" + t.n(rec.g1));
+    t.feed(at(l.left, l.bottom), rec.g1);
     if (rec.ccw == 0) {
-        t.line(at(l.left, l.top) + f23);
-        t.line(at(l.right, l.top));
-        t.line(at(l.right, l.bottom));
+        t.feed(at(l.left, l.top), rec.g23);
+        t.feed(at(l.right, l.top));
+        t.feed(at(l.right, l.bottom));
     } else {
-        t.line(at(l.right, l.bottom) + f23);
-        t.line(at(l.right, l.top));
-        t.line(at(l.left, l.top));
+        t.feed(at(l.right, l.bottom), rec.g23);
+        t.feed(at(l.right, l.top));
+        t.feed(at(l.left, l.top));
     }
-    t.line(at(l.left, l.bottom));
+    t.feed(at(l.left, l.bottom));
 }
 
 void TFrame4::GenerateProgram() {
     ProgramText t = text();
     t.opening(rec, inputs_);
-    t.comment(rec, "(főciklus)");
+    t.comment(rec, "főciklus");
     long double z = rec.z;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
         z += rec.passDepth;
@@ -135,10 +132,10 @@ void TFrame4::GenerateProgram() {
             writeLoop(t, Loop{lineX - o, lineY - o, lineX + lengthX + o, lineY + lengthY + o});
         }
     }
-    t.comment(rec, "(főciklus vége)");
-    t.line("G1 Z" + t.f(rec.z) + " F" + t.n(rec.g1));
-    t.line("G0 Z" + t.f(rec.zs));
-    t.line("G0 X" + t.f(rec.x) + " Y" + t.f(rec.y));
+    t.comment(rec, "főciklus vége");
+    t.feed({.z = rec.z}, rec.g1);
+    t.rapid({.z = rec.zs});
+    t.rapid({.x = rec.x, .y = rec.y});
     t.closing(rec, inputs_);
 }
 

@@ -267,48 +267,47 @@ void TFrame8::PrepareValues() {
 void TFrame8::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
-    t.line("(Fúrás kör mentén - drill circular bolt pattern)");
-    t.line("");
-    t.line("(középpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text() + ")");
-    t.line("(kör átmérője " + Edit_r_.text() + ")");
-    t.line("(fúrás mélysége " + Edit_m_.text() + ")");
-    if (shared_.u8_szc_ != rec.m)
-        t.line("(lépésenkénti max fogási mélység " + Edit_szc_.text() + ")");
-    t.line("(fúró utasítás " + t.n(cycle) + ")");
-    t.line("(furatok száma " + t.n(holes) + ")");
-    t.line(rec.series ? "(több kör mentén)" : "(csak egy kör )");
+    t.comment("Fúrás kör mentén - drill circular bolt pattern");
+    t.blank();
+    t.comment("középpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
+    t.comment("kör átmérője " + Edit_r_.text());
+    t.comment("fúrás mélysége " + Edit_m_.text());
+    if (shared_.u8_szc_ != rec.m) t.comment("lépésenkénti max fogási mélység " + Edit_szc_.text());
+    t.comment("fúró utasítás " + t.n(cycle));
+    t.comment("furatok száma " + t.n(holes));
+    t.comment(rec.series ? "több kör mentén" : "csak egy kör ");
 }
 
 void TFrame8::GenerateProgram() {
     ProgramText t = text();
     const long double cx = shared_.u8_x_, cy = shared_.u8_y_;
-    const std::string safe = "G0 Z" + t.g(shared_.u8_zs_);
-    const std::string centre = "G0 X" + t.g(cx) + " Y" + t.g(cy);
+    const Axes safe{.z = general(shared_.u8_zs_)};
+    const Axes centre{.x = general(cx), .y = general(cy)};
 
-    if (rec.series == 0) t.line("G21 G90");
-    t.line(safe);
-    t.line(centre);
+    if (rec.series == 0) t.metricAbsolute();
+    t.rapid(safe);
+    t.rapid(centre);
     t.toolLines(rec, inputs_);
-    t.coolantLine(rec);
-    t.comment(rec, "(főciklus)");
+    t.coolant(rec.coolant);
+    t.comment(rec, "főciklus");
     bool first = true;
     for (std::int32_t i = 1; i <= shared_.u8_anc; ++i) {
         if (shared_.drillFlags[i] != 1) continue;
         const auto& hole = shared_.u8_an[i];
-        const std::string xy = "X" + t.f(cx + hole[1]) + " Y" + t.f(cy + hole[2]);
+        Axes at{.x = cx + hole[1], .y = cy + hole[2]};
         if (!first) {
-            t.line(xy);
+            t.drillAt(at);
             continue;
         }
         // Q is an increment: a negative one (the whole depth as one peck) is written as its
         // size, which every control reads the same way.
-        t.line("G" + t.n(cycle) + " " + xy + " Z" + t.f(rec.m) + " Q" +
-               t.g(std::fabs(shared_.u8_szc_)) + " R" + t.g(retract) + " F" + t.n(rec.g1));
+        at.z = rec.m;
+        t.drillCycle(cycle, at, general(std::fabs(shared_.u8_szc_)), general(retract), rec.g1);
         first = false;
     }
-    t.comment(rec, "(főciklus vége)");
-    t.line(safe);
-    t.line(centre);
+    t.comment(rec, "főciklus vége");
+    t.rapid(safe);
+    t.rapid(centre);
     t.closing(rec, inputs_);
     shared_.u8_ancl = shared_.u8_anc;
     shared_.u8_anc = 0;

@@ -213,10 +213,10 @@ void TFrame2::GenerateProgram() {
         GeneratePlainProgram();
 }
 
-void TFrame2::writeToolLines() {
-    AddLine("T" + Edit13.text() + " M6");
-    AddLine("S" + Edit14.text() + (rec.m4 ? " M4" : " M3"));
-    AddLine("G4 P2000");
+void TFrame2::writeToolLines(GCodeWriter& t) {
+    t.toolChange(Edit13.text());
+    t.spindle(Edit14.text(), rec.m4 != 0);
+    t.dwell(2000);
 }
 
 }  // namespace qorix

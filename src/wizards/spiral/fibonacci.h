@@ -14,6 +14,8 @@
 
 namespace qorix {
 
+class ParametricText;  // the parametric form's lines with their notes
+
 // The page's values. Feeds are floats on this page.
 struct SpiralRecord {
     long double x = 0, y = 0, z = 0, zsb = 0, zs = 0;
@@ -41,8 +43,6 @@ public:
     void GenerateProgram() override;
     void GeneratePlainProgram();
     void GenerateParametricProgram();
-    // One arc line from the spiral state; then the radii advance.
-    void WriteArc();
 
     bool seriesFlag() const override { return false; }
     bool errorFlag() const override { return rec.error != 0; }
@@ -76,11 +76,14 @@ private:
     bool checkLimits(const FieldReader& read);
     void countPasses(const FieldReader& read);
     // The tool change, spindle start and dwell: always written on this page.
-    void writeToolLines();
+    void writeToolLines(GCodeWriter& t);
     // The comment header, empty when comments are off.
     std::vector<std::string> headerLines() const;
-    void quarterArc(int quarter);
-    void quarterAssignments(int quarter);
+    // One quarter's arc from the spiral state; then the radii advance.
+    void quarterArc(GCodeWriter& t, int quarter);
+    void quarterAssignments(GCodeWriter& t, int quarter);
+    void writeParametricMain(ParametricText& p);
+    void writeParametricSubprograms(ParametricText& p);
 };
 
 }  // namespace qorix

@@ -14,51 +14,45 @@ constexpr std::int64_t kPassMoveLines = 3;
 
 void TFrame2::GeneratePlainProgram() {
     ProgramText t = text();
-    t.line("G21 G90");
-    t.line("G0 Z" + t.f(rec.zs));
-    t.line("G0 X" + t.f(rec.x) + " Y" + t.f(rec.y));
-    t.line("G10 L2 P6 X" + t.f(rec.x) + " Y" + t.f(rec.y) + " Z" + t.f(rec.z));
-    t.line("G59");
-    writeToolLines();
+    t.metricAbsolute();
+    t.rapid({.z = rec.zs});
+    t.rapid({.x = rec.x, .y = rec.y});
+    t.setWorkOffset(6, {.x = rec.x, .y = rec.y, .z = rec.z});
+    t.useWorkOffset(6);
+    writeToolLines(t);
     if (rec.comments) {
-        t.line("");
-        t.line("(főciklus)");
+        t.blank();
+        t.comment("főciklus");
     }
     // under G59 the start Z is Z 0: the retract is the safe offset alone
     long double passZ = 0;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
-        t.line("G0 Z" + t.f(rec.zsb));
-        t.line("G0 X0 Y0");
+        t.rapid({.z = rec.zsb});
+        t.rapid({.x = whole(0), .y = whole(0)});
         passZ += rec.passDepth;
-        t.line("G1 Z" + t.f(passZ) + "F" + t.f(rec.g1));
+        t.feed({.z = passZ}, Feed(Value(rec.g1), true));
         if (rec.comments) {
-            t.line("");
-            t.line("(egész körök ciklus)");
+            t.blank();
+            t.comment("egész körök ciklus");
         }
         rec.state.reset(rec.scale);
         for (std::int32_t turn = 0; turn < rec.fullTurns; ++turn)
-            for (int quarter = 0; quarter < 4; ++quarter) quarterArc(quarter);
-        for (int quarter = 0; quarter < rec.partTurns; ++quarter) quarterArc(quarter);
+            for (int quarter = 0; quarter < 4; ++quarter) quarterArc(t, quarter);
+        for (int quarter = 0; quarter < rec.partTurns; ++quarter) quarterArc(t, quarter);
     }
-    if (rec.comments) t.line("");
-    t.line("G1 Z" + t.f(0) + " F" + t.f(rec.g1));
-    t.line("G0 Z" + t.f(rec.zsb));
-    t.line("G0 X0 Y0");
-    t.line("G54");
-    t.line("M5");
-    t.line("M30");
+    if (rec.comments) t.blank();
+    t.feed({.z = 0}, Feed(Value(rec.g1)));
+    t.rapid({.z = rec.zsb});
+    t.rapid({.x = whole(0), .y = whole(0)});
+    t.useWorkOffset(1);
+    t.spindleStop();
+    t.programEnd();
 }
 
-void TFrame2::quarterArc(int quarter) {
+void TFrame2::quarterArc(GCodeWriter& t, int quarter) {
     rec.state.moveToQuarterEnd(rec.cw != 0, quarter);
-    WriteArc();
-}
-
-void TFrame2::WriteArc() {
-    const NumberText& num = services().num;
     const spiral::SpiralState& s = rec.state;
-    AddLine((rec.cw ? "G2 X" : "G3 X") + num.f4(s.x) + " Y" + num.f4(s.y) + " R" + num.f4(s.r) +
-            " F" + num.f4(rec.g23));
+    t.arc(rec.cw ? Turn::cw : Turn::ccw, {.x = s.x, .y = s.y}, Radius{s.r}, Feed(Value(rec.g23)));
     rec.state.advance();
 }
 

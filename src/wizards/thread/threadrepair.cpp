@@ -264,37 +264,37 @@ void TFrame11::WriteHeaderComments() {
     const ThreadRepairValues& v = values();
     if (v.comments != 1) return;
     ProgramText t = text();
-    t.line("(Menet javítás - thread repair)");
-    t.line("");
-    t.line("(középpont X" + t.f(v.x) + " Y" + t.f(v.y) + " Z" + t.f(v.z) + ")");
-    t.line("(menet átmérője " + t.f(v.rd_) + ")");
-    t.line("(menet mélysége " + t.f(v.m) + ")");
+    t.comment("Menet javítás - thread repair");
+    t.blank();
+    t.comment("középpont X" + t.f(v.x) + " Y" + t.f(v.y) + " Z" + t.f(v.z));
+    t.comment("menet átmérője " + t.f(v.rd_));
+    t.comment("menet mélysége " + t.f(v.m));
     t.passHeader(v, t.f(v.szc));
     t.directionHeader(v);
-    t.line(v.cs_ == 0 ? "(csavar menet)" : "(anya menet)");
+    t.comment(v.cs_ == 0 ? "csavar menet" : "anya menet");
 }
 
 void TFrame11::GenerateProgram() {
     const ThreadRepairValues& v = values();
     ProgramText t = text();
     const CommonRecord& rec = v;
-    t.line("G21 G90");
+    t.metricAbsolute();
     if (v.cs_ == 0) {
         // The tool sits in the groove at the measured point and must leave it before it
         // rises: twice the depth outwards and as much along the thread, turned with the
         // measured point (+X and +Y for a point on the +X side). A fixed +X +Y move drove the
         // tool into the bolt from a point on its other side.
         const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.m;
-        t.line("G0 X" + t.f(v.Xpos_ + away * (c - s)) + " Y" + t.f(v.Ypos_ + away * (s + c)));
+        t.rapid({.x = v.Xpos_ + away * (c - s), .y = v.Ypos_ + away * (s + c)});
     } else {
-        t.line("G0 X" + t.f(v.x) + " Y" + t.f(v.y));  // a nut's tool to the hole's centre
+        t.rapid({.x = v.x, .y = v.y});  // a nut's tool to the hole's centre
     }
-    t.line("G0 Z" + t.f(v.zs));
+    t.rapid({.z = v.zs});
     t.toolLines(rec, inputs_);
-    t.coolantLine(rec);
-    t.line("G1 X" + t.f(v.startX) + " Y" + t.f(v.y) + " F" + t.g(v.g23));
-    t.line("G1 Z" + t.f(v.helixStartZ) + " F" + t.g(v.g1));
-    t.comment(rec, "(főciklus)");
+    t.coolant(rec.coolant);
+    t.feed({.x = v.startX, .y = v.y}, Feed(general(v.g23)));
+    t.feed({.z = v.helixStartZ}, Feed(general(v.g1)));
+    t.comment(rec, "főciklus");
     // A bolt is cut from the outside inwards, a nut from inside the hole outwards. Each
     // pass is placed from the start X, not by repeated steps, so that exactly the counted
     // passes are written and the last one runs at the full-depth X.
@@ -304,16 +304,16 @@ void TFrame11::GenerateProgram() {
     for (std::int32_t i = 1; i <= v.passes; ++i)
         writePass(t, i == v.passes ? fullDepthX : v.startX + static_cast<long double>(i) * step,
                   circles);
-    t.comment(rec, "(főciklus vége)");
-    t.line("G0 Z" + t.f(v.zs));
-    t.line("G0 X" + t.f(v.startX) + " Y" + t.f(v.y));
+    t.comment(rec, "főciklus vége");
+    t.rapid({.z = v.zs});
+    t.rapid({.x = v.startX, .y = v.y});
     if (v.comments == 1) {
-        t.line("");
-        t.line("");
+        t.blank();
+        t.blank();
     }
-    if (v.coolant > 0) t.line("M9");
-    if (!CheckBox_szsz_.checked()) t.line("M5");
-    t.line("M30");
+    if (v.coolant > 0) t.coolantOff();
+    if (!CheckBox_szsz_.checked()) t.spindleStop();
+    t.programEnd();
 }
 
 // Full circles around the thread centre, one pitch lower each, from one pitch below the
@@ -321,17 +321,17 @@ void TFrame11::GenerateProgram() {
 // radially and returns to the helix start Z for the next pass.
 void TFrame11::writePass(ProgramText& t, long double x, std::int32_t circles) {
     const ThreadRepairValues& v = values();
-    const std::string arc = v.ccw == 1 ? "G3" : "G2";
-    const std::string xy = " X" + t.f(x) + " Y" + t.f(v.y);
-    const std::string centre = " I" + t.f(v.x - x) + " J0";
-    t.line("G1 X" + t.f(x));
-    t.line(arc + " F" + t.g(v.g23));
+    const Turn turn = v.ccw == 1 ? Turn::ccw : Turn::cw;
+    const Centre centre{v.x - x, whole(0)};
+    t.feed({.x = x});
+    t.arcFeed(turn, Feed(general(v.g23)));
     for (std::int32_t k = 1; k <= circles; ++k)
-        t.line(arc + xy + " Z" + t.f(v.helixStartZ - static_cast<long double>(k) * v.md_) + centre);
+        t.arc(turn, {.x = x, .y = v.y, .z = v.helixStartZ - static_cast<long double>(k) * v.md_},
+              centre);
     // a nut backs off towards the centre, but never past it
     const long double backOff = v.cs_ == 0 ? v.startX + v.m : std::max(v.x, v.startX - v.m);
-    t.line("G1 X" + t.f(backOff));
-    t.line("G1 Z" + t.f(v.helixStartZ));
+    t.feed({.x = backOff});
+    t.feed({.z = v.helixStartZ});
 }
 
 void TFrame11::CreateProgram() {
