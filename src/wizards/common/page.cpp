@@ -133,4 +133,6 @@ CommonPage::CommonPage(std::string name, std::string title, Services& services,
 
 void CommonPage::RadioGroup_s_Click() { applySeriesChoice(inputs_, Memo1, services().dialogs); }
 
+PageFacts CommonPage::pageFacts() const { return facts::at(rec.x, rec.y, rec.z, rec.m, rec.sz); }
+
 }  // namespace qorix

@@ -12,6 +12,7 @@
 #include "wizards/common/fields.h"
 #include "wizards/common/frame.h"
 #include "wizards/common/gcode.h"
+#include "wizards/common/pagefacts.h"
 
 namespace qorix {
 
@@ -41,6 +42,8 @@ public:
 
     virtual bool seriesFlag() const = 0;
     virtual bool errorFlag() const = 0;
+    // What the preview is told about the program of the last reading; nothing by default.
+    virtual PageFacts pageFacts() const { return {}; }
     // Whether the last run of CreateProgram wrote its program to the end.
     bool lastRunWrote() const { return wrote_; }
     // Whether a field, tick, choice or bar has changed since the last run that wrote its
@@ -96,6 +99,7 @@ public:
 
     bool seriesFlag() const override { return rec.series != 0; }
     bool errorFlag() const override { return rec.error != 0; }
+    PageFacts pageFacts() const override;
 
     void Button2Click() { Memo1.clear(); }
     void CheckBox_szc_Click() { applyNoStepLimit(inputs_); }

@@ -175,4 +175,10 @@ void TFrame3::GenerateProgram() {
     t.closing(rec, inputs_);
 }
 
+PageFacts TFrame3::pageFacts() const {
+    PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.m, rec.sz);
+    f.outlines.push_back(facts::circle(rec.x, rec.y, pocketDiameter));
+    return f;
+}
+
 }  // namespace qorix

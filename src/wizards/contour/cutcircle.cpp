@@ -83,4 +83,10 @@ void TFrame5::GenerateProgram() {
     t.closing(rec, inputs_);
 }
 
+PageFacts TFrame5::pageFacts() const {
+    PageFacts f = CommonPage::pageFacts();
+    f.outlines.push_back(facts::circle(rec.x, rec.y, diameter));
+    return f;
+}
+
 }  // namespace qorix

@@ -18,6 +18,8 @@ public:
     ui::Edit Edit_r_;
     ui::Image Image1;
 
+    PageFacts pageFacts() const override;
+
     long double diameter = 0;  // D
     long double radius = 0;    // path radius R
 };

@@ -84,4 +84,12 @@ void RectanglePage::writeHeaderStart(ProgramText& t, const std::string& title) {
     t.passHeader(rec, Edit_szc_.text());
 }
 
+PageFacts RectanglePage::pageFacts() const {
+    using facts::d;
+    PageFacts f = CommonPage::pageFacts();
+    f.outlines.push_back(
+        {Outline::Shape::Rectangle, d(rec.x), d(rec.y), d(rec.x + sizeX), d(rec.y + sizeY)});
+    return f;
+}
+
 }  // namespace qorix

@@ -25,6 +25,7 @@ public:
                   const RectanglePageTexts& texts);
 
     void ReadParameters() override;
+    PageFacts pageFacts() const override;
 
     ui::Edit Edit_xd_, Edit_yd_;
     ui::Edit Edit_rc_;  // corner radius: half the tool diameter, shown, never typed in

@@ -1,5 +1,6 @@
 #include "wizards/drilling/boltcircle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
@@ -311,6 +312,22 @@ void TFrame8::GenerateProgram() {
     t.closing(rec, inputs_);
     shared_.u8_ancl = shared_.u8_anc;
     shared_.u8_anc = 0;
+}
+
+PageFacts TFrame8::pageFacts() const {
+    using facts::d;
+    const SharedValues& s = shared_;
+    PageFacts f = facts::at(s.u8_x_, s.u8_y_, s.u8_z_, 0, s.u8_sz_);  // the drill's size
+    f.depthZ = d(std::min(rec.m, s.u8_z_));
+    f.outlines.push_back(facts::circle(s.u8_x_, s.u8_y_, 2 * s.u8_r_));
+    f.outlines.back().name = "Furatkör";  // the circle the holes lie on, not the part's edge
+    f.holeTop = d(s.u8_z_);
+    f.holeBottom = d(rec.m);
+    const int count = std::clamp(s.u8_ancl, 0, kMaxHoles);
+    for (int i = 1; i <= count; ++i)
+        if (s.drillFlags[i] != 1)
+            f.leftOut.push_back({d(s.u8_x_ + s.u8_an[i][1]), d(s.u8_y_ + s.u8_an[i][2])});
+    return f;
 }
 
 }  // namespace qorix

@@ -37,6 +37,7 @@ public:
 
     bool seriesFlag() const override { return rec.series != 0; }
     bool errorFlag() const override { return rec.error != 0; }
+    PageFacts pageFacts() const override;
 
     void Button2Click() { Memo1.clear(); }
     void CheckBox_szc_Click() { applyNoStepLimit(inputs_); }

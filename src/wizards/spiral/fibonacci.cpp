@@ -219,4 +219,12 @@ void TFrame2::writeToolLines(GCodeWriter& t) {
     t.dwell(2000);
 }
 
+PageFacts TFrame2::pageFacts() const {
+    using facts::d;
+    // no tool size: the page has none
+    PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.m, 0);
+    f.workOrigin = std::array<double, 3>{d(rec.x), d(rec.y), d(rec.z)};  // its work offset
+    return f;
+}
+
 }  // namespace qorix

@@ -46,6 +46,7 @@ public:
 
     bool seriesFlag() const override { return false; }
     bool errorFlag() const override { return rec.error != 0; }
+    PageFacts pageFacts() const override;
     bool parametric() const { return RadioGroup1.itemIndex() == 1; }
 
     // Lines of the whole output in the plain form (header included), computed from the

@@ -420,4 +420,13 @@ void TFrame11::checkFollowsCorrection() {
     if (check_ && check_->visible()) check_->FormActivate();
 }
 
+PageFacts TFrame11::pageFacts() const {
+    // the thread runs below its start Z by design: only the top is the page's
+    const ThreadRepairValues& v = values();
+    PageFacts f = facts::at(v.x, v.y, v.z, 0, v.sz);
+    f.depthZ.reset();
+    f.outlines.push_back(facts::circle(v.x, v.y, v.rd_));
+    return f;
+}
+
 }  // namespace qorix

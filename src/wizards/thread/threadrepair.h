@@ -32,6 +32,7 @@ public:
     void CreateProgram() override;
 
     bool seriesFlag() const override { return false; }
+    PageFacts pageFacts() const override;
     bool errorFlag() const override { return values().error != 0; }
 
     // "Létrehozás": the program, then the buttons of a new measurement and check.
