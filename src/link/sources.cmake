@@ -1,4 +1,4 @@
-list(APPEND QORIX_CORE_SOURCES
+set(QORIX_LINK_SOURCES
   link/aboutbox.cpp
   link/exchange.cpp
   link/installpaths.cpp

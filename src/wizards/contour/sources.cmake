@@ -1,4 +1,4 @@
-list(APPEND QORIX_CORE_SOURCES
+set(QORIX_WIZARDS_CONTOUR_SOURCES
   wizards/contour/cutcircle.cpp
   wizards/contour/stepwidth.cpp
   wizards/contour/circularpocket.cpp

@@ -1,1 +1,1 @@
-list(APPEND QORIX_CORE_SOURCES wizards/drilling/boltcircle.cpp wizards/drilling/holeselector.cpp)
+set(QORIX_WIZARDS_DRILLING_SOURCES wizards/drilling/boltcircle.cpp wizards/drilling/holeselector.cpp)

@@ -1,3 +1,3 @@
-list(APPEND QORIX_CORE_SOURCES
+set(QORIX_WIZARDS_THREAD_SOURCES
   wizards/thread/threadcheck.cpp
   wizards/thread/threadrepair.cpp)
