@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
+#include <stdexcept>
 
 #include "program/drawstyle.h"
 
@@ -83,7 +84,15 @@ void ToolpathView::startRead(std::shared_ptr<const std::vector<std::string>> lin
             return readGeneration_.load() == generation;
         };
         auto scene = std::make_shared<Scene>();
-        scene->result = program::readProgram(*lines, options);
+        // whatever the reading meets (memory that runs out, too) is the preview's warning,
+        // never the end of the program with every page's unsaved work
+        try {
+            scene->result = program::readProgram(*lines, options);
+        } catch (const std::exception& e) {
+            scene->result = program::failedRead(e);
+        } catch (...) {
+            scene->result = program::failedRead(std::runtime_error("ismeretlen hiba"));
+        }
         scene->facts = facts;
         if (scene->result.cancelled || readGeneration_.load() != generation) return;
         QMetaObject::invokeMethod(

@@ -14,10 +14,19 @@ bool movesInXY(const Move& from, const Move& to) {
     return std::fabs(to.x - from.x) > 1e-9 || std::fabs(to.y - from.y) > 1e-9;
 }
 
+// Straight down is judged too, but not inside a drilling cycle's hole, where its rapids go
+// back down what it drilled: only its rapid to the R plane.
 void checkRapid(const Move& from, const Move& to, double top, std::vector<Warning>& warnings) {
     double low = std::min(from.z, to.z);
-    if (low < top - kSameHeight && movesInXY(from, to))
+    if (!(low < top - kSameHeight)) return;
+    if (movesInXY(from, to)) {
         warnings.push_back({WarningKind::RapidIntoPart, to.line, message::rapidIntoPart(low, top)});
+        return;
+    }
+    bool judged = !(to.flags & kInCycle) || (to.flags & kToRPlane);
+    if (judged && to.z < from.z - kSameHeight)
+        warnings.push_back(
+            {WarningKind::RapidIntoPart, to.line, message::rapidDownIntoPart(to.z, top)});
 }
 
 // Told where the tool goes below the depth, not again for every cut it makes down there.

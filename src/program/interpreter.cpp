@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::size_t kProgressEvery = 1u << 16;
 constexpr std::size_t kMaxNesting = 64;
+// A dwell (in milliseconds) longer than an hour is a mistyped P, not a pause.
+constexpr double kLongestDwell = 3'600'000;
 
 bool whole(double v) { return std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e9; }
 
@@ -25,6 +27,10 @@ WarningKind kindOf(ScanProblem p) {
             return WarningKind::UnknownWord;
         case ScanProblem::NumberTooLarge:
             return WarningKind::NumberTooLarge;
+        case ScanProblem::NumberTooSmall:
+            return WarningKind::NumberTooSmall;
+        case ScanProblem::NestingTooDeep:
+            return WarningKind::ExpressionTooDeep;
         case ScanProblem::DivisionByZero:
             return WarningKind::DivisionByZero;
         case ScanProblem::BadVariable:
@@ -41,6 +47,10 @@ std::string textOf(const ScanIssue& issue) {
             return message::unknownWord(issue.text);
         case ScanProblem::NumberTooLarge:
             return message::numberTooLarge(issue.text);
+        case ScanProblem::NumberTooSmall:
+            return message::numberTooSmall(issue.text);
+        case ScanProblem::NestingTooDeep:
+            return message::expressionTooDeep(LineScanner::kMaxNesting);
         case ScanProblem::DivisionByZero:
             return message::divisionByZero(issue.text);
         case ScanProblem::BadVariable:
@@ -81,6 +91,7 @@ Interpreter::Interpreter(std::vector<std::string_view> lines, const ReadOptions&
       builder_(result.path, result.warnings),
       looked_(lines_.size(), false) {
     builder_.setStart(AxisWords{options.startAt, options.startKnown});
+    builder_.setBudget(options.moveBudget);
 }
 
 void Interpreter::warn(WarningKind kind, std::string text) {
@@ -109,6 +120,10 @@ void Interpreter::run() {
             return;
         }
         if (!step()) ++pc_;
+        if (builder_.exhausted()) {
+            result_.stoppedAtBudget = true;
+            break;
+        }
     }
     lookAtLinesNotRun();
 }
@@ -126,6 +141,28 @@ void Interpreter::scanLine(std::size_t index, bool assign) {
 void Interpreter::lookAtLinesNotRun() {
     for (std::size_t i = 0; i < lines_.size(); ++i)
         if (!looked_[i]) scanLine(i, false);
+    if (result_.ended) lookAfterEnd();
+}
+
+// Lines after the end that are no subprogram (from its O line to its M99): a second program
+// in the same file, which the machine never runs.
+void Interpreter::lookAfterEnd() {
+    std::size_t count = 0, first = 0;
+    bool inSubprogram = false;
+    for (std::size_t i = endLine_ + 1; i < lines_.size(); ++i) {
+        if (labelOf(lines_[i]) >= 0) inSubprogram = true;
+        issues_.clear();
+        scanner_.scan(lines_[i], block_, issues_, false);
+        const Word* m = block_.find('M');
+        bool skipped = inSubprogram || block_.count == 0 || !issues_.empty();  // told already
+        if (m && m->value == 99) inSubprogram = false;
+        if (skipped) continue;
+        if (count++ == 0) first = i;
+    }
+    if (count > 0)
+        result_.warnings.push_back({WarningKind::LinesAfterEnd,
+                                    static_cast<std::uint32_t>(first + 1),
+                                    message::linesAfterEnd(count)});
 }
 
 // Runs line pc_; true when it moved pc_ itself (a call, a return or the end).
@@ -223,6 +260,8 @@ bool Interpreter::modalCodes(bool& noMotion) {
             motion_ = -1;
         } else if (g == 4) {
             const Word* p = block_.find('P');
+            if (p && !(std::fabs(p->value) <= kLongestDwell))
+                warn(WarningKind::LongDwell, message::longDwell());
             builder_.event(MoveKind::Dwell, p ? moveAux(p->value) : 0);
             noMotion = true;
         } else if (g == 10 && workOrigin(block_, system)) {
@@ -248,14 +287,24 @@ void Interpreter::motion() {
         if (const Word* z = block_.find('Z')) cycle_.z = z->value, cycle_.hasZ = true;
         if (const Word* r = block_.find('R')) cycle_.r = r->value, cycle_.hasR = true;
         if (const Word* q = block_.find('Q')) cycle_.q = q->value;
-        if (a.given) builder_.drill(cycle_, a, feed_);
+        if (!a.given) return;
+        if (const Word* q = block_.find('Q'); q && q->value == 0)
+            warn(WarningKind::ZeroPeck, message::zeroPeck());
+        checkFeed();
+        builder_.drill(cycle_, a, feed_);
         return;
     }
-    if (!a.given) return;
+    // "G2 I-10 J0" alone: a full circle from where the tool stands
+    bool fullCircle = (motion_ == 2 || motion_ == 3) && !block_.find('R') &&
+                      (block_.find('I') || block_.find('J'));
+    if (!a.given && (motion_ == 2 || motion_ == 3) && block_.find('R'))
+        warn(WarningKind::RArcNoChord, message::rArcNoChord());
+    if (!a.given && !fullCircle) return;
     if (motion_ < 0) {
         warn(WarningKind::UnknownWord, message::unknownWord(std::string(lines_[pc_])));
         return;
     }
+    if (motion_ != 0) checkFeed();
     if (motion_ <= 1) {
         builder_.straight(motion_ == 0 ? MoveKind::Rapid : MoveKind::Feed, a, feed_);
         return;
@@ -268,6 +317,11 @@ void Interpreter::motion() {
     if (const Word* i = block_.find('I')) w.i = i->value;
     if (const Word* j = block_.find('J')) w.j = j->value;
     builder_.arc(w, a, feed_);
+}
+
+// A cut at no feed never starts on the machine, and its time cannot be told.
+void Interpreter::checkFeed() {
+    if (!(feed_ > 0)) warn(WarningKind::ZeroFeed, message::zeroFeed());
 }
 
 // M98, M99, M30: true when the line moved on by itself.
@@ -286,6 +340,7 @@ bool Interpreter::flow() {
         }
         if (w.value == 30 || w.value == 2) {
             result_.ended = true;
+            endLine_ = pc_;
             stop_ = true;
             return true;
         }

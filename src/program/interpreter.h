@@ -31,10 +31,12 @@ private:
     bool step();
     void scanLine(std::size_t index, bool assign);
     void lookAtLinesNotRun();
+    void lookAfterEnd();
     void execute();
     void machineCodes();
     bool modalCodes(bool& noMotion);
     void motion();
+    void checkFeed();
     bool flow();
     void call(const Word& p);
     void subprogramEnd();
@@ -53,6 +55,7 @@ private:
     std::unordered_map<std::int64_t, std::size_t> labels_;  // O number -> its line
     std::vector<Frame> stack_;
     std::size_t pc_ = 0;
+    std::size_t endLine_ = 0;  // the line of M30 (or M2)
     bool stop_ = false;
     bool sawOpening_ = false;
     int motion_ = -1;  // 0, 1, 2, 3, 73, 83; -1 none

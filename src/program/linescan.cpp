@@ -81,20 +81,17 @@ public:
         return v;
     }
 
-    // A word's value: a sign, then a number, "#n" or "[expression]".
+    // A word's value: signs, then a number, "#n" or "[expression]". The signs are counted in
+    // a loop and the brackets by depth, so that no line can nest the reader off its stack.
     double value() {
-        c_.skipBlanks();
-        if (c_.peek() == '-' || c_.peek() == '+') {
-            bool minus = c_.s[c_.i++] == '-';
-            double v = value();
-            return minus ? -v : v;
-        }
-        char ch = c_.peek();
-        if (ch == '#') return variable();
-        if (ch == '[') return bracket();
-        if (isDigit(ch) || ch == owner_.sep_) return number();
-        if (isAlpha(ch)) return function();
-        return fail(ScanProblem::UnknownWord, c_.rest());
+        bool minus = false;
+        for (c_.skipBlanks(); c_.peek() == '-' || c_.peek() == '+'; c_.skipBlanks())
+            minus = (c_.s[c_.i++] == '-') != minus;
+        if (depth_ >= LineScanner::kMaxNesting) return fail(ScanProblem::NestingTooDeep, c_.rest());
+        ++depth_;
+        double v = unsigned_();
+        --depth_;
+        return minus ? -v : v;
     }
 
     // "#n" as the target of an assignment: the number n.
@@ -117,6 +114,15 @@ public:
     }
 
 private:
+    double unsigned_() {
+        char ch = c_.peek();
+        if (ch == '#') return variable();
+        if (ch == '[') return bracket();
+        if (isDigit(ch) || ch == owner_.sep_) return number();
+        if (isAlpha(ch)) return function();
+        return fail(ScanProblem::UnknownWord, c_.rest());
+    }
+
     double product() {
         double v = value();
         for (c_.skipBlanks(); ok_ && (c_.peek() == '*' || c_.peek() == '/' || c_.peek() == '%');
@@ -180,8 +186,12 @@ private:
             if (ch == owner_.sep_) ch = '.';
         double v = 0;
         auto [end, ec] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), v);
-        if (ec == std::errc::result_out_of_range || !std::isfinite(v))
-            return fail(ScanProblem::NumberTooLarge, std::string(text));
+        if (ec == std::errc::result_out_of_range || !std::isfinite(v)) {
+            // the numbers have no exponent: one without a whole part is one too small
+            bool small = text.find_first_not_of("0") == text.find(owner_.sep_);
+            return fail(small ? ScanProblem::NumberTooSmall : ScanProblem::NumberTooLarge,
+                        std::string(text));
+        }
         return v;
     }
 
@@ -189,6 +199,7 @@ private:
     Cursor& c_;
     std::vector<ScanIssue>& issues_;
     bool ok_ = true;
+    int depth_ = 0;
 };
 
 const Word* Block::find(char letter) const {

@@ -31,9 +31,11 @@ struct Word {
 enum class ScanProblem : std::uint8_t {
     UnknownWord,     // a word this dialect does not have, or a stray character
     NumberTooLarge,  // beyond what a double holds
+    NumberTooSmall,  // a fraction so small that a double holds only 0
     DivisionByZero,
     BadVariable,  // "#n" outside 0..9999 or not whole
     UnclosedComment,
+    NestingTooDeep,  // brackets or "#" nested past LineScanner::kMaxNesting
 };
 
 struct ScanIssue {
@@ -52,6 +54,8 @@ struct Block {
 
 class LineScanner {
 public:
+    // Far beyond any real program; a deeper line is a warning, not a stack overflow.
+    static constexpr int kMaxNesting = 256;
     LineScanner(char separator, Variables& variables) : sep_(separator), vars_(variables) {}
     // Fills block with the line's words and does its assignments (only when assign is set,
     // so that a line can be looked at without running it). Problems go to issues.

@@ -95,7 +95,8 @@ Measures measure(const Toolpath& path, const MeasureOptions& options) {
             continue;
         }
         r.cutLength += length;
-        if (to.feed > 0) r.timeSeconds += length / to.feed * 60;
+        // a feed of a float's smallest makes a time past any sum: such a cut adds none
+        if (double t = length / to.feed * 60; to.feed > 0 && std::isfinite(t)) r.timeSeconds += t;
         if (from.known == kAxesAll) addPlace(r.feedBounds, from);
         addPlace(r.feedBounds, to);
         if (to.kind == MoveKind::Arc && from.known == kAxesAll) {

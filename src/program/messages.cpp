@@ -12,7 +12,19 @@ namespace {
 std::string mm(double v) {
     return NumberText(',').general(std::round(static_cast<long double>(v) * 10000) / 10000);
 }
-std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+// A piece of a line as the warning quotes it: at most kQuoted characters (a word of ten
+// megabytes is told by its start), never cut inside a UTF-8 character.
+constexpr std::size_t kQuoted = 40;
+std::string quoted(std::string_view s) {
+    std::size_t end = 0, chars = 0;
+    while (end < s.size() && chars < kQuoted) {
+        ++end;
+        while (end < s.size() && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) ++end;
+        ++chars;
+    }
+    return "\"" + std::string(s.substr(0, end)) + (end < s.size() ? "…\"" : "\"");
+}
+std::string count(std::size_t n) { return NumberText::whole(static_cast<std::int64_t>(n)); }
 
 }  // namespace
 
@@ -65,6 +77,38 @@ std::string tooManyPecks(double q, double limit) {
 std::string unknownWorkOrigin(int system) {
     return "A G" + std::to_string(54 + system) +
            " nullpontját a program nem adta meg (G10 L2): a gép nullpontjával számolva";
+}
+
+std::string expressionTooDeep(int levels) {
+    return "A kifejezés túl mélyen ágyazott (" + std::to_string(levels) +
+           " szintnél több): a sor kimarad";
+}
+std::string numberTooSmall(std::string_view number) {
+    return "A szám kisebb, mint amit a gép ábrázolni tud: " + quoted(number);
+}
+std::string moveBudget(std::size_t moves) {
+    return "A program olvasása ennél a sornál leállt: " + count(moves) +
+           " mozgásnál több lenne; az addig olvasott rész látszik";
+}
+std::string linesAfterEnd(std::size_t lines) {
+    return "A program vége (M30) után még " + count(lines) +
+           " sor van: ezeket a gép nem hajtja végre";
+}
+std::string zeroPeck() { return "A fúróciklus fogása (Q) nulla: a furat egy fogásként szerepel"; }
+std::string zeroFeed() {
+    return "Előtolás nélküli marás (F0): a gép nem indul el, a futási idő nem becsülhető";
+}
+std::string longDwell() { return "Túl hosszú várakozás (G4 P): egy óránál több"; }
+std::string notFinite() {
+    return "A mozgás eredménye nem ábrázolható szám (túl nagy): a mozgás kimarad";
+}
+std::string readFailed(std::string_view reason) {
+    if (reason.empty()) return "A program olvasása leállt: elfogyott a memória";
+    return "A program olvasása leállt: " + std::string(reason);
+}
+std::string rapidDownIntoPart(double z, double top) {
+    return "Gyorsmenet lefelé a munkadarab teteje (Z" + mm(top) + ") alá, Z" + mm(z) +
+           " magasságig: az anyagba megy";
 }
 
 }  // namespace qorix::program::message

@@ -27,6 +27,15 @@ enum class WarningKind : std::uint8_t {
     CycleWithoutDepth,
     TooManyPecks,
     UnknownWorkOrigin,
+    ExpressionTooDeep,
+    NumberTooSmall,
+    MoveBudget,
+    LinesAfterEnd,
+    ZeroPeck,
+    ZeroFeed,
+    LongDwell,
+    NotFinite,
+    ReadFailed,
 };
 
 struct Warning {
@@ -55,6 +64,17 @@ std::string noProgramEnd();
 std::string cycleWithoutDepth();
 std::string tooManyPecks(double q, double limit);
 std::string unknownWorkOrigin(int system);
+std::string expressionTooDeep(int levels);
+std::string numberTooSmall(std::string_view number);
+std::string moveBudget(std::size_t moves);
+std::string linesAfterEnd(std::size_t lines);
+std::string zeroPeck();
+std::string zeroFeed();
+std::string longDwell();
+std::string notFinite();
+// reason empty: the memory ran out
+std::string readFailed(std::string_view reason);
+std::string rapidDownIntoPart(double z, double top);
 
 }  // namespace message
 

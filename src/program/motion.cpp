@@ -64,6 +64,12 @@ std::array<double, 3> PathBuilder::target(const AxisWords& words, std::uint8_t& 
 
 void PathBuilder::push(MoveKind kind, const std::array<double, 3>& at, std::uint8_t known,
                        double feed, std::uint32_t aux, std::uint8_t flags) {
+    if (kind <= MoveKind::Arc && !representable(at)) return;
+    if (path_.moves.size() >= budget_) {
+        if (!exhausted_) warn(WarningKind::MoveBudget, message::moveBudget(budget_));
+        exhausted_ = true;
+        return;
+    }
     Move m;
     m.x = at[0];
     m.y = at[1];
@@ -77,6 +83,15 @@ void PathBuilder::push(MoveKind kind, const std::array<double, 3>& at, std::uint
     path_.moves.push_back(m);
     pos_ = at;
     known_ = known;
+}
+
+bool PathBuilder::representable(const std::array<double, 3>& at) {
+    for (double v : at)
+        if (!(std::fabs(v) <= kFarthest)) {
+            warn(WarningKind::NotFinite, message::notFinite());
+            return false;
+        }
+    return true;
 }
 
 void PathBuilder::straight(MoveKind kind, const AxisWords& words, double feed) {
@@ -99,7 +114,9 @@ bool PathBuilder::rCentre(const ArcWords& w, const std::array<double, 3>& end, d
                           double& cy) {
     double dx = end[0] - pos_[0], dy = end[1] - pos_[1];
     double chord = std::hypot(dx, dy), r = std::fabs(w.r);
-    if (chord < 1e-9) {  // an arc of no size where it stands moves nothing
+    // Ends where it starts: the control stops here. An R0 "arc" where the tool stands (the
+    // pocket page's when the pocket is as wide as the tool) moves nothing and is let be.
+    if (chord < kRounding) {
         if (r > kRounding) warn(WarningKind::RArcNoChord, message::rArcNoChord());
         return false;
     }
@@ -131,6 +148,7 @@ void PathBuilder::arc(const ArcWords& w, const AxisWords& words, double feed) {
         a.cy = pos_[1] + w.j;
     }
     a.radius = std::hypot(pos_[0] - a.cx, pos_[1] - a.cy);
+    if (!representable({a.cx, a.cy, a.radius}) || !representable(end)) return;
     double endRadius = std::hypot(end[0] - a.cx, end[1] - a.cy);
     if (!w.hasR && std::fabs(endRadius - a.radius) > kRounding)
         warn(WarningKind::ArcOffCircle, message::arcOffCircle(std::fabs(endRadius - a.radius)));
@@ -166,7 +184,7 @@ void PathBuilder::peck(int code, double top, double bottom, double q, double fee
         reached = i == pecks ? bottom : std::max(top - q * i, bottom);
         goTo(MoveKind::Feed, {pos_[0], pos_[1], reached}, feed);
         ++hole.pecks;
-        if (i == pecks) break;
+        if (i == pecks || exhausted_) break;
         double back = code == 83 ? top : std::min(reached + kChipBreak, top);
         goTo(MoveKind::Rapid, {pos_[0], pos_[1], back}, 0);
     }
@@ -184,7 +202,8 @@ void PathBuilder::drill(const CycleWords& c, const AxisWords& words, double feed
     Hole h{hole[0], hole[1], bottom, line_, 0, static_cast<std::uint32_t>(path_.moves.size())};
     if ((known_ & kAxisZ) && pos_[2] < rPlane) goTo(MoveKind::Rapid, {pos_[0], pos_[1], rPlane}, 0);
     push(MoveKind::Rapid, {hole[0], hole[1], pos_[2]}, known, 0, 0, kInCycle);
-    goTo(MoveKind::Rapid, {hole[0], hole[1], rPlane}, 0);
+    push(MoveKind::Rapid, {hole[0], hole[1], rPlane}, static_cast<std::uint8_t>(known_ | kAxisZ), 0,
+         0, kInCycle | kToRPlane);
     peck(c.code, rPlane, bottom, std::fabs(c.q), feed, h);
     bool initial = c.toInitialLevel && initialKnown_ && initialZ_ > rPlane;
     goTo(MoveKind::Rapid, {hole[0], hole[1], initial ? initialZ_ : rPlane}, 0);

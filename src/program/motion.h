@@ -41,10 +41,16 @@ public:
     static constexpr double kRounding = 0.0005;
     // More pecks than this in one hole is a mistyped Q, not a program to draw peck by peck.
     static constexpr double kMaxPecks = 10'000;
+    // A place farther than this is no machine's: a move there is left out, so that every
+    // length, sum, time and drawing of the rest stays a finite number (squares included).
+    static constexpr double kFarthest = 1e150;
 
     PathBuilder(Toolpath& path, std::vector<Warning>& warnings);
 
     void setLine(std::uint32_t line) { line_ = line; }
+    // The moves the whole program may make; past them nothing more is added.
+    void setBudget(std::size_t moves) { budget_ = moves; }
+    bool exhausted() const { return exhausted_; }
     void selectWork(int system);
     void setWorkOrigin(int system, const AxisWords& words);
     // Where a page says the tool stands before the program.
@@ -69,6 +75,7 @@ private:
     bool rCentre(const ArcWords& w, const std::array<double, 3>& end, double& cx, double& cy);
     void peck(int code, double top, double bottom, double q, double feed, Hole& hole);
     void warn(WarningKind kind, std::string text);
+    bool representable(const std::array<double, 3>& at);
 
     Toolpath& path_;
     std::vector<Warning>& warnings_;
@@ -81,6 +88,8 @@ private:
     std::array<bool, 6> originWarned_{};
     double initialZ_ = 0;
     std::uint8_t initialKnown_ = 0;
+    std::size_t budget_ = SIZE_MAX;
+    bool exhausted_ = false;
 };
 
 }  // namespace qorix::program

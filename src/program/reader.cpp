@@ -1,6 +1,7 @@
 #include "program/reader.h"
 
 #include <algorithm>
+#include <new>
 #include <tuple>
 
 #include "program/checks.h"
@@ -30,12 +31,12 @@ void sortAndMerge(std::vector<Warning>& warnings) {
 
 ReadResult readLines(std::vector<std::string_view> lines, const ReadOptions& options) {
     ReadResult result;
-    result.path.moves.reserve(lines.size());
+    result.path.moves.reserve(std::min(lines.size(), options.moveBudget));
     Interpreter interpreter(std::move(lines), options, result);
     interpreter.run();
     if (result.cancelled) return result;
     bool series = options.seriesPart.value_or(!interpreter.sawOpening());
-    if (!result.ended && !series && !result.stoppedEndless)
+    if (!result.ended && !series && !result.stoppedEndless && !result.stoppedAtBudget)
         result.warnings.push_back({WarningKind::NoProgramEnd, 0, message::noProgramEnd()});
     checkToolpath(result.path, CheckOptions{options.topZ, options.depthZ}, result.warnings);
     sortAndMerge(result.warnings);
@@ -46,6 +47,14 @@ ReadResult readLines(std::vector<std::string_view> lines, const ReadOptions& opt
 }
 
 }  // namespace
+
+ReadResult failedRead(const std::exception& failure) {
+    ReadResult r;
+    bool memory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+    r.warnings.push_back({WarningKind::ReadFailed, 0,
+                          message::readFailed(memory ? std::string_view() : failure.what())});
+    return r;
+}
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -31,6 +32,9 @@ struct ReadOptions {
     std::uint8_t startKnown = 0;
     // Executed lines beyond the program's own line count before a loop is taken as endless.
     std::size_t extraLineBound = 1'000'000;
+    // Moves of the whole program, pecks included, before reading stops (some 80 MB of them):
+    // a million-line program makes about a million.
+    std::size_t moveBudget = 2'000'000;
     MeasureOptions measure;
     // Called now and then with the lines executed and the program's lines; false cancels.
     std::function<bool(std::size_t done, std::size_t total)> progress;
@@ -42,12 +46,16 @@ struct ReadResult {
     std::vector<Warning> warnings;  // in line order
     bool ended = false;             // the program reached M30 (or M2)
     bool cancelled = false;
-    bool stoppedEndless = false;  // stopped at the bound on executed lines
+    bool stoppedEndless = false;   // stopped at the bound on executed lines
+    bool stoppedAtBudget = false;  // stopped at ReadOptions::moveBudget
     std::size_t executedLines = 0;
 };
 
 ReadResult readProgram(std::string_view text, const ReadOptions& options);
 ReadResult readProgram(const std::vector<std::string>& lines, const ReadOptions& options);
+
+// What is left of a reading that failed (memory ran out): no moves, one warning saying why.
+ReadResult failedRead(const std::exception& failure);
 
 // Splits a text into lines (LF or CR LF ends); the views point into text.
 std::vector<std::string_view> splitLines(std::string_view text);

@@ -22,7 +22,8 @@ std::string boxLine(const char* title, const Box& box, const NumberText& n) {
 }
 
 std::string duration(double seconds) {
-    long total = std::lround(seconds);
+    if (!(seconds < 1e15)) return "becsülhetetlenül hosszú";
+    long long total = std::llround(seconds);
     std::string s = std::to_string(total % 60);
     return std::to_string(total / 60) + ":" + (s.size() < 2 ? "0" : "") + s + " (perc:mp)";
 }
@@ -57,6 +58,36 @@ std::string jsonBox(const Box& box) {
     return "{\"min\": " + min + "], \"max\": " + max + "]}";
 }
 
+// One motion as the move list tells it; an axis not yet known is null.
+std::string jsonMove(const Toolpath& path, const Move& m) {
+    const char* kind = m.kind == MoveKind::Rapid  ? "rapid"
+                       : m.kind == MoveKind::Feed ? "feed"
+                                                  : "arc";
+    auto axis = [&](double v, std::uint8_t bit) {
+        return (m.known & bit) ? jsonNumber(v) : std::string("null");
+    };
+    std::string s = "{\"line\": " + std::to_string(m.line) + ", \"kind\": \"" + kind +
+                    "\", \"end\": [" + axis(m.x, kAxisX) + ", " + axis(m.y, kAxisY) + ", " +
+                    axis(m.z, kAxisZ) + "]";
+    if (m.kind == MoveKind::Arc) {
+        const Arc& a = path.arcs[m.aux];
+        s += ", \"centre\": [" + jsonNumber(a.cx) + ", " + jsonNumber(a.cy) +
+             "], \"direction\": \"" + (a.sweep > 0 ? "ccw" : "cw") + "\"";
+    }
+    return s + "}";
+}
+
+std::string jsonMoveList(const Toolpath& path) {
+    std::string s = ", \"move_list\": [";
+    bool first = true;
+    for (const Move& m : path.moves) {
+        if (!path.isMotion(m)) continue;
+        s += (first ? "" : ", ") + jsonMove(path, m);
+        first = false;
+    }
+    return s + "]";
+}
+
 }  // namespace
 
 std::string reportText(const ReadResult& r, char separator) {
@@ -84,7 +115,7 @@ std::string reportText(const ReadResult& r, char separator) {
     return s;
 }
 
-std::string reportJson(const ReadResult& r) {
+std::string reportJson(const ReadResult& r, bool moveList) {
     const Measures& m = r.measures;
     std::string s =
         "{\"bounds\": " + jsonBox(m.bounds) + ", \"feed_bounds\": " + jsonBox(m.feedBounds) +
@@ -98,7 +129,9 @@ std::string reportJson(const ReadResult& r) {
     for (std::size_t i = 0; i < r.warnings.size(); ++i)
         s += std::string(i ? ", " : "") + "{\"line\": " + std::to_string(r.warnings[i].line) +
              ", \"text\": " + jsonString(r.warnings[i].text) + "}";
-    return s + "]}\n";
+    s += "]";
+    if (moveList) s += jsonMoveList(r.path);
+    return s + "}\n";
 }
 
 }  // namespace qorix::program

@@ -12,6 +12,8 @@ namespace qorix::program {
 std::string reportText(const ReadResult& result, char separator);
 // {"bounds", "feed_bounds", "lowest_z", "cut_length", "rapid_length", "time_s", "holes",
 //  "passes", "tool_changes", "moves", "warnings": [{"line", "text"}]}; unknown values are null.
-std::string reportJson(const ReadResult& result);
+// With moveList, "move_list": [{"line", "kind": "rapid"|"feed"|"arc", "end": [x, y, z]}] too,
+// an arc's with "centre": [x, y] and "direction": "cw"|"ccw".
+std::string reportJson(const ReadResult& result, bool moveList = false);
 
 }  // namespace qorix::program

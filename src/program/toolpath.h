@@ -37,7 +37,8 @@ struct Move {
 };
 
 enum MoveFlag : std::uint8_t {
-    kInCycle = 1,  // made by a canned drilling cycle
+    kInCycle = 1,   // made by a canned drilling cycle
+    kToRPlane = 2,  // a cycle's rapid from over the hole down to its R plane
 };
 
 // An arc: its centre in XY (machine coordinates), its radius and its signed sweep in radians

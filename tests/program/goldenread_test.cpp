@@ -40,7 +40,10 @@ TEST(GoldenToolpaths, AParametricSpiralOfThreeHundredThousandTurnsOverflowsAndIs
     auto r = readGolden(goldenProgram("fibonacci", "parametric-many-turns"));
     auto big = warningsOf(r, WarningKind::NumberTooLarge);
     ASSERT_FALSE(big.empty()) << describe(r.warnings);
-    EXPECT_EQ(r.warnings.size(), big.size() + 1) << describe(r.warnings);
+    // the arcs whose places pass any machine's before the overflow are left out, and told
+    auto far = warningsOf(r, WarningKind::NotFinite);
+    EXPECT_FALSE(far.empty());
+    EXPECT_EQ(r.warnings.size(), big.size() + far.size() + 1) << describe(r.warnings);
     EXPECT_EQ(warningsOf(r, WarningKind::Runaway).size(), 1u);
     EXPECT_TRUE(r.stoppedEndless);
     for (const auto& m : r.path.moves) ASSERT_TRUE(std::isfinite(m.x) && std::isfinite(m.y));

@@ -104,8 +104,8 @@ TEST(ProgramReader, DwellToolAndSpindleEventsAndTheRunTime) {
 
     // values past what a move holds are held as the largest, not wrapped round to small ones
     std::string huge(100, '9');
-    auto big = readText("S" + huge + " M3\nT" + huge + " M6\nG4 P" + huge + "\nG4 P-" + huge +
-                        "\nM30\n");
+    auto big =
+        readText("S" + huge + " M3\nT" + huge + " M6\nG4 P" + huge + "\nG4 P-" + huge + "\nM30\n");
     ASSERT_EQ(big.path.moves.size(), 4u);
     for (const auto& m : big.path.moves) EXPECT_EQ(m.aux, 4'294'967'295u);
     EXPECT_TRUE(std::isfinite(big.measures.timeSeconds));
