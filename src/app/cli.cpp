@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <memory>
@@ -24,12 +25,68 @@ constexpr const char* kUsage =
     "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
     "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n"
     "           qorix-wizards-cli inspect [FÁJL|-] [--decimal-separator=C] [--svg=FÁJL] "
-    "[--json]\n"
+    "[--json [--moves]] [--depth=Z]\n"
     "           qorix-wizards-cli describe VARÁZSLÓ\n"
     "           qorix-wizards-cli position TELEPÍTÉSI_MAPPA [--standalone] "
     "[--decimal-separator=C]\n"
     "           qorix-wizards-cli mdi TELEPÍTÉSI_MAPPA PARANCS [--standalone] "
     "[--decimal-separator=C]";
+
+// Each verb's own --help: its usage line and the options it takes.
+struct VerbHelp {
+    const char* verb;
+    const char* text;
+};
+constexpr VerbHelp kVerbHelp[] = {
+    {"generate",
+     "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
+     "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n\n"
+     "A varázsló programja a szabványos kimenetre, ahogy a \"Létrehozás\" gomb írja.\n"
+     "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
+     "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
+     "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
+     "  --inspect              a program helyett annak vizsgálata (az inspect kapcsolóival)\n"},
+    {"inspect",
+     "használat: qorix-wizards-cli inspect [FÁJL|-] [--decimal-separator=C] [--svg=FÁJL] "
+     "[--json [--moves]] [--top=Z] [--depth=Z] [--rapid-rate=MM/PERC] "
+     "[--tool-change-time=MP] [--tool-diameter=D]\n\n"
+     "Egy program beolvasva: méretek, futási idő, figyelmeztetések.\n"
+     "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
+     "  --json                 a vizsgálat JSON-ban\n"
+     "  --moves                (--json) a mozgások listája is\n"
+     "  --svg=FÁJL             a szerszámpálya képe felülnézetből\n"
+     "  --top=Z                a munkadarab teteje, alapérték 0\n"
+     "  --depth=Z              a kért legmélyebb Z: ez alatti marás figyelmeztetés\n"
+     "  --rapid-rate=MM/PERC   gyorsmenet sebessége az időbecsléshez (5000)\n"
+     "  --tool-change-time=MP  egy szerszámcsere ideje (10)\n"
+     "  --tool-diameter=D      a fúró átmérője a furatok rajzához\n"
+     "Kilépési kód: 0 figyelmeztetés nélkül, 1 figyelmeztetéssel, 2 ha a program nem "
+     "olvasható.\n"},
+    {"describe",
+     "használat: qorix-wizards-cli describe VARÁZSLÓ\n\n"
+     "A varázsló vezérlői: név, fajta, felirat, alapérték.\n"},
+    {"position",
+     "használat: qorix-wizards-cli position TELEPÍTÉSI_MAPPA [--standalone] "
+     "[--decimal-separator=C]\n\n"
+     "A gép pozíciója a QORIX cserefájljain át.\n"
+     "  --standalone           QORIX nélküli futtatás\n"},
+    {"mdi",
+     "használat: qorix-wizards-cli mdi TELEPÍTÉSI_MAPPA PARANCS [--standalone] "
+     "[--decimal-separator=C]\n\n"
+     "Parancs küldése a QORIX-nek, majd a pozíció beolvasása.\n"
+     "  --standalone           QORIX nélküli futtatás\n"},
+};
+
+// "VERB ... --help": that verb's help; false for any other command line.
+bool verbHelp(const std::vector<std::string>& args, std::ostream& out) {
+    for (const auto& h : kVerbHelp)
+        if (args[0] == h.verb &&
+            std::find(args.begin() + 1, args.end(), std::string("--help")) != args.end()) {
+            out << h.text;
+            return true;
+        }
+    return false;
+}
 
 std::string slugList() {
     std::string s;
@@ -56,6 +113,8 @@ void printHelp(std::ostream& out) {
         << "  --json                 (inspect) a vizsgálat JSON-ban\n"
         << "  --svg=FÁJL             (inspect) a szerszámpálya képe felülnézetből\n"
         << "  --top=Z                (inspect) a munkadarab teteje, alapérték 0\n"
+        << "  --depth=Z              (inspect) a kért legmélyebb Z: ez alatt figyelmeztet\n"
+        << "  --moves                (inspect --json) a mozgások listája is\n"
         << "  --rapid-rate=MM/PERC   (inspect) gyorsmenet sebessége az időbecsléshez (5000)\n"
         << "  --tool-change-time=MP  (inspect) egy szerszámcsere ideje (10)\n"
         << "  --tool-diameter=D      (inspect) a fúró átmérője a furatok rajzához\n"
@@ -300,6 +359,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             printHelp(out);
             return kExitOk;
         }
+        if (verbHelp(args, out)) return kExitOk;
         if (verb == "--version") {
             printVersion(out, "qorix-wizards-cli");
             return kExitOk;

@@ -49,6 +49,10 @@ bool inspectOption(const std::string& arg, InspectOptions& o) {
     } else if (startsWith(arg, "--svg=")) {
         o.svg = arg.substr(6);
         if (o.svg.empty()) throw UsageError("hiányzik a fájlnév: " + arg);
+    } else if (arg == "--moves") {
+        o.moves = true;
+    } else if (startsWith(arg, "--depth=")) {
+        o.read.depthZ = number(arg, 8);
     } else if (startsWith(arg, "--top=")) {
         o.read.topZ = number(arg, 6);
     } else if (startsWith(arg, "--rapid-rate=")) {
@@ -80,7 +84,9 @@ void pageFacts(CliWizard& wizard, InspectOptions& o) {
 int inspectLines(const std::vector<std::string>& lines, const InspectOptions& o, std::ostream& out,
                  std::ostream& err) {
     program::ReadResult r = program::readProgram(lines, o.read);
-    out << (o.json ? program::reportJson(r) : program::reportText(r, o.read.decimalSeparator));
+    if (o.moves && !o.json) throw UsageError("a --moves csak a --json mellett kérhető");
+    out << (o.json ? program::reportJson(r, o.moves)
+                   : program::reportText(r, o.read.decimalSeparator));
     if (!o.svg.empty()) {
         program::SvgOptions svg;
         svg.toolDiameter = o.toolDiameter;

@@ -2,7 +2,7 @@
 // as an SVG picture on request. "generate … --inspect" does the same for what it wrote.
 //   qorix-wizards-cli inspect [FILE|-] [--decimal-separator=C] [--svg=FILE] [--json]
 //                     [--top=Z] [--rapid-rate=MM_PER_MIN] [--tool-change-time=S]
-//                     [--tool-diameter=D]
+//                     [--tool-diameter=D] [--depth=Z] [--moves]
 #pragma once
 
 #include <iosfwd>
@@ -18,6 +18,7 @@ struct InspectOptions {
     program::ReadOptions read;
     std::string svg;  // empty: no picture
     bool json = false;
+    bool moves = false;  // with json: the move list too
     double toolDiameter = 0;
 };
 

@@ -82,6 +82,8 @@ private:
 // Reads the whole file into bytes; returns 0 or the error number. The file is shared with
 // writers and is closed before the call returns.
 int readFile(const std::string& path, std::string& bytes);
+// readFile makes room for a file's size in one go up to this; a larger one grows as read.
+inline constexpr long long kReserveAtMost = 256LL << 20;
 
 // Gives the file another name in the same folder, replacing a file of that name (at once:
 // a write that comes after it makes a new file). Returns 0 or the error number.

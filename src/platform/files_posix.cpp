@@ -78,9 +78,14 @@ int readSmall(int fd, std::size_t bound, SmallFile& file) {
         file.kind = SmallFile::tooLarge;
         return 0;
     }
-    file.bytes.resize(bound + 1);
+    // room for what the file holds now and one byte more; it grows only if the file does
+    file.bytes.resize(std::min(static_cast<std::size_t>(st.st_size), bound) + 1);
     std::size_t got = 0;
-    while (got < file.bytes.size()) {
+    for (;;) {
+        if (got == file.bytes.size()) {
+            if (got > bound) break;
+            file.bytes.resize(std::min(got * 2, bound + 1));
+        }
         ssize_t n =
             pread(fd, file.bytes.data() + got, file.bytes.size() - got, static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
@@ -177,6 +182,9 @@ int readFile(const std::string& path, std::string& bytes) {
     int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
     bytes.clear();
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size < kReserveAtMost)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         ssize_t n = read(fd, buf, sizeof buf);

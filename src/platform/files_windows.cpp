@@ -157,12 +157,18 @@ int readSmall(HANDLE h, std::size_t bound, SmallFile& file) {
         file.kind = SmallFile::tooLarge;
         return 0;
     }
-    file.bytes.resize(bound + 1);
+    // room for what the file holds now and one byte more; it grows only if the file does
+    file.bytes.resize(std::min(static_cast<std::size_t>(file.stamp.size), bound) + 1);
     std::size_t got = 0;
-    for (DWORD n = 1; n > 0 && got < file.bytes.size(); got += n)
+    for (DWORD n = 1; n > 0; got += n) {
+        if (got == file.bytes.size()) {
+            if (got > bound) break;
+            file.bytes.resize(std::min(got * 2, bound + 1));
+        }
         if (!ReadFile(h, file.bytes.data() + got, static_cast<DWORD>(file.bytes.size() - got), &n,
                       nullptr))
             return errnoOf(GetLastError());
+    }
     file.bytes.resize(got > bound ? 0 : got);
     if (got > bound) file.kind = SmallFile::tooLarge;
     return 0;
@@ -269,6 +275,9 @@ int readFile(const std::string& path, std::string& bytes) {
         }))
         return errnoOf(GetLastError());
     bytes.clear();
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(h, &size) && size.QuadPart < kReserveAtMost)
+        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char buf[65536];
     for (DWORD n = 0;; bytes.append(buf, n)) {
         if (!ReadFile(h, buf, sizeof buf, &n, nullptr)) {

@@ -146,6 +146,39 @@ TEST(Inspect, TheSvgShowsRapidsDashedCutsSolidAndHolesAsCircles) {
               2);
 }
 
+// The depth a page knows, from the command line; and the moves one by one for other tools.
+TEST(Inspect, DepthFromTheCommandLineAndTheMoveListAsJson) {
+    TempDir dir;
+    std::string path = dir.file("p.tap");
+    textfile::writeLines(path,
+                         {"G21", "G0 X10 Y0 Z5", "G1 Z-3 F100", "G3 I-10 J0", "G0 Z5", "M30"});
+    auto deep = cli({"inspect", path, "--depth=-2,5"});
+    EXPECT_EQ(deep.status, 1);
+    EXPECT_NE(deep.out.find("3. sor: Marás a kért mélység (Z-2,5) alatt: Z-3"), std::string::npos)
+        << deep.out;
+    auto json = cli({"inspect", path, "--json", "--moves"});
+    EXPECT_EQ(json.status, 0) << json.out;
+    EXPECT_NE(json.out.find("\"move_list\": [{\"line\": 2, \"kind\": \"rapid\", \"end\": "
+                            "[10, 0, 5]}, {\"line\": 3, \"kind\": \"feed\", \"end\": [10, 0, -3]}, "
+                            "{\"line\": 4, \"kind\": \"arc\", \"end\": [10, 0, -3], "
+                            "\"centre\": [0, 0], \"direction\": \"ccw\"}, {\"line\": 5, "
+                            "\"kind\": \"rapid\", \"end\": [10, 0, 5]}]}"),
+              std::string::npos)
+        << json.out;
+    EXPECT_EQ(cli({"inspect", path, "--moves"}).status, 2);
+}
+
+// Each verb answers its own --help with its own usage, not as an unknown option.
+TEST(Inspect, EveryVerbAnswersItsOwnHelp) {
+    for (const char* verb : {"generate", "inspect", "describe", "position", "mdi"}) {
+        auto r = cli({verb, "--help"});
+        EXPECT_EQ(r.status, 0) << verb << r.err;
+        EXPECT_EQ(r.out.rfind(std::string("használat: qorix-wizards-cli ") + verb + " ", 0), 0u)
+            << r.out;
+    }
+    EXPECT_NE(cli({"inspect", "--help"}).out.find("--depth=Z"), std::string::npos);
+}
+
 TEST(GenerateInspect, ThePageTellsTheTopAndTheDepth) {
     CliResult clean = cli({"generate", "circular-pocket", "--inspect"});
     EXPECT_EQ(clean.status, 0) << clean.out;

@@ -26,6 +26,19 @@ std::string read(const std::string& path) {
     return bytes;
 }
 
+// A four-byte program read under a bound of 256 MiB once took that much memory and a second.
+TEST(PlatformFiles, ASmallFileTakesRoomForItsSizeNotForTheBound) {
+    TempDir dir;
+    const std::string path = dir.file("kicsi.tap");
+    ASSERT_EQ(platform::replaceFile(path, "M30\n"), 0);
+    platform::SmallFile file;
+    ASSERT_EQ(platform::readSmallFile(path, std::size_t{256} << 20, file), 0);
+    EXPECT_EQ(file.bytes, "M30\n");
+    EXPECT_LT(file.bytes.capacity(), 4096u);
+    ASSERT_EQ(platform::readSmallFile(path, 3, file), 0);
+    EXPECT_EQ(file.kind, platform::SmallFile::tooLarge);
+}
+
 TEST(PlatformFiles, EveryWriteReplacesTheFileAndLeavesNothingBeside) {
     TempDir dir;
     const std::string path = dir.file("adatcsere.txt");
