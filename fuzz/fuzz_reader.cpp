@@ -19,6 +19,9 @@ constexpr std::size_t kExtraLines = 20'000;
 // A line makes at most a handful of moves; a drilling cycle's pecks are bounded on their own.
 constexpr std::size_t kMovesPerLine = 8;
 constexpr std::size_t kPecksPerHole = 10'000;
+// The budget of moves for the whole program, set low so that inputs stay quick; no input may
+// pass it however its holes, pecks and calls multiply.
+constexpr std::size_t kMoveBudget = 200'000;
 
 void checkResult(const program::ReadResult& r, std::size_t lines) {
     fuzz::require(r.executedLines <= lines + kExtraLines + 1, "ran past the bound on lines");
@@ -36,14 +39,15 @@ void checkResult(const program::ReadResult& r, std::size_t lines) {
     }
     fuzz::require(r.path.moves.size() <= kMovesPerLine * (r.executedLines + 1) + holeMoves,
                   "more moves than the lines ran can make");
+    fuzz::require(r.path.moves.size() <= kMoveBudget, "more moves than the budget");
     for (const auto& m : r.path.moves) {
         fuzz::require(m.line >= 1 && m.line <= lines, "a move on a line the program lacks");
         if (m.kind == program::MoveKind::Arc)
             fuzz::require(m.aux < r.path.arcs.size(), "an arc move without its arc");
     }
-    fuzz::require(!std::isnan(r.measures.cutLength) && !std::isnan(r.measures.rapidLength) &&
-                      !std::isnan(r.measures.timeSeconds),
-                  "a measure that is not a number");
+    fuzz::require(std::isfinite(r.measures.cutLength) && std::isfinite(r.measures.rapidLength) &&
+                      std::isfinite(r.measures.timeSeconds) && r.measures.timeSeconds >= 0,
+                  "a measure that is not a finite number");
 }
 
 }  // namespace
@@ -54,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     program::ReadOptions options;
     options.decimalSeparator = (data[0] & 1) ? '.' : ',';
     options.extraLineBound = kExtraLines;
+    options.moveBudget = kMoveBudget;
     if (data[0] & 2) options.depthZ = -10;
     if (data[0] & 4) {  // as a page hands it over: the tool stands somewhere known
         options.startAt = {0, 0, 5};
