@@ -78,11 +78,14 @@ private:
     double longest_ = 0;
 };
 
+// Read and drawn; a program that does not move leaves the page's picture in front and its
+// drawing waits until shown, so for it the reading is the end.
 bool waitFor(ui::qt::ToolpathView& view, double limitMs) {
     const auto t0 = Clock::now();
-    while (!(view.scene() && view.idle()) && msSince(t0) < limitMs)
+    auto done = [&] { return view.scene() && (view.idle() || !view.isVisible()); };
+    while (!done() && msSince(t0) < limitMs)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    return view.scene() && view.idle();
+    return done();
 }
 
 double peakMegabytes() {

@@ -51,6 +51,9 @@ bool inspectOption(const std::string& arg, InspectOptions& o) {
         if (o.svg.empty()) throw UsageError("hiányzik a fájlnév: " + arg);
     } else if (arg == "--moves") {
         o.moves = true;
+    } else if (startsWith(arg, "--back-off=")) {
+        o.read.peckBackOff = number(arg, 11);
+        if (o.read.peckBackOff < 0) throw UsageError("nem lehet negatív: " + arg);
     } else if (startsWith(arg, "--depth=")) {
         o.read.depthZ = number(arg, 8);
     } else if (startsWith(arg, "--top=")) {
@@ -103,12 +106,14 @@ int inspectLines(const std::vector<std::string>& lines, const InspectOptions& o,
 int runInspect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                char regional) {
     InspectOptions o;
-    o.read.decimalSeparator = regional;
+    o.read.decimalSeparator = regional;  // for a program whose numbers have no fraction
+    o.read.separatorFromFile = true;
     std::string file;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (startsWith(a, "--decimal-separator=")) {
             o.read.decimalSeparator = separatorOption(a);
+            o.read.separatorFromFile = false;
         } else if (inspectOption(a, o)) {
         } else if (a == "-" || !startsWith(a, "--")) {
             if (!file.empty()) throw UsageError("csak egy programot olvasok: " + a);

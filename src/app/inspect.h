@@ -2,7 +2,7 @@
 // as an SVG picture on request. "generate … --inspect" does the same for what it wrote.
 //   qorix-wizards-cli inspect [FILE|-] [--decimal-separator=C] [--svg=FILE] [--json]
 //                     [--top=Z] [--rapid-rate=MM_PER_MIN] [--tool-change-time=S]
-//                     [--tool-diameter=D] [--depth=Z] [--moves]
+//                     [--tool-diameter=D] [--depth=Z] [--back-off=MM] [--moves]
 #pragma once
 
 #include <iosfwd>

@@ -16,6 +16,11 @@ namespace {
 
 constexpr int kMargin = 4;  // between the frame and the text
 constexpr int kDragScrollMs = 40;
+// Laying out a line of megabytes froze the window for seconds at each paint; a line longer
+// than this is taken as a row of equal characters and only its piece in view is drawn.
+constexpr std::size_t kLaidOut = 4000;
+
+int clampedWidth(long long width) { return static_cast<int>(std::min<long long>(width, 1 << 30)); }
 
 }  // namespace
 
@@ -89,11 +94,29 @@ int LineBox::lineHeight() const { return std::max(1, fontMetrics().lineSpacing()
 
 int LineBox::textLeft() const { return kMargin - horizontalScrollBar()->value(); }
 
+bool LineBox::isLong(int line) const {
+    const auto& lines = model_.lines();
+    return line >= 0 && static_cast<std::size_t>(line) < lines.size() &&
+           lines[static_cast<std::size_t>(line)].size() > kLaidOut;
+}
+
+int LineBox::charWidth() const {
+    return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
+}
+
 int LineBox::xOf(TextPos pos) const {
+    if (isLong(pos.line))
+        return textLeft() + clampedWidth(static_cast<long long>(pos.column) * charWidth());
     return textLeft() + fontMetrics().horizontalAdvance(lineText(pos.line).left(pos.column));
 }
 
 int LineBox::columnAt(int line, int x) const {
+    if (isLong(line)) {
+        const auto bytes =
+            static_cast<long long>(model_.lines()[static_cast<std::size_t>(line)].size());
+        return static_cast<int>(
+            std::clamp<long long>((x + charWidth() / 2) / charWidth(), 0, bytes));
+    }
     const QString text = lineText(line);
     const QFontMetrics fm = fontMetrics();
     // the first column whose left edge lies at or past x, or the one before if nearer
@@ -148,9 +171,12 @@ void LineBox::measureWidest() {
     const auto longest =
         std::max_element(lines.begin(), lines.end(),
                          [](const auto& a, const auto& b) { return a.size() < b.size(); });
-    widest_ = longest == lines.end()
-                  ? 0
-                  : fontMetrics().horizontalAdvance(QString::fromStdString(*longest));
+    if (longest != lines.end() && longest->size() > kLaidOut)
+        widest_ = clampedWidth(static_cast<long long>(longest->size()) * charWidth());
+    else
+        widest_ = longest == lines.end()
+                      ? 0
+                      : fontMetrics().horizontalAdvance(QString::fromStdString(*longest));
 }
 
 void LineBox::setCursorPosition(TextPos pos, bool keepAnchor) {
@@ -213,7 +239,27 @@ void LineBox::paintEvent(QPaintEvent*) {
     for (int i = 0; i < rows && first + i < lineCount(); ++i) drawLine(p, first + i, i * h);
 }
 
+// Only the characters in view (and a few beside) are made into text and drawn; a selection
+// on such a line is not shaded.
+void LineBox::drawLongLine(QPainter& p, int line, int top) {
+    const std::string& bytes = model_.lines()[static_cast<std::size_t>(line)];
+    const QFontMetrics fm = fontMetrics();
+    const int cw = charWidth();
+    const std::size_t first = static_cast<std::size_t>(std::max(0, -textLeft() / cw - 4));
+    const std::size_t count = static_cast<std::size_t>(viewport()->width() / cw + 8);
+    if (first < bytes.size()) {
+        const QString piece = QString::fromUtf8(
+            bytes.data() + first, static_cast<qsizetype>(std::min(count, bytes.size() - first)));
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(textLeft() + static_cast<int>(first) * cw,
+                   top + fm.ascent() + (lineHeight() - fm.height()) / 2, piece);
+    }
+    if (line == cursor_.line && cursorShown_ && hasFocus())
+        p.fillRect(QRect(xOf(cursor_), top, 1, lineHeight()), palette().color(QPalette::Text));
+}
+
 void LineBox::drawLine(QPainter& p, int line, int top) {
+    if (isLong(line)) return drawLongLine(p, line, top);
     const QString text = lineText(line);
     const QFontMetrics fm = fontMetrics();
     const int h = lineHeight();

@@ -105,6 +105,10 @@ private:
     void ensureCursorVisible();
     void restartBlink();
     void drawLine(QPainter& p, int line, int top);
+    // A line of thousands of characters: measured by its length, drawn only where in view.
+    bool isLong(int line) const;
+    int charWidth() const;
+    void drawLongLine(QPainter& p, int line, int top);
     void dragScroll();
     TextPos selectionStart() const { return std::min(anchor_, cursor_); }
     TextPos selectionEnd() const { return std::max(anchor_, cursor_); }

@@ -78,6 +78,7 @@ void ToolpathView::startRead(std::shared_ptr<const std::vector<std::string>> lin
     busyTick_.start();
     pool_.start([this, lines = std::move(lines), facts = std::move(facts), generation, refit] {
         program::ReadOptions options = facts.read;
+        options.separatorFromFile = true;  // a file opened may be written with either
         options.progress = [this, generation](std::size_t done, std::size_t total) {
             progressDone_ = done;
             progressTotal_ = total;

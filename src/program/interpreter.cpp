@@ -87,11 +87,12 @@ Interpreter::Interpreter(std::vector<std::string_view> lines, const ReadOptions&
     : lines_(std::move(lines)),
       options_(options),
       result_(result),
-      scanner_(options.decimalSeparator, vars_),
+      scanner_(result.decimalSeparator, vars_),
       builder_(result.path, result.warnings),
       looked_(lines_.size(), false) {
     builder_.setStart(AxisWords{options.startAt, options.startKnown});
     builder_.setBudget(options.moveBudget);
+    builder_.setBackOff(options.peckBackOff);
 }
 
 void Interpreter::warn(WarningKind kind, std::string text) {

@@ -202,6 +202,19 @@ private:
     int depth_ = 0;
 };
 
+char separatorIn(std::string_view line) {
+    for (std::size_t i = 0; i + 2 < line.size(); ++i) {
+        if (line[i] == '(') {
+            i = line.find(')', i);
+            if (i == std::string_view::npos) return 0;
+            continue;
+        }
+        if (isDigit(line[i]) && (line[i + 1] == '.' || line[i + 1] == ',') && isDigit(line[i + 2]))
+            return line[i + 1];
+    }
+    return 0;
+}
+
 const Word* Block::find(char letter) const {
     for (int i = 0; i < count; ++i)
         if (words[static_cast<std::size_t>(i)].letter == letter)

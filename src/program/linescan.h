@@ -52,6 +52,10 @@ struct Block {
     const Word* find(char letter) const;
 };
 
+// The decimal separator a line's numbers are written with: the first digit followed by '.' or
+// ',' and a digit, outside comments; 0 when the line has no such number.
+char separatorIn(std::string_view line);
+
 class LineScanner {
 public:
     // Far beyond any real program; a deeper line is a warning, not a stack overflow.

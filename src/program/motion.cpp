@@ -179,13 +179,12 @@ void PathBuilder::peck(int code, double top, double bottom, double q, double fee
     const auto pecks = static_cast<std::uint32_t>(std::max(count, 1.0));
     double reached = top;
     for (std::uint32_t i = 1; i <= pecks; ++i) {
-        if (i > 1 && code == 83)
-            goTo(MoveKind::Rapid, {pos_[0], pos_[1], reached + kPeckClearance}, 0);
+        if (i > 1 && code == 83) goTo(MoveKind::Rapid, {pos_[0], pos_[1], reached + backOff_}, 0);
         reached = i == pecks ? bottom : std::max(top - q * i, bottom);
         goTo(MoveKind::Feed, {pos_[0], pos_[1], reached}, feed);
         ++hole.pecks;
         if (i == pecks || exhausted_) break;
-        double back = code == 83 ? top : std::min(reached + kChipBreak, top);
+        double back = code == 83 ? top : std::min(reached + backOff_, top);
         goTo(MoveKind::Rapid, {pos_[0], pos_[1], back}, 0);
     }
 }

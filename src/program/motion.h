@@ -33,10 +33,6 @@ struct CycleWords {
 
 class PathBuilder {
 public:
-    // How far G73 backs off to break the chip, and how far above the last bottom G83 stops
-    // its rapid back down the hole.
-    static constexpr double kChipBreak = 0.5;
-    static constexpr double kPeckClearance = 0.5;
     // Coordinates are written with four decimals: an end this close to its circle is on it.
     static constexpr double kRounding = 0.0005;
     // More pecks than this in one hole is a mistyped Q, not a program to draw peck by peck.
@@ -50,6 +46,9 @@ public:
     void setLine(std::uint32_t line) { line_ = line; }
     // The moves the whole program may make; past them nothing more is added.
     void setBudget(std::size_t moves) { budget_ = moves; }
+    // How far G73 backs off to break the chip, and how far above the last bottom G83 stops
+    // its rapid back down the hole.
+    void setBackOff(double mm) { backOff_ = mm; }
     bool exhausted() const { return exhausted_; }
     void selectWork(int system);
     void setWorkOrigin(int system, const AxisWords& words);
@@ -89,6 +88,7 @@ private:
     double initialZ_ = 0;
     std::uint8_t initialKnown_ = 0;
     std::size_t budget_ = SIZE_MAX;
+    double backOff_ = 0.5;
     bool exhausted_ = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include "program/checks.h"
 #include "program/interpreter.h"
+#include "program/linescan.h"
 
 namespace qorix::program {
 
@@ -29,8 +30,23 @@ void sortAndMerge(std::vector<Warning>& warnings) {
     warnings = std::move(kept);
 }
 
+// The program's own separator, found in its first number with a fraction.
+void chooseSeparator(const std::vector<std::string_view>& lines, const ReadOptions& options,
+                     ReadResult& result) {
+    result.decimalSeparator = options.decimalSeparator;
+    if (!options.separatorFromFile) return;
+    for (auto line : lines)
+        if (char found = separatorIn(line)) {
+            result.decimalSeparator = found;
+            result.separatorFromFile = true;
+            return;
+        }
+}
+
 ReadResult readLines(std::vector<std::string_view> lines, const ReadOptions& options) {
     ReadResult result;
+    chooseSeparator(lines, options, result);
+    result.peckBackOff = options.peckBackOff;
     result.path.moves.reserve(std::min(lines.size(), options.moveBudget));
     Interpreter interpreter(std::move(lines), options, result);
     interpreter.run();

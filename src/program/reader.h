@@ -18,7 +18,10 @@
 namespace qorix::program {
 
 struct ReadOptions {
+    // The separator of the numbers; with separatorFromFile, only for a program whose numbers
+    // have no fraction, the first number with one telling the program's own.
     char decimalSeparator = ',';
+    bool separatorFromFile = false;
     // The top of the part: rapids in X or Y below it go into the part. A page hands over its
     // start Z; for a file the user may set it.
     double topZ = 0;
@@ -35,6 +38,9 @@ struct ReadOptions {
     // Moves of the whole program, pecks included, before reading stops (some 80 MB of them):
     // a million-line program makes about a million.
     std::size_t moveBudget = 2'000'000;
+    // The drilling cycles' back-off above the last peck: the control's setting, not the
+    // program's (0,5 mm is this machine's).
+    double peckBackOff = 0.5;
     MeasureOptions measure;
     // Called now and then with the lines executed and the program's lines; false cancels.
     std::function<bool(std::size_t done, std::size_t total)> progress;
@@ -49,6 +55,9 @@ struct ReadResult {
     bool stoppedEndless = false;   // stopped at the bound on executed lines
     bool stoppedAtBudget = false;  // stopped at ReadOptions::moveBudget
     std::size_t executedLines = 0;
+    char decimalSeparator = ',';     // the one the numbers were read with
+    bool separatorFromFile = false;  // found in the program, not taken from the options
+    double peckBackOff = 0.5;        // the back-off the cycles were drawn with
 };
 
 ReadResult readProgram(std::string_view text, const ReadOptions& options);

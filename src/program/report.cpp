@@ -95,6 +95,8 @@ std::string reportText(const ReadResult& r, char separator) {
     NumberText n(separator);
     std::string s;
     s += "Mozgások: " + NumberText::whole(static_cast<std::int64_t>(m.moves)) + "\n";
+    s += std::string("Tizedesjel: ") + (r.decimalSeparator == '.' ? "pont" : "vessző") +
+         (r.separatorFromFile ? " (a programból)\n" : "\n");
     s += boxLine("Terjedelem: ", m.bounds, n);
     s += boxLine("Marás terjedelme: ", m.feedBounds, n);
     s += "Legmélyebb Z: " +
@@ -103,7 +105,10 @@ std::string reportText(const ReadResult& r, char separator) {
     s += "Forgácsoló út: " + n.general(rounded(m.cutLength)) + " mm\n";
     s += "Gyorsmeneti út: " + n.general(rounded(m.rapidLength)) + " mm\n";
     s += "Becsült futási idő: " + duration(m.timeSeconds) + "\n";
-    s += "Furatok: " + NumberText::whole(static_cast<std::int64_t>(m.holes)) + "\n";
+    s += "Furatok: " + NumberText::whole(static_cast<std::int64_t>(m.holes));
+    if (m.holes > 0)
+        s += " (visszahúzás a fogás fölé: " + n.general(rounded(r.peckBackOff)) + " mm)";
+    s += "\n";
     s += "Fogások: " + NumberText::whole(static_cast<std::int64_t>(m.passes)) + "\n";
     s += "Szerszámcserék: " + NumberText::whole(static_cast<std::int64_t>(m.toolChanges)) + "\n";
     if (r.warnings.empty()) return s + "Figyelmeztetés: nincs\n";
@@ -125,7 +130,9 @@ std::string reportJson(const ReadResult& r, bool moveList) {
         ", \"time_s\": " + jsonNumber(m.timeSeconds) + ", \"holes\": " + std::to_string(m.holes) +
         ", \"passes\": " + std::to_string(m.passes) +
         ", \"tool_changes\": " + std::to_string(m.toolChanges) +
-        ", \"moves\": " + std::to_string(m.moves) + ", \"warnings\": [";
+        ", \"moves\": " + std::to_string(m.moves) + ", \"decimal_separator\": \"" +
+        r.decimalSeparator + "\", \"peck_back_off\": " + jsonNumber(r.peckBackOff) +
+        ", \"warnings\": [";
     for (std::size_t i = 0; i < r.warnings.size(); ++i)
         s += std::string(i ? ", " : "") + "{\"line\": " + std::to_string(r.warnings[i].line) +
              ", \"text\": " + jsonString(r.warnings[i].text) + "}";

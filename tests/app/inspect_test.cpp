@@ -42,6 +42,7 @@ TEST(Inspect, TellsTheMeasuresOfACleanProgramAndExitsZero) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "Mozgások: 15\n"
+              "Tizedesjel: vessző (a programból)\n"
               "Terjedelem: X -7,5 … 7,5; Y -7,5 … 7,5; Z -2 … 5\n"
               "Marás terjedelme: X -7,5 … 7,5; Y -7,5 … 7,5; Z -2 … 5\n"
               "Legmélyebb Z: -2\n"

@@ -8,6 +8,7 @@
 // window with each of those pages after "Létrehozás".
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or under a display.
 #include <QApplication>
+#include <QDir>
 #include <QPixmap>
 #include <cstdio>
 #include <string>
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]) + "/";
+    if (!QDir().mkpath(dir)) {  // a folder not there is made; one that cannot be is a failure
+        std::fprintf(stderr, "qorix-screenshots: the folder cannot be made: %s\n", argv[1]);
+        return 1;
+    }
     ui::RecordingDialogs dialogs;  // no modal box stops the rendering
     qorix::NumberText num(',');
     qorix::RecordingSleeper sleeper;

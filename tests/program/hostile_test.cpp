@@ -159,3 +159,57 @@ TEST(HostileFiles, OnlyFiniteNumbersAreEverPrinted) {
 
 }  // namespace
 }  // namespace qorix::test
+
+namespace qorix::test {
+namespace {
+
+// A file is read with the separator its own numbers use, whatever the settings say; only a
+// line written with the other one is told.
+TEST(OtherSeparator, TheProgramsOwnSeparatorIsFoundAndMixedLinesAreTold) {
+    struct Case {
+        std::string text;
+        char found;
+        bool fromFile;
+        std::size_t moves;
+        std::uint32_t unknownOn;  // 0: no warning
+    } cases[] = {
+        {"G21\n(1,5 mm)\nG0 X1.5 Y2 Z5\nG1 Z-1.25 F100\nM30\n", '.', true, 2, 0},
+        {"G21\nG0 X1,5 Y2 Z5\nG1 Z-1,25 F100\nM30\n", ',', true, 2, 0},
+        {"G21\nG0 X1 Y2 Z5\nM30\n", ',', false, 1, 0},
+        {"G21\nG0 X1.5 Y2 Z5\nG1 Z-1,25 F100\nM30\n", '.', true, 1, 3},
+    };
+    for (const auto& c : cases) {
+        program::ReadOptions o;
+        o.separatorFromFile = true;
+        auto r = program::readProgram(c.text, o);
+        EXPECT_EQ(r.decimalSeparator, c.found) << c.text;
+        EXPECT_EQ(r.separatorFromFile, c.fromFile) << c.text;
+        EXPECT_EQ(r.path.moves.size(), c.moves) << c.text;
+        auto unknown = warningsOf(r, WarningKind::UnknownWord);
+        ASSERT_EQ(unknown.size(), c.unknownOn ? 1u : 0u) << describe(r.warnings);
+        if (c.unknownOn) {
+            EXPECT_EQ(unknown[0].line, c.unknownOn);
+        }
+    }
+}
+
+// The back-off above the last peck is the control's setting.
+TEST(OtherSeparator, TheCyclesBackOffIsASetting) {
+    for (double backOff : {0.5, 0.254}) {
+        program::ReadOptions o;
+        o.peckBackOff = backOff;
+        auto r = program::readProgram("G0 X0 Y0 Z5\nG73 X1 Z-3 R1 Q2 F100\nG83 X2\nG80\nM30\n", o);
+        ASSERT_EQ(r.path.holes.size(), 2u);
+        auto at = [&](std::size_t hole, std::size_t k) {
+            return r.path.moves[r.path.holes[hole].firstMove + k].z;
+        };
+        // rapid over, rapid to R 1, peck to -1, back off, peck to -3
+        EXPECT_DOUBLE_EQ(at(0, 3), -1 + backOff);
+        // G83: back to R, rapid down to above the last bottom
+        EXPECT_DOUBLE_EQ(at(1, 4), -1 + backOff);
+        EXPECT_DOUBLE_EQ(r.peckBackOff, backOff);
+    }
+}
+
+}  // namespace
+}  // namespace qorix::test
