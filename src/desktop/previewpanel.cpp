@@ -31,7 +31,8 @@ const char* const kRapidKey = "preview/rapidRate";
 const char* const kToolChangeKey = "preview/toolChangeSeconds";
 
 QString timeText(double seconds) {
-    const long total = std::lround(seconds);
+    if (!(seconds < 1e12)) return "becsülhetetlenül hosszú";  // a feed of almost nothing
+    const long long total = std::llround(seconds);
     if (total < 60) return QString("%1 mp").arg(total);
     if (total < 3600) return QString("%1 perc %2 mp").arg(total / 60).arg(total % 60);
     return QString("%1 óra %2 perc").arg(total / 3600).arg(total % 3600 / 60);

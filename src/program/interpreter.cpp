@@ -149,7 +149,7 @@ void Interpreter::lookAtLinesNotRun() {
 // in the same file, which the machine never runs.
 void Interpreter::lookAfterEnd() {
     std::size_t count = 0, first = 0;
-    bool inSubprogram = false;
+    bool inSubprogram = !stack_.empty();  // an end inside a subprogram: its M99 follows
     for (std::size_t i = endLine_ + 1; i < lines_.size(); ++i) {
         if (labelOf(lines_[i]) >= 0) inSubprogram = true;
         issues_.clear();
