@@ -10,6 +10,15 @@ set(CMAKE_CXX_COMPILER ${QORIX_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${QORIX_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${QORIX_MINGW_PREFIX})
+# The desktop program's Qt and libjpeg, which tools/windows-qt.sh makes and names:
+#   -DQORIX_WINDOWS_PREFIX=$(tools/windows-qt.sh --prefix)
+if(QORIX_WINDOWS_PREFIX)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${QORIX_WINDOWS_PREFIX})
+  list(APPEND CMAKE_PREFIX_PATH ${QORIX_WINDOWS_PREFIX})
+  # moc, rcc and uic: the host's, of the same version (qt6-base-dev)
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -22,5 +31,6 @@ if(QORIX_WINE)
 endif()
 
 # The programs carry the compiler's own run-time libraries, so that they start without the
-# MinGW-w64 folders on PATH.
+# MinGW-w64 folders on PATH (the desktop build, whose Qt uses the run-time's DLLs, shares
+# those instead: cmake/windows-desktop.cmake).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

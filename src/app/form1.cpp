@@ -5,6 +5,7 @@
 #include "link/exchange.h"
 #include "link/installpaths.h"
 #include "link/textfile.h"
+#include "platform/files.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 
@@ -40,7 +41,8 @@ bool endsWithTap(const std::string& name) {
 }  // namespace
 
 std::string targetPath(const std::string& chosenName) {
-    return endsWithTap(chosenName) ? chosenName : chosenName + ".tap";
+    std::string path = platform::nativePath(chosenName);
+    return endsWithTap(path) ? path : path + ".tap";
 }
 
 TForm1::TForm1(Services& services, std::string firstArgument)

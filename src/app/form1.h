@@ -93,7 +93,8 @@ private:
 };
 
 // The program file's path for a name chosen in the save dialog: ".tap" is appended unless
-// the name already ends in it (in any letter case).
+// the name already ends in it (in any letter case); written with the system's own separator
+// (Qt's dialogs give "/" on Windows too).
 std::string targetPath(const std::string& chosenName);
 
 }  // namespace qorix

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/programfile.h"
+#include "platform/files.h"
 
 namespace ui::qt {
 
@@ -150,7 +151,7 @@ void MainWindow::openProgram(const QString& path) {
     while (shown < form_.pages().size() && !form_.pages()[shown]->visible()) ++shown;
     if (shown == form_.pages().size() || !preview(static_cast<int>(shown + 1))) return;
     previews_[shown]->fileOpening(true);
-    reader_.start([this, shown, path = path.toStdString()] {
+    reader_.start([this, shown, path = qorix::platform::nativePath(path.toStdString())] {
         auto lines = std::make_shared<std::vector<std::string>>();
         std::exception_ptr failure;
         try {

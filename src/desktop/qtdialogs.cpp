@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QTranslator>
+#include <algorithm>
+#include <iterator>
 
 #include "app/form1.h"
 
@@ -17,8 +19,13 @@ namespace ui::qt {
 bool installHungarianQtTexts(QCoreApplication& app) {
     static QTranslator translator;
     if (!translator.isEmpty()) return true;
-    if (!translator.load(QLocale(QLocale::Hungarian), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // beside the program first, where the Windows package puts them; then Qt's own folder
+    const QString folders[] = {QCoreApplication::applicationDirPath() + "/translations",
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    const QLocale hungarian(QLocale::Hungarian);
+    if (std::none_of(std::begin(folders), std::end(folders), [&](const QString& folder) {
+            return translator.load(hungarian, "qtbase", "_", folder);
+        }))
         return false;
     return app.installTranslator(&translator);
 }

@@ -4,6 +4,7 @@
 // numbers (errno values, also on Windows), which the callers turn into messages.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -94,6 +95,16 @@ int makeFolders(const std::string& path);
 
 // The file opened for reading bytes with the C library (nullptr when it cannot be).
 std::FILE* openForReading(const std::string& path);
+
+// A path as the system writes it, for what the user reads and what QORIX reads (file.txt):
+// Windows takes "/" in a path too, but writes and expects "\", so there every "/" becomes
+// "\"; elsewhere the path is kept as it is.
+inline std::string nativePath(std::string path) {
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\');
+#endif
+    return path;
+}
 
 // A UTF-8 path for the standard library's file calls (wide on Windows).
 inline std::filesystem::path pathOf(const std::string& utf8) {

@@ -325,6 +325,11 @@ TEST(TargetPath, TapIsAppendedOnlyWhenMissing) {
     EXPECT_EQ(targetPath("prog.txt"), "prog.txt.tap");
     EXPECT_EQ(targetPath("tap"), "tap.tap");
     EXPECT_EQ(targetPath(".tap"), ".tap");
+#ifdef _WIN32
+    EXPECT_EQ(targetPath("Z:/munka/kör2"), "Z:\\munka\\kör2.tap");
+#else
+    EXPECT_EQ(targetPath("/munka/kör2"), "/munka/kör2.tap");
+#endif
 }
 
 TEST_F(Form1Test, NameEndingInTapIsSavedOnce) {
