@@ -3,7 +3,9 @@
 ; It installs for the user who runs it, without administrator rights (into
 ; %LOCALAPPDATA%\Programs, the Start menu of that user and the user's part of the registry),
 ; and /S installs silently into the default folder.
-Unicode true
+; A 64-bit installer, as the program is (and a Windows without 32-bit support, or Wine
+; without it, runs it too).
+Target amd64-unicode
 !ifndef VERSION
   !error "VERSION is needed"
 !endif
@@ -28,6 +30,7 @@ VIAddVersionKey /LANG=1038 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=1038 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1038 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1038 "FileDescription" "${NAME} telepítő"
+VIAddVersionKey /LANG=1038 "LegalCopyright" "${NAME} fejlesztői"
 
 !include "MUI2.nsh"
 !insertmacro MUI_PAGE_DIRECTORY
