@@ -63,6 +63,7 @@ TForm1::TForm1(Services& services, std::string firstArgument)
     for (const auto& e : wizardTable()) {
         pages_.push_back(e.page(services_));
         pages_.back()->setVisible(false);
+        pages_.back()->onNotice = [this](const std::string& text) { StatusLine.setCaption(text); };
     }
     ComboBox1.onChange = [this] { ComboBox1Change(); };
     Button3.onClick = [this] { Button3Click(); };

@@ -67,15 +67,13 @@ TEST(BoltCircleCli, OtherWizardsHaveNoHolesOption) {
 }
 
 TEST(BoltCircleCli, AFailedCheckOfTheSelectionIsReportedNotAUsageError) {
-    // the table keeps the five holes of the start-up reading, and the press is stopped
+    // the choice and the press each read the field and say what is wrong with it
     CliRun r = cli({"Edit_g1_=", "--holes=3"});
     EXPECT_EQ(r.status, kExitRefused);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err,
-              "Figyelmeztetés rossz paraméterezésről: G1 előtolási értékét nem adtad meg.\n"
-              "Figyelmeztetés rossz paraméterezésről: A furatok kiválasztásakor hibás adatok "
-              "voltak megadva, ezért a program nem készült el. Javítsd az adatokat, majd "
-              "válaszd ki újra a furatokat a „Furat kiválasztó” csoportban.\n");
+    const std::string g1 =
+        "Figyelmeztetés rossz paraméterezésről: G1 előtolási értékét nem adtad meg.\n";
+    EXPECT_EQ(r.err, g1 + g1);
 }
 
 TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {
@@ -97,7 +95,7 @@ TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {
     auto has = [&](const std::string& line) {
         return std::find(log.begin(), log.end(), line) != log.end();
     };
-    EXPECT_TRUE(has("Furatok száma számláló   u8_anc= 0"));
+    EXPECT_TRUE(has("Furatok száma számláló   u8_anc= 5"));  // the selection stays in force
     EXPECT_TRUE(has("Utolsó furatok száma adat   u8_ancl= 5"));
     EXPECT_TRUE(has("_an[1,1..5]= 72°   X(_r_)3,0902   Y(_r_)9,5106   X0,3090   Y0,9511"));
     EXPECT_TRUE(has("1. furat u8_an[1](X3,0902 Y9,5106)ki lesz fúrva"));

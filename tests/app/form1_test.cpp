@@ -514,6 +514,12 @@ TEST_F(Form1Test, ChoosingBoltCircleDisablesReselection) {
     EXPECT_TRUE(page.visible());
     EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
     EXPECT_EQ(page.RadioGroup1.items()[2], "Újra választ");
+    // a selection dropped by the page is told on the status line
+    run([&] { page.RadioGroup1.setItemIndex(1); });
+    page.Edit_drc_.setText("6");
+    run([&] { page.Button1.click(); });
+    EXPECT_EQ(page.RadioGroup1.itemIndex(), 0);
+    EXPECT_EQ(form.StatusLine.caption().rfind("A furatok kiválasztása megszűnt", 0), 0u);
 }
 
 TEST_F(Form1Test, ThreadRepairMeasurementIsOffInHostModeOnly) {

@@ -200,9 +200,7 @@ private slots:
         p.choose(kBoltCircle);
         auto& page = dynamic_cast<qorix::TFrame8&>(p.form.page(kBoltCircle));
         // what the hole selector does: the table prepared, the second hole left out
-        page.ReadParameters();
-        page.PrepareValues();
-        page.preparedSettings_ = page.settings();
+        page.RadioGroup1.setItemIndex(1);
         p.shared.drillFlags[2] = 0;
         QTest::mouseClick(p.window.pageView(kBoltCircle)->widget<QPushButton>("Button1"),
                           Qt::LeftButton);

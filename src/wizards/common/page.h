@@ -52,6 +52,9 @@ public:
 
     void Button1Click() { CreateProgram(); }
 
+    // Where the page tells what a run did beyond its program (the main window's status line).
+    std::function<void(const std::string&)> onNotice;
+
     ui::Label Title;
     ui::Memo Memo1;
     ui::Button Button1;
@@ -69,6 +72,9 @@ protected:
     void writeGuarded(const std::function<void()>& lines);
     // Marks the coming run as one that has not written its program (yet).
     void startRun() { wrote_ = false; }
+    void notice(const std::string& text) {
+        if (onNotice) onNotice(text);
+    }
     // Notes the inputs that the program just written was made from.
     void noteCreated() { createdFrom_ = ui::inputState(*this); }
 

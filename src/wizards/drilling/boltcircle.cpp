@@ -12,14 +12,9 @@ namespace qorix {
 
 namespace {
 
-// A prepared selection that no longer matches the page is not drilled.
-// ("Újra választ" may be switched off by then; the group always offers a way to choose again.)
-constexpr const char* kSelectionFromFailedReading =
-    "A furatok kiválasztásakor hibás adatok voltak megadva, ezért a program nem készült el. "
-    "Javítsd az adatokat, majd válaszd ki újra a furatokat a „Furat kiválasztó” csoportban.";
-constexpr const char* kSettingsChangedSinceSelection =
-    "A furatok kiválasztása óta megváltoztak az adatok, ezért a program nem készült el. Válaszd "
-    "ki újra a furatokat a „Furat kiválasztó” csoportban.";
+constexpr const char* kSelectionDropped =
+    "A furatok kiválasztása megszűnt, mert megváltozott a furatok száma, a kör középpontja, "
+    "átmérője vagy elforgatása: a program minden furatot kifúr.";
 
 constexpr const char* kTitle = "Fúrás kör mentén (drill circular bolt pattern)";
 constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
@@ -106,37 +101,23 @@ void TFrame8::startup() {
 }
 
 void TFrame8::CreateProgram() {
-    const bool reads = readsOnCreate();
+    creating_ = true;
     WizardPage::CreateProgram();
-    // Otherwise the table built from the failed reading would be taken as a selection: the
-    // next press, with the field corrected, would skip the reading and stop silently on the
-    // old error flag.
-    if (reads && errorFlag()) shared_.u8_anc = 0;
+    creating_ = false;
 }
 
-bool TFrame8::preparedStillHolds() {
-    const char* why = nullptr;
-    if (rec.error != 0)
-        why = kSelectionFromFailedReading;
-    else if (settings() != preparedSettings_)
-        why = kSettingsChangedSinceSelection;
-    if (!why) return true;
-    services().dialogs.message(msg::kErrorCaption, why);
-    return false;
+TFrame8::HoleCircle TFrame8::holeCircle() const {
+    return {holes, shared_.u8_x_, shared_.u8_y_, shared_.u8_rd_, rotation};
 }
 
-std::vector<std::string> TFrame8::settings() const {
-    std::vector<std::string> all;
-    for (const ui::Control* c : controls()) {
-        if (c == &RadioGroup1) continue;
-        if (const auto* e = dynamic_cast<const ui::Edit*>(c))
-            all.push_back(e->text());
-        else if (const auto* b = dynamic_cast<const ui::CheckBox*>(c))
-            all.push_back(b->checked() ? "1" : "0");
-        else if (const auto* g = dynamic_cast<const ui::RadioGroup*>(c))
-            all.push_back(std::to_string(g->itemIndex()));
-    }
-    return all;
+// The group shows again what the program does, and the status line says why.
+void TFrame8::dropSelection() {
+    selectedOn_.reset();
+    auto click = std::move(RadioGroup1.onClick);
+    RadioGroup1.setItemIndex(0);
+    RadioGroup1.onClick = std::move(click);
+    setSelectionItems(true);
+    notice(kSelectionDropped);
 }
 
 void TFrame8::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
@@ -148,6 +129,7 @@ void TFrame8::setSelectionItems(bool chooseEnabled) {
 
 void TFrame8::RadioGroup1Click() {
     if (RadioGroup1.itemIndex() == 0) {
+        selectedOn_.reset();
         shared_.u8_anc = 0;
         setSelectionItems(true);
         Memo1.clear();
@@ -157,7 +139,7 @@ void TFrame8::RadioGroup1Click() {
     // selector, even when a check failed: the table is then built from the values kept.
     ReadParameters();
     PrepareValues();
-    preparedSettings_ = settings();
+    selectedOn_ = holeCircle();
     Memo1.clear();
     setSelectionItems(RadioGroup1.itemIndex() == 2);
     if (selector_) selector_->Show();
@@ -240,7 +222,20 @@ void TFrame8::readHoleCount(const FieldReader& read) {
         holes = n;
 }
 
+// A press with a selection in force keeps its flags on the same circle; on another circle
+// the holes it named are gone, and every hole is drilled.
 void TFrame8::PrepareValues() {
+    if (!creating_ || !selectionInForce()) return buildTable();
+    if (holeCircle() != *selectedOn_) {
+        buildTable();
+        return dropSelection();
+    }
+    const auto chosen = shared_.drillFlags;
+    buildTable();
+    shared_.drillFlags = chosen;
+}
+
+void TFrame8::buildTable() {
     const long double step = 360.0L / holes;
     shared_.u8_zs_ = shared_.u8_z_ + shared_.u8_zsb_;
     shared_.u8_r_ = shared_.u8_rd_ / 2;
@@ -311,7 +306,8 @@ void TFrame8::GenerateProgram() {
     t.rapid(centre);
     t.closing(rec, inputs_);
     shared_.u8_ancl = shared_.u8_anc;
-    shared_.u8_anc = 0;
+    // without a selection the next press (and the selector) starts from no table
+    if (!selectionInForce()) shared_.u8_anc = 0;
 }
 
 PageFacts TFrame8::pageFacts() const {

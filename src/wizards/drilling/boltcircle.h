@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,8 @@ public:
     void GenerateProgram() override;
     // At start-up the main window leaves no hole table prepared.
     void startup() override;
-    // A prepared table (a hole selection) is written as it is, without reading the fields.
-    bool readsOnCreate() const override { return shared_.u8_anc == 0; }
-    // A prepared table is only drilled when its reading was sound and no setting of the
-    // page has changed since: the program would otherwise quietly ignore the change.
-    bool preparedStillHolds() override;
-    // A press that read the fields and stopped on a check leaves no table prepared.
+    // Every press reads the fields; a hole selection stays in force for as long as the
+    // circle it was made on (count, centre, diameter, rotation) stays the same.
     void CreateProgram() override;
 
     bool seriesFlag() const override { return rec.series != 0; }
@@ -58,15 +55,27 @@ public:
     // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe
     // offset are kept in the store.
     CommonRecord rec;
-    // Every setting of the page (but the selection group) when the table was prepared.
-    std::vector<std::string> settings() const;
-    std::vector<std::string> preparedSettings_;
+    // What the holes' places depend on: a selection holds only on the circle it was made on.
+    struct HoleCircle {
+        std::int32_t count = 0;
+        long double x = 0, y = 0, diameter = 0, rotation = 0;
+        bool operator==(const HoleCircle&) const = default;
+    };
+    HoleCircle holeCircle() const;
+    // Whether the group's selection item is chosen over a table that still holds.
+    bool selectionInForce() const { return RadioGroup1.itemIndex() != 0 && selectedOn_; }
     long double rotation = 0;  // degrees
     long double retract = 0;   // the R plane
     std::int32_t cycle = 0;    // 73 or 83
     std::int32_t holes = 0;    // N as entered
 
+protected:
+    // A failed reading leaves the table (and a selection on it) as it was.
+    bool prepareAfterFailedRead() const override { return false; }
+
 private:
+    void buildTable();
+    void dropSelection();
     void readCircle(const FieldReader& read);
     void readPeck(const FieldReader& read);
     void readHoleCount(const FieldReader& read);
@@ -75,6 +84,8 @@ private:
     SharedValues& shared_;
     CommonInputs inputs_;
     TForm9* selector_ = nullptr;
+    std::optional<HoleCircle> selectedOn_;  // the circle of the table the selector shows
+    bool creating_ = false;
 };
 
 }  // namespace qorix

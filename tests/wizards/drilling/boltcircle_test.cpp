@@ -208,83 +208,92 @@ TEST_F(DrillingTest, ChoosingHolesPreparesTheTableAndOpensTheSelector) {
     EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
 }
 
-TEST_F(DrillingTest, ASelectionDrillsTheTickedHolesOnceThenAllAgain) {
+const std::vector<std::string> kWithout2And4 = {"G83 X3,0902 Y9,5106 Z-10,0000 Q2 R1 F100",
+                                                "X-8,0902 Y-5,8779", "X10,0000 Y0,0000"};
+
+// It used to hold for one press only: the next one drilled the holes left out for a clamp
+// while the group still showed the selection.
+TEST_F(DrillingTest, ASelectionHoldsForEveryPressOnTheSameCircle) {
     page.RadioGroup1.setItemIndex(1);
     selector.holeBox(2)->setChecked(false);
     selector.holeBox(4)->setChecked(false);
     selector.Button2.click();
     EXPECT_FALSE(selector.visible());
     ASSERT_TRUE(create());
-    EXPECT_EQ(cycleAndHoleLines(),
-              (std::vector<std::string>{"G83 X3,0902 Y9,5106 Z-10,0000 Q2 R1 F100",
-                                        "X-8,0902 Y-5,8779", "X10,0000 Y0,0000"}));
+    EXPECT_EQ(cycleAndHoleLines(), kWithout2And4);
     EXPECT_EQ(shared.u8_ancl, 5);
-    EXPECT_EQ(shared.u8_anc, 0);
-    // the group still shows its selection item, but the next press drills every hole
-    EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
     ASSERT_TRUE(create());
-    EXPECT_EQ(cycleAndHoleLines(), kAllFive);
-}
-
-const ui::Message kSettingsChanged{
-    kErr,
-    "A furatok kiválasztása óta megváltoztak az adatok, ezért a program nem készült el. Válaszd "
-    "ki újra a furatokat a „Furat kiválasztó” csoportban."};
-const ui::Message kSelectionFailed{
-    kErr,
-    "A furatok kiválasztásakor hibás adatok voltak megadva, ezért a program nem készült el. "
-    "Javítsd az adatokat, majd válaszd ki újra a furatokat a „Furat kiválasztó” csoportban."};
-
-// A prepared table would drill its own holes whatever the fields say now; a changed field
-// stops the press with a message instead of quietly drilling the old circle.
-TEST_F(DrillingTest, EditsAfterASelectionAreRefusedUntilTheHolesAreChosenAgain) {
-    page.RadioGroup1.setItemIndex(1);
-    selector.Button2.click();
-    page.Edit_x_.setText("50");
-    page.Edit_drc_.setText("7");
+    EXPECT_EQ(cycleAndHoleLines(), kWithout2And4);
+    // what is not the circle is read afresh; the same centre written otherwise is no change
+    page.Edit_g1_.setText("80");
     page.Edit_m_.setText("-4");
-    EXPECT_FALSE(create());
-    EXPECT_EQ(dialogs.messages(), std::vector<ui::Message>{kSettingsChanged});
-    EXPECT_TRUE(lines().empty());
-    EXPECT_EQ(shared.u8_anc, 5);  // the selection is still there to be chosen again
-
-    dialogs.clearMessages();
-    page.RadioGroup1.setItemIndex(2);  // "Újra választ"
-    EXPECT_EQ(selector.holeBoxCount(), 7);
-    selector.Button2.click();
+    page.Edit_x_.setText("0,0");
     ASSERT_TRUE(create());
+    EXPECT_EQ(cycleAndHoleLines(),
+              (std::vector<std::string>{"G83 X3,0902 Y9,5106 Z-4,0000 Q2 R1 F80",
+                                        "X-8,0902 Y-5,8779", "X10,0000 Y0,0000"}));
+    EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
+    EXPECT_TRUE(notices.empty());
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(lines()[2], "(középpont X50 Y0,0000 Z0,0000)");
-    EXPECT_EQ(lines()[4], "(fúrás mélysége -4)");
-    EXPECT_EQ(lines()[7], "(furatok száma 7)");
-    EXPECT_EQ(cycleAndHoleLines().size(), 7u);
-    EXPECT_EQ(cycleAndHoleLines()[0].substr(0, 14), "G83 X56,2349 Y");  // 50 + 10 cos(360° / 7)
+    // the selector, shown again, still has the holes unticked
+    selector.onActivate();
+    EXPECT_FALSE(selector.holeBox(2)->checked());
+    EXPECT_TRUE(selector.holeBox(3)->checked());
 }
 
-TEST_F(DrillingTest, ASelectionMadeFromAFailedReadingIsRefusedWithAReason) {
+TEST_F(DrillingTest, AnotherCircleDropsTheSelectionAndSaysSo) {
+    const std::string dropped =
+        "A furatok kiválasztása megszűnt, mert megváltozott a furatok száma, a kör középpontja, "
+        "átmérője vagy elforgatása: a program minden furatot kifúr.";
+    const struct {
+        ui::Edit* field;
+        const char* text;
+        std::size_t holes;
+    } changes[] = {{&page.Edit_drc_, "6", 6},
+                   {&page.Edit_x_, "1", 5},
+                   {&page.Edit_y_, "-1", 5},
+                   {&page.Edit_r_, "30", 5},
+                   {&page.Edit_ane_, "15", 5}};
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.field->name());
+        const std::string before = c.field->text();
+        notices.clear();
+        page.RadioGroup1.setItemIndex(1);
+        selector.holeBox(2)->setChecked(false);
+        selector.Button2.click();
+        c.field->setText(c.text);
+        ASSERT_TRUE(create());
+        EXPECT_EQ(cycleAndHoleLines().size(), c.holes);
+        EXPECT_EQ(page.RadioGroup1.itemIndex(), 0);
+        EXPECT_TRUE(page.RadioGroup1.itemEnabled(1));
+        EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
+        EXPECT_EQ(notices, std::vector<std::string>{dropped});
+        for (int i = 1; i <= static_cast<int>(c.holes); ++i) EXPECT_EQ(shared.drillFlags[i], 1);
+        c.field->setText(before);
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+// The selector opens after a failed check with the table of the values kept; once the field
+// is mended the press reads it and the selection holds, since the circle is the same.
+TEST_F(DrillingTest, ASelectionMadeWhileAFieldFailedHoldsOnceItIsMended) {
     page.Edit_g1_.setText("");
     page.RadioGroup1.setItemIndex(1);
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    // the selector opens all the same, with the table of the values kept
     EXPECT_TRUE(selector.visible());
     EXPECT_EQ(selector.holeBoxCount(), 5);
+    selector.holeBox(2)->setChecked(false);
+    selector.holeBox(4)->setChecked(false);
     selector.Button2.click();
 
-    // every press says why nothing is written (it used to stop silently)
     dialogs.clearMessages();
-    page.Edit_g1_.setText("100");
     EXPECT_FALSE(create());
     EXPECT_TRUE(lines().empty());
-    EXPECT_EQ(dialogs.messages(), std::vector<ui::Message>{kSelectionFailed});
-    EXPECT_FALSE(create());
-    EXPECT_EQ(dialogs.messages().size(), 2u);
-
-    // choosing again after the correction clears it
-    dialogs.clearMessages();
-    page.RadioGroup1.setItemIndex(2);
-    EXPECT_TRUE(dialogs.messages().empty());
+    const std::vector<ui::Message> g1Empty{{kErr, "G1 előtolási értékét nem adtad meg."}};
+    EXPECT_EQ(dialogs.messages(), g1Empty);
+    page.Edit_g1_.setText("100");
     ASSERT_TRUE(create());
-    EXPECT_EQ(cycleAndHoleLines(), kAllFive);
+    EXPECT_EQ(cycleAndHoleLines(), kWithout2And4);
 }
 
 TEST_F(DrillingTest, AllHolesAfterAFailedSelectionReadsTheFieldsAgain) {

@@ -16,6 +16,7 @@ class DrillingTest : public ::testing::Test {
 protected:
     DrillingTest() {
         page.setHoleSelector(&selector);
+        page.onNotice = [this](const std::string& text) { notices.push_back(text); };
         page.startup();
         dialogs.clearMessages();
     }
@@ -33,6 +34,7 @@ protected:
         return out;
     }
 
+    std::vector<std::string> notices;  // what the page told the status line
     ui::RecordingDialogs dialogs;
     NumberText num{','};
     SharedValues shared;

@@ -134,16 +134,17 @@ TEST_F(HoleSelectorTest, OnlyUjraOlvasOrANewTableTicksEveryBoxAgain) {
     choose("6");
     EXPECT_EQ(selector.holeBoxCount(), 6);
     EXPECT_TRUE(selector.holeBox(3)->checked());
-    // a table that changed behind the dialog (the program written) is shown anew on the
+    // a table that changed behind the dialog ("Minden furat" chosen) is shown anew on the
     // next activation
     selector.holeBox(2)->setChecked(false);
-    ASSERT_TRUE(create());
+    page.RadioGroup1.setItemIndex(0);
     selector.onActivate();
     EXPECT_EQ(selector.holeBoxCount(), 0);
 }
 
-TEST_F(HoleSelectorTest, AfterTheProgramARebuildShowsNoBoxes) {
+TEST_F(HoleSelectorTest, AfterAProgramOfAllHolesARebuildShowsNoBoxes) {
     choose("5");
+    page.RadioGroup1.setItemIndex(0);
     ASSERT_TRUE(create());
     selector.Button1.click();
     EXPECT_EQ(selector.holeBoxCount(), 0);
