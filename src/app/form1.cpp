@@ -6,6 +6,7 @@
 #include "link/installpaths.h"
 #include "link/textfile.h"
 #include "platform/files.h"
+#include "program/reader.h"
 #include "ui/event.h"
 #include "wizards/common/messages.h"
 
@@ -27,6 +28,16 @@ SharedValues& sharedOf(Services& services) {
 bool holdsProgram(const std::vector<std::string>& lines) {
     for (const auto& line : lines)
         if (line.find_first_not_of(" \t\r") != std::string::npos) return true;
+    return false;
+}
+
+// Whether the program reader finds a move of the tool in the lines.
+bool movesTheTool(const std::vector<std::string>& lines, char separator) {
+    program::ReadOptions options;
+    options.decimalSeparator = separator;
+    const program::ReadResult read = program::readProgram(lines, options);
+    for (const auto& m : read.path.moves)
+        if (read.path.isMotion(m)) return true;
     return false;
 }
 
@@ -147,6 +158,10 @@ bool TForm1::outputMaySave() {
         services_.dialogs.message(msg::kWarningCaption, form1::kEmptyOutput);
         return false;
     }
+    // a page's listing of its values (the thread page's at start) is no program for QORIX
+    if (!movesTheTool(current.Memo1.lines(), services_.num.separator()) &&
+        !services_.dialogs.ask(msg::kWarningCaption, form1::kNoMove))
+        return false;
     return !current.inputsChangedSinceCreate() ||
            services_.dialogs.ask(msg::kWarningCaption, form1::kStaleOutput);
 }

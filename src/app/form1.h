@@ -33,6 +33,15 @@ inline constexpr const char* kEmptyOutput =
 inline constexpr const char* kStaleOutput =
     "A legutóbbi \"Létrehozás\" óta megváltoztak a mezők: a kimenet még a régebbi programot "
     "tartalmazza. Mégis ezt a programot mented vagy küldöd el?";
+inline constexpr const char* kNoMove =
+    "A kimenetben nincs egyetlen mozgás sem (G0, G1, G2, G3 vagy fúróciklus), így ez nem a gépnek "
+    "szóló program, csak például az oldal értékeinek listája. Mégis elmented vagy elküldöd?";
+inline constexpr const char* kUnsavedExit =
+    "Még nem mentett és el nem küldött program van ezeken az oldalakon: ";
+inline constexpr const char* kUnsavedExitEnd = ". Kilépéskor elvész. Mégis kilépsz?";
+inline constexpr const char* kUnsavedOpen =
+    "A kimenetben lévő programot még nem mentetted el és nem küldted el. A megnyitott fájl a "
+    "helyére kerül (a kimenetben a Ctrl+Z visszahozza). Mégis megnyitod?";
 inline constexpr const char* kSavedTo = "Mentve: ";
 inline constexpr const char* kLoadAsked = " – a QORIX betöltésre utasítva.";
 inline constexpr int kStarted = 21;  // the start-up marker once the first activation ran

@@ -212,6 +212,34 @@ TEST_F(Form1Test, AFieldChangedSinceCreateAsksBeforeTheOlderProgramIsSent) {
     EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
 }
 
+// On a fresh start the thread page's box holds its listing of values, which went to QORIX as
+// a program to load.
+TEST_F(Form1Test, AnOutputWithoutAMoveIsSentOnlyWhenTheUserSaysSo) {
+    activate();
+    run([&] { form.ComboBox1.select(7); });
+    ASSERT_FALSE(form.page(8).Memo1.lines().empty());
+    const std::string chosen = (saves.path() / "lista").string();
+    dialogs.chooseFile(chosen);
+    dialogs.answer(false);
+    run([&] { form.Button3.click(); });
+    ASSERT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(dialogs.questions()[0], (ui::Message{"Figyelmeztetés", form1::kNoMove}));
+    EXPECT_EQ(dialogs.saveDialogsShown(), 0);
+    EXPECT_TRUE(fs::is_empty(exchange()));
+    dialogs.answer(true);
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(dialogs.questions().size(), 2u);
+    EXPECT_TRUE(fs::exists(chosen + ".tap"));
+    EXPECT_EQ(exchangeFile("adatcsere.txt"), "L");
+    // a program that moves the tool goes without the question
+    run([&] { form.ComboBox1.select(3); });
+    run([&] { cutCircle().Button1.click(); });
+    dialogs.chooseFile(chosen);
+    run([&] { form.Button3.click(); });
+    EXPECT_EQ(dialogs.questions().size(), 2u);
+    EXPECT_EQ(readBytes(chosen + ".tap"), workedExampleBytes());
+}
+
 TEST(InstallPaths, WindowsFormAndDefaults) {
     ExchangePaths p = exchangePaths("C:\\QORIX", '\\');
     EXPECT_EQ(p.folder, "C:\\QORIX\\Wizards\\Kombinat");
