@@ -173,7 +173,7 @@ private slots:
             QVERIFY(at(line).left() > at(caption.toLatin1()).left());
             QVERIFY(at(line).top() > at("Label11").top());
         }
-        QCOMPARE(w->findChild<QLabel*>("Label5")->text(), QString("0,0000mm"));
+        QCOMPARE(w->findChild<QLabel*>("Label5")->text(), QString("0,0000 mm"));
         // Label17 on the line of Label4, right of it; the start positions below on the left
         QCOMPARE(at("Label17").top(), at("Label4").top());
         QVERIFY(at("Label17").left() > at("Label4").right());

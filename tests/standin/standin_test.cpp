@@ -41,7 +41,7 @@ TEST_F(StandInProcess, CaptureCheckAndProgramWithTheStandInAnsweringThePosition)
     EXPECT_EQ(page.Edit_Xpos_.text(), "12,5000");
     EXPECT_EQ(page.Edit_Zpos_.text(), "-3,0000");
     ASSERT_TRUE(click(page.Button4));
-    EXPECT_EQ(check.Label5.caption(), "0,0000mm");
+    EXPECT_EQ(check.Label5.caption(), "0,0000 mm");
     EXPECT_EQ(check.Label13.caption(), "Z3,0000");
     ASSERT_TRUE(click(check.Button1));
     page.Timer2.fire();

@@ -78,8 +78,8 @@ void TForm12::FormActivate() {
                       "  Számított: " + n(v.computedY));
     Label4.setCaption("Z tengely kezdőpont: " + n(v.z));
     Label17.setCaption("Z mért pont: " + n(v.Zpos_));
-    Label5.setCaption(n(v.Xpos_ - v.computedX) + "mm");
-    Label7.setCaption(n(v.Ypos_ - v.computedY) + "mm");
+    Label5.setCaption(n(v.Xpos_ - v.computedX) + " mm");
+    Label7.setCaption(n(v.Ypos_ - v.computedY) + " mm");
     Label8.setCaption(num_.fixed(v.turns, 2) + " menet");
     Label9.setCaption("X" + n(v.startX));
     Label10.setCaption("Y" + n(v.y));

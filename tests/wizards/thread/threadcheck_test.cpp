@@ -135,8 +135,8 @@ TEST_F(CheckDialog, ShowsTheWorkedExample) {
               " Y tengely középpontnál: 0,0000  Y mért pont: 0,0000  Számított: 0,0000");
     EXPECT_EQ(check.Label4.caption(), "Z tengely kezdőpont: 0,0000");
     EXPECT_EQ(check.Label17.caption(), "Z mért pont: -3,0000");
-    EXPECT_EQ(check.Label5.caption(), "0,0000mm");
-    EXPECT_EQ(check.Label7.caption(), "0,0000mm");
+    EXPECT_EQ(check.Label5.caption(), "0,0000 mm");
+    EXPECT_EQ(check.Label7.caption(), "0,0000 mm");
     EXPECT_EQ(check.Label8.caption(), "-2,00 menet");
     EXPECT_EQ(check.Label9.caption(), "X14,0000");
     EXPECT_EQ(check.Label10.caption(), "Y0,0000");
@@ -150,8 +150,8 @@ TEST_F(CheckDialog, PointAtNinetyDegreesShowsItsDeviationInY) {
     store.threadRepair.Ypos_ = 12;
     store.threadRepair.Zpos_ = -3;
     check.showCheck();
-    EXPECT_EQ(check.Label5.caption(), "0,0000mm");
-    EXPECT_EQ(check.Label7.caption(), "-0,5000mm");
+    EXPECT_EQ(check.Label5.caption(), "0,0000 mm");
+    EXPECT_EQ(check.Label7.caption(), "-0,5000 mm");
     // a right-hand groove is a quarter pitch lower at angle 0: (-3 - 0,375) / 1,5
     EXPECT_EQ(check.Label8.caption(), "-2,25 menet");
     EXPECT_EQ(check.Label13.caption(), "Z2,6250");

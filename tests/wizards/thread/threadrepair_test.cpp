@@ -314,7 +314,7 @@ TEST_F(ThreadRepair, DepthCorrectionTwoStepsMovesTheStartInwards) {
     EXPECT_EQ(check.Label9.caption(), "X13,9960");
     EXPECT_EQ(check.Label2.caption(),
               " X tengely középpontnál: 0,0000  X mért pont: 12,5000  Számított: 12,4960");
-    EXPECT_EQ(check.Label5.caption(), "0,0040mm");
+    EXPECT_EQ(check.Label5.caption(), "0,0040 mm");
     EXPECT_TRUE(has("_dk_:= 0,0040"));
     EXPECT_TRUE(has("G1 X12,4960"));  // the last pass, at full depth
     page.ScrollBar1.setPosition(0);
@@ -337,7 +337,7 @@ TEST_F(ThreadRepair, NutStartsInsideTheHole) {
     ASSERT_TRUE(click(page.Button4));
     EXPECT_EQ(v().fullDepthRadius, 6);
     EXPECT_EQ(check.Label9.caption(), "X4,5000");
-    EXPECT_EQ(check.Label5.caption(), "0,0000mm");
+    EXPECT_EQ(check.Label5.caption(), "0,0000 mm");
 }
 
 TEST_F(ThreadRepair, NutWhoseToolDoesNotPassTheMinorDiameterIsRefused) {
