@@ -1,5 +1,6 @@
 #include "desktop/binding.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -98,6 +99,31 @@ private:
     std::function<int()> position_;  // where the page keeps the bar
     bool held_ = false;
     bool applying_ = false;
+};
+
+// A wheel turned to scroll the page changed whatever bar or choice passed under the mouse
+// (a thread correction drifted by hundredths of a millimetre): a control without the
+// keyboard focus lets the wheel go on to the page around it.
+class WheelOnlyWithFocus : public QObject {
+public:
+    explicit WheelOnlyWithFocus(QWidget* w) : QObject(w) {
+        w->setFocusPolicy(Qt::StrongFocus);  // the wheel gives no focus either
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Wheel || static_cast<QWidget*>(o)->hasFocus()) return false;
+        // the nearest area around it that can scroll takes the wheel
+        for (QWidget* p = static_cast<QWidget*>(o)->parentWidget(); p; p = p->parentWidget()) {
+            auto* area = qobject_cast<QAbstractScrollArea*>(p);
+            if (area && area->verticalScrollBar()->maximum() > 0) {
+                QCoreApplication::sendEvent(area->verticalScrollBar(), e);
+                break;
+            }
+        }
+        return true;
+    }
 };
 
 // A scroll bar draws no focus frame of its own: its caption is underlined while it has the
@@ -228,6 +254,7 @@ Binder::ScrollWidgets Binder::scrollBar(ScrollBar& model) const {
     w.bar->setFocusPolicy(Qt::StrongFocus);
     w.caption->setBuddy(w.bar);
     new KeyboardBar(w.bar, w.caption);
+    new WheelOnlyWithFocus(w.bar);
     follow(model, w.bar, [&model, w](QScrollBar* bar) {
         QSignalBlocker block(bar);
         bar->setValue(model.position());
@@ -271,6 +298,7 @@ QComboBox* Binder::comboBox(ComboBox& model) const {
     box->setObjectName(q(model.name()));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    new WheelOnlyWithFocus(box);
     for (const auto& item : model.items()) box->addItem(q(item));
     follow(model, box, [&model](QComboBox* b) {
         QSignalBlocker block(b);

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "desktop/linebox.h"
@@ -47,6 +49,21 @@ int pixelsNear(const QImage& image, QPoint at, int half, const std::function<boo
         for (int x = at.x() - half; x <= at.x() + half; ++x)
             if (image.valid(x, y) && is(image.pixelColor(x, y))) ++n;
     return n;
+}
+
+// One notch of the wheel, down, over the middle of a widget.
+void wheelDown(QWidget* w) {
+    const QPointF at = QRectF(w->rect()).center();
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&e);  // as the mouse sends it: only such a wheel goes on
+    QApplication::sendEvent(w, &e);         // to the parents when the widget does not take it
+}
+
+template <class W>
+W* enclosing(QWidget* w) {
+    while (w && !qobject_cast<W*>(w)) w = w->parentWidget();
+    return static_cast<W*>(w);
 }
 
 bool navy(QColor c) { return c.red() < 90 && c.green() < 100 && c.blue() > 60 && c.blue() < 150; }
@@ -172,6 +189,49 @@ private slots:
             QCOMPARE(model->position(), start - 1 + bar->pageStep());
             QTest::keyClick(bar, Qt::Key_PageUp);
             QCOMPARE(model->position(), start - 1);
+        }
+    }
+
+    // The wheel that meant to scroll the page changed the thread's correction under the mouse.
+    void theWheelMovesOnlyAControlWithTheFocusAndOtherwiseThePage() {
+        Program p;
+        QVERIFY(keyboardOn(p));
+        p.form.ComboBox1.select(7);
+        p.window.resize(p.window.width(), 420);  // low enough for the page to scroll
+        ui::qt::FormView* view = p.window.pageView(8);
+        auto* list = p.top<QComboBox>("ComboBox1");
+        for (const char* name : {"ScrollBar1", "ScrollBar2"}) {
+            auto* bar = view->widget<QScrollBar>(name);
+            auto* model = p.form.page(8).findAs<ui::ScrollBar>(name);
+            auto* page = enclosing<QScrollArea>(bar)->verticalScrollBar();
+            QVERIFY(page->maximum() > 0);
+            page->setValue(0);
+            list->setFocus();
+            const int start = model->position();
+            wheelDown(bar);
+            QCOMPARE(model->position(), start);
+            QVERIFY2(page->value() > 0, name);
+            bar->setFocus();
+            wheelDown(bar);
+            QVERIFY(model->position() != start);
+        }
+        view->widget<QLineEdit>("Edit_x_")->setFocus();
+        wheelDown(list);
+        QCOMPARE(list->currentIndex(), 7);
+        QCOMPARE(p.form.wizardNumber, 8);
+    }
+
+    // Shift+Tab from the wizard list stopped once on the pages' scroll area, which shows nothing.
+    void shiftTabStopsOnlyOnControlsThatShow() {
+        Program p;
+        QVERIFY(keyboardOn(p));
+        p.chooseCutCircle();
+        p.top<QComboBox>("ComboBox1")->setFocus();
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(focused(), Qt::Key_Backtab);
+            QWidget* w = focused();
+            QVERIFY(w && w->isVisible());
+            QVERIFY2(!qobject_cast<QScrollArea*>(w), qPrintable(w->objectName()));
         }
     }
 
