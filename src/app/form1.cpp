@@ -76,6 +76,7 @@ TForm1::TForm1(Services& services, std::string firstArgument)
         pages_.back()->setVisible(false);
         pages_.back()->onNotice = [this](const std::string& text) { StatusLine.setCaption(text); };
     }
+    keptRevision_.assign(pages_.size(), 0);
     ComboBox1.onChange = [this] { ComboBox1Change(); };
     Button3.onClick = [this] { Button3Click(); };
     Button1.onClick = [this] { Button1Click(); };
@@ -105,6 +106,8 @@ void TForm1::FormActivate() {
     // Marked before the warning: closing the box activates the window again, and that
     // activation must find the start-up done.
     startupMarker = form1::kStarted;
+    // what the pages show after start-up (the thread page's listing) is nobody's work yet
+    for (int n = 1; n <= static_cast<int>(pages_.size()); ++n) noteKept(n);
     services_.dialogs.message(msg::kWarningCaption, form1::kG59Warning);
 }
 
@@ -180,6 +183,7 @@ void TForm1::saveStep() {
     if (std::string why = textfile::cp1250LineProblem(target); !why.empty())
         throw Error("A program neve nem adható át a QORIX-nek: " + why + ". Válassz más nevet.");
     textfile::writeLines(target, page(wizardNumber).Memo1.lines());
+    noteKept(wizardNumber);
     writePathFile(target);
     bool host = shared_.standalone != 1;
     if (host) page(wizardNumber).setVisible(false);
@@ -195,7 +199,37 @@ void TForm1::backStep() {
     sendState = 1;
 }
 
+void TForm1::noteKept(int wizardNumber) {
+    keptRevision_.at(wizardNumber - 1) = page(wizardNumber).Memo1.revision();
+}
+
+bool TForm1::unsavedOutput(int wizardNumber) const {
+    const ui::Memo& out = page(wizardNumber).Memo1;
+    return out.revision() != keptRevision_.at(wizardNumber - 1) && holdsProgram(out.lines());
+}
+
+bool TForm1::mayOpenOver(int wizardNumber) {
+    return !unsavedOutput(wizardNumber) ||
+           services_.dialogs.ask(msg::kWarningCaption, form1::kUnsavedOpen);
+}
+
+void TForm1::programOpened(int wizardNumber, std::vector<std::string> lines) {
+    page(wizardNumber).Memo1.setLines(std::move(lines));
+    noteKept(wizardNumber);
+}
+
+bool TForm1::mayEnd() {
+    std::string pages;
+    for (int n = 1; n <= static_cast<int>(pages_.size()); ++n)
+        if (unsavedOutput(n)) pages += (pages.empty() ? "" : ", ") + wizardTable()[n - 1].text;
+    return pages.empty() ||
+           services_.dialogs.ask(msg::kWarningCaption,
+                                 form1::kUnsavedExit + pages + form1::kUnsavedExitEnd);
+}
+
+// The end code tells QORIX that the wizards are gone: it is written only once they are.
 void TForm1::Button4Click() {
+    if (!mayEnd()) return;
     if (shared_.standalone != 1) {
         // QORIX must learn that the wizards have ended: a failed write keeps the window open
         exchange::writeEndCode(shared_);

@@ -4,6 +4,7 @@
 // Qt face renders it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -79,6 +80,14 @@ public:
     const std::vector<std::unique_ptr<WizardPage>>& pages() const { return pages_; }
     WizardPage& page(int wizardNumber) const { return *pages_.at(wizardNumber - 1); }
 
+    // Whether the output of wizard n holds a program changed since the start, or since it was
+    // last saved, sent or opened.
+    bool unsavedOutput(int wizardNumber) const;
+    // Before a file replaces the output of wizard n: asks when that holds an unsaved program.
+    bool mayOpenOver(int wizardNumber);
+    // A program file read into the output of wizard n: what is on disk is not unsaved.
+    void programOpened(int wizardNumber, std::vector<std::string> lines);
+
     // What the front end provides: show the About window without making it modal, and close
     // the main window (which ends the program).
     std::function<void()> showAbout;
@@ -92,6 +101,9 @@ private:
     bool outputMaySave();
     void backStep();
     void writePathFile(const std::string& target);
+    void noteKept(int wizardNumber);
+    // Whether the user lets the program end with the unsaved outputs it would lose.
+    bool mayEnd();
 
     Services& services_;
     SharedValues& shared_;
@@ -99,6 +111,7 @@ private:
     std::string installFolder_;
     std::string exchangeFolder_;
     std::vector<std::unique_ptr<WizardPage>> pages_;
+    std::vector<std::uint64_t> keptRevision_;  // each output's revision when last kept
 };
 
 // The program file's path for a name chosen in the save dialog: ".tap" is appended unless

@@ -6,6 +6,9 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -220,6 +223,7 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
             memo->setMinimumWidth(hint.memoWidth);
             memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
             left->addWidget(memo);
+            undoAnywhereOnThePage(memo);
         } else if (c->kind() == Kind::Timer) {
             binder_.timer(static_cast<Timer&>(*c), this);
         } else {
@@ -231,6 +235,17 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     focusIn(left, focusOrder_);  // the output box after the buttons
     chainFocus(focusOrder_);
     enterPressesButton1();
+}
+
+// After "Törlés" the focus is on the button: the box's undo and redo keys work from anywhere
+// on the page but a field, which undoes its own typing.
+void FormView::undoAnywhereOnThePage(LineBox* memo) {
+    for (auto key : {QKeySequence::Undo, QKeySequence::Redo}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, memo,
+                key == QKeySequence::Undo ? &LineBox::undo : &LineBox::redo);
+    }
 }
 
 void FormView::addBeside(QWidget* side, int stretch, const QList<QWidget*>& focus) {

@@ -66,6 +66,7 @@ private:
     QWidget* placed(Control& c);
     void fitToControls();
     // Enter in a field presses the form's "Button1" (a page's "Létrehozás").
+    void undoAnywhereOnThePage(LineBox* memo);
     void enterPressesButton1();
 
     Form& form_;

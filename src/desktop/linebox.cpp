@@ -69,6 +69,9 @@ void LineBox::modelChanged() {
         shownCount_ > 0 && lines.size() > shownCount_ && lines[shownCount_ - 1] == shownLast_;
     undo_.clear();
     redo_.clear();
+    // a program replaced by "Törlés", "Létrehozás" or an opened file comes back by one undo
+    if (auto earlier = model_.takeReplaced(); earlier && !appended)
+        undo_.push_back({0, static_cast<int>(lines.size()), std::move(*earlier), {}, {}, false});
     measureWidest();
     noteShown();
     updateScrollBars();

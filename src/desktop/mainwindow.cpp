@@ -136,6 +136,10 @@ PreviewPanel* MainWindow::preview(int wizardNumber) const {
 
 // Qt's own dialog, as the save dialog is, so that it speaks Hungarian on every system.
 void MainWindow::chooseProgramFile() {
+    bool mayOpen = true;
+    for (int n = 1; n <= static_cast<int>(form_.pages().size()); ++n)
+        if (form_.page(n).visible()) binder_.run([&] { mayOpen = form_.mayOpenOver(n); });
+    if (!mayOpen) return;
     QFileDialog dialog(this, "Megnyitás", QString(), "G-kód (*.tap);;Minden fájl (*)");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -166,7 +170,7 @@ void MainWindow::openProgram(const QString& path) {
                 binder_.run([&] {
                     if (failure) std::rethrow_exception(failure);
                     previews_[shown]->showFile();
-                    form_.pages()[shown]->Memo1.setLines(std::move(*lines));
+                    form_.programOpened(static_cast<int>(shown + 1), std::move(*lines));
                 });
             },
             Qt::QueuedConnection);

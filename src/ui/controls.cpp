@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "ui/form.h"
 
@@ -149,13 +150,19 @@ void Memo::add(std::string line) {
 
 void Memo::clear() {
     if (lines_.empty()) return;
-    lines_.clear();
-    touched();
+    setLines({});
 }
 
 void Memo::setLines(std::vector<std::string> lines) {
-    lines_ = std::move(lines);
+    if (replaced_)
+        lines_ = std::move(lines);
+    else
+        replaced_ = std::exchange(lines_, std::move(lines));
     touched();
+}
+
+std::optional<std::vector<std::string>> Memo::takeReplaced() {
+    return std::exchange(replaced_, {});
 }
 
 std::vector<std::string> Memo::replaceLines(std::size_t first, std::size_t count,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,10 @@ public:
     // taken out (a view keeps them to undo the edit).
     std::vector<std::string> replaceLines(std::size_t first, std::size_t count,
                                           std::vector<std::string> with);
+    // The lines as they were before the first clear or setLines since the last call, once: a
+    // view keeps them so that a replaced program (cleared, created anew, opened) can be
+    // brought back. Nothing when the lines were only added to or edited in place.
+    std::optional<std::vector<std::string>> takeReplaced();
     // Counts the changes of the lines, so that a view can tell whether the text it shows is
     // still the model's without comparing the whole text.
     std::uint64_t revision() const { return revision_; }
@@ -159,6 +164,7 @@ public:
 private:
     void touched();
     std::vector<std::string> lines_;
+    std::optional<std::vector<std::string>> replaced_;
     std::uint64_t revision_ = 0;
     int batchDepth_ = 0;
     bool pending_ = false;

@@ -471,6 +471,39 @@ TEST_F(Form1Test, FailedProgramWriteLeavesNoLoadCode) {
     EXPECT_EQ(form.sendState, 1);
 }
 
+// "Exit" ended the program over a created program that was never saved nor sent.
+TEST_F(Form1Test, ExitOverAnUnsavedProgramAsksFirstAndWritesTheEndCodeOnlyWhenItEnds) {
+    cutCircleCreated();
+    const std::string asked =
+        std::string(form1::kUnsavedExit) + "Kör kivágás (cut circle)" + form1::kUnsavedExitEnd;
+    dialogs.answer(false);
+    run([&] { form.Button4.click(); });
+    EXPECT_EQ(dialogs.questions(), (std::vector<ui::Message>{{"Figyelmeztetés", asked}}));
+    EXPECT_FALSE(fs::exists(exchange() / "adatcsere.txt"));
+    EXPECT_EQ(closes, 0);
+    // once sent there is nothing to lose; a file opened over it is no loss either
+    dialogs.chooseFile((saves.path() / "kor").string());
+    run([&] { form.Button3.click(); });
+    EXPECT_FALSE(form.unsavedOutput(4));
+    EXPECT_TRUE(form.mayOpenOver(4));
+    run([&] { form.Button3.click(); });  // back to the page
+    run([&] { cutCircle().findAs<ui::Edit>("Edit_r_")->setText("30"); });
+    run([&] { cutCircle().Button1.click(); });
+    dialogs.answer(false);
+    EXPECT_FALSE(form.mayOpenOver(4));
+    EXPECT_EQ(dialogs.questions().back(), (ui::Message{"Figyelmeztetés", form1::kUnsavedOpen}));
+    form.programOpened(4, {"G0 X1"});
+    EXPECT_FALSE(form.unsavedOutput(4));
+    // "Törlés" leaves nothing to lose
+    run([&] { cutCircle().Button1.click(); });
+    run([&] { cutCircle().findAs<ui::Button>("Button2")->click(); });
+    const std::size_t before = dialogs.questions().size();
+    run([&] { form.Button4.click(); });
+    EXPECT_EQ(dialogs.questions().size(), before);
+    EXPECT_EQ(exchangeFile("adatcsere.txt"), "E");
+    EXPECT_EQ(closes, 1);
+}
+
 TEST_F(Form1Test, ExitWritesTheEndCodeAndClosesInBothModes) {
     activate();
     run([&] { form.Button4.click(); });

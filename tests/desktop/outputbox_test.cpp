@@ -185,10 +185,28 @@ private slots:
         QCOMPARE(p.memo().lines().size(), original.size() - 50);
         QCOMPARE(QString::fromStdString(p.memo().lines()[900]),
                  QString::fromStdString(original[950]));
-        // a create run's new lines cannot be undone into
+        // a program put in its place (a create run, an opened file) comes back by one undo,
+        // whole, and the edits before it stay behind
+        const Lines edited = p.memo().lines();
         ui::runEvent(p.dialogs, [&] { p.memo().setLines({"G0 Z5,0000"}); });
         p.key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(p.memo().lines() == edited);
+        p.key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(p.memo().lines() == edited);
+        p.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(p.memo().lines() == Lines{"G0 Z5,0000"});
+    }
+
+    // "Törlés" emptied the box for good; the keys that undo in the box undo it also from the
+    // button just pressed.
+    void aClearedProgramComesBackByOneUndo() {
+        Program p;
+        QVERIFY(p.start());
+        auto* clear = p.window.pageView(4)->widget<QPushButton>("Button2");
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QVERIFY(p.memo().lines().empty());
+        QTest::keyClick(clear, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(p.memo().lines() == longProgram());
     }
 
     void aFindReachesTheLastLine() {
