@@ -106,7 +106,9 @@ void ToolpathView::readDone(int generation, std::shared_ptr<const Scene> scene, 
     if (generation != readGeneration_.load()) return;
     reading_ = false;
     scene_ = std::move(scene);
-    if (refit || image_.isNull()) fitCamera();
+    // an edit that reaches beyond the drawing is shown too, as long as the user has not
+    // zoomed or moved the view
+    if (refit || fitted_ || image_.isNull()) fitCamera();
     startRender();
     if (onRead) onRead();
 }

@@ -475,6 +475,25 @@ private slots:
         QVERIFY(v->camera().scale != zoomed);  // a new program is shown whole
     }
 
+    // A typed move that left the drawn area was shown only after Home.
+    void anEditBeyondTheDrawingIsShownWhileTheViewIsNotMoved() {
+        Program p;
+        QVERIFY(p.start());
+        p.choose(kCutCircle);
+        p.open("edit.tap", "G21 G90\r\nG0 X0 Y0 Z5\r\nG1 Z-1 F100\r\nG1 X20\r\nM30\r\n");
+        ToolpathView* v = p.window.preview(kCutCircle)->view();
+        QVERIFY(Program::settled(v));
+        const std::size_t moves = v->scene()->result.path.moves.size();
+        auto* box = p.window.pageView(kCutCircle)->widget<ui::qt::LineBox>("Memo1");
+        box->setCursorPosition({3, static_cast<int>(box->lineText(3).size())});
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "G1 X300 Y200");
+        QTRY_VERIFY_WITH_TIMEOUT(v->scene()->result.path.moves.size() == moves + 1, 3000);
+        QVERIFY(Program::settled(v));
+        QVERIFY(QRectF(v->image().rect()).contains(at(v, 300, 200, -1)));
+        QVERIFY(QRectF(v->image().rect()).contains(at(v, 0, 0, -1)));
+    }
+
     void theEstimatesSettingsAreRemembered() {
         {
             Program p;
