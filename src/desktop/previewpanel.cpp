@@ -311,9 +311,11 @@ void PreviewPanel::showResult() {
                             warnings_);
     warnings_->setVisible(warnings_->count() > 0);
     // a new program that moves is shown drawn; one that does not (the thread page's
-    // listing) leaves the page's picture in front
+    // listing) leaves the page's picture in front, but an opened file is no page's listing:
+    // its warnings say why nothing is drawn
     if (std::exchange(showOnRead_, false))
-        tabs_->setCurrentIndex(scene->result.measures.moves > 0 ? tabs_->count() - 1 : 0);
+        tabs_->setCurrentIndex(scene->result.measures.moves > 0 || fromFile_ ? tabs_->count() - 1
+                                                                             : 0);
 }
 
 void PreviewPanel::selectLine(std::uint32_t line) {

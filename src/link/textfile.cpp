@@ -128,7 +128,10 @@ std::vector<std::string> readLines(const std::string& path) {
 }
 
 std::vector<std::string> splitLines(const std::string& cp1250) {
-    std::string text = fromCp1250(cp1250);
+    return splitTextLines(fromCp1250(cp1250));
+}
+
+std::vector<std::string> splitTextLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string current;
     for (std::size_t i = 0; i < text.size(); ++i) {

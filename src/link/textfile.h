@@ -89,6 +89,8 @@ private:
 // The lines of an exchange file, split at CR LF, CR or LF, decoded from Windows-1250.
 std::vector<std::string> readLines(const std::string& path);
 std::vector<std::string> splitLines(const std::string& cp1250);
+// The same split of a text already in UTF-8.
+std::vector<std::string> splitTextLines(const std::string& text);
 // The time of last change of a file; 0 when it cannot be told.
 std::int64_t modifiedNs(const std::string& path);
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/cli.h"
+#include "app/programfile.h"
 #include "link/textfile.h"
 #include "support/golden.h"
 
@@ -124,6 +125,37 @@ TEST(Inspect, AProgramOfManyKilobytesIsReadWhole) {
     CliResult folder = cli({"inspect", dir.path().string()});
     EXPECT_EQ(folder.status, 2);
     EXPECT_NE(folder.err.find("nem közönséges fájl"), std::string::npos) << folder.err;
+}
+
+// "Megnyitás" of a picture filled the box with garbage: bytes that are no text are refused,
+// and a file in UTF-8 keeps its letters.
+TEST(ProgramFile, BytesThatAreNoTextAreRefusedAndUtf8KeepsItsLetters) {
+    TempDir dir;
+    const std::vector<std::string> lines{"(mélység)", "G0 X1"};
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* refusal;  // a piece of the reason; null: read
+    } cases[] = {{"nul", std::string("G0 X1\0\1", 7), "NUL bájt"},
+                 {"control", "G0 X1\x02\x03\r\n", "vezérlőkarakter"},
+                 {"undefined", "G0 X1 \x81\x98\r\n", "sem Windows-1250, sem UTF-8"},
+                 {"cp1250", "(m\xE9lys\xE9g)\r\nG0 X1\r\n", nullptr},
+                 {"utf8", "\xEF\xBB\xBF(mélység)\nG0 X1\n", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.file(std::string(c.name) + ".tap");
+        textfile::writeBytes(path, c.bytes);
+        if (!c.refusal) {
+            EXPECT_EQ(readProgramFile(path), lines);
+            continue;
+        }
+        try {
+            readProgramFile(path);
+            ADD_FAILURE() << "read as a program";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.refusal), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(Inspect, TheSvgShowsRapidsDashedCutsSolidAndHolesAsCircles) {

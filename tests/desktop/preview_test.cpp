@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -437,6 +438,20 @@ private slots:
         emit warnings->itemClicked(item);
         QCOMPARE(box->selectedText(), QString("G0 X20"));
         QCOMPARE(panel->view()->highlight().first, 4u);
+        // a picture is refused with its reason and leaves the box as it was
+        const std::size_t shown = p.driver.messages().size();
+        p.open("kep.tap", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        QTRY_COMPARE_WITH_TIMEOUT(p.driver.messages().size(), shown + 1, 20000);
+        QVERIFY(p.driver.messages().back().text.find("NUL") != std::string::npos);
+        QCOMPARE(box->toPlainText(), QString("G21 G90\nG0 X0 Y0 Z5\nG1 Z-3 F100\nG0 X20\nM30"));
+        // a file without a move shows the drawing's tab, where its warnings say so
+        p.click(p.window.pageView(kCutCircle)->widget<QPushButton>("Button2"));
+        auto* tabs = panel->findChild<QTabWidget*>("previewTabs");
+        QTRY_COMPARE(tabs->currentIndex(), 0);
+        p.open("semmi.tap", "(csak egy megjegyz\xE9s)\r\n");
+        QTRY_COMPARE(box->lineCount(), 1);
+        QVERIFY(Program::settled(panel->view()));
+        QTRY_COMPARE(tabs->currentIndex(), tabs->count() - 1);
     }
 
     // Keys typed into the box are read once after the pause, with the view kept; a press of
