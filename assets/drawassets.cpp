@@ -343,26 +343,35 @@ Canvas rectanglePocket() {
     return c;
 }
 
-// Cut rectangle: the rectangle cut out of the plate, the tool's path inside its edge, the
-// tool at the start corner and the milling direction along the top edge.
+// Cut rectangle: the tool's centre runs on the rectangle itself, so the slot is one tool wide
+// and centred on the outline (rounded outside, sharp inside); the start corner is the
+// rectangle's lower-left corner, and the sizes are measured on the centre line.
 Canvas cutRectangle() {
     Canvas c(240, 240, kPaper);
     c.rect(kStockEdge, 14, 14, 226, 226);
     c.rect(kStock, 16, 16, 224, 224);
-    const double tool = 14;
-    roundedRect(c, kHole, 36, 56, 204, 184, tool);
-    for (double x = 50; x < 190; x += 12) c.line(kPath, x, 70, std::min(x + 7, 190.0), 70, 2.2);
-    for (double y = 70; y < 170; y += 12) c.line(kPath, 190, y, 190, std::min(y + 7, 170.0), 2.2);
-    for (double x = 190; x > 50; x -= 12) c.line(kPath, x, 170, std::max(x - 7, 50.0), 170, 2.2);
-    for (double y = 170; y > 70; y -= 12) c.line(kPath, 50, y, 50, std::max(y - 7, 70.0), 2.2);
-    c.disc(kTool, 50, 170, tool);
-    c.ring(kWhite, 50, 170, tool - 1, 1.2);
-    c.disc(kWhite, 50, 170, 2.2);
-    // the start point X, Y is the rectangle's lower-left corner, where the cut begins
-    startMark(c, 36, 184);
-    c.arrow(kTool, 80, 90, 150, 90, 2.6, 10);
-    c.arrow(kDim, 120, 200, 36, 200, 2, 9);
-    c.arrow(kDim, 120, 200, 204, 200, 2, 9);
+    const double tool = 14;  // the radius
+    const double x0 = 50, y0 = 66, x1 = 186, y1 = 166;
+    roundedRect(c, kHole, x0 - tool, y0 - tool, x1 + tool, y1 + tool, tool);
+    c.rect(kStock, x0 + tool, y0 + tool, x1 - tool, y1 - tool);
+    for (double x = x0; x < x1; x += 12) c.line(kPath, x, y0, std::min(x + 7, x1), y0, 2.2);
+    for (double y = y0; y < y1; y += 12) c.line(kPath, x1, y, x1, std::min(y + 7, y1), 2.2);
+    for (double x = x1; x > x0; x -= 12) c.line(kPath, x, y1, std::max(x - 7, x0), y1, 2.2);
+    for (double y = y1; y > y0; y -= 12) c.line(kPath, x0, y, x0, std::max(y - 7, y0), 2.2);
+    c.disc(kTool, x0, y1, tool);
+    c.ring(kWhite, x0, y1, tool - 1, 1.2);
+    c.disc(kWhite, x0, y1, 2.2);
+    startMark(c, x0, y1);
+    c.arrow(kTool, 80, 100, 150, 100, 2.6, 10);
+    // the sizes from the centre line's corners
+    c.line(kDim, x0, y1 + tool + 2, x0, 212, 1);
+    c.line(kDim, x1, y1 + tool + 2, x1, 212, 1);
+    c.arrow(kDim, (x0 + x1) / 2, 206, x0, 206, 2, 9);
+    c.arrow(kDim, (x0 + x1) / 2, 206, x1, 206, 2, 9);
+    c.line(kDim, x1 + tool + 2, y0, 220, y0, 1);
+    c.line(kDim, x1 + tool + 2, y1, 220, y1, 1);
+    c.arrow(kDim, 214, (y0 + y1) / 2, 214, y0, 2, 9);
+    c.arrow(kDim, 214, (y0 + y1) / 2, 214, y1, 2, 9);
     return c;
 }
 

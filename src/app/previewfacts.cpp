@@ -21,6 +21,7 @@ PreviewFacts previewFacts(const WizardPage& page) {
     f.leftOut = std::move(p.leftOut);
     f.holeTop = p.holeTop;
     f.holeBottom = p.holeBottom;
+    f.toolWidthAtFirst = p.toolWidthAtFirst;
     return f;
 }
 

@@ -19,6 +19,8 @@ struct PreviewFacts {
     using Point = PageFacts::Point;
     std::vector<Point> leftOut;  // holes the hole selector left out
     double holeTop = 0, holeBottom = 0;
+    // A contour page's cut is as wide as its tool: the preview shows that width at first.
+    bool toolWidthAtFirst = false;
 };
 
 // From the page's values of its last reading (a press of "Létrehozás").

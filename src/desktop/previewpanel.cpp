@@ -1,6 +1,7 @@
 #include "desktop/previewpanel.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -182,6 +183,16 @@ QWidget* PreviewPanel::makeViewButtons() {
         QObject::connect(b, &QToolButton::clicked, this,
                          [this, p = projection] { view_->setProjection(p); });
     }
+    // what the cut takes away, not only where the tool's centre goes
+    auto* width = new QCheckBox("Szerszám szélessége");
+    width->setObjectName("view.toolWidth");
+    width->setChecked(qorix::previewFacts(page_).toolWidthAtFirst);
+    view_->setToolWidth(width->isChecked());
+    QObject::connect(width, &QCheckBox::toggled, this,
+                     [this](bool on) { view_->setToolWidth(on); });
+    layout->addSpacing(6);
+    layout->addWidget(width);
+    focus_ << width;
     layout->addStretch(1);
     // a key in the view switches it too: its button follows
     view_->onProjectionChanged = [this, group] {

@@ -25,7 +25,7 @@ constexpr std::size_t kAntialiasLimit = 5000;
 constexpr std::size_t kCancelEvery = 8192;
 
 struct Batches {
-    PenLines rapid, plunge;
+    PenLines rapid, plunge, band;
     std::array<PenLines, kDepthShades> cut;
     std::vector<QLineF> highlight;
     std::vector<QPointF> dwells;
@@ -55,7 +55,7 @@ struct DepthScale {
 };
 
 // Returns false when cancelled.
-bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, bool fast,
+bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, bool fast, bool band,
              Batches& out, const std::atomic<int>* cancel, int generation) {
     const program::Toolpath& path = scene.result.path;
     const program::Measures& m = scene.result.measures;
@@ -84,6 +84,7 @@ bool collect(const Scene& scene, const Camera& cam, QSize size, Highlight hl, bo
             path, i, cam, [&](double x0, double y0, double z0, double x1, double y1, double z1) {
                 const QLineF l(toImage(cam, size, x0, y0, z0), toImage(cam, size, x1, y1, z1));
                 target->add(l, fast);
+                if (pen >= 2 && band) out.band.add(l, fast);
                 if (lit) out.highlight.push_back(l);
             });
     }
@@ -162,6 +163,15 @@ void drawLines(QPainter& p, PenLines& lines) {
     p.drawLines(all.data(), static_cast<int>(all.size()));
 }
 
+// What the cuts take away, seen from above: a light band of the tool's width under each.
+void drawBand(QPainter& p, PenLines& band, double toolDiameter, const Camera& cam) {
+    if (band.empty() || toolDiameter <= 0) return;
+    QPen pen(QColor(kDrawStyle.toolWidth), std::max(1.0, toolDiameter * cam.scale), Qt::SolidLine,
+             Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    drawLines(p, band);
+}
+
 void drawBatches(QPainter& p, Batches& b, bool fast) {
     p.setBrush(Qt::NoBrush);
     p.setPen(penOf(kDrawStyle.rapid));
@@ -196,14 +206,16 @@ void drawMarks(QPainter& p, const Scene& scene, const Camera& cam, QSize size) {
 }  // namespace
 
 QImage renderScene(const Scene& scene, const Camera& cam, QSize size, Highlight hl,
-                   const std::atomic<int>* cancel, int generation) {
+                   const std::atomic<int>* cancel, int generation, bool toolWidth) {
     const bool fast = scene.result.path.moves.size() >= kAntialiasLimit;
+    const bool band = toolWidth && cam.projection == Projection::Top;
     Batches batches;
-    if (!collect(scene, cam, size, hl, fast, batches, cancel, generation)) return {};
+    if (!collect(scene, cam, size, hl, fast, band, batches, cancel, generation)) return {};
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(kDrawStyle.background));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, !fast);
+    drawBand(p, batches.band, scene.facts.toolDiameter, cam);
     drawOutlines(p, scene, cam, size);
     drawHoles(p, scene, cam, size);
     drawBatches(p, batches, fast);

@@ -47,8 +47,10 @@ struct Highlight {
 Camera fitAll(const Scene& scene, Projection projection, QSize size);
 
 // Draws the scene; returns a null image when `cancel` became different from `generation`.
+// toolWidth: seen from above, every cut lies on a band as wide as the tool.
 QImage renderScene(const Scene& scene, const Camera& camera, QSize size, Highlight highlight,
-                   const std::atomic<int>* cancel = nullptr, int generation = 0);
+                   const std::atomic<int>* cancel = nullptr, int generation = 0,
+                   bool toolWidth = false);
 
 // The index of the move drawn nearest to an image point, within `reach` pixels; -1 if none.
 int moveAt(const Scene& scene, const Camera& camera, QSize size, QPointF point, double reach);

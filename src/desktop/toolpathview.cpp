@@ -131,13 +131,13 @@ void ToolpathView::startRender() {
         busySince_.start();
         busyTick_.start();
     }
-    pool_.start(
-        [this, scene = scene_, camera = camera_, size = size(), hl = highlight_, generation] {
-            QImage image = renderScene(*scene, camera, size, hl, &renderGeneration_, generation);
-            QMetaObject::invokeMethod(
-                this, [this, generation, image, camera] { renderDone(generation, image, camera); },
-                Qt::QueuedConnection);
-        });
+    pool_.start([this, scene = scene_, camera = camera_, size = size(), hl = highlight_, generation,
+                 band = toolWidth_] {
+        QImage image = renderScene(*scene, camera, size, hl, &renderGeneration_, generation, band);
+        QMetaObject::invokeMethod(
+            this, [this, generation, image, camera] { renderDone(generation, image, camera); },
+            Qt::QueuedConnection);
+    });
 }
 
 void ToolpathView::renderDone(int generation, QImage image, Camera camera) {
@@ -147,6 +147,13 @@ void ToolpathView::renderDone(int generation, QImage image, Camera camera) {
         imageCamera_ = camera;
     }
     if (renderAgain_ || generation != renderGeneration_.load()) startRender();
+    update();
+}
+
+void ToolpathView::setToolWidth(bool on) {
+    if (on == toolWidth_) return;
+    toolWidth_ = on;
+    startRender();
     update();
 }
 

@@ -39,6 +39,9 @@ public:
 
     Projection projection() const { return camera_.projection; }
     void setProjection(Projection projection);  // and fits all
+    // Seen from above, each cut on a band as wide as the tool.
+    void setToolWidth(bool on);
+    bool toolWidth() const { return toolWidth_; }
     void fitAll();
     void zoomAt(QPointF at, double factor);
     void panBy(QPointF pixels);
@@ -84,6 +87,7 @@ private:
     bool reading_ = false, drawing_ = false, renderAgain_ = false;
     bool renderWhenShown_ = false;
     bool fileOpening_ = false;
+    bool toolWidth_ = false;
     bool fitted_ = true;  // the camera shows all: a new size fits it again
     QElapsedTimer busySince_;
     QTimer busyTick_;  // repaints the progress while busy

@@ -30,6 +30,7 @@ struct DrawStyle {
     Stroke leftOut{"#adb5bd", 1.2, "3 3"};
     Stroke outline{"#868e96", 1.0, "8 3 2 3"};
     Stroke highlight{"#f59f00", 3.5, ""};
+    const char* toolWidth = "#dbe4ff";  // the band a cut takes away, under its path
     const char* dwell = "#e8590c";
     const char* start = "#2f9e44";
     const char* origin = "#495057";

@@ -425,11 +425,17 @@ private slots:
             int page;
             QPoint lowerLeft, upperLeft;
         };
-        for (Corner c : {Corner{3, {30, 180}, {30, 60}}, Corner{5, {36, 184}, {36, 56}}}) {
+        for (Corner c : {Corner{3, {30, 180}, {30, 60}}, Corner{5, {50, 166}, {50, 66}}}) {
             const QImage image = picture(c.page);
             QVERIFY(pixelsNear(image, c.lowerLeft, 8, red) >= 20);
             QCOMPARE(pixelsNear(image, c.upperLeft, 8, red), 0);
         }
+        // the cut rectangle's slot lies on both sides of the tool's path, the bottom edge at
+        // y 166, and no further than the tool's radius (14) from it
+        const QImage cut = picture(5);
+        auto slot = [](QColor c) { return c.red() < 90 && c.green() < 100 && c.blue() < 110; };
+        for (int y : {166 - 8, 166 + 8}) QVERIFY(pixelsNear(cut, {118, y}, 2, slot) >= 20);
+        for (int y : {166 - 20, 166 + 20}) QCOMPARE(pixelsNear(cut, {118, y}, 2, slot), 0);
     }
 
     void theOutputBoxWidensWithTheWindow() {

@@ -2,6 +2,7 @@
 // its state: the cut circle lies on its radius, a rapid is dashed and a cut is not, a hole
 // left out is grey, the text and the moves choose each other, every view and fit-all keep
 // the path inside the image, and the measures, warnings and settings beside it.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QtTest>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "app/form1.h"
 #include "desktop/linebox.h"
@@ -119,6 +121,11 @@ QPointF at(ToolpathView* v, double x, double y, double z) {
     return ui::qt::toImage(v->camera(), v->image().size(), x, y, z);
 }
 
+// The tool's centre line alone, without the band of the tool's width under it.
+void centreLineOnly(Program& p) {
+    p.window.preview(kCutCircle)->findChild<QCheckBox*>("view.toolWidth")->setChecked(false);
+}
+
 std::shared_ptr<const std::vector<std::string>> linesOf(std::vector<std::string> lines) {
     return std::make_shared<const std::vector<std::string>>(std::move(lines));
 }
@@ -142,6 +149,7 @@ private slots:
     void theCutCircleLiesOnItsRadius() {
         Program p;
         QVERIFY(p.start());
+        centreLineOnly(p);
         ToolpathView* v = p.pressed(kCutCircle);
         QVERIFY(v);
         const QImage& image = v->image();
@@ -193,6 +201,41 @@ private slots:
                 orange += c != kBackground && c.red() > c.green() + 25 && c.green() > c.blue();
             }
         QVERIFY(orange > 50);
+    }
+
+    // The drawing showed only where the tool's centre goes; a slot one tool wide on the cut
+    // rectangle's outline showed as a line.
+    void aCutIsDrawnAsWideAsTheToolUnlessSwitchedOff() {
+        Program p;
+        QVERIFY(p.start());
+        ToolpathView* v = p.pressed(5);
+        QVERIFY(v);
+        auto* width = p.window.preview(5)->findChild<QCheckBox*>("view.toolWidth");
+        QVERIFY(width && width->isChecked());
+        QCOMPARE(width->text(), QString("Szerszám szélessége"));
+        const auto& path = v->scene()->result.path;
+        const double r = v->scene()->facts.toolDiameter / 2;
+        QVERIFY(r > 0);
+        std::optional<std::array<double, 3>> beside;  // 0,6 r to the side of a long cut
+        for (std::size_t i = 0; i < path.moves.size() && !beside; ++i) {
+            const auto& a = path.startOf(i);
+            const auto& b = path.moves[i];
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            if (b.kind == qorix::program::MoveKind::Feed && a.z == b.z && length > 6 * r)
+                beside = {(a.x + b.x) / 2 - (b.y - a.y) / length * 0.6 * r,
+                          (a.y + b.y) / 2 + (b.x - a.x) / length * 0.6 * r, b.z};
+        }
+        QVERIFY(beside);
+        const QColor band(qorix::program::kDrawStyle.toolWidth);
+        auto bandNear = [&] {
+            return colourNear(v->image(), at(v, (*beside)[0], (*beside)[1], (*beside)[2]), band);
+        };
+        QVERIFY(bandNear() >= 10);
+        width->click();
+        QTRY_COMPARE(bandNear(), 0);
+        // not for a page whose tool makes holes
+        QVERIFY(
+            !p.window.preview(kBoltCircle)->findChild<QCheckBox*>("view.toolWidth")->isChecked());
     }
 
     void aHoleLeftOutIsGrey() {
@@ -390,6 +433,7 @@ private slots:
         Program p;
         QVERIFY(p.start());
         ui::qt::FormView* page = p.choose(kCutCircle);
+        centreLineOnly(p);
         for (auto [name, text] : {std::pair{"Edit_x_", "10"}, {"Edit_y_", "5"}, {"Edit_z_", "3"}}) {
             auto* field = page->widget<QLineEdit>(name);
             field->selectAll();

@@ -28,6 +28,8 @@ struct PageFacts {
     };
     std::vector<Point> leftOut;  // holes the hole selector left out
     double holeTop = 0, holeBottom = 0;
+    // A contour page cuts as wide as its tool: the preview shows that width at first.
+    bool toolWidthAtFirst = false;
 };
 
 namespace facts {

@@ -177,6 +177,7 @@ void TFrame3::GenerateProgram() {
 
 PageFacts TFrame3::pageFacts() const {
     PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.m, rec.sz);
+    f.toolWidthAtFirst = true;
     f.outlines.push_back(facts::circle(rec.x, rec.y, pocketDiameter));
     return f;
 }

@@ -85,6 +85,7 @@ void TFrame5::GenerateProgram() {
 
 PageFacts TFrame5::pageFacts() const {
     PageFacts f = CommonPage::pageFacts();
+    f.toolWidthAtFirst = true;
     f.outlines.push_back(facts::circle(rec.x, rec.y, diameter));
     return f;
 }

@@ -87,6 +87,7 @@ void RectanglePage::writeHeaderStart(ProgramText& t, const std::string& title) {
 PageFacts RectanglePage::pageFacts() const {
     using facts::d;
     PageFacts f = CommonPage::pageFacts();
+    f.toolWidthAtFirst = true;
     f.outlines.push_back(
         {Outline::Shape::Rectangle, d(rec.x), d(rec.y), d(rec.x + sizeX), d(rec.y + sizeY)});
     return f;
