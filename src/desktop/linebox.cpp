@@ -240,6 +240,12 @@ void LineBox::paintEvent(QPaintEvent*) {
     const int first = firstVisibleLine();
     const int rows = viewport()->height() / h + 1;
     for (int i = 0; i < rows && first + i < lineCount(); ++i) drawLine(p, first + i, i * h);
+    // the style's own focus frame is too faint to find the box by
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 // Only the characters in view (and a few beside) are made into text and drawn; a selection

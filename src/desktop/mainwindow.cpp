@@ -31,6 +31,8 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
                               "Fúrás Téglalap mentén (drill rectangle bolt pattern)") +
                           50);
     list->setMaxVisibleItems(8);
+    // the style's own focus frame is too faint to see where the keys go
+    list->setStyleSheet("QComboBox:focus { border: 2px solid palette(highlight); }");
     bar->addWidget(list);
     QPushButton* send = binder_.button(form.Button3);
     send->setMinimumWidth(send->fontMetrics().horizontalAdvance(qorix::form1::kBack) + 24);
@@ -54,6 +56,7 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     scroll_ = new PagesScroll;
     scroll_->setObjectName("pagesScroll");
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // Shift+Tab from the list stopped on it, unseen
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(area_);
     column->addWidget(scroll_, 1);

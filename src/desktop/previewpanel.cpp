@@ -144,6 +144,10 @@ QWidget* PreviewPanel::makePreviewTab() {
     warnings_ = new QListWidget;
     warnings_->setObjectName("previewWarnings");
     warnings_->setFixedHeight(3 * warnings_->fontMetrics().lineSpacing() + 8);
+    // a long warning wraps within the panel's width rather than needing a sideways scroll
+    warnings_->setWordWrap(true);
+    warnings_->setResizeMode(QListView::Adjust);
+    warnings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QSizePolicy keep = warnings_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     warnings_->setSizePolicy(keep);
