@@ -27,7 +27,9 @@ bool contains(const std::vector<std::string>& names, const std::string& name) {
 void focusIn(QLayout* layout, QList<QWidget*>& order);
 
 void focusIn(QWidget* w, QList<QWidget*>& order) {
-    if (w->focusPolicy() & Qt::TabFocus)
+    if (auto* area = qobject_cast<QScrollArea*>(w); area && area->widget())
+        focusIn(area->widget(), order);  // the page's fields
+    else if (w->focusPolicy() & Qt::TabFocus)
         order.push_back(w);
     else if (w->layout())
         focusIn(w->layout(), order);  // a group box: its buttons
@@ -57,10 +59,33 @@ void focusIn(QLayout* layout, QList<QWidget*>& order) {
     }
 }
 
+// The page's fields, scrolled when the screen is lower than they are: as wide as they are,
+// as high as they are when there is room, and down to a few rows when there is not.
+class FieldsScroll : public QScrollArea {
+public:
+    explicit FieldsScroll(QWidget* fields) {
+        setObjectName("fieldsScroll");
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // the fields inside take it
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(fields);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint() + QSize(bar(), 0); }
+    QSize minimumSizeHint() const override {
+        const QSize all = widget()->minimumSizeHint();
+        return {all.width() + bar(), std::min(all.height(), 160)};
+    }
+
+private:
+    int bar() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+};
+
 // Places the controls of the right-hand column.
 class RightColumn {
 public:
-    RightColumn(const Binder& binder, const LayoutHint& hint, QVBoxLayout* column)
+    RightColumn(const Binder& binder, const LayoutHint& hint, QVBoxLayout* column,
+                QBoxLayout* buttonsUnder)
         : binder_(binder), hint_(hint), column_(column) {
         fields_->setColumnStretch(1, 0);
         fields_->setHorizontalSpacing(8);
@@ -75,7 +100,7 @@ public:
         column_->addLayout(groups_);
         column_->addLayout(extras_);
         column_->addStretch(1);
-        column_->addLayout(buttons_);
+        buttonsUnder->addLayout(buttons_);
         title_->hide();
     }
 
@@ -212,11 +237,17 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
         return;
     }
     auto* outer = outer_ = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
+    auto* left = left_ = new QVBoxLayout;
+    // the fields scroll on a low screen; the buttons under them stay in view
+    auto* fields = new QWidget;
+    auto* right = new QVBoxLayout(fields);
+    right->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new FieldsScroll(fields);
+    auto* rightSide = new QVBoxLayout;
+    rightSide->addWidget(scroll, 1);
     outer->addLayout(left, 1);  // the output box takes the width the window gains
-    outer->addLayout(right);
-    RightColumn column(binder_, hint, right);
+    outer->addLayout(rightSide);
+    RightColumn column(binder_, hint, right, rightSide);
     for (Control* c : form.laidOut()) {
         if (c->kind() == Kind::Memo && contains(hint.leftColumn, c->name())) {
             LineBox* memo = binder_.memo(static_cast<Memo&>(*c));
@@ -231,7 +262,7 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
         }
     }
     column.finish();
-    focusIn(right, focusOrder_);
+    focusIn(rightSide, focusOrder_);
     focusIn(left, focusOrder_);  // the output box after the buttons
     chainFocus(focusOrder_);
     enterPressesButton1();
@@ -249,9 +280,24 @@ void FormView::undoAnywhereOnThePage(LineBox* memo) {
 }
 
 void FormView::addBeside(QWidget* side, int stretch, const QList<QWidget*>& focus) {
+    side_ = side;
+    sideStretch_ = stretch;
     outer_->addWidget(side, stretch);
     focusOrder_ += focus;
     chainFocus(focusOrder_);
+}
+
+void FormView::setFolded(bool folded) {
+    if (!side_ || folded == folded_) return;
+    folded_ = folded;
+    if (folded)
+        left_->addWidget(side_, sideStretch_);
+    else
+        outer_->addWidget(side_, sideStretch_);
+}
+
+int FormView::widthBeside() const {
+    return side_ ? side_->minimumSizeHint().width() + outer_->spacing() : 0;
 }
 
 QWidget* FormView::takePicture() {

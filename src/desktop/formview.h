@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <string>
 #include <utility>
@@ -41,6 +42,11 @@ public:
     // with the output box by the stretch (the box's is 1); Tab visits its focus widgets after
     // the box.
     void addBeside(QWidget* side, int stretch, const QList<QWidget*>& focus);
+    // On a narrow screen the widget beside stands under the output box instead.
+    void setFolded(bool folded);
+    bool folded() const { return folded_; }
+    // The width the widget beside takes when it stands beside (0 when there is none).
+    int widthBeside() const;
     // The page's picture, for a widget beside to show instead (adding it to another layout
     // takes it out of the page's); null when the page has none.
     QWidget* takePicture();
@@ -78,6 +84,10 @@ private:
     bool placedOnce_ = false;
     QList<QWidget*> focusOrder_;
     QHBoxLayout* outer_ = nullptr;  // the arranged view's row: box, controls, what stands beside
+    QVBoxLayout* left_ = nullptr;   // the output box, and what stands beside when folded
+    QWidget* side_ = nullptr;
+    int sideStretch_ = 0;
+    bool folded_ = false;
 };
 
 // Chains the widgets in this order for Tab (and the reverse for Shift+Tab).

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <climits>
 #include <exception>
 #include <memory>
 
@@ -97,13 +98,10 @@ FormView* MainWindow::buildPage(std::size_t index) {
     }
     stack_->addWidget(view, 0, 0);
     view->setVisible(page->visible());
-    // the pages share one place, which keeps the size of the largest made so far
-    const QSize before = area_->minimumSize();
-    area_->setMinimumSize(before.expandedTo(view->sizeHint()));
-    if (area_->minimumSize() != before) {
-        fitPagesToScreen();
-        if (centred_) recentre_ = true;
-    }
+    // the pages share one place, which asks for the size of the largest made so far
+    const QSize before = scroll_->sizeHint();
+    fitPagesToScreen();
+    if (scroll_->sizeHint() != before && centred_) recentre_ = true;
     chainFocus();
     return view;
 }
@@ -180,30 +178,54 @@ void MainWindow::openProgram(const QString& path) {
     });
 }
 
+// The widest page with what stands beside it decides whether the previews fold under the
+// output boxes: a page wider than the screen hid its preview and "Megnyitás" off its edge.
+void MainWindow::foldPages(int roomWidth) {
+    int widest = 0;
+    for (FormView* v : pages_)
+        if (v)
+            widest = std::max(widest,
+                              v->minimumSizeHint().width() + (v->folded() ? v->widthBeside() : 0));
+    for (FormView* v : pages_)
+        if (v) v->setFolded(fitToScreen_ && widest > roomWidth);
+}
+
+QSize MainWindow::largestPage(bool minimum) const {
+    QSize largest;
+    for (FormView* v : pages_)
+        if (v) largest = largest.expandedTo(minimum ? v->minimumSizeHint() : v->sizeHint());
+    return largest;
+}
+
 void MainWindow::fitPagesToScreen() {
-    QSize wanted = area_->minimumSize();
     QScreen* s = screen();
-    if (fitToScreen_ && s) {
-        // what the screen leaves for the pages: its free area less the window's frame (as
-        // the window system draws it, or a usual title bar before the first show), the
-        // margins and the top bar
-        const QSize chrome =
-            isVisible() ? frameGeometry().size() - geometry().size() : QSize(8, 38);
-        const QMargins m = layout()->contentsMargins();
-        // the top bar above the pages and the status line below them
-        const int bar = layout()->itemAt(0)->sizeHint().height() +
-                        layout()->itemAt(2)->sizeHint().height() + 2 * layout()->spacing();
-        const QSize room = s->availableGeometry().size() - chrome -
-                           QSize(m.left() + m.right(), m.top() + m.bottom() + bar);
-        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const bool tooWide = wanted.width() > room.width();
-        const bool tooHigh = wanted.height() > room.height();
-        // a scroll bar along one side takes room from the other
-        if (tooHigh) wanted.rwidth() += scrollBar;
-        if (tooWide) wanted.rheight() += scrollBar;
-        wanted = wanted.boundedTo(room.expandedTo(QSize(200, 150)));
+    if (!fitToScreen_ || !s) {
+        foldPages(INT_MAX);
+        area_->setMinimumSize(largestPage(false));
+        scroll_->setWanted(largestPage(false));
+        return;
     }
-    scroll_->setWanted(wanted);
+    // what the screen leaves for the pages: its free area less the window's frame (as
+    // the window system draws it, or a usual title bar before the first show), the
+    // margins and the top bar
+    const QSize chrome = isVisible() ? frameGeometry().size() - geometry().size() : QSize(8, 38);
+    const QMargins m = layout()->contentsMargins();
+    // the top bar above the pages and the status line below them
+    const int bar = layout()->itemAt(0)->sizeHint().height() +
+                    layout()->itemAt(2)->sizeHint().height() + 2 * layout()->spacing();
+    const QSize room = s->availableGeometry().size() - chrome -
+                       QSize(m.left() + m.right(), m.top() + m.bottom() + bar);
+    foldPages(room.width());
+    // a page gets no smaller than its least (its fields scrolled), asks for its whole size,
+    // and the pages scroll only when even the least does not fit
+    const QSize least = largestPage(true);
+    area_->setMinimumSize(least);
+    QSize wanted = largestPage(false).expandedTo(least);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // a scroll bar along one side takes room from the other
+    if (least.height() > room.height()) wanted.rwidth() += scrollBar;
+    if (least.width() > room.width()) wanted.rheight() += scrollBar;
+    scroll_->setWanted(wanted.boundedTo(room.expandedTo(QSize(200, 150))));
 }
 
 void MainWindow::setFitToScreen(bool on) {

@@ -68,6 +68,8 @@ private:
 
     FormView* buildPage(std::size_t index);
     void fitPagesToScreen();
+    void foldPages(int roomWidth);
+    QSize largestPage(bool minimum) const;
     void activateLater();
     void buildNextPageLater();
     void centre();

@@ -187,16 +187,6 @@ QWidget* PreviewPanel::makeViewButtons() {
         QObject::connect(b, &QToolButton::clicked, this,
                          [this, p = projection] { view_->setProjection(p); });
     }
-    // what the cut takes away, not only where the tool's centre goes
-    auto* width = new QCheckBox("Szerszám szélessége");
-    width->setObjectName("view.toolWidth");
-    width->setChecked(qorix::previewFacts(page_).toolWidthAtFirst);
-    view_->setToolWidth(width->isChecked());
-    QObject::connect(width, &QCheckBox::toggled, this,
-                     [this](bool on) { view_->setToolWidth(on); });
-    layout->addSpacing(6);
-    layout->addWidget(width);
-    focus_ << width;
     layout->addStretch(1);
     // a key in the view switches it too: its button follows
     view_->onProjectionChanged = [this, group] {
@@ -225,7 +215,16 @@ QWidget* PreviewPanel::makeSettings() {
     QPushButton* fit = button("Teljes nézet", "view.fit");
     QObject::connect(fit, &QPushButton::clicked, this, [this] { view_->fitAll(); });
     grid->addWidget(fit, 2, 0);
-    focus_ << rapidRate_ << toolChange_ << fit;
+    // what the cut takes away, not only where the tool's centre goes; down here and not
+    // beside the views, whose row would make the whole page wider than a workshop screen
+    auto* width = new QCheckBox("Szerszám szélessége");
+    width->setObjectName("view.toolWidth");
+    width->setChecked(qorix::previewFacts(page_).toolWidthAtFirst);
+    view_->setToolWidth(width->isChecked());
+    QObject::connect(width, &QCheckBox::toggled, this,
+                     [this](bool on) { view_->setToolWidth(on); });
+    grid->addWidget(width, 2, 1);
+    focus_ << rapidRate_ << toolChange_ << fit << width;
     return box;
 }
 

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -50,6 +51,12 @@ struct ShowCounter : QObject {
     }
     int windows = 0;
 };
+
+// Whether the whole widget shows, not cut by the window's edge nor by a scrolled area.
+bool wholeInView(QWidget* w) {
+    return w && w->isVisible() && w->visibleRegion().boundingRect() == w->rect() &&
+           w->window()->rect().contains(QRect(w->mapTo(w->window(), QPoint()), w->size()));
+}
 
 }  // namespace
 
@@ -125,7 +132,8 @@ private slots:
         QVERIFY2(frame.height() <= free.height(), "the pages do not scroll on a small screen");
         const QWidget* area = p->window.findChild<QWidget*>("pages");
         for (int n = 1; n <= 8; ++n) {
-            const QSize page = p->window.pageView(n)->sizeHint();
+            // the least a page takes (its fields scrolled) fits; the buttons stay in view
+            const QSize page = p->window.pageView(n)->minimumSizeHint();
             QVERIFY2(page.width() <= area->width() && page.height() <= area->height(),
                      qPrintable(QString("page %1 is larger than the place of the pages").arg(n)));
         }
@@ -193,6 +201,33 @@ private slots:
         QVERIFY(!p.onPage<QLineEdit>("Edit_szc_")->isEnabled());
         QVERIFY(!p.onPage<QLabel>("Edit_szc_.caption")->isEnabled());
         QVERIFY(!p.onPage<QLabel>("Image1")->pixmap().isNull());
+    }
+
+    // On a workshop screen "Létrehozás" and "Törlés" lay below the window's edge (the page
+    // area took the tallest page's height) and the preview's measures were cut off.
+    void everyPagesButtonsAndPreviewAreInViewAtWorkshopSizes() {
+        Program p;
+        QVERIFY(p.start());
+        for (QSize size : {QSize(1366, 740), QSize(1024, 740)}) {
+            p.window.resize(size);
+            QVERIFY(p.window.width() <= size.width());
+            for (int n = 1; n <= 8; ++n) {
+                p.form.ComboBox1.select(n - 1);
+                QApplication::processEvents();
+                ui::qt::FormView* page = p.window.pageView(n);
+                const QString where = QString("page %1 at %2 px").arg(n).arg(size.width());
+                for (const ui::Control* c : p.form.page(n).controls())
+                    if (c->kind() == ui::Kind::Button && c->visible())
+                        QVERIFY2(wholeInView(page->widget<QPushButton>(c->name())),
+                                 qPrintable(where + " " + QString::fromStdString(c->name())));
+                if (n == 7) continue;  // the placeholder has no preview
+                auto* tabs = page->findChild<QTabWidget*>("previewTabs");
+                tabs->setCurrentIndex(tabs->count() - 1);  // the drawing, not the picture
+                QApplication::processEvents();
+                for (const char* name : {"previewMeasures", "openProgram"})
+                    QVERIFY2(wholeInView(page->findChild<QWidget*>(name)), qPrintable(where));
+            }
+        }
     }
 
     void createFillsTheOutputBox() {

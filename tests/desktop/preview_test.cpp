@@ -149,6 +149,7 @@ private slots:
     void theCutCircleLiesOnItsRadius() {
         Program p;
         QVERIFY(p.start());
+        p.window.setFitToScreen(false);  // beside the box and at full size, whatever the screen
         centreLineOnly(p);
         ToolpathView* v = p.pressed(kCutCircle);
         QVERIFY(v);
