@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "bench/largest.h"
 #include "desktop/desktop.h"
 #include "desktop/linebox.h"
@@ -92,7 +92,7 @@ struct Desktop {
     ui::RecordingDialogs dialogs;  // the start-up's warning must not wait for a click
     qorix::SharedValues shared;
     qorix::Services services{dialogs, num, nullptr, &shared};
-    qorix::TForm1 form{services, "/nonexistent-qorix-bench"};
+    qorix::MainWindowLogic form{services, "/nonexistent-qorix-bench"};
     ui::qt::MainWindow window{form, dialogs};
     ui::qt::LineBox* box = nullptr;
 };

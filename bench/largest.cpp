@@ -106,7 +106,7 @@ void set(CliWizard& wizard, const std::string& name, const std::string& value) {
 
 ReadyWizard::ReadyWizard(const LargestInput& input, char separator)
     : num_(separator),
-      store_(std::make_unique<TAboutBox>(num_)),
+      store_(std::make_unique<AboutBox>(num_)),
       services_{dialogs_, num_, store_.get(), store_.get()} {
     const WizardEntry* entry = findWizard(input.slug);
     if (!entry) throw std::invalid_argument("no wizard " + input.slug);

@@ -39,7 +39,7 @@ public:
 private:
     NumberText num_;
     ui::RecordingDialogs dialogs_;
-    std::unique_ptr<TAboutBox> store_;
+    std::unique_ptr<AboutBox> store_;
     Services services_;
     std::unique_ptr<CliWizard> wizard_;
     WizardPage* page_;

@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "bench/largest.h"
 #include "desktop/mainwindow.h"
 #include "desktop/toolpathview.h"
@@ -113,7 +113,7 @@ struct Window {
     ui::RecordingDialogs dialogs;
     qorix::SharedValues shared;
     qorix::Services services{dialogs, num, nullptr, &shared};
-    qorix::TForm1 form{services, "/nonexistent-qorix-bench"};
+    qorix::MainWindowLogic form{services, "/nonexistent-qorix-bench"};
     ui::qt::MainWindow window{form, dialogs};
 };
 

@@ -33,8 +33,8 @@ BoltCircleWizard::BoltCircleWizard(const Wizard& wizard, Services& services)
                 services.shared ? services.shared : &ownShared_},
       made_(wizard.page(services_)),
       dialogs_(wizard.dialogs(*made_, services_)),
-      page_(madeAs<TFrame8>(*made_)),
-      selector_(madeAs<TForm9>(*dialogs_.at(0))) {}
+      page_(madeAs<BoltCirclePage>(*made_)),
+      selector_(madeAs<HoleSelectorDialog>(*dialogs_.at(0))) {}
 
 bool BoltCircleWizard::option(const std::string& arg, std::string& problem) {
     const std::string prefix = "--holes=";

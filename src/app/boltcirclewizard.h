@@ -27,16 +27,16 @@ public:
     bool option(const std::string& arg, std::string& problem) override;
     std::string beforePress() override;
 
-    TFrame8& page() { return page_; }
-    TForm9& selector() { return selector_; }
+    BoltCirclePage& page() { return page_; }
+    HoleSelectorDialog& selector() { return selector_; }
 
 private:
     SharedValues ownShared_;  // for a run without the store window
     Services services_;
     std::unique_ptr<WizardPage> made_;
     std::vector<std::unique_ptr<ui::Form>> dialogs_;
-    TFrame8& page_;
-    TForm9& selector_;
+    BoltCirclePage& page_;
+    HoleSelectorDialog& selector_;
     std::optional<std::vector<int>> holes_;
 };
 

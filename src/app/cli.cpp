@@ -277,7 +277,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const WizardEntry& entry = wizardOrThrow(o.slug);
     NumberText num(o.separator);
     ui::RecordingDialogs dialogs;
-    auto store = std::make_unique<TAboutBox>(num);
+    auto store = std::make_unique<AboutBox>(num);
     Services services{dialogs, num, store.get(), store.get()};
     std::unique_ptr<CliWizard> wizard = entry.make(services);
     for (const std::string& a : o.wizardOptions) {
@@ -374,7 +374,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (args.size() != 2) throw UsageError("describe: egy varázsló nevét várom");
             NumberText num(regionalSeparator);
             ui::RecordingDialogs dialogs;
-            auto store = std::make_unique<TAboutBox>(num);
+            auto store = std::make_unique<AboutBox>(num);
             Services services{dialogs, num, store.get(), store.get()};
             auto wizard = wizardOrThrow(args[1]).make(services);
             describe(*wizard, out);

@@ -50,7 +50,7 @@ int runLinkVerb(const std::vector<std::string>& args, std::ostream& out, std::os
     LinkOptions o = parseLink(args, regionalSeparator);
     NumberText num(o.separator);
     ui::RecordingDialogs dialogs;
-    auto store = std::make_unique<TAboutBox>(num, sleeper);
+    auto store = std::make_unique<AboutBox>(num, sleeper);
     exchange::storeExchangePaths(*store, o.operands[0]);
     store->standalone = o.standalone ? 1 : 0;
 

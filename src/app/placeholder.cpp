@@ -14,8 +14,8 @@ PlaceholderPage::PlaceholderPage(std::string name, std::string title, Services& 
     }
 }
 
-TFrame10::TFrame10(Services& services)
-    : PlaceholderPage("TFrame10", "Fúrás Téglalap mentén (drill rectangle bolt pattern)", services,
-                      true) {}
+RectangleHolesPlaceholder::RectangleHolesPlaceholder(Services& services)
+    : PlaceholderPage("RectangleHolesPlaceholder",
+                      "Fúrás Téglalap mentén (drill rectangle bolt pattern)", services, true) {}
 
 }  // namespace qorix

@@ -1,6 +1,6 @@
-// Pages of the main window that generate nothing: the drill-rectangle placeholder TFrame10,
-// whose controls are all disabled, and the empty page that stands for a wizard whose page is
-// not part of the program yet.
+// Pages of the main window that generate nothing: the drill-rectangle placeholder
+// RectangleHolesPlaceholder, whose controls are all disabled, and the empty page that stands for a
+// wizard whose page is not part of the program yet.
 #pragma once
 
 #include "wizards/common/page.h"
@@ -24,9 +24,9 @@ public:
 
 // "Fúrás Téglalap mentén (drill rectangle bolt pattern)": a page that is there but does
 // nothing yet; all its controls are disabled.
-class TFrame10 : public PlaceholderPage {
+class RectangleHolesPlaceholder : public PlaceholderPage {
 public:
-    explicit TFrame10(Services& services);
+    explicit RectangleHolesPlaceholder(Services& services);
 };
 
 }  // namespace qorix

@@ -18,8 +18,8 @@ public:
     ThreadRepairWizard(const Wizard& wizard, Services& services)
         : made_(wizard.page(services)),
           dialogs_(wizard.dialogs(*made_, services)),
-          page_(madeAs<TFrame11>(*made_)),
-          check_(madeAs<TForm12>(*dialogs_.at(1))) {}
+          page_(madeAs<ThreadRepairPage>(*made_)),
+          check_(madeAs<ThreadCheckDialog>(*dialogs_.at(1))) {}
     std::vector<ui::Form*> forms() override { return {&page_, &check_}; }
 
     // As the main window starts it; then "Törlés", so that the output is the check's.
@@ -61,8 +61,8 @@ private:
 
     std::unique_ptr<WizardPage> made_;
     std::vector<std::unique_ptr<ui::Form>> dialogs_;  // the capture and the check
-    TFrame11& page_;
-    TForm12& check_;
+    ThreadRepairPage& page_;
+    ThreadCheckDialog& check_;
     std::vector<std::string> labels_;
 };
 

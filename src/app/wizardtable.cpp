@@ -33,7 +33,7 @@ CliMaker driver() {
 
 // Everywhere the thread page's direction group reads "Menet irány".
 std::unique_ptr<WizardPage> threadRepairPage(Services& s) {
-    auto page = std::make_unique<TFrame11>(s);
+    auto page = std::make_unique<ThreadRepairPage>(s);
     page->RadioGroup_cw_.setCaption("Menet irány");
     return page;
 }
@@ -41,24 +41,25 @@ std::unique_ptr<WizardPage> threadRepairPage(Services& s) {
 // " Furat kiválasztó " chooses the holes in a dialog of its own.
 Dialogs holeSelector(WizardPage& page, Services& s) {
     Dialogs made;
-    made.push_back(std::make_unique<TForm9>(s));
-    madeAs<TFrame8>(page).setHoleSelector(&madeAs<TForm9>(*made[0]));
+    made.push_back(std::make_unique<HoleSelectorDialog>(s));
+    madeAs<BoltCirclePage>(page).setHoleSelector(&madeAs<HoleSelectorDialog>(*made[0]));
     return made;
 }
 
 // "Bemérés" and "Ellenőrzés", in this order.
 Dialogs captureAndCheck(WizardPage& page, Services& s) {
     Dialogs made;
-    made.push_back(std::make_unique<TForm6>(s));
-    made.push_back(std::make_unique<TForm12>(s));
-    madeAs<TFrame11>(page).connectDialogs(madeAs<TForm6>(*made[0]), madeAs<TForm12>(*made[1]));
+    made.push_back(std::make_unique<PositionCaptureDialog>(s));
+    made.push_back(std::make_unique<ThreadCheckDialog>(s));
+    madeAs<ThreadRepairPage>(page).connectDialogs(madeAs<PositionCaptureDialog>(*made[0]),
+                                                  madeAs<ThreadCheckDialog>(*made[1]));
     return made;
 }
 
 // "Bemérés" asks QORIX for the position: in host mode it is switched off here; the selection
 // does not touch it in standalone mode.
 void measureOnlyStandalone(WizardPage& page, const SharedValues& shared) {
-    if (shared.standalone == 0) madeAs<TFrame11>(page).Button3.setEnabled(false);
+    if (shared.standalone == 0) madeAs<ThreadRepairPage>(page).Button3.setEnabled(false);
 }
 
 }  // namespace
@@ -68,30 +69,31 @@ const std::vector<Wizard>& wizardTable() {
         // the spiral page only reads its fields at start-up
         {.text = "Fibonacci spirál",
          .slug = "fibonacci",
-         .page = page<TFrame2>(),
+         .page = page<FibonacciSpiralPage>(),
          .startup = callOn<WizardPage>(&WizardPage::ReadParameters)},
         // a selection refreshes the step-width labels ("%" and "mm")
         {.text = "Körzseb (circular pocket)",
          .slug = "circular-pocket",
-         .page = page<TFrame3>(),
-         .onSelect = callOn<TFrame3>(&TFrame3::ScrollBar1Change)},
+         .page = page<CircularPocketPage>(),
+         .onSelect = callOn<CircularPocketPage>(&CircularPocketPage::ScrollBar1Change)},
         {.text = "Téglalapzseb (rectangle pocket)",
          .slug = "rectangle-pocket",
-         .page = page<TFrame4>(),
-         .onSelect = callOn<TFrame4>(&TFrame4::ScrollBar1Change)},
-        {.text = "Kör kivágás (cut circle)", .slug = "cut-circle", .page = page<TFrame5>()},
+         .page = page<RectanglePocketPage>(),
+         .onSelect = callOn<RectanglePocketPage>(&RectanglePocketPage::ScrollBar1Change)},
+        {.text = "Kör kivágás (cut circle)", .slug = "cut-circle", .page = page<CutCirclePage>()},
         {.text = "Téglalap kivágás (cut rectangle)",
          .slug = "cut-rectangle",
-         .page = page<TFrame7>()},
+         .page = page<CutRectanglePage>()},
         // a selection disables the third choice ("Újra választ") of " Furat kiválasztó "
         {.text = "Fúrás kör mentén (drill circular bolt pattern)",
          .slug = "bolt-circle",
-         .page = page<TFrame8>(),
+         .page = page<BoltCirclePage>(),
          .dialogs = holeSelector,
-         .onSelect = callOn<TFrame8>(&TFrame8::selectedInList),
+         .onSelect = callOn<BoltCirclePage>(&BoltCirclePage::selectedInList),
          .cli = driver<BoltCircleWizard>()},
         // a page that is there but does nothing yet
-        {.text = "Fúrás Téglalap mentén (drill rectangle bolt pattern)", .page = page<TFrame10>()},
+        {.text = "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
+         .page = page<RectangleHolesPlaceholder>()},
         // in host mode both the start-up and a selection disable the page's "Bemérés"
         {.text = "Menet javítás",
          .slug = "thread-repair",

@@ -17,7 +17,7 @@ namespace {
 constexpr int kLeftWidth = 263;  // the compact window's content
 }
 
-AboutWindow::AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* parent)
+AboutWindow::AboutWindow(qorix::AboutBox& store, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Dialog), store_(store), binder_(dialogs) {
     setObjectName("AboutBox");
     setWindowTitle(QString::fromStdString(store.caption()));

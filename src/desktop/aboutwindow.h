@@ -13,7 +13,7 @@ namespace ui::qt {
 
 class AboutWindow : public QWidget {
 public:
-    AboutWindow(qorix::TAboutBox& store, Dialogs& dialogs, QWidget* parent = nullptr);
+    AboutWindow(qorix::AboutBox& store, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // What "About" in the main window does.
     void showNonModal();
@@ -27,7 +27,7 @@ private:
     QWidget* boxes();
     void followSize();
 
-    qorix::TAboutBox& store_;
+    qorix::AboutBox& store_;
     Binder binder_;
     QWidget* boxes_ = nullptr;
     QPushButton* ok_ = nullptr;

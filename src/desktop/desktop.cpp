@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "app/wizardtable.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/mainwindow.h"
@@ -21,19 +21,20 @@ namespace qorix {
 int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     textfile::ignoreFileSizeSignal();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(form1::kCaption);
+    QApplication::setApplicationName(mainwindow::kCaption);
     ui::qt::installHungarianQtTexts(app);  // without them Qt's own dialogs speak English
     // read once, before any window exists; nothing changes it during the run
     NumberText num(platform::decimalSeparator());
     ui::qt::QtDialogs dialogs;
     // the store lives for the whole run; its window is shown by "About"
-    TAboutBox store(num);
+    AboutBox store(num);
     store.setVisible(false);
     Services services{dialogs, num, &store, &store};
 
     // through Qt, which reads the wide command line on Windows: the folder stays UTF-8
     const QStringList arguments = QCoreApplication::arguments();
-    TForm1 form(services, arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+    MainWindowLogic form(services,
+                         arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     ui::qt::MainWindow window(form, dialogs);
     dialogs.setParentWindow(&window);
     // the dialogs live for the whole run, made and connected as the wizard table says; each

@@ -20,9 +20,9 @@
 
 namespace ui::qt {
 
-MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(qorix::MainWindowLogic& form, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), form_(form), binder_(dialogs) {
-    setObjectName("TForm1");
+    setObjectName("MainWindowLogic");
     setWindowTitle(QString::fromStdString(form.caption()));
     auto* column = new QVBoxLayout(this);
 
@@ -36,7 +36,7 @@ MainWindow::MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent)
     list->setStyleSheet("QComboBox:focus { border: 2px solid palette(highlight); }");
     bar->addWidget(list);
     QPushButton* send = binder_.button(form.Button3);
-    send->setMinimumWidth(send->fontMetrics().horizontalAdvance(qorix::form1::kBack) + 24);
+    send->setMinimumWidth(send->fontMetrics().horizontalAdvance(qorix::mainwindow::kBack) + 24);
     bar->addWidget(send);
     bar->addWidget(binder_.button(form.Button1));
     bar->addWidget(binder_.button(form.Button4));

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "desktop/binding.h"
 #include "desktop/formview.h"
 #include "desktop/previewpanel.h"
@@ -20,9 +20,9 @@ namespace ui::qt {
 
 class MainWindow : public QWidget {
 public:
-    MainWindow(qorix::TForm1& form, Dialogs& dialogs, QWidget* parent = nullptr);
+    MainWindow(qorix::MainWindowLogic& form, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    qorix::TForm1& form() const { return form_; }
+    qorix::MainWindowLogic& form() const { return form_; }
     // The page view of wizard number n (1..8), made now if it has not been yet.
     FormView* pageView(int wizardNumber) const;
     // The preview beside the page of wizard number n, made with the page (null for the
@@ -78,7 +78,7 @@ private:
     void chainFocus();
     void chooseProgramFile();
 
-    qorix::TForm1& form_;
+    qorix::MainWindowLogic& form_;
     Binder binder_;
     QWidget* area_ = nullptr;
     QGridLayout* stack_ = nullptr;

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 
 namespace ui::qt {
 

@@ -22,7 +22,7 @@ bool startsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 
 
 }  // namespace
 
-TAboutBox::TAboutBox(const NumberText& num, Sleeper& sleeper)
+AboutBox::AboutBox(const NumberText& num, Sleeper& sleeper)
     : ui::Form("AboutBox", "About"),
       ProgramIcon(this, "ProgramIcon", "aboutbox.jpg"),
       ProductName(this, "ProductName", "Termék:"),
@@ -51,7 +51,7 @@ TAboutBox::TAboutBox(const NumberText& num, Sleeper& sleeper)
     setWide(false);
 }
 
-void TAboutBox::setWide(bool wide) {
+void AboutBox::setWide(bool wide) {
     for (ui::Memo* m : {&Memo1, &Memo2, &Memo3}) m->setVisible(wide);
     int width = wide ? kWideWidth : kCompactWidth;
     int height = wide ? kWideHeight : kCompactHeight;
@@ -61,12 +61,12 @@ void TAboutBox::setWide(bool wide) {
     for (auto& listener : sizeListeners_) listener();
 }
 
-void TAboutBox::OKButtonKeyPress(char key) {
+void AboutBox::OKButtonKeyPress(char key) {
     if (key == 'l' || key == 'L') setWide(true);
     if (key == 'h' || key == 'H') setWide(false);
 }
 
-void TAboutBox::Button1Click() {
+void AboutBox::Button1Click() {
     if (Edit1.text().empty()) return;
     MdiStatus.setCaption("");
     WriteCommanFile(Edit1.text());
@@ -75,24 +75,24 @@ void TAboutBox::Button1Click() {
     ReadGetXYZ();
 }
 
-void TAboutBox::Button3Click() {
+void AboutBox::Button3Click() {
     Memo1.clear();
     Memo2.clear();
     Memo3.clear();
 }
 
-void TAboutBox::LogLine(const std::string& label, const std::string& value) {
+void AboutBox::LogLine(const std::string& label, const std::string& value) {
     Memo2.add(label + value);
 }
 
-void TAboutBox::WriteAdatFile(const std::string& text) {
+void AboutBox::WriteAdatFile(const std::string& text) {
     if (standalone == 1) return;
     textfile::writeLines(dataPath, {text});
     sleeper_.sleepMs(kWriteWaitMs);
     LogLine("WriteAdatFile: ", text);
 }
 
-void TAboutBox::WriteCommanFile(const std::string& text) {
+void AboutBox::WriteCommanFile(const std::string& text) {
     if (standalone == 1) return;
     if (std::string why = textfile::cp1250LineProblem(text); !why.empty())
         throw Error("A parancs nem adható át a QORIX-nek: " + why + ".");
@@ -104,7 +104,7 @@ void TAboutBox::WriteCommanFile(const std::string& text) {
     WriteAdatFile("C");
 }
 
-void TAboutBox::ReadGetXYZ() {
+void AboutBox::ReadGetXYZ() {
     LogLine("ReadGetXYZ();", "");
     WriteAdatFile("G");
     // the request's own time: an answer must be newer
@@ -136,7 +136,7 @@ void TAboutBox::ReadGetXYZ() {
 }
 
 // A missing line ends the reading; the lines before it stay converted.
-void TAboutBox::convertPosition() {
+void AboutBox::convertPosition() {
     const auto& lines = Memo1.lines();
     long double* targets[] = {&xPos, &yPos, &zPos};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -148,7 +148,7 @@ void TAboutBox::convertPosition() {
     }
 }
 
-long double TAboutBox::ConvertDot(const std::string& text) {
+long double AboutBox::ConvertDot(const std::string& text) {
     // QORIX may write a dot or a comma; both become this run's separator, so that the
     // position reads the same under any regional settings.
     std::string result;
@@ -165,7 +165,7 @@ long double TAboutBox::ConvertDot(const std::string& text) {
     return num_.toFloat(result);
 }
 
-void TAboutBox::Button2Click() {
+void AboutBox::Button2Click() {
     ui::Memo::Batch batch(Memo2);
     LogLine("AboutBox ", "változói");
     LogLine("Xpos= ", num_.f4(xPos));
@@ -197,7 +197,7 @@ void TAboutBox::Button2Click() {
 }
 
 // Entries 0 and 1 always; after them the table ends at the first entry with no angle.
-void TAboutBox::listHoleTable() {
+void AboutBox::listHoleTable() {
     for (std::size_t n = 0; n < u8_an.size(); ++n) {
         const auto& e = u8_an[n];
         if (n >= 2 && e[0] == 0) break;
@@ -208,7 +208,7 @@ void TAboutBox::listHoleTable() {
 }
 
 // The holes of the last written program; a count beyond the table lists the table only.
-void TAboutBox::listDrillFlags() {
+void AboutBox::listDrillFlags() {
     const std::int32_t last = std::min<std::int32_t>(u8_ancl, static_cast<std::int32_t>(1000));
     for (std::int32_t k = 1; k <= last; ++k) {
         std::string n = NumberText::whole(k);

@@ -14,13 +14,13 @@
 
 namespace qorix {
 
-class TAboutBox : public ui::Form, public SharedValues {
+class AboutBox : public ui::Form, public SharedValues {
 public:
     static constexpr int kCompactWidth = 287, kCompactHeight = 356;
     static constexpr int kWideWidth = 678, kWideHeight = 467;
 
     // The waits of the exchange routines go through the sleeper.
-    explicit TAboutBox(const NumberText& num, Sleeper& sleeper = realSleeper());
+    explicit AboutBox(const NumberText& num, Sleeper& sleeper = realSleeper());
 
     // The window's size. The wide size shows the three boxes; in the compact size the two
     // listing buttons lie beyond the window's edge.

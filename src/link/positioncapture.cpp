@@ -8,14 +8,15 @@
 namespace qorix {
 
 namespace {
-TAboutBox& storeOf(Services& services) {
-    if (!services.store) throw std::invalid_argument("TForm6: the shared store is missing");
+AboutBox& storeOf(Services& services) {
+    if (!services.store)
+        throw std::invalid_argument("PositionCaptureDialog: the shared store is missing");
     return *services.store;
 }
 }  // namespace
 
-TForm6::TForm6(Services& services)
-    : ui::Form("TForm6", "Bemérés"),
+PositionCaptureDialog::PositionCaptureDialog(Services& services)
+    : ui::Form("PositionCaptureDialog", "Bemérés"),
       Button1(this, "Button1", "XYZ értékek beolvasása"),
       Label1(this, "Label1", "X pozíció:"),
       Label2(this, "Label2", "Y pozíció:"),
@@ -30,13 +31,13 @@ TForm6::TForm6(Services& services)
     setVisible(false);
 }
 
-void TForm6::showForCapture() {
+void PositionCaptureDialog::showForCapture() {
     present();
     Button2.setEnabled(false);
     Memo1.clear();
 }
 
-void TForm6::Button1Click() {
+void PositionCaptureDialog::Button1Click() {
     Memo1.clear();
     // a failed reading ends here: the box stays empty and "Adatok rendben" as it was
     store_.ReadGetXYZ();
@@ -45,7 +46,7 @@ void TForm6::Button1Click() {
     if (!store_.positionNote.empty()) dialogs_.message(msg::kWarningCaption, store_.positionNote);
 }
 
-void TForm6::Button2Click() {
+void PositionCaptureDialog::Button2Click() {
     store_.captureAccepted = 1;
     setVisible(false);
 }

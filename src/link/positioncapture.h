@@ -11,12 +11,12 @@
 
 namespace qorix {
 
-class TAboutBox;
+class AboutBox;
 
-class TForm6 : public ui::Form, public CaptureDialog {
+class PositionCaptureDialog : public ui::Form, public CaptureDialog {
 public:
     // The store must be given; the dialog starts hidden.
-    explicit TForm6(Services& services);
+    explicit PositionCaptureDialog(Services& services);
 
     // How the thread repair page opens it: shown, "Adatok rendben" off, the box empty.
     void showForCapture() override;
@@ -34,7 +34,7 @@ public:
     ui::Button Button2;
 
 private:
-    TAboutBox& store_;
+    AboutBox& store_;
     ui::Dialogs& dialogs_;
 };
 

@@ -80,10 +80,10 @@ TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {
     RecordingSleeper noWait;
     NumberText num(',');
     ui::RecordingDialogs dialogs;
-    TAboutBox store(num, noWait);
+    AboutBox store(num, noWait);
     Services services{dialogs, num, &store, &store};
-    TFrame8 page(services);
-    TForm9 selector(services);
+    BoltCirclePage page(services);
+    HoleSelectorDialog selector(services);
     page.setHoleSelector(&selector);
     page.startup();
     page.RadioGroup1.setItemIndex(1);

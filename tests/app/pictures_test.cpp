@@ -26,7 +26,7 @@ void expectPicturesOf(const ui::Form& form) {
 TEST(Pictures, EveryPictureNamedByAPageOrTheAboutWindowIsInAssets) {
     NumberText num(',');
     ui::RecordingDialogs dialogs;
-    TAboutBox store(num);
+    AboutBox store(num);
     Services services{dialogs, num, &store, &store};
     expectPicturesOf(store);
     int pictures = 0;

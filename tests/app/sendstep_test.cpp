@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/cli.h"
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "link/fileguard.h"
 #include "link/textfile.h"
 #include "support/golden.h"
@@ -53,7 +53,7 @@ protected:
 
     TempDir install;
     TempDir saves;
-    TForm1 form{services, install.path().string()};
+    MainWindowLogic form{services, install.path().string()};
 };
 
 // A name the code page cannot hold was written as "?" into file.txt: QORIX loaded another
@@ -140,7 +140,7 @@ TEST_F(SendStep, TheDesktopSaveReplacesOnlyWhatItShould) {
 // No wizard chosen, so no program: file.txt named a program that was never written, and
 // QORIX was told to load it.
 TEST_F(SendStep, ASendBeforeAnyWizardWasChosenNamesAndLoadsNothing) {
-    TForm1 fresh{services, install.path().string()};
+    MainWindowLogic fresh{services, install.path().string()};
     run([&] { fresh.FormActivate(); });
     run([&] { fresh.ComboBox1.editText("Kör"); });
     ASSERT_EQ(fresh.wizardNumber, 0);

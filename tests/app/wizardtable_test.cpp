@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "app/wizardregistry.h"
 #include "support/storeservices.h"
 #include "wizards/drilling/boltcircle.h"
@@ -25,7 +25,7 @@ const Wizard& entry(const std::string& slug) {
 }
 
 TEST_F(WizardTable, TheMainWindowListsEveryEntryInOrderAndTheCommandLineThoseWithASlug) {
-    TForm1 form{services, ""};
+    MainWindowLogic form{services, ""};
     const auto& table = wizardTable();
     ASSERT_EQ(form.ComboBox1.items().size(), table.size());
     ASSERT_EQ(form.pages().size(), table.size());
@@ -46,8 +46,8 @@ TEST_F(WizardTable, TheMainWindowListsEveryEntryInOrderAndTheCommandLineThoseWit
 }
 
 TEST_F(WizardTable, TheThreadPageReadsMenetIranyInTheMainWindowAndOnTheCommandLine) {
-    TForm1 form{services, ""};
-    EXPECT_EQ(madeAs<TFrame11>(form.page(8)).RadioGroup_cw_.caption(), "Menet irány");
+    MainWindowLogic form{services, ""};
+    EXPECT_EQ(madeAs<ThreadRepairPage>(form.page(8)).RadioGroup_cw_.caption(), "Menet irány");
     auto wizard = findWizard("thread-repair")->make(services);
     auto* direction = wizard->forms().at(0)->findAs<ui::RadioGroup>("RadioGroup_cw_");
     ASSERT_NE(direction, nullptr);
@@ -59,19 +59,19 @@ TEST_F(WizardTable, TheDialogsAreMadeAndConnectedToTheirPage) {
     auto page = thread.page(services);
     auto dialogs = thread.dialogs(*page, services);
     ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0]->formName(), "TForm6");
-    EXPECT_EQ(dialogs[1]->formName(), "TForm12");
+    EXPECT_EQ(dialogs[0]->formName(), "PositionCaptureDialog");
+    EXPECT_EQ(dialogs[1]->formName(), "ThreadCheckDialog");
     EXPECT_FALSE(dialogs[0]->visible());
     store.standalone = 1;
-    madeAs<TFrame11>(*page).Button3.click();  // "Bemérés" opens the capture dialog
+    madeAs<ThreadRepairPage>(*page).Button3.click();  // "Bemérés" opens the capture dialog
     EXPECT_TRUE(dialogs[0]->visible());
 
     const Wizard& bolt = entry("bolt-circle");
     auto drilling = bolt.page(services);
     auto selector = bolt.dialogs(*drilling, services);
     ASSERT_EQ(selector.size(), 1u);
-    EXPECT_EQ(selector[0]->formName(), "TForm9");
-    madeAs<TFrame8>(*drilling).RadioGroup1.setItemIndex(1);  // "Furat kiválasztás"
+    EXPECT_EQ(selector[0]->formName(), "HoleSelectorDialog");
+    madeAs<BoltCirclePage>(*drilling).RadioGroup1.setItemIndex(1);  // "Furat kiválasztás"
     EXPECT_TRUE(selector[0]->visible());
 }
 

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
@@ -54,7 +54,7 @@ struct Program {
     qorix::NumberText num{','};
     qorix::SharedValues shared;
     qorix::Services services{dialogs, num, nullptr, &shared};
-    qorix::TForm1 form{services, install.path().toStdString()};
+    qorix::MainWindowLogic form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};
 };
 

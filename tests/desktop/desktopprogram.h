@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
@@ -108,11 +108,11 @@ struct Program {
     ui::qt::QtDialogs dialogs;
     qorix::NumberText num{','};
     qorix::RecordingSleeper sleeper;
-    qorix::TAboutBox store{num, sleeper};
+    qorix::AboutBox store{num, sleeper};
     bool storeHidden = (store.setVisible(false), true);  // as the program starts it
     qorix::SharedValues& shared = store;
     qorix::Services services{dialogs, num, &store, &store};
-    qorix::TForm1 form{services, install.path().toStdString()};
+    qorix::MainWindowLogic form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};
     ui::qt::AboutWindow about{store, dialogs, &window};
 };

@@ -46,7 +46,8 @@ struct Program {
         });
     }
     QList<QCheckBox*> holeBoxes() const {
-        return window("TForm9")->findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
+        return window("HoleSelectorDialog")
+            ->findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
     }
     // Another window takes the focus, then the dialog gets it back.
     static bool comeBackTo(QWidget* dialog) {
@@ -62,13 +63,13 @@ struct Program {
     ui::RecordingDialogs dialogs;
     qorix::NumberText num{','};
     qorix::RecordingSleeper sleeper;
-    qorix::TAboutBox store{num, sleeper};
+    qorix::AboutBox store{num, sleeper};
     qorix::Services services{dialogs, num, &store, &store};
-    qorix::TFrame8 drilling{services};
-    qorix::TFrame11 thread{services};
-    qorix::TForm6 capture{services};
-    qorix::TForm9 holes{services};
-    qorix::TForm12 check{services};
+    qorix::BoltCirclePage drilling{services};
+    qorix::ThreadRepairPage thread{services};
+    qorix::PositionCaptureDialog capture{services};
+    qorix::HoleSelectorDialog holes{services};
+    qorix::ThreadCheckDialog check{services};
 };
 
 }  // namespace
@@ -79,9 +80,9 @@ class DialogWindowsTest : public QObject {
 private slots:
     void holeSelectorShowsEveryHoleWhereItLies() {
         Program p;
-        QVERIFY(!p.window("TForm9"));  // not made before it is needed
+        QVERIFY(!p.window("HoleSelectorDialog"));  // not made before it is needed
         p.chooseHoles("5");
-        ui::qt::FormView* w = p.window("TForm9");
+        ui::qt::FormView* w = p.window("HoleSelectorDialog");
         QVERIFY(w);
         QVERIFY(w->isWindow());
         QVERIFY(w->isVisible());
@@ -121,7 +122,7 @@ private slots:
     void sixtyHolesEachTellTheirNumberAndAllOrNoneAreTickedAtOnce() {
         Program p;
         p.chooseHoles("60");
-        ui::qt::FormView* w = p.window("TForm9");
+        ui::qt::FormView* w = p.window("HoleSelectorDialog");
         QList<QCheckBox*> boxes = p.holeBoxes();
         QCOMPARE(boxes.size(), 60);
         for (int i = 1; i <= 60; ++i) {
@@ -152,7 +153,7 @@ private slots:
         p.thread.Edit_Xpos_.setText("12,5");
         p.thread.Edit_Zpos_.setText("-3");
         p.run([&] { p.thread.Button4.click(); });
-        ui::qt::FormView* w = p.window("TForm12");
+        ui::qt::FormView* w = p.window("ThreadCheckDialog");
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QVERIFY(w->width() >= 635 && w->height() >= 198);
         auto at = [&](const char* name) { return w->findChild<QWidget*>(name)->geometry(); };
@@ -191,7 +192,7 @@ private slots:
         p.owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p.owner));
         p.chooseHoles("5");
-        ui::qt::FormView* w = p.window("TForm9");
+        ui::qt::FormView* w = p.window("HoleSelectorDialog");
         QVERIFY(QTest::qWaitForWindowExposed(w));
         const QPoint off = w->frameGeometry().center() - p.owner.frameGeometry().center();
         QVERIFY2(off.manhattanLength() <= 4, "the selector does not stand over the window");
@@ -200,7 +201,7 @@ private slots:
     void holeSelectorKeepsClearedBoxesWhenTheUserComesBack() {
         Program p;
         p.chooseHoles("5");
-        ui::qt::FormView* w = p.window("TForm9");
+        ui::qt::FormView* w = p.window("HoleSelectorDialog");
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox3"), Qt::LeftButton);
         QVERIFY(Program::comeBackTo(w));
@@ -213,17 +214,17 @@ private slots:
     void dialogsClosedByTheirFrameOpenAgain() {
         Program p;
         p.run([&] { p.thread.Button4.click(); });  // "Ellenőrzés"
-        ui::qt::FormView* checkWindow = p.window("TForm12");
+        ui::qt::FormView* checkWindow = p.window("ThreadCheckDialog");
         QVERIFY(checkWindow && checkWindow->isVisible());
         QVERIFY(checkWindow->close());
         QVERIFY(!p.check.visible());
         p.run([&] { p.thread.Button4.click(); });
         QVERIFY(checkWindow->isVisible());
-        QCOMPARE(p.window("TForm12"), checkWindow);  // the same window, not a second one
+        QCOMPARE(p.window("ThreadCheckDialog"), checkWindow);  // the same window, not a second one
 
         p.store.standalone = 1;  // no request to a machine that is not there
         p.run([&] { p.capture.showForCapture(); });
-        ui::qt::FormView* captureWindow = p.window("TForm6");
+        ui::qt::FormView* captureWindow = p.window("PositionCaptureDialog");
         QVERIFY(captureWindow && captureWindow->isVisible());
         QVERIFY(captureWindow->close());
         QVERIFY(!p.capture.visible());
@@ -232,7 +233,7 @@ private slots:
         QVERIFY(captureWindow->isVisible());
 
         p.chooseHoles("5");
-        ui::qt::FormView* holesWindow = p.window("TForm9");
+        ui::qt::FormView* holesWindow = p.window("HoleSelectorDialog");
         QVERIFY(holesWindow->close());
         p.chooseHoles("6");
         QVERIFY(holesWindow->isVisible());
@@ -244,7 +245,7 @@ private slots:
         p.thread.Edit_Xpos_.setText("12,5");
         p.thread.Edit_Zpos_.setText("-3");
         p.run([&] { p.thread.Button4.click(); });
-        ui::qt::FormView* w = p.window("TForm12");
+        ui::qt::FormView* w = p.window("ThreadCheckDialog");
         QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(w->findChild<QLabel*>("Label9")->text(), QString("X14,0000"));
         // two steps of the depth correction on the page, then back to the dialog

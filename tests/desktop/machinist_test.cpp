@@ -40,7 +40,7 @@ QList<QWidget*> tabTo(const QString& name, int limit = 80) {
     return seen;
 }
 
-const std::string kEmpty = qorix::form1::kEmptyOutput;
+const std::string kEmpty = qorix::mainwindow::kEmptyOutput;
 
 // How many pixels of a colour lie within a square around a point of a page's picture.
 int pixelsNear(const QImage& image, QPoint at, int half, const std::function<bool(QColor)>& is) {
@@ -300,7 +300,7 @@ private slots:
         p.driver.answer(false);
         p.click(send);
         QCOMPARE(p.driver.questions().size(), std::size_t(1));
-        QCOMPARE(p.driver.questions()[0].text, std::string(qorix::form1::kStaleOutput));
+        QCOMPARE(p.driver.questions()[0].text, std::string(qorix::mainwindow::kStaleOutput));
         QCOMPARE(p.driver.saveDialogs(), 0);
         QVERIFY(QDir(p.exchange()).isEmpty());
         // yes: the older program is sent as it stands

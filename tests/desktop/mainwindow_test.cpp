@@ -17,7 +17,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/linebox.h"
 #include "desktop/qtdialogs.h"

@@ -19,7 +19,7 @@
 #include <numbers>
 #include <optional>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
@@ -244,7 +244,7 @@ private slots:
         Program p;
         QVERIFY(p.start());
         p.choose(kBoltCircle);
-        auto& page = dynamic_cast<qorix::TFrame8&>(p.form.page(kBoltCircle));
+        auto& page = dynamic_cast<qorix::BoltCirclePage&>(p.form.page(kBoltCircle));
         // what the hole selector does: the table prepared, the second hole left out
         page.RadioGroup1.setItemIndex(1);
         p.shared.drillFlags[2] = 0;

@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "app/wizardtable.h"
 #include "desktop/mainwindow.h"
 #include "link/aboutbox.h"
@@ -72,8 +72,8 @@ struct Shots {
 
     // "Ellenőrzés" at a measured position, "Adatok rendben", then "Létrehozás".
     void pressThreadRepair() {
-        auto& page = static_cast<qorix::TFrame11&>(choose(8));
-        auto& check = static_cast<qorix::TForm12&>(*dialogs.at(2));
+        auto& page = static_cast<qorix::ThreadRepairPage&>(choose(8));
+        auto& check = static_cast<qorix::ThreadCheckDialog&>(*dialogs.at(2));
         page.Edit_Xpos_.setText("12,5");
         page.Edit_Ypos_.setText("0");
         page.Edit_Zpos_.setText("-3");
@@ -87,9 +87,9 @@ struct Shots {
     ui::RecordingDialogs recorded;  // no message box stops the pictures
     qorix::NumberText num{','};
     qorix::RecordingSleeper sleeper;
-    qorix::TAboutBox store{num, sleeper};
+    qorix::AboutBox store{num, sleeper};
     qorix::Services services{recorded, num, &store, &store};
-    qorix::TForm1 form{services, "/nonexistent-qorix-shots"};
+    qorix::MainWindowLogic form{services, "/nonexistent-qorix-shots"};
     ui::qt::MainWindow window{form, recorded};
     std::vector<std::unique_ptr<ui::Form>> dialogs;  // hole selector, capture, check
 };
@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     s.window.preview(8)->view()->setProjection(ui::qt::Projection::Front);
     ok = s.shot(8, "thread-front.png") && ok;
 
-    auto& drill = static_cast<qorix::TFrame8&>(s.choose(6));
-    auto& selector = static_cast<qorix::TForm9&>(*s.dialogs.at(0));
+    auto& drill = static_cast<qorix::BoltCirclePage&>(s.choose(6));
+    auto& selector = static_cast<qorix::HoleSelectorDialog&>(*s.dialogs.at(0));
     drill.Edit_drc_.setText("8");
     drill.Edit_r_.setText("60");
     drill.RadioGroup1.setItemIndex(drill.RadioGroup1.itemEnabled(1) ? 1 : 2);
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     drill.Button1.click();
     ok = s.shot(6, "bolt-circle-left-out.png") && ok;
 
-    auto& spiral = static_cast<qorix::TFrame2&>(s.choose(1));
+    auto& spiral = static_cast<qorix::FibonacciSpiralPage&>(s.choose(1));
     spiral.RadioGroup1.setItemIndex(1);
     spiral.Button1.click();
     ok = s.shot(1, "spiral-parametric.png") && ok;

@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/formview.h"
 #include "desktop/jpeg.h"
@@ -52,9 +52,9 @@ int main(int argc, char** argv) {
     ui::RecordingDialogs dialogs;  // no modal box stops the rendering
     qorix::NumberText num(',');
     qorix::RecordingSleeper sleeper;
-    qorix::TAboutBox store(num, sleeper);
+    qorix::AboutBox store(num, sleeper);
     qorix::Services services{dialogs, num, &store, &store};
-    qorix::TForm1 form(services, "");
+    qorix::MainWindowLogic form(services, "");
     ui::qt::MainWindow window(form, dialogs);
     window.setFitToScreen(false);  // the whole window, whatever the size of this screen
     form.FormActivate();
@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
         ok = save(window, dir + file) && ok;
     }
     // the hole selector with the drilling page's default five holes, and with 13
-    qorix::TForm9 holes(services);
-    static_cast<qorix::TFrame8&>(form.page(6)).setHoleSelector(&holes);
+    qorix::HoleSelectorDialog holes(services);
+    static_cast<qorix::BoltCirclePage&>(form.page(6)).setHoleSelector(&holes);
     ui::qt::FormView holesView(holes, dialogs);
     form.ComboBox1.select(5);
-    auto& drilling = static_cast<qorix::TFrame8&>(form.page(6));
+    auto& drilling = static_cast<qorix::BoltCirclePage&>(form.page(6));
     drilling.RadioGroup1.setItemIndex(1);
     ok = ok && save(holesView, dir + "holes-5.png");
     drilling.Edit_drc_.setText("13");

@@ -14,7 +14,7 @@ const std::string kZeroHole = "0°   X(_r_)0,0000   Y(_r_)0,0000   X0,0000   Y0,
 struct AboutBoxTest : ::testing::Test {
     NumberText num{','};
     RecordingSleeper sleeper;
-    TAboutBox box{num, sleeper};
+    AboutBox box{num, sleeper};
 };
 
 std::vector<std::string> emptyListing() {

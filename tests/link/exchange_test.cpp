@@ -26,7 +26,7 @@ struct ExchangeTest : ::testing::Test {
     std::filesystem::path folder = dir.path() / "Wizards" / "Kombinat";
     NumberText num{','};
     RecordingSleeper sleeper;
-    TAboutBox box{num, sleeper};
+    AboutBox box{num, sleeper};
     ui::RecordingDialogs dialogs;
 
     ExchangeTest() {
@@ -183,7 +183,7 @@ TEST_F(ExchangeTest, ConvertDotKeepsDigitsSeparatorAndMinusOfTheFirst15Character
 TEST(ExchangeDotSettings, ConvertDotReadsDotAndCommaWithTheRunsSeparator) {
     NumberText dot('.');
     RecordingSleeper sleeper;
-    TAboutBox box(dot, sleeper);
+    AboutBox box(dot, sleeper);
     EXPECT_EQ(box.ConvertDot("X: 12.345 mm"), 12.345L);
     EXPECT_EQ(box.ConvertDot("-0,5"), -0.5L);
     EXPECT_EQ(box.Memo2.lines(), (Lines{"ConvertDot: 12.345", "ConvertDot: -0.5"}));

@@ -85,7 +85,7 @@ TEST(ExchangeFileRead, OnlyASmallRegularFileIsRead) {
 class PositionRead : public ::testing::Test, protected StoreServices {
 protected:
     TempDir dir;
-    TForm6 capture{services};
+    PositionCaptureDialog capture{services};
 
     void SetUp() override {
         store.dataPath = dir.file("adatcsere.txt");

@@ -17,7 +17,7 @@ namespace {
 class Capture : public ::testing::Test, protected test::StoreServices {
 protected:
     TempDir dir;
-    TForm6 capture{services};
+    PositionCaptureDialog capture{services};
 
     void SetUp() override {
         store.dataPath = dir.file("adatcsere.txt");
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(Capture, HasItsCaptionAndStartsHiddenWithAcceptanceOff) {
-    TForm6 fresh(services);
+    PositionCaptureDialog fresh(services);
     EXPECT_EQ(fresh.caption(), "Bemérés");
     EXPECT_FALSE(fresh.visible());
     EXPECT_EQ(fresh.Button1.caption(), "XYZ értékek beolvasása");

@@ -75,7 +75,7 @@ TEST_P(SpiralForms, ParametricCutsWhatThePlainFormCuts) {
 
 // The rotation box is disabled on the page, so only a program can set it: the angle is
 // carried in the header and in #10, and neither form turns the spiral by it.
-using SpiralRotation = PageTest<TFrame2>;
+using SpiralRotation = PageTest<FibonacciSpiralPage>;
 
 TEST_F(SpiralRotation, ARotationSetOnThePageChangesNeitherForm) {
     page.CheckBox3.setChecked(false);

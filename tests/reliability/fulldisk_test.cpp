@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "app/cli.h"
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "link/aboutbox.h"
 #include "link/exchange.h"
 #include "link/fileguard.h"
@@ -61,7 +61,7 @@ protected:
 
     TempDir install;
     TempDir saves;
-    TForm1 form{services, install.path().string()};
+    MainWindowLogic form{services, install.path().string()};
 };
 
 TEST_F(FullDiskTest, ASendOntoAFullDiskKeepsTheEarlierProgramAndSendsNoLoadCode) {

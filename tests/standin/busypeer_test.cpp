@@ -9,7 +9,7 @@
 #include <iostream>
 #include <thread>
 
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 #include "link/aboutbox.h"
 #include "link/textfile.h"
 #include "standinprocess.h"
@@ -48,9 +48,9 @@ TEST_F(StandInProcess, AThousandSendsInHostModeAreEachLoadedWhole) {
     NumberText num(',');
     ui::RecordingDialogs dialogs;
     RecordingSleeper sleeper;
-    TAboutBox store(num, sleeper);
+    AboutBox store(num, sleeper);
     Services services{dialogs, num, &store, &store};
-    TForm1 form(services, install);
+    MainWindowLogic form(services, install);
     int closes = 0;
     form.closeWindow = [&] { ++closes; };
     auto run = [&](const std::function<void()>& event) { return ui::runEvent(dialogs, event); };
@@ -115,7 +115,7 @@ TEST_F(StandInProcess, TwoHundredPositionReadsWhileTheStandInRewritesThePosition
     NumberText num(',');
     ui::RecordingDialogs dialogs;
     ShortSleeper sleeper;
-    TAboutBox store(num, sleeper);
+    AboutBox store(num, sleeper);
     exchange::storeExchangePaths(store, install);
     LogFollower log(logPath);
     ASSERT_TRUE(log.nextLine("qorix-standin: " + folder()));
@@ -164,9 +164,9 @@ TEST_F(StandInProcess, SendsWithoutWaitingLoadOnlyProgramsThatAreThereWhole) {
     NumberText num(',');
     ui::RecordingDialogs dialogs;
     RecordingSleeper sleeper;
-    TAboutBox store(num, sleeper);
+    AboutBox store(num, sleeper);
     Services services{dialogs, num, &store, &store};
-    TForm1 form(services, install);
+    MainWindowLogic form(services, install);
     form.closeWindow = [] {};
     auto run = [&](const std::function<void()>& event) { return ui::runEvent(dialogs, event); };
     ASSERT_TRUE(run([&] { form.FormActivate(); }));

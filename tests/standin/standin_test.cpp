@@ -21,12 +21,12 @@ TEST_F(StandInProcess, CaptureCheckAndProgramWithTheStandInAnsweringThePosition)
     start();
     NumberText num(',');
     ui::RecordingDialogs dialogs;
-    TAboutBox store(num);  // the real waits: QORIX has 600 ms to answer
+    AboutBox store(num);  // the real waits: QORIX has 600 ms to answer
     exchange::storeExchangePaths(store, install);
     Services services{dialogs, num, &store, &store};
-    TFrame11 page(services);
-    TForm6 capture(services);
-    TForm12 check(services);
+    ThreadRepairPage page(services);
+    PositionCaptureDialog capture(services);
+    ThreadCheckDialog check(services);
     page.connectDialogs(capture, check);
     page.startup();
     auto click = [&](ui::Button& b) { return ui::runEvent(dialogs, [&] { b.click(); }); };

@@ -17,7 +17,7 @@ struct StoreServices {
     ui::RecordingDialogs dialogs;
     NumberText num{','};
     AnsweringSleeper sleeper;
-    TAboutBox store{num, sleeper};
+    AboutBox store{num, sleeper};
     SharedValues& shared = store;
     Services services{dialogs, num, &store, &store};
 };

@@ -31,7 +31,7 @@ std::string joined(const std::vector<ui::Message>& messages) {
 
 WizardProbe::WizardProbe(const WizardEntry& entry, char separator)
     : num_(separator),
-      store_(std::make_unique<TAboutBox>(num_, sleeper_)),
+      store_(std::make_unique<AboutBox>(num_, sleeper_)),
       services_{dialogs_, num_, store_.get(), store_.get()},
       wizard_(entry.make(services_)) {
     startupFault_ = guarded([this] { wizard_->startup(); });

@@ -64,7 +64,7 @@ private:
     NumberText num_;
     ui::RecordingDialogs dialogs_;
     RecordingSleeper sleeper_;
-    std::unique_ptr<TAboutBox> store_;
+    std::unique_ptr<AboutBox> store_;
     Services services_;
     std::unique_ptr<CliWizard> wizard_;
     std::string startupFault_;

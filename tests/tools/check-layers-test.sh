@@ -29,13 +29,13 @@ planted() {
 
 planted wizards/common/page.h '#include "link/aboutbox.h"' \
     'includes link/aboutbox.h, but wizards/common/ lies below link/'
-planted wizards/thread/threadrepair.cpp '#include "app/form1.h"' \
-    'includes app/form1.h, but wizards/ lies below app/'
+planted wizards/thread/threadrepair.cpp '#include "app/mainwindowlogic.h"' \
+    'includes app/mainwindowlogic.h, but wizards/ lies below app/'
 planted ui/controls.h '#  include "wizards/common/numbertext.h"' \
     'includes wizards/common/numbertext.h, but ui/ lies below wizards/common/'
 planted wizards/common/fields.cpp '#include "wizards/thread/threadcheck.h"' \
     'includes wizards/thread/threadcheck.h, but wizards/common/ lies below wizards/'
-planted app/form1.cpp '#include "desktop/mainwindow.h"' \
+planted app/mainwindowlogic.cpp '#include "desktop/mainwindow.h"' \
     'includes desktop/mainwindow.h, but app/ lies below desktop/'
 planted link/aboutbox.cpp '#include <QString>' 'includes <QString>; only desktop/ includes Qt'
 planted link/textfile.cpp '#include <sys/stat.h>' \
@@ -59,7 +59,7 @@ echo "$out" | grep -qF "src/extra/x.h:1: lies in no layer" || fail "an unknown f
 # what is allowed stays allowed: downward, sideways between wizard groups, own folder
 rm -r "$tmp/src/extra"
 cp "$tmp/src/desktop/mainwindow.h" "$tmp/saved"
-printf '#include "app/form1.h"\n#include "ui/form.h"\n#include <QWidget>\n' >>"$tmp/src/desktop/mainwindow.h"
+printf '#include "app/mainwindowlogic.h"\n#include "ui/form.h"\n#include <QWidget>\n' >>"$tmp/src/desktop/mainwindow.h"
 printf '#include "wizards/spiral/fibonacci.h"\n' >>"$tmp/src/wizards/contour/cutcircle.h"
 printf '#include <unistd.h>\n' >>"$tmp/src/platform/files.h"
 out=$(sh "$check" "$tmp" 2>&1) || fail "allowed includes refused: $out"

@@ -21,14 +21,14 @@ CommonControls::CommonControls(ui::Form* page, const CommonControlTexts& texts)
       Button2(page, "Button2", "Törlés") {}
 
 void CommonControls::wireInputs(CommonInputs& inputs) {
-    inputs.szc = &Edit_szc_;
+    inputs.stepLimit = &Edit_szc_;
     inputs.noStepLimit = &CheckBox_szc_;
-    inputs.szsz = &Edit_szsz_;
-    inputs.ff = &Edit_ff_;
+    inputs.toolNumber = &Edit_szsz_;
+    inputs.spindleSpeed = &Edit_ff_;
     inputs.noTool = &CheckBox_szsz_;
-    inputs.g1 = &Edit_g1_;
+    inputs.linearFeed = &Edit_g1_;
     inputs.coolant = &RadioGroup_h_;
-    inputs.spindle = &RadioGroup_m34_;
+    inputs.spindleDirection = &RadioGroup_m34_;
     inputs.comments = &CheckBox_msg_;
 }
 

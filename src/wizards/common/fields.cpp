@@ -41,7 +41,7 @@ void FieldReader::fillEmpty(ui::Edit& edit, const char* text) {
 void FieldReader::error(const std::string& text) const { error(msg::kErrorCaption, text); }
 
 void FieldReader::error(const std::string& caption, const std::string& text) const {
-    error_ = 1;
+    error_ = true;
     services_.dialogs.message(caption, text);
 }
 

@@ -12,8 +12,7 @@ namespace qorix {
 
 class FieldReader {
 public:
-    FieldReader(Services& services, std::int32_t& errorFlag)
-        : services_(services), error_(errorFlag) {}
+    FieldReader(Services& services, bool& errorFlag) : services_(services), error_(errorFlag) {}
 
     // A text that is no number throws, with the field's name added to the message: an empty
     // field shows as „”, which alone does not say which one it is.
@@ -36,7 +35,7 @@ public:
 
 private:
     Services& services_;
-    std::int32_t& error_;
+    bool& error_;
 };
 
 }  // namespace qorix

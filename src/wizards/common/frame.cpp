@@ -42,77 +42,77 @@ std::optional<long double> readCircleAroundTool(const ui::Edit& field,
 
 void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
     rec.error = 0;
-    for (ui::Edit* e : {in.x, in.y, in.z, in.zsb})
+    for (ui::Edit* e : {in.x, in.y, in.z, in.safeOffset})
         if (e) FieldReader::fillEmpty(*e);
     if (in.x) rec.x = read.number(*in.x);
     if (in.y) rec.y = read.number(*in.y);
     if (in.z) rec.z = read.number(*in.z);
-    if (in.zsb) {
-        rec.zsb = read.number(*in.zsb);
-        if (rec.zsb < 0) read.error(msg::kSafeOffsetNegative);
+    if (in.safeOffset) {
+        rec.safeOffset = read.number(*in.safeOffset);
+        if (rec.safeOffset < 0) read.error(msg::kSafeOffsetNegative);
     }
 
-    if (in.m) {
-        if (read.emptyOrZero(*in.m)) {
+    if (in.depth) {
+        if (read.emptyOrZero(*in.depth)) {
             read.error(msg::kDepthZero);
         } else {
-            rec.m = read.number(*in.m);
-            if (rec.m > 0) read.warning(msg::kDepthPositive);
+            rec.depth = read.number(*in.depth);
+            if (rec.depth > 0) read.warning(msg::kDepthPositive);
         }
     }
-    if (in.sz) {
-        if (auto sz = readToolDiameter(*in.sz, read)) rec.sz = *sz;
+    if (in.toolDiameter) {
+        if (auto sz = readToolDiameter(*in.toolDiameter, read)) rec.toolDiameter = *sz;
     }
 }
 
 void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
     if (in.noStepLimit && in.noStepLimit->checked()) {
-        rec.szc = rec.m;
-    } else if (in.szc) {
-        if (read.emptyOrZero(*in.szc)) {
+        rec.stepLimit = rec.depth;
+    } else if (in.stepLimit) {
+        if (read.emptyOrZero(*in.stepLimit)) {
             read.error(msg::kStepLimitZero);
         } else {
-            long double step = read.number(*in.szc);
-            rec.szc = std::fabs(step) >= std::fabs(rec.m) ? rec.m : step;
+            long double step = read.number(*in.stepLimit);
+            rec.stepLimit = std::fabs(step) >= std::fabs(rec.depth) ? rec.depth : step;
         }
     }
 
     if (in.noTool && in.noTool->checked()) {
-        rec.tool = 0;
+        rec.toolNumber = 0;
     } else {
-        if (in.szsz) {
-            if (read.emptyOrZeroWhole(*in.szsz))
+        if (in.toolNumber) {
+            if (read.emptyOrZeroWhole(*in.toolNumber))
                 read.error(msg::kToolNumberZero);
-            else if (std::int32_t tool = read.whole(*in.szsz); tool < 0)
+            else if (std::int32_t tool = read.whole(*in.toolNumber); tool < 0)
                 read.error(msg::kToolNumberNegative);
             else
-                rec.tool = tool;
+                rec.toolNumber = tool;
         }
-        if (in.ff) {
-            if (read.emptyOrZeroWhole(*in.ff))
+        if (in.spindleSpeed) {
+            if (read.emptyOrZeroWhole(*in.spindleSpeed))
                 read.error(msg::kSpindleZero);
-            else if (std::int32_t spindle = read.whole(*in.ff); spindle < 0)
+            else if (std::int32_t spindle = read.whole(*in.spindleSpeed); spindle < 0)
                 read.error(msg::kSpindleNegative);
             else
-                rec.spindle = spindle;
+                rec.spindleSpeed = spindle;
         }
     }
 
-    if (in.g1) {
-        if (in.g1->text().empty())
+    if (in.linearFeed) {
+        if (in.linearFeed->text().empty())
             read.error(msg::kG1Empty);
-        else if (std::int32_t feed = read.whole(*in.g1); feed < 0)
+        else if (std::int32_t feed = read.whole(*in.linearFeed); feed < 0)
             read.error(msg::kFeedNegative);
         else
-            rec.g1 = feed;
+            rec.linearFeed = feed;
     }
-    if (in.g23) {
-        if (in.g23->text().empty())
+    if (in.arcFeed) {
+        if (in.arcFeed->text().empty())
             read.error(msg::kG23Empty);
-        else if (std::int32_t feed = read.whole(*in.g23); feed < 0)
+        else if (std::int32_t feed = read.whole(*in.arcFeed); feed < 0)
             read.error(msg::kFeedNegative);
         else
-            rec.g23 = feed;
+            rec.arcFeed = feed;
     }
 
     if (in.comments) rec.comments = in.comments->checked() ? 1 : 0;
@@ -122,25 +122,25 @@ void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader&
         rec.coolant = i >= 0 && i < 3 ? codes[i] : 0;
     }
     if (in.direction) rec.ccw = second(in.direction);
-    if (in.spindle) rec.m4 = second(in.spindle);
-    if (in.zEntry) rec.zEntry = second(in.zEntry);
+    if (in.spindleDirection) rec.spindleCcw = second(in.spindleDirection);
+    if (in.zEntry) rec.helicalEntry = second(in.zEntry);
     if (in.series) rec.series = second(in.series);
 }
 
 void prepareDepthPasses(CommonRecord& rec, const FieldReader& read) {
-    rec.zs = rec.z + rec.zsb;
+    rec.safeZ = rec.z + rec.safeOffset;
     std::int32_t found = 0;
     long double sum = 0;
     for (std::int32_t i = 1; i <= 100; ++i) {
-        sum += rec.szc;
-        if (std::fabs(sum) > std::fabs(rec.m)) {
+        sum += rec.stepLimit;
+        if (std::fabs(sum) > std::fabs(rec.depth)) {
             found = i;
             break;
         }
     }
-    if (rec.m == rec.szc) {
+    if (rec.depth == rec.stepLimit) {
         rec.passes = 1;
-        rec.passDepth = rec.m;
+        rec.passDepth = rec.depth;
         return;
     }
     if (found == 0) {
@@ -150,18 +150,18 @@ void prepareDepthPasses(CommonRecord& rec, const FieldReader& read) {
         return;
     }
     rec.passes = found;
-    rec.passDepth = rec.m / found;
+    rec.passDepth = rec.depth / found;
 }
 
 void applyNoStepLimit(const CommonInputs& in) {
-    if (in.szc && in.noStepLimit) in.szc->setEnabled(!in.noStepLimit->checked());
+    if (in.stepLimit && in.noStepLimit) in.stepLimit->setEnabled(!in.noStepLimit->checked());
 }
 
 void applyNoTool(const CommonInputs& in) {
     if (!in.noTool) return;
     bool on = !in.noTool->checked();
-    if (in.szsz) in.szsz->setEnabled(on);
-    if (in.ff) in.ff->setEnabled(on);
+    if (in.toolNumber) in.toolNumber->setEnabled(on);
+    if (in.spindleSpeed) in.spindleSpeed->setEnabled(on);
 }
 
 void applySeriesChoice(const CommonInputs& in, ui::Memo& output, ui::Dialogs& dialogs) {

@@ -8,7 +8,7 @@ bool toolOn(const CommonInputs& in) { return !(in.noTool && in.noTool->checked()
 
 void ProgramText::passHeader(const CommonRecord& rec, const std::string& stepLimitText) {
     if (rec.passes > 1) comment("mélységi ciklusok száma " + g(rec.passes));
-    if (rec.szc != rec.m) {
+    if (rec.stepLimit != rec.depth) {
         comment("ciklusonkénti mélység " + f(rec.passDepth));
         comment("lépésenkénti max fogási mélység " + stepLimitText);
     }
@@ -20,7 +20,7 @@ void ProgramText::directionHeader(const CommonRecord& rec) {
 
 void ProgramText::opening(const CommonRecord& rec, const CommonInputs& in) {
     if (rec.series == 0) metricAbsolute();
-    rapid({.z = rec.zs});
+    rapid({.z = rec.safeZ});
     rapid({.x = rec.x, .y = rec.y});
     toolLines(rec, in);
     coolant(rec.coolant);
@@ -28,8 +28,8 @@ void ProgramText::opening(const CommonRecord& rec, const CommonInputs& in) {
 
 void ProgramText::toolLines(const CommonRecord& rec, const CommonInputs& in) {
     if (!toolOn(in)) return;
-    toolChange(in.szsz ? in.szsz->text() : std::string());
-    spindle(in.ff ? in.ff->text() : std::string(), rec.m4 != 0);
+    toolChange(in.toolNumber ? in.toolNumber->text() : std::string());
+    spindle(in.spindleSpeed ? in.spindleSpeed->text() : std::string(), rec.spindleCcw != 0);
     dwell(2000);
 }
 

@@ -117,10 +117,10 @@ CommonPage::CommonPage(std::string name, std::string title, Services& services,
     inputs_.x = &Edit_x_;
     inputs_.y = &Edit_y_;
     inputs_.z = &Edit_z_;
-    inputs_.zsb = &Edit_zsb_;
-    inputs_.m = &Edit_m_;
-    inputs_.sz = &Edit_sz_;
-    inputs_.g23 = &Edit_g23_;
+    inputs_.safeOffset = &Edit_zsb_;
+    inputs_.depth = &Edit_m_;
+    inputs_.toolDiameter = &Edit_sz_;
+    inputs_.arcFeed = &Edit_g23_;
     inputs_.direction = &RadioGroup_cw_;
     inputs_.zEntry = &RadioGroup_zi_;
     inputs_.series = &RadioGroup_s_;
@@ -133,6 +133,8 @@ CommonPage::CommonPage(std::string name, std::string title, Services& services,
 
 void CommonPage::RadioGroup_s_Click() { applySeriesChoice(inputs_, Memo1, services().dialogs); }
 
-PageFacts CommonPage::pageFacts() const { return facts::at(rec.x, rec.y, rec.z, rec.m, rec.sz); }
+PageFacts CommonPage::pageFacts() const {
+    return facts::at(rec.x, rec.y, rec.z, rec.depth, rec.toolDiameter);
+}
 
 }  // namespace qorix

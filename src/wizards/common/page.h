@@ -78,7 +78,7 @@ protected:
     // Notes the inputs that the program just written was made from.
     void noteCreated() { createdFrom_ = ui::inputState(*this); }
 
-    FieldReader reader(std::int32_t& errorFlag) const { return FieldReader(services_, errorFlag); }
+    FieldReader reader(bool& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }
     // A default text with this run's decimal separator.
     std::string def(const char* commaText) const { return services_.num.local(commaText); }

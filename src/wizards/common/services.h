@@ -7,13 +7,13 @@
 
 namespace qorix {
 
-class TAboutBox;
+class AboutBox;
 struct SharedValues;
 
 struct Services {
     ui::Dialogs& dialogs;
     const NumberText& num;
-    TAboutBox* store = nullptr;      // the store window with its exchange routines
+    AboutBox* store = nullptr;       // the store window with its exchange routines
     SharedValues* shared = nullptr;  // the store's values
 };
 

@@ -1,5 +1,5 @@
 // The values that several windows and pages exchange. One instance lives in the shared
-// store (TAboutBox) for the whole run; every member starts zero or empty.
+// store (AboutBox) for the whole run; every member starts zero or empty.
 #pragma once
 
 #include <array>

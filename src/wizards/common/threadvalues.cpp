@@ -32,11 +32,11 @@ void ThreadRepairValues::ComputeThreadStart() {
     signDy = dy >= 0 ? 1 : -1;
     angle = directionAngle(dx, dy, signDx, signDy);
     if (cs_ == 0) {
-        depthWithCorrection = m + dk_;
-        fullDepthRadius = r_ - (m + dk_) + sz / 2;
+        depthWithCorrection = depth + dk_;
+        fullDepthRadius = r_ - (depth + dk_) + toolDiameter / 2;
     } else {
         depthWithCorrection = dk_;
-        fullDepthRadius = r_ + dk_ - sz / 2;
+        fullDepthRadius = r_ + dk_ - toolDiameter / 2;
     }
     computedX = x + std::cos(angle) * fullDepthRadius;
     computedY = y + std::sin(angle) * fullDepthRadius;
@@ -44,7 +44,7 @@ void ThreadRepairValues::ComputeThreadStart() {
     // Every pass starts at angle 0 and descends clockwise (G2) for a right-hand thread, whose
     // groove rises counter-clockwise: at angle 0 it lies the phase below the measured point.
     // A left-hand thread descends counter-clockwise (G3): its groove lies the phase above.
-    const long double offset = ccw == 1 ? phase : -phase;
+    const long double offset = ccw ? phase : -phase;
     turns = (Zpos_ - z + offset) / md_ + hk_;
     // a half counts upwards
     wholeTurns = std::floor(std::fabs(turns) + 2 + 0.5L);
@@ -52,7 +52,7 @@ void ThreadRepairValues::ComputeThreadStart() {
 }
 
 void ThreadRepairValues::ComputeStartX() {
-    startX = cs_ == 0 ? x + fullDepthRadius + m : x + fullDepthRadius - m;
+    startX = cs_ == 0 ? x + fullDepthRadius + depth : x + fullDepthRadius - depth;
 }
 
 }  // namespace qorix

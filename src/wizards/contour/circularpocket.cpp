@@ -5,8 +5,8 @@
 
 namespace qorix {
 
-TFrame3::TFrame3(Services& services)
-    : WizardPage("TFrame3", "Körzseb (circular pocket)", services),
+CircularPocketPage::CircularPocketPage(Services& services)
+    : WizardPage("CircularPocketPage", "Körzseb (circular pocket)", services),
       Edit1(this, "Edit1", "X tengely kezdőpontja:", def("0,0000")),
       Edit2(this, "Edit2", "Y tengely kezdőpontja:", def("0,0000")),
       Edit11(this, "Edit11", "Z tengely kezdőpontja:", def("0,0000")),
@@ -54,10 +54,10 @@ TFrame3::TFrame3(Services& services)
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
 }
 
-void TFrame3::ScrollBar1Change() {
+void CircularPocketPage::ScrollBar1Change() {
     if (revertingStep_) return;
     // the tool diameter is read first: a field that is no number leaves both labels as they were
-    std::int32_t unused = 0;  // the refresh is no check: it sets no error flag
+    bool unused = false;  // the refresh is no check: it sets no error flag
     long double d = 0;
     try {
         d = reader(unused).number(Edit3);
@@ -74,7 +74,7 @@ void TFrame3::ScrollBar1Change() {
     shownStep_ = ScrollBar1.position();
 }
 
-void TFrame3::ReadParameters() {
+void CircularPocketPage::ReadParameters() {
     FieldReader read = reader(rec.error);
     readCommonStart(inputs_, rec, read);
     if (read.emptyOrZero(Edit4)) {
@@ -91,12 +91,12 @@ void TFrame3::ReadParameters() {
     stepPercent = ScrollBar1.position();
 }
 
-void TFrame3::PrepareValues() {
+void CircularPocketPage::PrepareValues() {
     FieldReader read = reader(rec.error);
     const bool readFailed = rec.error != 0;
     prepareDepthPasses(rec, read);
-    ringStep = stepPercent * rec.sz / 100;
-    if (auto steps = lateralSteps(pocketDiameter - rec.sz, ringStep)) {
+    ringStep = stepPercent * rec.toolDiameter / 100;
+    if (auto steps = lateralSteps(pocketDiameter - rec.toolDiameter, ringStep)) {
         ringCount = steps->count;
         remainder = steps->remainder;
     } else {
@@ -105,7 +105,7 @@ void TFrame3::PrepareValues() {
     }
 }
 
-void TFrame3::WriteHeaderComments() {
+void CircularPocketPage::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
     t.comment("Körzseb - circular pocket");
@@ -116,12 +116,12 @@ void TFrame3::WriteHeaderComments() {
     t.comment("körzseb átmérője " + Edit4.text());
     t.comment("oldalirányú fogás " + t.n(stepPercent) + "%");
     t.directionHeader(rec);
-    t.comment(rec.zEntry ? "Z tengely ferdén le mozog X irányában"
-                         : "Z tengely egyenesen le mozog");
+    t.comment(rec.helicalEntry ? "Z tengely ferdén le mozog X irányában"
+                               : "Z tengely egyenesen le mozog");
     t.comment(rec.series ? "sorozat körzsebek készülnek" : "csak egy körzseb készül");
 }
 
-long double TFrame3::writeSpiral(ProgramText& t) const {
+long double CircularPocketPage::writeSpiral(ProgramText& t) const {
     // CW arcs carry the Y word, CCW arcs do not; both stay on the centre line
     const Turn turn = rec.ccw ? Turn::ccw : Turn::cw;
     auto arc = [&](long double endX, long double r) {
@@ -130,7 +130,7 @@ long double TFrame3::writeSpiral(ProgramText& t) const {
             to.y = rec.y;
             to.yBeforeX = true;
         }
-        t.arc(turn, to, Radius{r}, rec.g23);
+        t.arc(turn, to, Radius{r}, rec.arcFeed);
     };
     long double plus = rec.x, minus = rec.x, r = 0;
     auto ring = [&](long double step) {
@@ -147,36 +147,36 @@ long double TFrame3::writeSpiral(ProgramText& t) const {
     return plus;
 }
 
-void TFrame3::GenerateProgram() {
+void CircularPocketPage::GenerateProgram() {
     ProgramText t = text();
     t.opening(rec, inputs_);
     t.comment(rec, "főciklus");
     long double z = rec.z;
-    long double outer = rec.x + (pocketDiameter - rec.sz) / 2;
+    long double outer = rec.x + (pocketDiameter - rec.toolDiameter) / 2;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
         z += rec.passDepth;
         const long double above = k == 1 ? rec.z : z - rec.passDepth;
         t.passComment(rec, k);
-        if (rec.zEntry == 0) {
-            t.feed({.x = rec.x}, rec.g1);
+        if (rec.helicalEntry == 0) {
+            t.feed({.x = rec.x}, rec.linearFeed);
             t.feed({.z = z});
         } else {
             // from the wall to the centre while descending, over ground the level above cleared
-            t.feed({.z = above}, rec.g1);
+            t.feed({.z = above}, rec.linearFeed);
             t.feed({.x = outer});
             t.feed({.x = rec.x, .z = z});
         }
         outer = writeSpiral(t);
     }
     t.comment(rec, "főciklus vége");
-    t.feed({.x = rec.x, .y = rec.y}, rec.g1);
+    t.feed({.x = rec.x, .y = rec.y}, rec.linearFeed);
     t.feed({.z = rec.z});
-    t.rapid({.z = rec.zs});
+    t.rapid({.z = rec.safeZ});
     t.closing(rec, inputs_);
 }
 
-PageFacts TFrame3::pageFacts() const {
-    PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.m, rec.sz);
+PageFacts CircularPocketPage::pageFacts() const {
+    PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.depth, rec.toolDiameter);
     f.toolWidthAtFirst = true;
     f.outlines.push_back(facts::circle(rec.x, rec.y, pocketDiameter));
     return f;

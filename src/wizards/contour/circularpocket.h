@@ -8,9 +8,9 @@
 
 namespace qorix {
 
-class TFrame3 : public WizardPage {
+class CircularPocketPage : public WizardPage {
 public:
-    explicit TFrame3(Services& services);
+    explicit CircularPocketPage(Services& services);
 
     void ReadParameters() override;
     void PrepareValues() override;

@@ -2,8 +2,8 @@
 
 namespace qorix {
 
-TFrame5::TFrame5(Services& services)
-    : CommonPage("TFrame5", "Kör kivágás (cut circle)", services,
+CutCirclePage::CutCirclePage(Services& services)
+    : CommonPage("CutCirclePage", "Kör kivágás (cut circle)", services,
                  CommonPageTexts{"Spirál pályán ", "Csak egy kör "}),
       Edit_r_(this, "Edit_r_", "Kör átmérője:", "20"),
       Image1(this, "Image1", "cutcircle.jpg") {
@@ -16,7 +16,7 @@ TFrame5::TFrame5(Services& services)
          "RadioGroup_zi_", "RadioGroup_s_", "CheckBox_msg_", "Button2",        "Image1"});
 }
 
-void TFrame5::ReadParameters() {
+void CutCirclePage::ReadParameters() {
     FieldReader read = reader(rec.error);
     readCommonStart(inputs_, rec, read);
     // the tool diameter is read again from its field, whatever its own check said
@@ -26,12 +26,12 @@ void TFrame5::ReadParameters() {
     readCommonEnd(inputs_, rec, read);
 }
 
-void TFrame5::PrepareValues() {
+void CutCirclePage::PrepareValues() {
     prepareDepthPasses(rec, reader(rec.error));
-    radius = (diameter - rec.sz) / 2;
+    radius = (diameter - rec.toolDiameter) / 2;
 }
 
-void TFrame5::WriteHeaderComments() {
+void CutCirclePage::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
     t.comment("Kör kivágás - cut circle");
@@ -41,49 +41,49 @@ void TFrame5::WriteHeaderComments() {
     t.comment("marás mélysége " + Edit_m_.text());
     t.passHeader(rec, Edit_szc_.text());
     t.directionHeader(rec);
-    t.comment(rec.zEntry ? "Spirál pályán folyamatosan le" : "Z tengely egyenesen le mozog");
+    t.comment(rec.helicalEntry ? "Spirál pályán folyamatosan le" : "Z tengely egyenesen le mozog");
     t.comment(rec.series ? "sorozat kör kivágások készülnek" : "csak egy kör kivágás készül");
 }
 
-void TFrame5::GenerateProgram() {
+void CutCirclePage::GenerateProgram() {
     ProgramText t = text();
     const Turn turn = rec.ccw ? Turn::ccw : Turn::cw;
     const Radius r{radius};
     const long double right = rec.x + radius, left = rec.x - radius;
 
     t.opening(rec, inputs_);
-    t.feed({.x = left, .y = rec.y}, rec.g23);
-    t.feed({.z = rec.z}, rec.g1);
+    t.feed({.x = left, .y = rec.y}, rec.arcFeed);
+    t.feed({.z = rec.z}, rec.linearFeed);
     t.comment(rec, "főciklus");
     // the half-pass and full-pass depths are running sums that grow by one pass depth
     long double half = rec.z + rec.passDepth / 2;
     long double full = rec.z + rec.passDepth;
     for (std::int32_t i = 1; i <= rec.passes; ++i) {
         t.passComment(rec, i);
-        if (rec.zEntry == 0) {
-            t.feed({.z = full}, rec.g1);
-            t.arc(turn, {.x = right, .y = rec.y}, r, rec.g23);
+        if (rec.helicalEntry == 0) {
+            t.feed({.z = full}, rec.linearFeed);
+            t.arc(turn, {.x = right, .y = rec.y}, r, rec.arcFeed);
             t.arc(turn, {.x = left, .y = rec.y}, r);
         } else {
-            t.arc(turn, {.x = right, .y = rec.y, .z = half}, r, rec.g23);
+            t.arc(turn, {.x = right, .y = rec.y, .z = half}, r, rec.arcFeed);
             t.arc(turn, {.x = left, .y = rec.y, .z = full}, r);
         }
         half += rec.passDepth;
         full += rec.passDepth;
     }
-    if (rec.zEntry == 1) {
+    if (rec.helicalEntry == 1) {
         const long double bottom = full - rec.passDepth;
-        t.arc(turn, {.x = right, .y = rec.y, .z = bottom}, r, rec.g23);
+        t.arc(turn, {.x = right, .y = rec.y, .z = bottom}, r, rec.arcFeed);
         t.arc(turn, {.x = left, .y = rec.y, .z = bottom}, r);
     }
     t.comment(rec, "főciklus vége");
-    t.feed({.z = rec.z}, rec.g1);
-    t.rapid({.z = rec.zs});
+    t.feed({.z = rec.z}, rec.linearFeed);
+    t.rapid({.z = rec.safeZ});
     t.rapid({.x = rec.x, .y = rec.y});
     t.closing(rec, inputs_);
 }
 
-PageFacts TFrame5::pageFacts() const {
+PageFacts CutCirclePage::pageFacts() const {
     PageFacts f = CommonPage::pageFacts();
     f.toolWidthAtFirst = true;
     f.outlines.push_back(facts::circle(rec.x, rec.y, diameter));

@@ -6,9 +6,9 @@
 
 namespace qorix {
 
-class TFrame5 : public CommonPage {
+class CutCirclePage : public CommonPage {
 public:
-    explicit TFrame5(Services& services);
+    explicit CutCirclePage(Services& services);
 
     void ReadParameters() override;
     void PrepareValues() override;

@@ -15,8 +15,8 @@ RectanglePageTexts cutTexts() {
 }
 }  // namespace
 
-TFrame7::TFrame7(Services& services)
-    : RectanglePage("TFrame7", "Téglalap kivágás (cut rectangle)", services, cutTexts()) {
+CutRectanglePage::CutRectanglePage(Services& services)
+    : RectanglePage("CutRectanglePage", "Téglalap kivágás (cut rectangle)", services, cutTexts()) {
     // as the page shows: each size beside its start coordinate, the corner radius under the tool,
     // "nincs" beside the tool number
     setLayoutOrder({"Title",          "Memo1",           "Button1",        "Edit_x_",
@@ -28,19 +28,19 @@ TFrame7::TFrame7(Services& services)
                     "CheckBox_msg_",  "Button2",         "Button3",        "Image1"});
 }
 
-void TFrame7::PrepareValues() { prepareDepthPasses(rec, reader(rec.error)); }
+void CutRectanglePage::PrepareValues() { prepareDepthPasses(rec, reader(rec.error)); }
 
-void TFrame7::WriteHeaderComments() {
+void CutRectanglePage::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
     writeHeaderStart(t, "Téglalap kivágás - cut rectangle");
     t.directionHeader(rec);
-    t.comment(rec.zEntry ? "Spirál pályán folyamatosan le" : "Z tengely egyenesen le mozog");
+    t.comment(rec.helicalEntry ? "Spirál pályán folyamatosan le" : "Z tengely egyenesen le mozog");
     t.comment(rec.series ? "sorozat téglalap kivágások készülnek"
                          : "csak egy téglalap kivágás készül");
 }
 
-void TFrame7::writeTurn(ProgramText& t, const long double* heights) const {
+void CutRectanglePage::writeTurn(ProgramText& t, const long double* heights) const {
     const long double x0 = rec.x, y0 = rec.y, x1 = rec.x + sizeX, y1 = rec.y + sizeY;
     // CW goes up the left side first, CCW along the bottom first; both end at the start corner
     const long double cw[4][2] = {{x0, y1}, {x1, y1}, {x1, y0}, {x0, y0}};
@@ -50,17 +50,17 @@ void TFrame7::writeTurn(ProgramText& t, const long double* heights) const {
         Axes to{.x = corners[i][0], .y = corners[i][1]};
         if (heights) to.z = heights[i];
         if (i == 0)
-            t.feed(to, rec.g23);
+            t.feed(to, rec.arcFeed);
         else
             t.feed(to);
     }
 }
 
-void TFrame7::GenerateProgram() {
+void CutRectanglePage::GenerateProgram() {
     ProgramText t = text();
     t.opening(rec, inputs_);
-    t.feed({.x = rec.x, .y = rec.y}, rec.g23);
-    t.feed({.z = rec.z}, rec.g1);
+    t.feed({.x = rec.x, .y = rec.y}, rec.arcFeed);
+    t.feed({.z = rec.z}, rec.linearFeed);
     t.comment(rec, "főciklus");
     // the quarter levels are running values, a quarter, a half, three quarters and the whole
     // of the pass depth below the level above
@@ -69,23 +69,23 @@ void TFrame7::GenerateProgram() {
     q[2] = q[0] + pd / 2;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
         t.passComment(rec, k);
-        if (rec.zEntry == 0) {
-            t.feed({.z = q[3]}, rec.g1);
+        if (rec.helicalEntry == 0) {
+            t.feed({.z = q[3]}, rec.linearFeed);
             writeTurn(t, nullptr);
         } else {
             writeTurn(t, q);
         }
         for (long double& level : q) level += pd;
     }
-    if (rec.zEntry == 1) {
+    if (rec.helicalEntry == 1) {
         // one flat turn at the final depth cleans the floor of the last helix turn
         const long double bottom = q[3] - pd;
         const long double flat[4] = {bottom, bottom, bottom, bottom};
         writeTurn(t, flat);
     }
     t.comment(rec, "főciklus vége");
-    t.feed({.z = rec.z}, rec.g1);
-    t.rapid({.z = rec.zs});
+    t.feed({.z = rec.z}, rec.linearFeed);
+    t.rapid({.z = rec.safeZ});
     t.rapid({.x = rec.x, .y = rec.y});
     t.closing(rec, inputs_);
 }

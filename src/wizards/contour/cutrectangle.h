@@ -7,9 +7,9 @@
 
 namespace qorix {
 
-class TFrame7 : public RectanglePage {
+class CutRectanglePage : public RectanglePage {
 public:
-    explicit TFrame7(Services& services);
+    explicit CutRectanglePage(Services& services);
 
     void PrepareValues() override;
     void WriteHeaderComments() override;

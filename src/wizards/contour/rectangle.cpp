@@ -25,7 +25,7 @@ void RectanglePage::ReadParameters() {
     readCommonStart(inputs_, rec, read);
     if (zeroEmptyTool_ && read.emptyOrZero(Edit_sz_)) {
         Edit_sz_.setText("0");
-        rec.sz = 0;
+        rec.toolDiameter = 0;
     }
     readSize(Edit_xd_, "X", sizeX, read);
     readSize(Edit_yd_, "Y", sizeY, read);
@@ -51,7 +51,7 @@ void RectanglePage::readSize(const ui::Edit& edit, const std::string& axis, long
 void RectanglePage::readCornerRadius(const FieldReader& read) {
     // The display follows the stored tool diameter; after a failed tool check that is the
     // older diameter (or 0 where the page resets it), which the checks below then report.
-    Edit_rc_.setText(services().num.general(rec.sz / 2));
+    Edit_rc_.setText(services().num.general(rec.toolDiameter / 2));
     if (read.emptyOrZero(Edit_rc_)) {
         read.error(
             "A sarokrádiusz \"0\", vagy nem adtál meg értéket. Értéke minimum a szerszámátmérő "

@@ -17,8 +17,9 @@ RectanglePageTexts pocketTexts() {
 }
 }  // namespace
 
-TFrame4::TFrame4(Services& services)
-    : RectanglePage("TFrame4", "Téglalapzseb (rectangle pocket)", services, pocketTexts()),
+RectanglePocketPage::RectanglePocketPage(Services& services)
+    : RectanglePage("RectanglePocketPage", "Téglalapzseb (rectangle pocket)", services,
+                    pocketTexts()),
       ScrollBar1(this, "ScrollBar1", kStepWidthCaption, 0, 100, 50),
       Label4(this, "Label4", "%"),
       Label5(this, "Label5", "mm") {
@@ -35,26 +36,26 @@ TFrame4::TFrame4(Services& services)
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
 }
 
-void TFrame4::ScrollBar1Change() {
+void RectanglePocketPage::ScrollBar1Change() {
     // the percent label is set before the tool field is read
     Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
-    std::int32_t unused = 0;  // the refresh is no check: it sets no error flag
+    bool unused = false;  // the refresh is no check: it sets no error flag
     long double d = reader(unused).number(Edit_sz_);
     Label5.setCaption(stepWidthLabel(services().num, d, ScrollBar1.position()));
 }
 
-void TFrame4::PrepareValues() {
+void RectanglePocketPage::PrepareValues() {
     FieldReader read = reader(rec.error);
     const bool readFailed = rec.error != 0;
     prepareDepthPasses(rec, read);
-    loopStep = ScrollBar1.position() * rec.sz / 100;
+    loopStep = ScrollBar1.position() * rec.toolDiameter / 100;
     // the centre line runs along the longer side; a square pocket makes it a point
     const long double shortSide = sizeY < sizeX ? sizeY : sizeX;
     lineX = rec.x + shortSide / 2;
     lineY = rec.y + shortSide / 2;
     lengthX = sizeX - shortSide;
     lengthY = sizeY - shortSide;
-    if (auto steps = lateralSteps(shortSide - rec.sz, loopStep)) {
+    if (auto steps = lateralSteps(shortSide - rec.toolDiameter, loopStep)) {
         loopCount = steps->count;
         remainder = steps->remainder;
     } else {
@@ -63,52 +64,52 @@ void TFrame4::PrepareValues() {
     }
 }
 
-void TFrame4::WriteHeaderComments() {
+void RectanglePocketPage::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
     writeHeaderStart(t, "Téglalapzseb - rectangle pocket");
     t.comment("oldalirányú fogás " + t.n(ScrollBar1.position()) + "%");
     t.directionHeader(rec);
-    t.comment(rec.zEntry ? "Z tengely ferdén le mozog X irányában"
-                         : "Z tengely egyenesen le mozog");
+    t.comment(rec.helicalEntry ? "Z tengely ferdén le mozog X irányában"
+                               : "Z tengely egyenesen le mozog");
     t.comment(rec.series ? "sorozat téglalapzsebek készülnek" : "csak egy téglalapzseb készül");
 }
 
-void TFrame4::writeEntry(ProgramText& t, std::int32_t level, long double z) const {
+void RectanglePocketPage::writeEntry(ProgramText& t, std::int32_t level, long double z) const {
     const Axes start{.x = lineX, .y = lineY};
     const Axes end{.x = lineX + lengthX, .y = lineY + lengthY};
-    if (rec.zEntry == 0) {
+    if (rec.helicalEntry == 0) {
         // plunge at the far end of the centre line, then cut the slot back
-        t.feed(end, rec.g23);
-        t.feed({.z = z}, rec.g1);
+        t.feed(end, rec.arcFeed);
+        t.feed({.z = z}, rec.linearFeed);
         t.feed(start);
     } else {
         // down to the surface (or the level above), then descend along the whole centre line
         const long double above = level == 1 ? rec.z : z - rec.passDepth;
-        t.feed(start, rec.g23);
-        t.feed({.z = above}, rec.g1);
+        t.feed(start, rec.arcFeed);
+        t.feed({.z = above}, rec.linearFeed);
         t.feed({.x = *end.x, .y = *end.y, .z = z});
         t.feed(start);
     }
 }
 
-void TFrame4::writeLoop(ProgramText& t, const Loop& l) const {
+void RectanglePocketPage::writeLoop(ProgramText& t, const Loop& l) const {
     auto at = [](long double x, long double y) { return Axes{.x = x, .y = y}; };
     // a diagonal step out at the full-width feed, then once round at the partial-width feed
-    t.feed(at(l.left, l.bottom), rec.g1);
+    t.feed(at(l.left, l.bottom), rec.linearFeed);
     if (rec.ccw == 0) {
-        t.feed(at(l.left, l.top), rec.g23);
+        t.feed(at(l.left, l.top), rec.arcFeed);
         t.feed(at(l.right, l.top));
         t.feed(at(l.right, l.bottom));
     } else {
-        t.feed(at(l.right, l.bottom), rec.g23);
+        t.feed(at(l.right, l.bottom), rec.arcFeed);
         t.feed(at(l.right, l.top));
         t.feed(at(l.left, l.top));
     }
     t.feed(at(l.left, l.bottom));
 }
 
-void TFrame4::GenerateProgram() {
+void RectanglePocketPage::GenerateProgram() {
     ProgramText t = text();
     t.opening(rec, inputs_);
     t.comment(rec, "főciklus");
@@ -133,8 +134,8 @@ void TFrame4::GenerateProgram() {
         }
     }
     t.comment(rec, "főciklus vége");
-    t.feed({.z = rec.z}, rec.g1);
-    t.rapid({.z = rec.zs});
+    t.feed({.z = rec.z}, rec.linearFeed);
+    t.rapid({.z = rec.safeZ});
     t.rapid({.x = rec.x, .y = rec.y});
     t.closing(rec, inputs_);
 }

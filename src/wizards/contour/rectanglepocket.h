@@ -8,9 +8,9 @@
 
 namespace qorix {
 
-class TFrame4 : public RectanglePage {
+class RectanglePocketPage : public RectanglePage {
 public:
-    explicit TFrame4(Services& services);
+    explicit RectanglePocketPage(Services& services);
 
     void PrepareValues() override;
     void WriteHeaderComments() override;

@@ -45,8 +45,8 @@ CommonControlTexts drillingTexts(const NumberText& num) {
 
 }  // namespace
 
-TFrame8::TFrame8(Services& services)
-    : WizardPage("TFrame8", kTitle, services),
+BoltCirclePage::BoltCirclePage(Services& services)
+    : WizardPage("BoltCirclePage", kTitle, services),
       CommonControls(this, drillingTexts(services.num)),
       Edit_db_(this, "Edit_db_", "Gyors vissza (Z pozíció):", "1"),
       Edit_r_(this, "Edit_r_", "Kör átmérője:", "20"),
@@ -82,8 +82,8 @@ TFrame8::TFrame8(Services& services)
     inputs_.x = &Edit_x_;
     inputs_.y = &Edit_y_;
     inputs_.z = &Edit_z_;
-    inputs_.zsb = &Edit_zsb_;
-    inputs_.m = &Edit_m_;
+    inputs_.safeOffset = &Edit_zsb_;
+    inputs_.depth = &Edit_m_;
     inputs_.series = &RadioGroup_s_;
     // The page is always shown before its group can be used, and showing it disables this.
     RadioGroup1.setItemEnabled(2, false);
@@ -95,23 +95,23 @@ TFrame8::TFrame8(Services& services)
     RadioGroup1.onClick = [this] { RadioGroup1Click(); };
 }
 
-void TFrame8::startup() {
+void BoltCirclePage::startup() {
     WizardPage::startup();
     shared_.u8_anc = 0;
 }
 
-void TFrame8::CreateProgram() {
+void BoltCirclePage::CreateProgram() {
     creating_ = true;
     WizardPage::CreateProgram();
     creating_ = false;
 }
 
-TFrame8::HoleCircle TFrame8::holeCircle() const {
+BoltCirclePage::HoleCircle BoltCirclePage::holeCircle() const {
     return {holes, shared_.u8_x_, shared_.u8_y_, shared_.u8_rd_, rotation};
 }
 
 // The group shows again what the program does, and the status line says why.
-void TFrame8::dropSelection() {
+void BoltCirclePage::dropSelection() {
     selectedOn_.reset();
     auto click = std::move(RadioGroup1.onClick);
     RadioGroup1.setItemIndex(0);
@@ -120,14 +120,14 @@ void TFrame8::dropSelection() {
     notice(kSelectionDropped);
 }
 
-void TFrame8::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
+void BoltCirclePage::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
 
-void TFrame8::setSelectionItems(bool chooseEnabled) {
+void BoltCirclePage::setSelectionItems(bool chooseEnabled) {
     RadioGroup1.setItemEnabled(1, chooseEnabled);
     RadioGroup1.setItemEnabled(2, !chooseEnabled);
 }
 
-void TFrame8::RadioGroup1Click() {
+void BoltCirclePage::RadioGroup1Click() {
     if (RadioGroup1.itemIndex() == 0) {
         selectedOn_.reset();
         shared_.u8_anc = 0;
@@ -145,19 +145,19 @@ void TFrame8::RadioGroup1Click() {
     if (selector_) selector_->Show();
 }
 
-void TFrame8::ReadParameters() {
+void BoltCirclePage::ReadParameters() {
     FieldReader read = reader(rec.error);
     CommonInputs start;
     start.x = inputs_.x;
     start.y = inputs_.y;
     start.z = inputs_.z;
-    start.zsb = inputs_.zsb;
-    start.m = inputs_.m;
+    start.safeOffset = inputs_.safeOffset;
+    start.depth = inputs_.depth;
     readCommonStart(start, rec, read);
     shared_.u8_x_ = rec.x;
     shared_.u8_y_ = rec.y;
     shared_.u8_z_ = rec.z;
-    shared_.u8_zsb_ = rec.zsb;
+    shared_.u8_zsb_ = rec.safeOffset;
 
     readCircle(read);
 
@@ -165,7 +165,7 @@ void TFrame8::ReadParameters() {
     readHoleCount(read);
 
     CommonInputs end = inputs_;
-    end.szc = nullptr;
+    end.stepLimit = nullptr;
     end.noStepLimit = nullptr;
     readCommonEnd(end, rec, read);
 
@@ -178,7 +178,7 @@ void TFrame8::ReadParameters() {
 }
 
 // The drill diameter, then the circle diameter, which may not be smaller than it.
-void TFrame8::readCircle(const FieldReader& read) {
+void BoltCirclePage::readCircle(const FieldReader& read) {
     if (read.emptyOrZero(Edit_sz_)) {
         Edit_sz_.setText("0");
         shared_.u8_sz_ = 0;
@@ -195,20 +195,20 @@ void TFrame8::readCircle(const FieldReader& read) {
 
 // The peck depth, the Q word: the depth itself when there is none or when it is at least as
 // deep as the depth.
-void TFrame8::readPeck(const FieldReader& read) {
+void BoltCirclePage::readPeck(const FieldReader& read) {
     if (CheckBox_szc_.checked()) {
-        shared_.u8_szc_ = rec.m;
+        shared_.u8_szc_ = rec.depth;
     } else if (read.emptyOrZero(Edit_szc_)) {
         read.error(kPeckZero);
     } else {
         long double peck = read.number(Edit_szc_);
-        shared_.u8_szc_ = std::fabs(peck) >= std::fabs(rec.m) ? rec.m : peck;
+        shared_.u8_szc_ = std::fabs(peck) >= std::fabs(rec.depth) ? rec.depth : peck;
     }
 }
 
 // The table has room for 1000 holes; more would leave part of the circle undrilled, and a
 // negative count would drill nothing, so both are refused.
-void TFrame8::readHoleCount(const FieldReader& read) {
+void BoltCirclePage::readHoleCount(const FieldReader& read) {
     if (read.emptyOrZeroWhole(Edit_drc_)) {
         read.error(kHolesZero);
         return;
@@ -224,7 +224,7 @@ void TFrame8::readHoleCount(const FieldReader& read) {
 
 // A press with a selection in force keeps its flags on the same circle; on another circle
 // the holes it named are gone, and every hole is drilled.
-void TFrame8::PrepareValues() {
+void BoltCirclePage::PrepareValues() {
     if (!creating_ || !selectionInForce()) return buildTable();
     if (holeCircle() != *selectedOn_) {
         buildTable();
@@ -235,7 +235,7 @@ void TFrame8::PrepareValues() {
     shared_.drillFlags = chosen;
 }
 
-void TFrame8::buildTable() {
+void BoltCirclePage::buildTable() {
     const long double step = 360.0L / holes;
     shared_.u8_zs_ = shared_.u8_z_ + shared_.u8_zsb_;
     shared_.u8_r_ = shared_.u8_rd_ / 2;
@@ -260,7 +260,7 @@ void TFrame8::buildTable() {
     }
 }
 
-void TFrame8::WriteHeaderComments() {
+void BoltCirclePage::WriteHeaderComments() {
     if (!rec.comments) return;
     ProgramText t = text();
     t.comment("Fúrás kör mentén - drill circular bolt pattern");
@@ -268,13 +268,14 @@ void TFrame8::WriteHeaderComments() {
     t.comment("középpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
     t.comment("kör átmérője " + Edit_r_.text());
     t.comment("fúrás mélysége " + Edit_m_.text());
-    if (shared_.u8_szc_ != rec.m) t.comment("lépésenkénti max fogási mélység " + Edit_szc_.text());
+    if (shared_.u8_szc_ != rec.depth)
+        t.comment("lépésenkénti max fogási mélység " + Edit_szc_.text());
     t.comment("fúró utasítás " + t.n(cycle));
     t.comment("furatok száma " + t.n(holes));
     t.comment(rec.series ? "több kör mentén" : "csak egy kör ");
 }
 
-void TFrame8::GenerateProgram() {
+void BoltCirclePage::GenerateProgram() {
     ProgramText t = text();
     const long double cx = shared_.u8_x_, cy = shared_.u8_y_;
     const Axes safe{.z = general(shared_.u8_zs_)};
@@ -297,8 +298,9 @@ void TFrame8::GenerateProgram() {
         }
         // Q is an increment: a negative one (the whole depth as one peck) is written as its
         // size, which every control reads the same way.
-        at.z = rec.m;
-        t.drillCycle(cycle, at, general(std::fabs(shared_.u8_szc_)), general(retract), rec.g1);
+        at.z = rec.depth;
+        t.drillCycle(cycle, at, general(std::fabs(shared_.u8_szc_)), general(retract),
+                     rec.linearFeed);
         first = false;
     }
     t.comment(rec, "főciklus vége");
@@ -310,15 +312,15 @@ void TFrame8::GenerateProgram() {
     if (!selectionInForce()) shared_.u8_anc = 0;
 }
 
-PageFacts TFrame8::pageFacts() const {
+PageFacts BoltCirclePage::pageFacts() const {
     using facts::d;
     const SharedValues& s = shared_;
     PageFacts f = facts::at(s.u8_x_, s.u8_y_, s.u8_z_, 0, s.u8_sz_);  // the drill's size
-    f.depthZ = d(std::min(rec.m, s.u8_z_));
+    f.depthZ = d(std::min(rec.depth, s.u8_z_));
     f.outlines.push_back(facts::circle(s.u8_x_, s.u8_y_, 2 * s.u8_r_));
     f.outlines.back().name = "Furatkör";  // the circle the holes lie on, not the part's edge
     f.holeTop = d(s.u8_z_);
-    f.holeBottom = d(rec.m);
+    f.holeBottom = d(rec.depth);
     const int count = std::clamp(s.u8_ancl, 0, kMaxHoles);
     for (int i = 1; i <= count; ++i)
         if (s.drillFlags[i] != 1)

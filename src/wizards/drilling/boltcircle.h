@@ -14,13 +14,13 @@
 
 namespace qorix {
 
-class TForm9;
+class HoleSelectorDialog;
 
-class TFrame8 : public WizardPage, public CommonControls {
+class BoltCirclePage : public WizardPage, public CommonControls {
 public:
     static constexpr std::int32_t kMaxHoles = 1000;
 
-    explicit TFrame8(Services& services);
+    explicit BoltCirclePage(Services& services);
 
     void ReadParameters() override;
     void PrepareValues() override;
@@ -45,7 +45,7 @@ public:
     void selectedInList();
 
     // The dialog that RadioGroup1 opens; none in a run without one.
-    void setHoleSelector(TForm9* selector) { selector_ = selector; }
+    void setHoleSelector(HoleSelectorDialog* selector) { selector_ = selector; }
     SharedValues& shared() const { return shared_; }
 
     ui::Edit Edit_db_, Edit_r_, Edit_ane_, Edit_drc_;
@@ -83,7 +83,7 @@ private:
 
     SharedValues& shared_;
     CommonInputs inputs_;
-    TForm9* selector_ = nullptr;
+    HoleSelectorDialog* selector_ = nullptr;
     std::optional<HoleCircle> selectedOn_;  // the circle of the table the selector shows
     bool creating_ = false;
 };

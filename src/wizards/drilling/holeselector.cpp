@@ -20,8 +20,8 @@ int pixels(long double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
-TForm9::TForm9(Services& services)
-    : ui::Form("TForm9", "Furat kiválasztó"),
+HoleSelectorDialog::HoleSelectorDialog(Services& services)
+    : ui::Form("HoleSelectorDialog", "Furat kiválasztó"),
       Button1(this, "Button1", "Újra olvas"),
       Button2(this, "Button2", "Adat rendben"),
       Button3(this, "Button3", "Mind"),
@@ -44,11 +44,11 @@ TForm9::TForm9(Services& services)
 
 // Switching to another window and back used to tick every box again, silently dropping the
 // holes the user had just cleared; only a changed table needs new boxes.
-void TForm9::FormActivate() {
+void HoleSelectorDialog::FormActivate() {
     if (currentHoles() != shownHoles_) BuildHoleBoxes();
 }
 
-std::vector<std::array<long double, 4>> TForm9::currentHoles() const {
+std::vector<std::array<long double, 4>> HoleSelectorDialog::currentHoles() const {
     const int count = std::clamp(shared_.u8_anc, 0, 1000);
     std::vector<std::array<long double, 4>> holes;
     holes.reserve(static_cast<std::size_t>(count));
@@ -59,12 +59,12 @@ std::vector<std::array<long double, 4>> TForm9::currentHoles() const {
     return holes;
 }
 
-void TForm9::Show() {
+void HoleSelectorDialog::Show() {
     present();
     BuildHoleBoxes();
 }
 
-void TForm9::BuildHoleBoxes() {
+void HoleSelectorDialog::BuildHoleBoxes() {
     boxes_.clear();
     shownHoles_ = currentHoles();
     const int count = std::clamp(shared_.u8_anc, 0, 1000);
@@ -87,18 +87,18 @@ void TForm9::BuildHoleBoxes() {
     controlsChanged();
 }
 
-void TForm9::Button2Click() {
+void HoleSelectorDialog::Button2Click() {
     // Holes beyond the boxes (a table prepared after the last build) keep their flags.
     const int count = std::min(shared_.u8_anc, holeBoxCount());
     for (int i = 1; i <= count; ++i) shared_.drillFlags[i] = holeBox(i)->checked() ? 1 : 0;
     setVisible(false);
 }
 
-void TForm9::tickAll(bool on) {
+void HoleSelectorDialog::tickAll(bool on) {
     for (auto& box : boxes_) box->setChecked(on);
 }
 
-ui::CheckBox* TForm9::holeBox(int hole) const {
+ui::CheckBox* HoleSelectorDialog::holeBox(int hole) const {
     if (hole < 1 || hole > holeBoxCount()) return nullptr;
     return boxes_[hole - 1].get();
 }

@@ -14,7 +14,7 @@
 
 namespace qorix {
 
-class TForm9 : public ui::Form {
+class HoleSelectorDialog : public ui::Form {
 public:
     static constexpr int kClientWidth = 584;
     static constexpr int kClientHeight = 561;
@@ -23,7 +23,7 @@ public:
     static constexpr int kRadius = 200;
     static constexpr int kBoxHeight = 17;
 
-    explicit TForm9(Services& services);
+    explicit HoleSelectorDialog(Services& services);
 
     // Shown without being modal; it becomes the active window.
     void Show();

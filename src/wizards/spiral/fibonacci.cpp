@@ -30,8 +30,8 @@ std::string tooLongText(std::int64_t lines) {
 
 }  // namespace
 
-TFrame2::TFrame2(Services& services)
-    : WizardPage("TFrame2", "Fibonacci spirál", services),
+FibonacciSpiralPage::FibonacciSpiralPage(Services& services)
+    : WizardPage("FibonacciSpiralPage", "Fibonacci spirál", services),
       Edit1(this, "Edit1", "X tengely kezdőpontja:", def("0,0000")),
       Edit2(this, "Edit2", "Y tengely kezdőpontja:", def("0,0000")),
       Edit11(this, "Edit11", "Z tengely kezdőpontja:", def("0,0000")),
@@ -64,12 +64,12 @@ TFrame2::TFrame2(Services& services)
     CheckBox4.setEnabled(false);
 }
 
-void TFrame2::ReadParameters() {
+void FibonacciSpiralPage::ReadParameters() {
     FieldReader read = reader(rec.error);
     rec.error = 0;
     rec.comments = 0;
     rec.cw = RadioGroup3.itemIndex() == 0 ? 1 : 0;
-    rec.m4 = RadioGroup4.itemIndex() != 0 ? 1 : 0;
+    rec.spindleCcw = RadioGroup4.itemIndex() != 0 ? 1 : 0;
     rec.comments = CheckBox5.checked() ? 1 : 0;
     readStartAndFeeds(read);
     readDepthAndLimits(read);
@@ -78,25 +78,25 @@ void TFrame2::ReadParameters() {
     countPasses(read);
 }
 
-void TFrame2::readStartAndFeeds(const FieldReader& read) {
+void FibonacciSpiralPage::readStartAndFeeds(const FieldReader& read) {
     FieldReader::fillEmpty(Edit1);
     FieldReader::fillEmpty(Edit2);
     rec.x = read.number(Edit1);
     rec.y = read.number(Edit2);
     FieldReader::fillEmpty(Edit5, "150");
     FieldReader::fillEmpty(Edit6, "300");
-    rec.g1 = read.number(Edit5);
-    rec.g23 = read.number(Edit6);
-    if (rec.g1 < 0 || rec.g23 < 0) read.error(msg::kFeedNegative);
+    rec.linearFeed = read.number(Edit5);
+    rec.arcFeed = read.number(Edit6);
+    if (rec.linearFeed < 0 || rec.arcFeed < 0) read.error(msg::kFeedNegative);
 }
 
-void TFrame2::readDepthAndLimits(const FieldReader& read) {
+void FibonacciSpiralPage::readDepthAndLimits(const FieldReader& read) {
     if (Edit7.text().empty()) {
         Edit7.setText("0");
         read.error(kDepthMissing);
     }
-    rec.m = read.number(Edit7);
-    if (rec.m > 0) read.warning(kDepthPositive);
+    rec.depth = read.number(Edit7);
+    if (rec.depth > 0) read.warning(kDepthPositive);
     // an empty limit field means "no limit", and its box says so afterwards
     if (Edit8.text().empty()) CheckBox1.setChecked(true);
     if (Edit9.text().empty()) CheckBox2.setChecked(true);
@@ -104,16 +104,16 @@ void TFrame2::readDepthAndLimits(const FieldReader& read) {
     rec.stepDown = Edit9.text().empty() ? 0 : read.number(Edit9);
 }
 
-void TFrame2::readShape(const FieldReader& read) {
+void FibonacciSpiralPage::readShape(const FieldReader& read) {
     FieldReader::fillEmpty(Edit10, "1");
     rec.scale = read.number(Edit10);
     if (rec.scale == 0) rec.scale = 1;
     FieldReader::fillEmpty(Edit11);
     FieldReader::fillEmpty(Edit12);
     rec.z = read.number(Edit11);
-    rec.zsb = read.number(Edit12);
-    if (rec.zsb < 0) read.error(msg::kSafeOffsetNegative);
-    rec.zs = rec.z + rec.zsb;
+    rec.safeOffset = read.number(Edit12);
+    if (rec.safeOffset < 0) read.error(msg::kSafeOffsetNegative);
+    rec.safeZ = rec.z + rec.safeOffset;
     FieldReader::fillEmpty(Edit13, "1");
     FieldReader::fillEmpty(Edit14, "1000");
     // Both go into the tool lines as typed; a text that is no whole number ("abc", "inf")
@@ -129,8 +129,8 @@ void TFrame2::readShape(const FieldReader& read) {
     rec.rotation = CheckBox4.checked() ? 0 : read.number(Edit4);
 }
 
-bool TFrame2::checkLimits(const FieldReader& read) {
-    long double depth = std::fabs(rec.m);
+bool FibonacciSpiralPage::checkLimits(const FieldReader& read) {
+    long double depth = std::fabs(rec.depth);
     if (!CheckBox1.checked() && rec.toolLimit < depth) {
         read.error(kToolLimitExceeded);
         return false;
@@ -145,13 +145,13 @@ bool TFrame2::checkLimits(const FieldReader& read) {
 // Whole part of (depth / step-down) plus one, by repeated subtraction. When a hundred
 // step-downs still leave a rest of at least one more (or the step-down is 0 or negative) the
 // run is refused: it used to cut the whole depth in one pass, many times the step asked for.
-void TFrame2::countPasses(const FieldReader& read) {
+void FibonacciSpiralPage::countPasses(const FieldReader& read) {
     if (CheckBox2.checked()) {
         rec.passes = 1;
-        rec.passDepth = rec.m;
+        rec.passDepth = rec.depth;
         return;
     }
-    long double rest = std::fabs(rec.m);
+    long double rest = std::fabs(rec.depth);
     std::int32_t k = 1;
     for (;;) {
         rest -= rec.stepDown;
@@ -164,12 +164,12 @@ void TFrame2::countPasses(const FieldReader& read) {
             return;
         }
     }
-    rec.passDepth = rec.m / rec.passes;
+    rec.passDepth = rec.depth / rec.passes;
 }
 
 // The plain program grows with the turns and the passes; it is refused before a line is
 // written when it would be too long for the machine or its radii would overflow.
-void TFrame2::PrepareValues() {
+void FibonacciSpiralPage::PrepareValues() {
     if (rec.error != 0 || parametric()) return;
     FieldReader read = reader(rec.error);
     std::int64_t lines = plainLineCount();
@@ -180,11 +180,11 @@ void TFrame2::PrepareValues() {
         read.error(kSpiralNotFinite);
 }
 
-void TFrame2::WriteHeaderComments() {
+void FibonacciSpiralPage::WriteHeaderComments() {
     for (auto& line : headerLines()) AddLine(std::move(line));
 }
 
-std::vector<std::string> TFrame2::headerLines() const {
+std::vector<std::string> FibonacciSpiralPage::headerLines() const {
     if (!rec.comments) return {};
     const NumberText& num = services().num;
     auto f = [&](long double v) { return num.f4(v); };
@@ -199,30 +199,30 @@ std::vector<std::string> TFrame2::headerLines() const {
     h.push_back("(marás mélysége " + Edit7.text() + ")");
     if (!CheckBox1.checked()) h.push_back("(szerszám max fogási mélység " + Edit8.text() + ")");
     if (rec.passes > 1) h.push_back("(mélységi ciklusok száma " + f(rec.passes) + ")");
-    if (rec.m != rec.passDepth) h.push_back("(ciklusonkénti mélység " + f(rec.passDepth) + ")");
+    if (rec.depth != rec.passDepth) h.push_back("(ciklusonkénti mélység " + f(rec.passDepth) + ")");
     if (!CheckBox2.checked()) h.push_back("(lépésenkénti max fogási mélység " + Edit9.text() + ")");
     h.push_back(rec.cw ? "(forgásirány CW)" : "(forgásirány CCW)");
     h.push_back("");
     return h;
 }
 
-void TFrame2::GenerateProgram() {
+void FibonacciSpiralPage::GenerateProgram() {
     if (parametric())
         GenerateParametricProgram();
     else
         GeneratePlainProgram();
 }
 
-void TFrame2::writeToolLines(GCodeWriter& t) {
+void FibonacciSpiralPage::writeToolLines(GCodeWriter& t) {
     t.toolChange(Edit13.text());
-    t.spindle(Edit14.text(), rec.m4 != 0);
+    t.spindle(Edit14.text(), rec.spindleCcw != 0);
     t.dwell(2000);
 }
 
-PageFacts TFrame2::pageFacts() const {
+PageFacts FibonacciSpiralPage::pageFacts() const {
     using facts::d;
     // no tool size: the page has none
-    PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.m, 0);
+    PageFacts f = facts::at(rec.x, rec.y, rec.z, rec.depth, 0);
     f.workOrigin = std::array<double, 3>{d(rec.x), d(rec.y), d(rec.z)};  // its work offset
     return f;
 }

@@ -18,22 +18,22 @@ class ParametricText;  // the parametric form's lines with their notes
 
 // The page's values. Feeds are floats on this page.
 struct SpiralRecord {
-    long double x = 0, y = 0, z = 0, zsb = 0, zs = 0;
-    long double scale = 1, rotation = 0, m = 0, toolLimit = 0, stepDown = 0;
-    long double g1 = 0, g23 = 0;
+    long double x = 0, y = 0, z = 0, safeOffset = 0, safeZ = 0;
+    long double scale = 1, rotation = 0, depth = 0, toolLimit = 0, stepDown = 0;
+    long double linearFeed = 0, arcFeed = 0;
     std::int32_t fullTurns = 0, partTurns = 0;
-    std::int32_t cw = 0, m4 = 0, comments = 0, error = 0;
+    bool cw = false, spindleCcw = false, comments = false, error = false;
     std::int32_t passes = 1;
     long double passDepth = 0;
     spiral::SpiralState state;  // used while the plain program is written
 };
 
-class TFrame2 : public WizardPage {
+class FibonacciSpiralPage : public WizardPage {
 public:
     // The plain program is refused beyond this many lines.
     static constexpr std::int64_t kMaxPlainLines = 1000000;
 
-    explicit TFrame2(Services& services);
+    explicit FibonacciSpiralPage(Services& services);
 
     void ReadParameters() override;
     // The size check of the plain program; the depth passes are part of ReadParameters.

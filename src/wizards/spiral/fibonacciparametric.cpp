@@ -33,14 +33,14 @@ Value var(const char* expression) { return Value::variable(expression); }
 
 }  // namespace
 
-void TFrame2::quarterAssignments(GCodeWriter& t, int quarter) {
+void FibonacciSpiralPage::quarterAssignments(GCodeWriter& t, int quarter) {
     spiral::QuarterSigns s = spiral::quarterSigns(rec.cw != 0, quarter);
     t.parametric(signedTerm("1", s.dx));
     t.parametric(signedTerm("2", s.dy));
     t.call(whole(3), whole(1));
 }
 
-void TFrame2::GenerateParametricProgram() {
+void FibonacciSpiralPage::GenerateParametricProgram() {
     ProgramText t = text();
     ParametricText p(t, rec.comments != 0);
     auto f = [this](long double v) { return services().num.f4(v); };
@@ -58,8 +58,8 @@ void TFrame2::GenerateParametricProgram() {
     p.set("#11=" + f(rec.x), "X tengely kezdő értéke");
     p.set("#12=" + f(rec.y), "Y tengely kezdő értéke");
     p.set("#13=" + f(rec.z), "Z tengely kezdő értéke");
-    p.set("#14=" + f(rec.zsb), "Z tengely biztonsági értéke");
-    p.set("#15=" + f(rec.m), "marás mélysége");
+    p.set("#14=" + f(rec.safeOffset), "Z tengely biztonsági értéke");
+    p.set("#15=" + f(rec.depth), "marás mélysége");
     p.set("#16=[#13+#14]", "V3 változó, Z köztes pozíciók");
     p.set("#17=1", "V4 változó, főciklusok száma");
     p.set("#18=#15", "V5 változó, lépésenkénti mélység");
@@ -77,7 +77,7 @@ void TFrame2::GenerateParametricProgram() {
     writeParametricSubprograms(p);
 }
 
-void TFrame2::writeParametricMain(ParametricText& p) {
+void FibonacciSpiralPage::writeParametricMain(ParametricText& p) {
     GCodeWriter& t = p.out;
     t.metricAbsolute();
     t.rapid({.z = var("#16")});
@@ -97,14 +97,14 @@ void TFrame2::writeParametricMain(ParametricText& p) {
     p.gap();
 }
 
-void TFrame2::writeParametricSubprograms(ParametricText& p) {
+void FibonacciSpiralPage::writeParametricSubprograms(ParametricText& p) {
     GCodeWriter& t = p.out;
     t.subprogram(1, p.note("főciklus"));
     t.rapid({.z = var("#14")});
     t.rapid({.x = whole(0), .y = whole(0)});
     for (const char* l : {"#16=[#16+#18]", "#1=0", "#2=0", "#3=0", "#4=#20", "#5=0", "#6=0"})
         p.set(l);
-    t.feed({.z = var("#16")}, Feed(Value(rec.g1)));
+    t.feed({.z = var("#16")}, Feed(Value(rec.linearFeed)));
     t.call(whole(2), var("#7"), p.note("egész körök ciklus"));
     t.call(var("#19"), whole(1), p.note("részfordulat ciklus"));
     t.subprogramEnd();
@@ -117,7 +117,7 @@ void TFrame2::writeParametricSubprograms(ParametricText& p) {
 
     t.subprogram(3, p.note("kiírás és léptetés"));
     t.arc(rec.cw ? Turn::cw : Turn::ccw, {.x = var("#1"), .y = var("#2")}, Radius{var("#4")},
-          Feed(Value(rec.g23)));
+          Feed(Value(rec.arcFeed)));
     for (const char* l : {"#6=#4", "#4=[#4+#5]", "#5=#6"}) p.set(l);
     t.subprogramEnd();
     p.gap();

@@ -12,10 +12,10 @@ constexpr std::int64_t kClosingLines = 6;
 constexpr std::int64_t kPassMoveLines = 3;
 }  // namespace
 
-void TFrame2::GeneratePlainProgram() {
+void FibonacciSpiralPage::GeneratePlainProgram() {
     ProgramText t = text();
     t.metricAbsolute();
-    t.rapid({.z = rec.zs});
+    t.rapid({.z = rec.safeZ});
     t.rapid({.x = rec.x, .y = rec.y});
     t.setWorkOffset(6, {.x = rec.x, .y = rec.y, .z = rec.z});
     t.useWorkOffset(6);
@@ -27,10 +27,10 @@ void TFrame2::GeneratePlainProgram() {
     // under G59 the start Z is Z 0: the retract is the safe offset alone
     long double passZ = 0;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
-        t.rapid({.z = rec.zsb});
+        t.rapid({.z = rec.safeOffset});
         t.rapid({.x = whole(0), .y = whole(0)});
         passZ += rec.passDepth;
-        t.feed({.z = passZ}, Feed(Value(rec.g1), true));
+        t.feed({.z = passZ}, Feed(Value(rec.linearFeed), true));
         if (rec.comments) {
             t.blank();
             t.comment("egész körök ciklus");
@@ -41,22 +41,23 @@ void TFrame2::GeneratePlainProgram() {
         for (int quarter = 0; quarter < rec.partTurns; ++quarter) quarterArc(t, quarter);
     }
     if (rec.comments) t.blank();
-    t.feed({.z = 0}, Feed(Value(rec.g1)));
-    t.rapid({.z = rec.zsb});
+    t.feed({.z = 0}, Feed(Value(rec.linearFeed)));
+    t.rapid({.z = rec.safeOffset});
     t.rapid({.x = whole(0), .y = whole(0)});
     t.useWorkOffset(1);
     t.spindleStop();
     t.programEnd();
 }
 
-void TFrame2::quarterArc(GCodeWriter& t, int quarter) {
+void FibonacciSpiralPage::quarterArc(GCodeWriter& t, int quarter) {
     rec.state.moveToQuarterEnd(rec.cw != 0, quarter);
     const spiral::SpiralState& s = rec.state;
-    t.arc(rec.cw ? Turn::cw : Turn::ccw, {.x = s.x, .y = s.y}, Radius{s.r}, Feed(Value(rec.g23)));
+    t.arc(rec.cw ? Turn::cw : Turn::ccw, {.x = s.x, .y = s.y}, Radius{s.r},
+          Feed(Value(rec.arcFeed)));
     rec.state.advance();
 }
 
-std::int64_t TFrame2::plainLineCount() const {
+std::int64_t FibonacciSpiralPage::plainLineCount() const {
     const std::int64_t comments = rec.comments ? 1 : 0;
     const std::int64_t perPass =
         kPassMoveLines + 2 * comments + spiral::arcsPerPass(rec.fullTurns, rec.partTurns);

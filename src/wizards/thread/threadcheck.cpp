@@ -7,13 +7,14 @@ namespace qorix {
 
 namespace {
 SharedValues& storeOf(Services& services) {
-    if (!services.shared) throw std::invalid_argument("TForm12: the shared store is missing");
+    if (!services.shared)
+        throw std::invalid_argument("ThreadCheckDialog: the shared store is missing");
     return *services.shared;
 }
 }  // namespace
 
-TForm12::TForm12(Services& services)
-    : ui::Form("TForm12", "Ellenőrzés"),
+ThreadCheckDialog::ThreadCheckDialog(Services& services)
+    : ui::Form("ThreadCheckDialog", "Ellenőrzés"),
       Label1(this, "Label1", "Középpont adatok: "),
       Label2(this, "Label2"),
       Label3(this, "Label3"),
@@ -46,7 +47,7 @@ TForm12::TForm12(Services& services)
 // two buttons top right. The controls reach past the form's 635 pixels (the window grows to
 // them): its long lines need more room in the fonts this program meets than in the one those
 // pixels were set for.
-void TForm12::placeControls() {
+void ThreadCheckDialog::placeControls() {
     setClientSize(kClientWidth, kClientHeight);
     const std::pair<ui::Control*, ui::Bounds> places[] = {
         {&Label1, {8, 8, 150, 17}},          {&Label2, {8, 32, 480, 17}},
@@ -62,12 +63,12 @@ void TForm12::placeControls() {
     for (const auto& [control, bounds] : places) control->setBounds(bounds);
 }
 
-void TForm12::showCheck() {
+void ThreadCheckDialog::showCheck() {
     present();
     FormActivate();
 }
 
-void TForm12::FormActivate() {
+void ThreadCheckDialog::FormActivate() {
     ThreadRepairValues& v = store_.threadRepair;
     v.ComputeThreadStart();
     v.ComputeStartX();
@@ -89,12 +90,12 @@ void TForm12::FormActivate() {
     Button1.setEnabled(v.error == 0);
 }
 
-void TForm12::Button1Click() {
+void ThreadCheckDialog::Button1Click() {
     store_.checkFlag = 1;
     setVisible(false);
 }
 
-void TForm12::Button2Click() {
+void ThreadCheckDialog::Button2Click() {
     store_.checkFlag = 2;
     setVisible(false);
 }

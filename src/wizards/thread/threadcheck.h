@@ -12,12 +12,12 @@
 
 namespace qorix {
 
-class TForm12 : public ui::Form {
+class ThreadCheckDialog : public ui::Form {
 public:
     static constexpr int kClientWidth = 635, kClientHeight = 198;
 
     // The store's values must be given; the dialog starts hidden.
-    explicit TForm12(Services& services);
+    explicit ThreadCheckDialog(Services& services);
 
     // Shown without being modal; showing it activates it.
     void showCheck();

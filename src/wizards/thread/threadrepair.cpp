@@ -66,7 +66,8 @@ CirclePlan planCircles(const ThreadRepairValues& v) {
 constexpr int kPollMs = 100;
 
 SharedValues& sharedOf(Services& services) {
-    if (!services.shared) throw std::invalid_argument("TFrame11: the shared store is missing");
+    if (!services.shared)
+        throw std::invalid_argument("ThreadRepairPage: the shared store is missing");
     return *services.shared;
 }
 
@@ -86,8 +87,8 @@ std::int32_t notFirst(const ui::RadioGroup& group) { return group.itemIndex() !=
 
 }  // namespace
 
-TFrame11::TFrame11(Services& services)
-    : WizardPage("TFrame11", "Menet javítás (thread repair)", services),
+ThreadRepairPage::ThreadRepairPage(Services& services)
+    : WizardPage("ThreadRepairPage", "Menet javítás (thread repair)", services),
       CommonControls(this, threadTexts(services.num)),
       Edit_Xpos_(this, "Edit_Xpos_", "Bemért pozíció X:", def("0,0000")),
       Edit_Ypos_(this, "Edit_Ypos_", "Y:", def("0,0000")),
@@ -130,7 +131,7 @@ TFrame11::TFrame11(Services& services)
          "Edit_g23_",      "Button4",        "Button2",         "Button3",        "Timer1",
          "Timer2",         "Image1"});
     wireInputs(inputs_);
-    inputs_.g23 = &Edit_g23_;
+    inputs_.arcFeed = &Edit_g23_;
     inputs_.direction = &RadioGroup_cw_;
     Edit_Ypos_.setFieldName("Bemért pozíció Y");
     Edit_Zpos_.setFieldName("Bemért pozíció Z");
@@ -148,27 +149,27 @@ TFrame11::TFrame11(Services& services)
     ScrollBar2.onChange = [this] { ScrollBar2Change(); };
 }
 
-void TFrame11::connectDialogs(CaptureDialog& capture, TForm12& check) {
+void ThreadRepairPage::connectDialogs(CaptureDialog& capture, ThreadCheckDialog& check) {
     capture_ = &capture;
     check_ = &check;
 }
 
-ThreadRepairValues& TFrame11::values() const { return shared_.threadRepair; }
+ThreadRepairValues& ThreadRepairPage::values() const { return shared_.threadRepair; }
 
-bool TFrame11::hostMode() const { return shared_.standalone == 0; }
+bool ThreadRepairPage::hostMode() const { return shared_.standalone == 0; }
 
 // One scroll step is 0.002 mm; the middle position is no correction.
-long double TFrame11::correction(const ui::ScrollBar& bar) const {
+long double ThreadRepairPage::correction(const ui::ScrollBar& bar) const {
     return static_cast<long double>(bar.position() - 500) * 2 / 1000;
 }
 
 // Depth, pitch, length, tool and thread diameter: each refused value keeps its old one.
-void TFrame11::readDimensions(const FieldReader& read) {
+void ThreadRepairPage::readDimensions(const FieldReader& read) {
     ThreadRepairValues& v = values();
     if (read.emptyOrZero(Edit_m_))
         read.error(msg::kDepthZero);
     else
-        v.m = std::fabs(read.number(Edit_m_));
+        v.depth = std::fabs(read.number(Edit_m_));
     if (read.emptyOrZero(Edit_zm_))
         read.error(kPitchZero);
     else
@@ -177,13 +178,13 @@ void TFrame11::readDimensions(const FieldReader& read) {
         read.error(kLengthZero);
     else
         v.ml_ = std::fabs(read.number(Edit_ml_));
-    if (auto sz = readToolDiameter(Edit_sz_, read)) v.sz = *sz;
+    if (auto sz = readToolDiameter(Edit_sz_, read)) v.toolDiameter = *sz;
     if (auto d = readCircleAroundTool(
-            Edit_r_, [&] { return v.sz; }, read))
+            Edit_r_, [&] { return v.toolDiameter; }, read))
         v.rd_ = *d;
 }
 
-void TFrame11::ReadParameters() {
+void ThreadRepairPage::ReadParameters() {
     ThreadRepairValues& v = values();
     ui::Memo::Batch batch(Memo1);
     v.error = 0;
@@ -195,7 +196,7 @@ void TFrame11::ReadParameters() {
     if (long double zsb = read.number(Edit_zsb_); zsb < 0)
         read.error(msg::kSafeOffsetNegative);
     else
-        v.zsb = zsb;
+        v.safeOffset = zsb;
     v.Xpos_ = read.number(Edit_Xpos_);
     v.Ypos_ = read.number(Edit_Ypos_);
     v.Zpos_ = read.number(Edit_Zpos_);
@@ -205,9 +206,9 @@ void TFrame11::ReadParameters() {
     readCommonEnd(inputs_, v, read);
     // here a group with no item chosen counts as its second item
     v.ccw = notFirst(RadioGroup_cw_);
-    v.m4 = notFirst(RadioGroup_m34_);
+    v.spindleCcw = notFirst(RadioGroup_m34_);
     v.cs_ = notFirst(RadioGroup_cs_);
-    if (v.cs_ == 1 && v.sz >= v.rd_ - 2 * v.m) read.error(kNutToolTooBig);
+    if (v.cs_ == 1 && v.toolDiameter >= v.rd_ - 2 * v.depth) read.error(kNutToolTooBig);
     if (!((2 * std::fabs(v.Zpos_ - v.z) + v.ml_) / v.md_ <= kMaxCirclesPerPass))
         read.error(kTooManyCircles);
     else if (!pitchResolvable(v.md_, std::fabs(v.Zpos_) + std::fabs(v.z), v.z - v.ml_))
@@ -215,7 +216,7 @@ void TFrame11::ReadParameters() {
     listReading();
 }
 
-void TFrame11::listReading() {
+void ThreadRepairPage::listReading() {
     const ThreadRepairValues& v = values();
     const NumberText& num = services().num;
     auto n = [&](long double value) { return num.f4(value); };
@@ -224,28 +225,28 @@ void TFrame11::listReading() {
     AddLine("_x_=" + n(v.x));
     AddLine("_y_=" + n(v.y));
     AddLine("_z_=" + n(v.z));
-    AddLine("_zsb_=" + n(v.zsb));
+    AddLine("_zsb_=" + n(v.safeOffset));
     AddLine("_Xpos_=" + n(v.Xpos_));
     AddLine("_Ypos_=" + n(v.Ypos_));
     AddLine("_Zpos_=" + n(v.Zpos_));
-    AddLine("_m_=" + n(v.m));
+    AddLine("_m_=" + n(v.depth));
     AddLine("_md_=" + n(v.md_));
     AddLine("_ml_=" + n(v.ml_));
-    AddLine("_sz_=" + g(v.sz));
+    AddLine("_sz_=" + g(v.toolDiameter));
     AddLine("_rd_=" + g(v.rd_));
-    AddLine("_szc_=" + n(v.szc));
-    AddLine("_szsz_=" + g(v.tool));
-    AddLine("_ff_=" + g(v.spindle));
-    AddLine("_g1_=" + g(v.g1));
-    AddLine("_g23_=" + g(v.g23));
+    AddLine("_szc_=" + n(v.stepLimit));
+    AddLine("_szsz_=" + g(v.toolNumber));
+    AddLine("_ff_=" + g(v.spindleSpeed));
+    AddLine("_g1_=" + g(v.linearFeed));
+    AddLine("_g23_=" + g(v.arcFeed));
     AddLine("_msg_=" + w(v.comments));
     AddLine("_h_=" + w(v.coolant));
     AddLine("_cw_=" + w(v.ccw));
-    AddLine("_m34_=" + w(v.m4));
+    AddLine("_m34_=" + w(v.spindleCcw));
     AddLine("_cs_=" + w(v.cs_));
 }
 
-void TFrame11::PrepareValues() {
+void ThreadRepairPage::PrepareValues() {
     ThreadRepairValues& v = values();
     ui::Memo::Batch batch(Memo1);
     prepareDepthPasses(v, reader(v.error));
@@ -253,14 +254,14 @@ void TFrame11::PrepareValues() {
     v.dk_ = correction(ScrollBar1);
     v.hk_ = correction(ScrollBar2);
     const NumberText& num = services().num;
-    AddLine("_zs_:=_z_+_zsb_= " + num.f4(v.zs));
+    AddLine("_zs_:=_z_+_zsb_= " + num.f4(v.safeZ));
     AddLine("_mcm_:=_m_/_mc_= " + num.f4(v.passDepth));
     AddLine("_mc_= " + NumberText::whole(v.passes));
     AddLine("_dk_:= " + num.f4(v.dk_));
     AddLine("_hk_:= " + num.f4(v.hk_));
 }
 
-void TFrame11::WriteHeaderComments() {
+void ThreadRepairPage::WriteHeaderComments() {
     const ThreadRepairValues& v = values();
     if (v.comments != 1) return;
     ProgramText t = text();
@@ -268,13 +269,13 @@ void TFrame11::WriteHeaderComments() {
     t.blank();
     t.comment("középpont X" + t.f(v.x) + " Y" + t.f(v.y) + " Z" + t.f(v.z));
     t.comment("menet átmérője " + t.f(v.rd_));
-    t.comment("menet mélysége " + t.f(v.m));
-    t.passHeader(v, t.f(v.szc));
+    t.comment("menet mélysége " + t.f(v.depth));
+    t.passHeader(v, t.f(v.stepLimit));
     t.directionHeader(v);
     t.comment(v.cs_ == 0 ? "csavar menet" : "anya menet");
 }
 
-void TFrame11::GenerateProgram() {
+void ThreadRepairPage::GenerateProgram() {
     const ThreadRepairValues& v = values();
     ProgramText t = text();
     const CommonRecord& rec = v;
@@ -284,28 +285,28 @@ void TFrame11::GenerateProgram() {
         // rises: twice the depth outwards and as much along the thread, turned with the
         // measured point (+X and +Y for a point on the +X side). A fixed +X +Y move drove the
         // tool into the bolt from a point on its other side.
-        const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.m;
+        const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.depth;
         t.rapid({.x = v.Xpos_ + away * (c - s), .y = v.Ypos_ + away * (s + c)});
     } else {
         t.rapid({.x = v.x, .y = v.y});  // a nut's tool to the hole's centre
     }
-    t.rapid({.z = v.zs});
+    t.rapid({.z = v.safeZ});
     t.toolLines(rec, inputs_);
     t.coolant(rec.coolant);
-    t.feed({.x = v.startX, .y = v.y}, Feed(general(v.g23)));
-    t.feed({.z = v.helixStartZ}, Feed(general(v.g1)));
+    t.feed({.x = v.startX, .y = v.y}, Feed(general(v.arcFeed)));
+    t.feed({.z = v.helixStartZ}, Feed(general(v.linearFeed)));
     t.comment(rec, "főciklus");
     // A bolt is cut from the outside inwards, a nut from inside the hole outwards. Each
     // pass is placed from the start X, not by repeated steps, so that exactly the counted
     // passes are written and the last one runs at the full-depth X.
     const long double step = v.cs_ == 0 ? -v.passDepth : v.passDepth;
-    const long double fullDepthX = v.cs_ == 0 ? v.startX - v.m : v.startX + v.m;
+    const long double fullDepthX = v.cs_ == 0 ? v.startX - v.depth : v.startX + v.depth;
     const std::int32_t circles = planCircles(v).count;
     for (std::int32_t i = 1; i <= v.passes; ++i)
         writePass(t, i == v.passes ? fullDepthX : v.startX + static_cast<long double>(i) * step,
                   circles);
     t.comment(rec, "főciklus vége");
-    t.rapid({.z = v.zs});
+    t.rapid({.z = v.safeZ});
     t.rapid({.x = v.startX, .y = v.y});
     if (v.comments == 1) {
         t.blank();
@@ -319,22 +320,22 @@ void TFrame11::GenerateProgram() {
 // Full circles around the thread centre, one pitch lower each, from one pitch below the
 // helix start Z down to the lowest one not below the thread's end; then the tool backs off
 // radially and returns to the helix start Z for the next pass.
-void TFrame11::writePass(ProgramText& t, long double x, std::int32_t circles) {
+void ThreadRepairPage::writePass(ProgramText& t, long double x, std::int32_t circles) {
     const ThreadRepairValues& v = values();
     const Turn turn = v.ccw == 1 ? Turn::ccw : Turn::cw;
     const Centre centre{v.x - x, whole(0)};
     t.feed({.x = x});
-    t.arcFeed(turn, Feed(general(v.g23)));
+    t.arcFeed(turn, Feed(general(v.arcFeed)));
     for (std::int32_t k = 1; k <= circles; ++k)
         t.arc(turn, {.x = x, .y = v.y, .z = v.helixStartZ - static_cast<long double>(k) * v.md_},
               centre);
     // a nut backs off towards the centre, but never past it
-    const long double backOff = v.cs_ == 0 ? v.startX + v.m : std::max(v.x, v.startX - v.m);
+    const long double backOff = v.cs_ == 0 ? v.startX + v.depth : std::max(v.x, v.startX - v.depth);
     t.feed({.x = backOff});
     t.feed({.z = v.helixStartZ});
 }
 
-void TFrame11::CreateProgram() {
+void ThreadRepairPage::CreateProgram() {
     startRun();
     ui::Memo::Batch batch(Memo1);
     if (const CirclePlan plan = planCircles(values()); plan.problem) {
@@ -348,7 +349,7 @@ void TFrame11::CreateProgram() {
     });
 }
 
-void TFrame11::Button1Click() {
+void ThreadRepairPage::Button1Click() {
     CreateProgram();
     Button1.setEnabled(false);
     Button2.setEnabled(true);
@@ -356,7 +357,7 @@ void TFrame11::Button1Click() {
     Button4.setEnabled(true);
 }
 
-void TFrame11::Button3Click() {
+void ThreadRepairPage::Button3Click() {
     shared_.xPos = shared_.yPos = shared_.zPos = 0;
     Edit_Xpos_.setText("");
     Edit_Ypos_.setText("");
@@ -369,7 +370,7 @@ void TFrame11::Button3Click() {
     Memo1.clear();
 }
 
-void TFrame11::Timer1Timer() {
+void ThreadRepairPage::Timer1Timer() {
     if (shared_.captureAccepted != 1) return;
     Timer1.stop();
     const NumberText& num = services().num;
@@ -378,7 +379,7 @@ void TFrame11::Timer1Timer() {
     Edit_Zpos_.setText(num.f4(shared_.zPos));
 }
 
-void TFrame11::Button4Click() {
+void ThreadRepairPage::Button4Click() {
     ReadParameters();
     if (values().error == 0) PrepareValues();
     shared_.checkFlag = 0;
@@ -386,7 +387,7 @@ void TFrame11::Button4Click() {
     if (check_) check_->showCheck();
 }
 
-void TFrame11::Timer2Timer() {
+void ThreadRepairPage::Timer2Timer() {
     if (shared_.checkFlag == 1) {
         Timer2.stop();
         Button1.setEnabled(true);
@@ -402,13 +403,13 @@ void TFrame11::Timer2Timer() {
     }
 }
 
-void TFrame11::ScrollBar1Change() {
+void ThreadRepairPage::ScrollBar1Change() {
     values().dk_ = correction(ScrollBar1);
     Label19.setCaption(services().num.f4(values().dk_) + " mm");
     checkFollowsCorrection();
 }
 
-void TFrame11::ScrollBar2Change() {
+void ThreadRepairPage::ScrollBar2Change() {
     values().hk_ = correction(ScrollBar2);
     Label20.setCaption(services().num.f4(values().hk_) + " mm");
     checkFollowsCorrection();
@@ -416,14 +417,14 @@ void TFrame11::ScrollBar2Change() {
 
 // An open check dialog shows the start it would accept: a correction moved meanwhile would
 // otherwise be accepted unseen.
-void TFrame11::checkFollowsCorrection() {
+void ThreadRepairPage::checkFollowsCorrection() {
     if (check_ && check_->visible()) check_->FormActivate();
 }
 
-PageFacts TFrame11::pageFacts() const {
+PageFacts ThreadRepairPage::pageFacts() const {
     // the thread runs below its start Z by design: only the top is the page's
     const ThreadRepairValues& v = values();
-    PageFacts f = facts::at(v.x, v.y, v.z, 0, v.sz);
+    PageFacts f = facts::at(v.x, v.y, v.z, 0, v.toolDiameter);
     f.depthZ.reset();
     f.outlines.push_back(facts::circle(v.x, v.y, v.rd_));
     return f;

@@ -12,14 +12,14 @@
 
 namespace qorix {
 
-class TForm12;
+class ThreadCheckDialog;
 
-class TFrame11 : public WizardPage, public CommonControls {
+class ThreadRepairPage : public WizardPage, public CommonControls {
 public:
     // The store must be given.
-    explicit TFrame11(Services& services);
+    explicit ThreadRepairPage(Services& services);
     // The capture and check dialogs, created by the main window at start.
-    void connectDialogs(CaptureDialog& capture, TForm12& check);
+    void connectDialogs(CaptureDialog& capture, ThreadCheckDialog& check);
 
     void ReadParameters() override;
     void PrepareValues() override;
@@ -70,7 +70,7 @@ private:
     CommonInputs inputs_;
     void checkFollowsCorrection();
     CaptureDialog* capture_ = nullptr;
-    TForm12* check_ = nullptr;
+    ThreadCheckDialog* check_ = nullptr;
 };
 
 }  // namespace qorix

@@ -15,7 +15,7 @@ class CircleAroundTool : public ::testing::Test, protected test::PlainServices {
 protected:
     ui::Form form{"TTest"};
     ui::Edit circle{&form, "Edit_r_", "Kör átmérője:", ""};
-    std::int32_t error = 0;
+    bool error = false;
     FieldReader read{services, error};
     int toolAsked = 0;
 

@@ -15,7 +15,7 @@ namespace {
 
 using ui::Message;
 
-using CircularPocket = test::PageTest<TFrame3>;
+using CircularPocket = test::PageTest<CircularPocketPage>;
 
 TEST_F(CircularPocket, StartsWithTheDefaultsAndTheirStates) {
     EXPECT_EQ(page.Title.caption(), "Körzseb (circular pocket)");

@@ -15,7 +15,7 @@ namespace {
 
 using ui::Message;
 
-using CutCircle = test::PageTest<TFrame5>;
+using CutCircle = test::PageTest<CutCirclePage>;
 
 TEST_F(CutCircle, StartsWithTheDefaultsAndTheirEnabledStates) {
     EXPECT_EQ(page.Title.caption(), "Kör kivágás (cut circle)");
@@ -40,7 +40,7 @@ TEST_F(CutCircle, StartsWithTheDefaultsAndTheirEnabledStates) {
 TEST_F(CutCircle, DefaultsUnderDotSettingsReadWithoutAnyMessage) {
     NumberText dot('.');
     Services dotServices{dialogs, dot};
-    TFrame5 dotPage(dotServices);
+    CutCirclePage dotPage(dotServices);
     EXPECT_EQ(dotPage.Edit_x_.text(), "0.0000");
     EXPECT_EQ(dotPage.Edit_szc_.text(), "0.6");
     dialogs.clearMessages();

@@ -15,7 +15,7 @@ namespace {
 
 using ui::Message;
 
-using CutRectangle = test::PageTest<TFrame7>;
+using CutRectangle = test::PageTest<CutRectanglePage>;
 
 TEST_F(CutRectangle, StartsWithItsOwnCaptionsAndNoScrollBar) {
     EXPECT_EQ(page.Title.caption(), "Téglalap kivágás (cut rectangle)");
@@ -42,7 +42,7 @@ TEST_F(CutRectangle, AnEmptyToolIsSetToZeroAndTheCornerRadiusReportsItToo) {
     EXPECT_EQ(dialogs.messages(), expected);
     EXPECT_EQ(page.Edit_sz_.text(), "0");
     EXPECT_EQ(page.Edit_rc_.text(), "0");
-    EXPECT_EQ(page.rec.sz, 0.0L);
+    EXPECT_EQ(page.rec.toolDiameter, 0.0L);
     EXPECT_TRUE(out().empty());
     // a good tool again writes the program
     page.Edit_sz_.setText("5");

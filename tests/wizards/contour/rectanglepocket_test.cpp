@@ -19,7 +19,7 @@ constexpr const char* kRadiusLarger =
     "A sarokrádiusz nagyobb mint a szerszám átmérő fele. Ez nem hiba, ha szándékosan adtad meg. "
     "A program ezzel az értékkel tovább megy.";
 
-using RectanglePocket = test::PageTest<TFrame4>;
+using RectanglePocket = test::PageTest<RectanglePocketPage>;
 
 TEST_F(RectanglePocket, StartsWithItsOwnCaptionsDefaultsAndStates) {
     EXPECT_EQ(page.Title.caption(), "Téglalapzseb (rectangle pocket)");

@@ -39,8 +39,8 @@ protected:
     NumberText num{','};
     SharedValues shared;
     Services services{dialogs, num, nullptr, &shared};
-    TFrame8 page{services};
-    TForm9 selector{services};
+    BoltCirclePage page{services};
+    HoleSelectorDialog selector{services};
 };
 
 inline const char* kErr = "Figyelmeztetés rossz paraméterezésről";

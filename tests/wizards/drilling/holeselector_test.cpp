@@ -20,8 +20,8 @@ protected:
 
 TEST_F(HoleSelectorTest, WindowAndButtons) {
     EXPECT_EQ(selector.caption(), "Furat kiválasztó");
-    EXPECT_EQ(TForm9::kClientWidth, 584);
-    EXPECT_EQ(TForm9::kClientHeight, 561);
+    EXPECT_EQ(HoleSelectorDialog::kClientWidth, 584);
+    EXPECT_EQ(HoleSelectorDialog::kClientHeight, 561);
     EXPECT_EQ(selector.Button1.caption(), "Újra olvas");
     EXPECT_EQ(selector.Button2.caption(), "Adat rendben");
     EXPECT_EQ(*selector.Button1.bounds(), (ui::Bounds{432, 8, 144, 25}));

@@ -28,7 +28,7 @@ constexpr const char* kDepthPositiveText =
     "Marási mélységnek pozitív értéket adtál meg. Gondold végig!! A program tovább megy, ez "
     "csak figyelmeztetés.";
 
-class Fibonacci : public test::PageTest<TFrame2> {
+class Fibonacci : public test::PageTest<FibonacciSpiralPage> {
 protected:
     void stepDown(const char* text) {
         page.CheckBox2.setChecked(false);
@@ -45,7 +45,7 @@ TEST_F(Fibonacci, ControlsStartWithTheirCaptionsDefaultsAndStates) {
     NumberText n{','};
     ui::RecordingDialogs d;
     Services s{d, n};
-    TFrame2 fresh(s);
+    FibonacciSpiralPage fresh(s);
     EXPECT_EQ(fresh.Title.caption(), "Fibonacci spirál");
     EXPECT_EQ(fresh.Edit1.text(), "0,0000");
     EXPECT_EQ(fresh.Edit10.caption(), "Nagyítás (a képen látható miliméter értékek  szorzója):");
@@ -216,7 +216,7 @@ TEST_F(Fibonacci, PassesAreTheWholeQuotientPlusOneWithinAHundredSteps) {
         page.startup();
         EXPECT_FALSE(page.errorFlag()) << c.depth << " / " << c.step;
         EXPECT_EQ(page.rec.passes, c.passes) << c.depth << " / " << c.step;
-        EXPECT_EQ(page.rec.passDepth, page.rec.m / c.passes) << c.depth << " / " << c.step;
+        EXPECT_EQ(page.rec.passDepth, page.rec.depth / c.passes) << c.depth << " / " << c.step;
     }
 }
 

@@ -18,10 +18,10 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 // The page's defaults as the store holds them after a reading.
 ThreadRepairValues defaults() {
     ThreadRepairValues v;
-    v.m = 1.5L;
+    v.depth = 1.5L;
     v.md_ = 1.5L;
     v.ml_ = 10;
-    v.sz = 8;
+    v.toolDiameter = 8;
     v.rd_ = 20;
     v.r_ = 10;
     return v;
@@ -108,13 +108,13 @@ TEST(ComputeThreadStart, BoltAndNutPathsAndStartX) {
 
 class CheckDialog : public ::testing::Test, protected test::StoreServices {
 protected:
-    TForm12 check{services};
+    ThreadCheckDialog check{services};
 };
 
 TEST_F(CheckDialog, HasItsCaptionSizeAndFixedTexts) {
     EXPECT_EQ(check.caption(), "Ellenőrzés");
-    EXPECT_EQ(TForm12::kClientWidth, 635);
-    EXPECT_EQ(TForm12::kClientHeight, 198);
+    EXPECT_EQ(ThreadCheckDialog::kClientWidth, 635);
+    EXPECT_EQ(ThreadCheckDialog::kClientHeight, 198);
     EXPECT_FALSE(check.visible());
     EXPECT_EQ(check.Label1.caption(), "Középpont adatok: ");
     EXPECT_EQ(check.Label11.caption(), "Eltérések:");

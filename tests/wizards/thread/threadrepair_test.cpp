@@ -22,10 +22,10 @@ namespace {
 
 using ui::Message;
 
-class ThreadRepair : public test::PageTest<TFrame11, test::StoreServices> {
+class ThreadRepair : public test::PageTest<ThreadRepairPage, test::StoreServices> {
 protected:
-    TForm6 capture{services};
-    TForm12 check{services};
+    PositionCaptureDialog capture{services};
+    ThreadCheckDialog check{services};
 
     void SetUp() override {
         page.connectDialogs(capture, check);
@@ -86,7 +86,7 @@ TEST_F(ThreadRepair, StartsWithItsDefaultsAndOnlyCreateDisabled) {
 }
 
 TEST_F(ThreadRepair, StartUpListsTheDefaultValuesAndKeepsThemInTheStore) {
-    TFrame11 fresh(services);
+    ThreadRepairPage fresh(services);
     fresh.startup();
     const auto& lines = fresh.Memo1.lines();
     ASSERT_EQ(lines.size(), 27u);
@@ -102,7 +102,7 @@ TEST_F(ThreadRepair, StartUpListsTheDefaultValuesAndKeepsThemInTheStore) {
     EXPECT_EQ(lines[24], "_mc_= 3");
     EXPECT_EQ(lines[26], "_hk_:= 0,0000");
     EXPECT_EQ(v().r_, 10);
-    EXPECT_EQ(v().g23, 300);
+    EXPECT_EQ(v().arcFeed, 300);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
@@ -267,10 +267,10 @@ TEST_F(ThreadRepair, DepthPitchAndLengthAreTakenAsAbsoluteValuesAndTheStepWithIt
     page.Edit_szc_.setText("-0,6");
     ASSERT_TRUE(click(page.Button4));
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(v().m, 1.5L);
+    EXPECT_EQ(v().depth, 1.5L);
     EXPECT_EQ(v().md_, 2);
     EXPECT_EQ(v().ml_, 12);
-    EXPECT_EQ(v().szc, -0.6L);
+    EXPECT_EQ(v().stepLimit, -0.6L);
     EXPECT_EQ(v().passes, 3);
     EXPECT_TRUE(has("_szc_=-0,6000"));
 }

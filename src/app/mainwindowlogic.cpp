@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 
 #include "app/wizardtable.h"
 #include "link/aboutbox.h"
@@ -56,10 +56,10 @@ std::string targetPath(const std::string& chosenName) {
     return endsWithTap(path) ? path : path + ".tap";
 }
 
-TForm1::TForm1(Services& services, std::string firstArgument)
-    : ui::Form("TForm1", form1::kCaption),
-      ComboBox1(this, "ComboBox1", form1::kListText, entryTexts()),
-      Button3(this, "Button3", form1::kChooseFirst),
+MainWindowLogic::MainWindowLogic(Services& services, std::string firstArgument)
+    : ui::Form("MainWindowLogic", mainwindow::kCaption),
+      ComboBox1(this, "ComboBox1", mainwindow::kListText, entryTexts()),
+      Button3(this, "Button3", mainwindow::kChooseFirst),
       Button1(this, "Button1", "About"),
       Button4(this, "Button4", "Exit"),
       CheckBox1(this, "CheckBox1", "QORIX nélküli futtatás", false),
@@ -84,8 +84,8 @@ TForm1::TForm1(Services& services, std::string firstArgument)
     CheckBox1.onClick = [this] { CheckBox1Click(); };
 }
 
-void TForm1::FormActivate() {
-    if (startupMarker == form1::kStarted) return;
+void MainWindowLogic::FormActivate() {
+    if (startupMarker == mainwindow::kStarted) return;
     installFolder_ = installFolderFrom(firstArgument_);
     ExchangePaths paths = exchangePaths(installFolder_);
     exchangeFolder_ = paths.folder;
@@ -105,17 +105,17 @@ void TForm1::FormActivate() {
         if (entries[i].afterStartup) entries[i].afterStartup(*pages_[i], shared_);
     // Marked before the warning: closing the box activates the window again, and that
     // activation must find the start-up done.
-    startupMarker = form1::kStarted;
+    startupMarker = mainwindow::kStarted;
     // what the pages show after start-up (the thread page's listing) is nobody's work yet
     for (int n = 1; n <= static_cast<int>(pages_.size()); ++n) noteKept(n);
-    services_.dialogs.message(msg::kWarningCaption, form1::kG59Warning);
+    services_.dialogs.message(msg::kWarningCaption, mainwindow::kG59Warning);
 }
 
-std::string TForm1::sendCaption() const {
-    return shared_.standalone == 1 ? form1::kSave : form1::kSend;
+std::string MainWindowLogic::sendCaption() const {
+    return shared_.standalone == 1 ? mainwindow::kSave : mainwindow::kSend;
 }
 
-void TForm1::ComboBox1Change() {
+void MainWindowLogic::ComboBox1Change() {
     int index = ComboBox1.itemIndex();
     if (index >= 0 && index < static_cast<int>(pages_.size())) {
         for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
@@ -132,14 +132,14 @@ void TForm1::ComboBox1Change() {
     Button3.setEnabled(wizardNumber != 0);
 }
 
-void TForm1::Button3Click() {
+void MainWindowLogic::Button3Click() {
     if (sendState == 1)
         saveStep();
     else
         backStep();
 }
 
-void TForm1::writePathFile(const std::string& target) {
+void MainWindowLogic::writePathFile(const std::string& target) {
     Memo1.setLines({target});
     if (shared_.standalone != 1) {
         textfile::writeLines(shared_.filePath, Memo1.lines());
@@ -155,25 +155,25 @@ void TForm1::writePathFile(const std::string& target) {
     }
 }
 
-bool TForm1::outputMaySave() {
+bool MainWindowLogic::outputMaySave() {
     WizardPage& current = page(wizardNumber);
     if (!holdsProgram(current.Memo1.lines())) {
-        services_.dialogs.message(msg::kWarningCaption, form1::kEmptyOutput);
+        services_.dialogs.message(msg::kWarningCaption, mainwindow::kEmptyOutput);
         return false;
     }
     // a page's listing of its values (the thread page's at start) is no program for QORIX
     if (!movesTheTool(current.Memo1.lines(), services_.num.separator()) &&
-        !services_.dialogs.ask(msg::kWarningCaption, form1::kNoMove))
+        !services_.dialogs.ask(msg::kWarningCaption, mainwindow::kNoMove))
         return false;
     return !current.inputsChangedSinceCreate() ||
-           services_.dialogs.ask(msg::kWarningCaption, form1::kStaleOutput);
+           services_.dialogs.ask(msg::kWarningCaption, mainwindow::kStaleOutput);
 }
 
 // Sending an empty box told QORIX to load a program that was never written: the step needs
 // a page with a program. Then the program first, then "file.txt", then the load code:
 // "file.txt" never names a program that is not on disk whole, and a step that fails stops
 // the send before the load code.
-void TForm1::saveStep() {
+void MainWindowLogic::saveStep() {
     if (wizardNumber == 0 || !outputMaySave()) return;
     StatusLine.setCaption("");
     std::string name = services_.dialogs.saveFileName();
@@ -188,47 +188,47 @@ void TForm1::saveStep() {
     bool host = shared_.standalone != 1;
     if (host) page(wizardNumber).setVisible(false);
     if (host) sendState = 0;
-    Button3.setCaption(host ? form1::kBack : form1::kSave);
+    Button3.setCaption(host ? mainwindow::kBack : mainwindow::kSave);
     if (host) exchange::writeLoadCode(shared_);
-    StatusLine.setCaption(form1::kSavedTo + target + (host ? form1::kLoadAsked : "."));
+    StatusLine.setCaption(mainwindow::kSavedTo + target + (host ? mainwindow::kLoadAsked : "."));
 }
 
-void TForm1::backStep() {
+void MainWindowLogic::backStep() {
     Button3.setCaption(sendCaption());
     if (wizardNumber != 0) page(wizardNumber).setVisible(true);
     sendState = 1;
 }
 
-void TForm1::noteKept(int wizardNumber) {
+void MainWindowLogic::noteKept(int wizardNumber) {
     keptRevision_.at(wizardNumber - 1) = page(wizardNumber).Memo1.revision();
 }
 
-bool TForm1::unsavedOutput(int wizardNumber) const {
+bool MainWindowLogic::unsavedOutput(int wizardNumber) const {
     const ui::Memo& out = page(wizardNumber).Memo1;
     return out.revision() != keptRevision_.at(wizardNumber - 1) && holdsProgram(out.lines());
 }
 
-bool TForm1::mayOpenOver(int wizardNumber) {
+bool MainWindowLogic::mayOpenOver(int wizardNumber) {
     return !unsavedOutput(wizardNumber) ||
-           services_.dialogs.ask(msg::kWarningCaption, form1::kUnsavedOpen);
+           services_.dialogs.ask(msg::kWarningCaption, mainwindow::kUnsavedOpen);
 }
 
-void TForm1::programOpened(int wizardNumber, std::vector<std::string> lines) {
+void MainWindowLogic::programOpened(int wizardNumber, std::vector<std::string> lines) {
     page(wizardNumber).Memo1.setLines(std::move(lines));
     noteKept(wizardNumber);
 }
 
-bool TForm1::mayEnd() {
+bool MainWindowLogic::mayEnd() {
     std::string pages;
     for (int n = 1; n <= static_cast<int>(pages_.size()); ++n)
         if (unsavedOutput(n)) pages += (pages.empty() ? "" : ", ") + wizardTable()[n - 1].text;
     return pages.empty() ||
            services_.dialogs.ask(msg::kWarningCaption,
-                                 form1::kUnsavedExit + pages + form1::kUnsavedExitEnd);
+                                 mainwindow::kUnsavedExit + pages + mainwindow::kUnsavedExitEnd);
 }
 
 // The end code tells QORIX that the wizards are gone: it is written only once they are.
-void TForm1::Button4Click() {
+void MainWindowLogic::Button4Click() {
     if (!mayEnd()) return;
     if (shared_.standalone != 1) {
         // QORIX must learn that the wizards have ended: a failed write keeps the window open
@@ -247,12 +247,12 @@ void TForm1::Button4Click() {
     if (closeWindow) closeWindow();
 }
 
-void TForm1::CheckBox1Click() {
+void MainWindowLogic::CheckBox1Click() {
     shared_.standalone = CheckBox1.checked() ? 1 : 0;
     Button3.setCaption(sendCaption());
 }
 
-void TForm1::Button1Click() {
+void MainWindowLogic::Button1Click() {
     if (showAbout) showAbout();
 }
 

@@ -1,4 +1,4 @@
-// TForm1, the main window "QORIX varázslók": the wizard list, one page per wizard in one
+// MainWindowLogic, the main window "QORIX varázslók": the wizard list, one page per wizard in one
 // place below the top bar, the send button that saves a page's program (standalone) or hands
 // it to QORIX (host mode), "About" and "Exit". Written against the control models only; the
 // Qt face renders it.
@@ -18,7 +18,7 @@ namespace qorix {
 
 struct SharedValues;
 
-namespace form1 {
+namespace mainwindow {
 inline constexpr const char* kCaption = "QORIX varázslók";
 inline constexpr const char* kChooseFirst = "Válassz varázslót először!!";
 inline constexpr const char* kSend = "Küldés az QORIX-be";
@@ -46,14 +46,14 @@ inline constexpr const char* kUnsavedOpen =
 inline constexpr const char* kSavedTo = "Mentve: ";
 inline constexpr const char* kLoadAsked = " – a QORIX betöltésre utasítva.";
 inline constexpr int kStarted = 21;  // the start-up marker once the first activation ran
-}  // namespace form1
+}  // namespace mainwindow
 
-class TForm1 : public ui::Form {
+class MainWindowLogic : public ui::Form {
 public:
     // services.shared must be set: the store's standalone flag, exchange paths and u8_anc;
     // services.store, when set, takes the log lines of the send step.
     // firstArgument: the first command-line argument (the install folder), or empty.
-    TForm1(Services& services, std::string firstArgument);
+    MainWindowLogic(Services& services, std::string firstArgument);
 
     void FormActivate();
     void ComboBox1Change();

@@ -1,6 +1,6 @@
 // The main window's logic through its control models: start-up, wizard selection, the send
 // and back steps in both modes with the bytes they leave on disk, and Exit.
-#include "app/form1.h"
+#include "app/mainwindowlogic.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +42,9 @@ std::string workedExampleBytes() {
     return bytes;
 }
 
-class Form1Test : public ::testing::Test, protected test::StoreServices {
+class MainWindowLogicTest : public ::testing::Test, protected test::StoreServices {
 protected:
-    explicit Form1Test(bool makeExchangeFolder = true) {
+    explicit MainWindowLogicTest(bool makeExchangeFolder = true) {
         if (makeExchangeFolder) fs::create_directories(exchange());
         form.closeWindow = [this] { ++closes; };
     }
@@ -66,12 +66,12 @@ protected:
 
     TempDir install;
     TempDir saves;
-    TForm1 form{services, install.path().string()};
+    MainWindowLogic form{services, install.path().string()};
     int closes = 0;
     const std::vector<std::string>& logLines() const { return store.Memo2.lines(); }
 };
 
-TEST_F(Form1Test, WindowHasItsCaptionListAndTopBar) {
+TEST_F(MainWindowLogicTest, WindowHasItsCaptionListAndTopBar) {
     EXPECT_EQ(form.caption(), "QORIX varázslók");
     EXPECT_EQ(form.ComboBox1.text(), "Válassz a varázslókból egyet");
     EXPECT_EQ(
@@ -89,14 +89,14 @@ TEST_F(Form1Test, WindowHasItsCaptionListAndTopBar) {
     EXPECT_FALSE(form.CheckBox1.checked());
     EXPECT_FALSE(form.Memo1.visible());
     ASSERT_EQ(form.pages().size(), 8u);
-    EXPECT_EQ(form.page(4).formName(), "TFrame5");
-    EXPECT_EQ(form.page(7).formName(), "TFrame10");
+    EXPECT_EQ(form.page(4).formName(), "CutCirclePage");
+    EXPECT_EQ(form.page(7).formName(), "RectangleHolesPlaceholder");
     EXPECT_EQ(form.wizardNumber, 0);
     EXPECT_EQ(form.sendState, 0);
     EXPECT_EQ(form.startupMarker, 0);
 }
 
-TEST_F(Form1Test, FirstActivationSetsPathsAndWarnsOnceOverTwoActivations) {
+TEST_F(MainWindowLogicTest, FirstActivationSetsPathsAndWarnsOnceOverTwoActivations) {
     shared.u8_anc = 7;
     activate();
     const std::string folder = exchange().string() + kPathSeparator;
@@ -112,32 +112,33 @@ TEST_F(Form1Test, FirstActivationSetsPathsAndWarnsOnceOverTwoActivations) {
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
-TEST_F(Form1Test, StartupReadsEveryPageWithItsDefaults) {
+TEST_F(MainWindowLogicTest, StartupReadsEveryPageWithItsDefaults) {
     activate();
     auto& page = static_cast<CommonPage&>(cutCircle());
     EXPECT_EQ(page.rec.passes, 1);
-    EXPECT_EQ(page.rec.zs, 5.0L);
+    EXPECT_EQ(page.rec.safeZ, 5.0L);
     EXPECT_EQ(page.rec.error, 0);
 }
 
-TEST_F(Form1Test, StartupRunsEachPagesOwnSteps) {
+TEST_F(MainWindowLogicTest, StartupRunsEachPagesOwnSteps) {
     activate();
     for (const auto& p : form.pages()) {
-        if (p->formName() == "TFrame10") continue;  // the placeholder never reads anything
+        if (p->formName() == "RectangleHolesPlaceholder")
+            continue;  // the placeholder never reads anything
         EXPECT_FALSE(p->errorFlag()) << p->formName();
     }
     // the spiral only reads: its "as in the picture" box sets one turn and a half
-    auto& spiral = static_cast<TFrame2&>(form.page(1));
+    auto& spiral = static_cast<FibonacciSpiralPage&>(form.page(1));
     EXPECT_EQ(spiral.Edit3.text(), "1");
     EXPECT_EQ(spiral.RadioGroup2.itemIndex(), 2);
     // the thread repair reads, lists its values and prepares: 1,5 deep in steps of 0,6
-    auto& thread = static_cast<TFrame11&>(form.page(8));
+    auto& thread = static_cast<ThreadRepairPage&>(form.page(8));
     ASSERT_FALSE(thread.Memo1.lines().empty());
     EXPECT_EQ(thread.Memo1.lines().front(), "_x_=0,0000");
     EXPECT_EQ(store.threadRepair.passes, 3);
 }
 
-TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
+TEST_F(MainWindowLogicTest, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
     cutCircle().findAs<ui::Edit>("Edit_r_")->setText("");
     activate();
     ASSERT_EQ(dialogs.messages().size(), 2u);
@@ -152,7 +153,7 @@ TEST_F(Form1Test, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
 
 // Typed list text once armed the button before any page was shown: it wrote file.txt for a
 // program it never saved and told QORIX to load it.
-TEST_F(Form1Test, TextTypedIntoTheListBeforeAnyWizardLeavesTheSendButtonDisabled) {
+TEST_F(MainWindowLogicTest, TextTypedIntoTheListBeforeAnyWizardLeavesTheSendButtonDisabled) {
     activate();
     run([&] { form.ComboBox1.editText("Kör"); });  // typed, nothing chosen
     EXPECT_EQ(form.wizardNumber, 0);
@@ -164,7 +165,7 @@ TEST_F(Form1Test, TextTypedIntoTheListBeforeAnyWizardLeavesTheSendButtonDisabled
 }
 
 // An empty box was saved and, with QORIX, sent as if it were a program.
-TEST_F(Form1Test, AnEmptyOutputIsNeitherSavedNorSent) {
+TEST_F(MainWindowLogicTest, AnEmptyOutputIsNeitherSavedNorSent) {
     activate();
     run([&] { form.ComboBox1.select(3); });
     dialogs.clearMessages();
@@ -174,7 +175,7 @@ TEST_F(Form1Test, AnEmptyOutputIsNeitherSavedNorSent) {
     run([&] { form.Button3.click(); });
     cutCircle().Memo1.setLines({"", "  "});  // blank lines are no program either
     run([&] { form.Button3.click(); });
-    const ui::Message empty{"Figyelmeztetés", form1::kEmptyOutput};
+    const ui::Message empty{"Figyelmeztetés", mainwindow::kEmptyOutput};
     EXPECT_EQ(dialogs.messages(), (std::vector<ui::Message>{empty, empty, empty}));
     EXPECT_EQ(dialogs.saveDialogsShown(), 0);
     EXPECT_TRUE(fs::is_empty(exchange()));
@@ -183,14 +184,14 @@ TEST_F(Form1Test, AnEmptyOutputIsNeitherSavedNorSent) {
     EXPECT_TRUE(form.StatusLine.caption().empty());
 }
 
-TEST_F(Form1Test, AFieldChangedSinceCreateAsksBeforeTheOlderProgramIsSent) {
+TEST_F(MainWindowLogicTest, AFieldChangedSinceCreateAsksBeforeTheOlderProgramIsSent) {
     cutCircleCreated();
     auto& x = *cutCircle().findAs<ui::Edit>("Edit_x_");
     x.setText("40");
     dialogs.answer(false);
     run([&] { form.Button3.click(); });
     ASSERT_EQ(dialogs.questions().size(), 1u);
-    EXPECT_EQ(dialogs.questions()[0], (ui::Message{"Figyelmeztetés", form1::kStaleOutput}));
+    EXPECT_EQ(dialogs.questions()[0], (ui::Message{"Figyelmeztetés", mainwindow::kStaleOutput}));
     EXPECT_EQ(dialogs.saveDialogsShown(), 0);
     EXPECT_TRUE(fs::is_empty(exchange()));
     // set back as it was: the program is what the fields say again, nothing is asked
@@ -214,7 +215,7 @@ TEST_F(Form1Test, AFieldChangedSinceCreateAsksBeforeTheOlderProgramIsSent) {
 
 // On a fresh start the thread page's box holds its listing of values, which went to QORIX as
 // a program to load.
-TEST_F(Form1Test, AnOutputWithoutAMoveIsSentOnlyWhenTheUserSaysSo) {
+TEST_F(MainWindowLogicTest, AnOutputWithoutAMoveIsSentOnlyWhenTheUserSaysSo) {
     activate();
     run([&] { form.ComboBox1.select(7); });
     ASSERT_FALSE(form.page(8).Memo1.lines().empty());
@@ -223,7 +224,7 @@ TEST_F(Form1Test, AnOutputWithoutAMoveIsSentOnlyWhenTheUserSaysSo) {
     dialogs.answer(false);
     run([&] { form.Button3.click(); });
     ASSERT_EQ(dialogs.questions().size(), 1u);
-    EXPECT_EQ(dialogs.questions()[0], (ui::Message{"Figyelmeztetés", form1::kNoMove}));
+    EXPECT_EQ(dialogs.questions()[0], (ui::Message{"Figyelmeztetés", mainwindow::kNoMove}));
     EXPECT_EQ(dialogs.saveDialogsShown(), 0);
     EXPECT_TRUE(fs::is_empty(exchange()));
     dialogs.answer(true);
@@ -274,7 +275,7 @@ TEST(InstallPaths, AClosingSeparatorIsNotDoubled) {
     EXPECT_EQ(exchangePaths("/opt/q\\", '/').folder, "/opt/q\\/Wizards/Kombinat");
 }
 
-TEST_F(Form1Test, ChoosingCutCircleShowsItsPageAndArmsTheSendButton) {
+TEST_F(MainWindowLogicTest, ChoosingCutCircleShowsItsPageAndArmsTheSendButton) {
     activate();
     run([&] { form.ComboBox1.select(3); });
     EXPECT_TRUE(cutCircle().visible());
@@ -294,10 +295,10 @@ TEST_F(Form1Test, ChoosingCutCircleShowsItsPageAndArmsTheSendButton) {
     EXPECT_EQ(form.Button3.caption(), "Mentés");
 }
 
-TEST_F(Form1Test, ChoosingAPocketRefreshesItsStepWidthLabels) {
+TEST_F(MainWindowLogicTest, ChoosingAPocketRefreshesItsStepWidthLabels) {
     activate();
-    auto& circular = static_cast<TFrame3&>(form.page(2));
-    auto& rectangle = static_cast<TFrame4&>(form.page(3));
+    auto& circular = static_cast<CircularPocketPage&>(form.page(2));
+    auto& rectangle = static_cast<RectanglePocketPage&>(form.page(3));
     EXPECT_EQ(circular.Label4.caption(), "%");  // start-up leaves them alone
     run([&] { form.ComboBox1.select(1); });
     EXPECT_EQ(circular.Label4.caption(), "50 %");
@@ -308,11 +309,11 @@ TEST_F(Form1Test, ChoosingAPocketRefreshesItsStepWidthLabels) {
     run([&] { form.ComboBox1.select(2); });
     EXPECT_EQ(rectangle.Label4.caption(), "50 %");
     EXPECT_EQ(rectangle.Label5.caption(), "3,0000 mm");
-    EXPECT_EQ(form.page(5).formName(), "TFrame7");
+    EXPECT_EQ(form.page(5).formName(), "CutRectanglePage");
     EXPECT_EQ(dialogs.messages().size(), 1u);  // only the start-up warning
 }
 
-TEST_F(Form1Test, EditedListTextOnlyRearmsTheSendButton) {
+TEST_F(MainWindowLogicTest, EditedListTextOnlyRearmsTheSendButton) {
     cutCircleCreated();
     form.sendState = 0;
     form.Button3.setEnabled(false);
@@ -324,7 +325,7 @@ TEST_F(Form1Test, EditedListTextOnlyRearmsTheSendButton) {
     EXPECT_TRUE(form.Button3.enabled());  // a page was shown before
 }
 
-TEST_F(Form1Test, HostModeSendWritesPathProgramAndLoadCodeThenGoesBack) {
+TEST_F(MainWindowLogicTest, HostModeSendWritesPathProgramAndLoadCodeThenGoesBack) {
     cutCircleCreated();
     const std::string chosen = saves.file("körök");
     dialogs.chooseFile(chosen);
@@ -360,7 +361,7 @@ TEST(TargetPath, TapIsAppendedOnlyWhenMissing) {
 #endif
 }
 
-TEST_F(Form1Test, NameEndingInTapIsSavedOnce) {
+TEST_F(MainWindowLogicTest, NameEndingInTapIsSavedOnce) {
     cutCircleCreated();
     const std::string chosen = (saves.path() / "prog.tap").string();
     dialogs.chooseFile(chosen);
@@ -370,7 +371,7 @@ TEST_F(Form1Test, NameEndingInTapIsSavedOnce) {
     EXPECT_EQ(exchangeFile("file.txt"), chosen + "\r\n");
 }
 
-TEST_F(Form1Test, CancelledFirstSaveWritesNothing) {
+TEST_F(MainWindowLogicTest, CancelledFirstSaveWritesNothing) {
     cutCircleCreated();
     dialogs.cancelSave();
     run([&] { form.Button3.click(); });
@@ -384,7 +385,7 @@ TEST_F(Form1Test, CancelledFirstSaveWritesNothing) {
 
 // A cancel once saved the page again under the earlier name and, with QORIX, had it loaded
 // (after "Törlés" that replaced a good program with an empty one on the machine).
-TEST_F(Form1Test, CancelAfterAnEarlierSendWritesNothingAndSendsNothing) {
+TEST_F(MainWindowLogicTest, CancelAfterAnEarlierSendWritesNothingAndSendsNothing) {
     cutCircleCreated();
     const std::string chosen = (saves.path() / "elso").string();
     dialogs.chooseFile(chosen);
@@ -406,7 +407,7 @@ TEST_F(Form1Test, CancelAfterAnEarlierSendWritesNothingAndSendsNothing) {
     EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
 }
 
-TEST_F(Form1Test, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {
+TEST_F(MainWindowLogicTest, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {
     cutCircleCreated();
     run([&] { form.CheckBox1.setChecked(true); });
     EXPECT_EQ(shared.standalone, 1);
@@ -423,12 +424,12 @@ TEST_F(Form1Test, StandaloneSaveKeepsThePageAndWritesNoLoadCode) {
     EXPECT_TRUE(logLines().empty());
 }
 
-class Form1WithoutExchangeFolder : public Form1Test {
+class MainWindowLogicWithoutExchangeFolder : public MainWindowLogicTest {
 protected:
-    Form1WithoutExchangeFolder() : Form1Test(false) {}
+    MainWindowLogicWithoutExchangeFolder() : MainWindowLogicTest(false) {}
 };
 
-TEST_F(Form1WithoutExchangeFolder, StandaloneSaveStillSavesAndLogsTheMissingPathFile) {
+TEST_F(MainWindowLogicWithoutExchangeFolder, StandaloneSaveStillSavesAndLogsTheMissingPathFile) {
     cutCircleCreated();
     run([&] { form.CheckBox1.setChecked(true); });
     const std::string chosen = (saves.path() / "prog").string();
@@ -443,7 +444,7 @@ TEST_F(Form1WithoutExchangeFolder, StandaloneSaveStillSavesAndLogsTheMissingPath
 }
 
 // The program is saved first; the failed "file.txt" then stops the send before the load code.
-TEST_F(Form1WithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
+TEST_F(MainWindowLogicWithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
     cutCircleCreated();
     const std::string chosen = (saves.path() / "prog").string();
     dialogs.chooseFile(chosen);
@@ -458,7 +459,7 @@ TEST_F(Form1WithoutExchangeFolder, HostModeSendStopsAtTheFailedPathFile) {
     EXPECT_EQ(form.Button3.caption(), "Küldés az QORIX-be");
 }
 
-TEST_F(Form1Test, FailedProgramWriteLeavesNoLoadCode) {
+TEST_F(MainWindowLogicTest, FailedProgramWriteLeavesNoLoadCode) {
     cutCircleCreated();
     const std::string chosen = (saves.path() / "nincs-ilyen" / "prog").string();
     dialogs.chooseFile(chosen);
@@ -472,10 +473,10 @@ TEST_F(Form1Test, FailedProgramWriteLeavesNoLoadCode) {
 }
 
 // "Exit" ended the program over a created program that was never saved nor sent.
-TEST_F(Form1Test, ExitOverAnUnsavedProgramAsksFirstAndWritesTheEndCodeOnlyWhenItEnds) {
+TEST_F(MainWindowLogicTest, ExitOverAnUnsavedProgramAsksFirstAndWritesTheEndCodeOnlyWhenItEnds) {
     cutCircleCreated();
-    const std::string asked =
-        std::string(form1::kUnsavedExit) + "Kör kivágás (cut circle)" + form1::kUnsavedExitEnd;
+    const std::string asked = std::string(mainwindow::kUnsavedExit) + "Kör kivágás (cut circle)" +
+                              mainwindow::kUnsavedExitEnd;
     dialogs.answer(false);
     run([&] { form.Button4.click(); });
     EXPECT_EQ(dialogs.questions(), (std::vector<ui::Message>{{"Figyelmeztetés", asked}}));
@@ -491,7 +492,8 @@ TEST_F(Form1Test, ExitOverAnUnsavedProgramAsksFirstAndWritesTheEndCodeOnlyWhenIt
     run([&] { cutCircle().Button1.click(); });
     dialogs.answer(false);
     EXPECT_FALSE(form.mayOpenOver(4));
-    EXPECT_EQ(dialogs.questions().back(), (ui::Message{"Figyelmeztetés", form1::kUnsavedOpen}));
+    EXPECT_EQ(dialogs.questions().back(),
+              (ui::Message{"Figyelmeztetés", mainwindow::kUnsavedOpen}));
     form.programOpened(4, {"G0 X1"});
     EXPECT_FALSE(form.unsavedOutput(4));
     // "Törlés" leaves nothing to lose
@@ -504,7 +506,7 @@ TEST_F(Form1Test, ExitOverAnUnsavedProgramAsksFirstAndWritesTheEndCodeOnlyWhenIt
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(Form1Test, ExitWritesTheEndCodeAndClosesInBothModes) {
+TEST_F(MainWindowLogicTest, ExitWritesTheEndCodeAndClosesInBothModes) {
     activate();
     run([&] { form.Button4.click(); });
     EXPECT_EQ(exchangeFile("adatcsere.txt"), "E");
@@ -516,7 +518,7 @@ TEST_F(Form1Test, ExitWritesTheEndCodeAndClosesInBothModes) {
     EXPECT_EQ(closes, 2);
 }
 
-TEST_F(Form1WithoutExchangeFolder, ExitThatCannotWriteKeepsTheWindowOpen) {
+TEST_F(MainWindowLogicWithoutExchangeFolder, ExitThatCannotWriteKeepsTheWindowOpen) {
     activate();
     dialogs.clearMessages();
     run([&] { form.Button4.click(); });
@@ -525,7 +527,7 @@ TEST_F(Form1WithoutExchangeFolder, ExitThatCannotWriteKeepsTheWindowOpen) {
     EXPECT_NE(dialogs.messages()[0].text.find("adatcsere.txt"), std::string::npos);
 }
 
-TEST_F(Form1WithoutExchangeFolder, StandaloneExitEndsTheProgramAndLogsTheMissingFolder) {
+TEST_F(MainWindowLogicWithoutExchangeFolder, StandaloneExitEndsTheProgramAndLogsTheMissingFolder) {
     activate();
     run([&] { form.CheckBox1.setChecked(true); });
     dialogs.clearMessages();
@@ -536,7 +538,7 @@ TEST_F(Form1WithoutExchangeFolder, StandaloneExitEndsTheProgramAndLogsTheMissing
     EXPECT_EQ(logLines().back().rfind("adatcsere.txt nem írható, a program kilép: ", 0), 0u);
 }
 
-TEST_F(Form1Test, StandaloneSwitchRenamesTheButtonInEveryState) {
+TEST_F(MainWindowLogicTest, StandaloneSwitchRenamesTheButtonInEveryState) {
     run([&] { form.CheckBox1.setChecked(true); });
     EXPECT_EQ(form.Button3.caption(), "Mentés");
     EXPECT_FALSE(form.Button3.enabled());
@@ -557,7 +559,7 @@ TEST_F(Form1Test, StandaloneSwitchRenamesTheButtonInEveryState) {
     EXPECT_EQ(dialogs.saveDialogsShown(), 1);
 }
 
-TEST_F(Form1Test, DrillRectanglePlaceholderIsDisabledAndWritesNothing) {
+TEST_F(MainWindowLogicTest, DrillRectanglePlaceholderIsDisabledAndWritesNothing) {
     activate();
     run([&] { form.ComboBox1.select(6); });
     WizardPage& page = form.page(7);
@@ -567,9 +569,9 @@ TEST_F(Form1Test, DrillRectanglePlaceholderIsDisabledAndWritesNothing) {
     EXPECT_TRUE(page.Memo1.lines().empty());
 }
 
-TEST_F(Form1Test, ChoosingBoltCircleDisablesReselection) {
+TEST_F(MainWindowLogicTest, ChoosingBoltCircleDisablesReselection) {
     activate();
-    auto& page = static_cast<TFrame8&>(form.page(6));
+    auto& page = static_cast<BoltCirclePage&>(form.page(6));
     page.RadioGroup1.setItemEnabled(2, true);
     run([&] { form.ComboBox1.select(5); });
     EXPECT_TRUE(page.visible());
@@ -583,8 +585,8 @@ TEST_F(Form1Test, ChoosingBoltCircleDisablesReselection) {
     EXPECT_EQ(form.StatusLine.caption().rfind("A furatok kiválasztása megszűnt", 0), 0u);
 }
 
-TEST_F(Form1Test, ThreadRepairMeasurementIsOffInHostModeOnly) {
-    auto& page = static_cast<TFrame11&>(form.page(8));
+TEST_F(MainWindowLogicTest, ThreadRepairMeasurementIsOffInHostModeOnly) {
+    auto& page = static_cast<ThreadRepairPage&>(form.page(8));
     EXPECT_EQ(page.RadioGroup_cw_.caption(), "Menet irány");
     EXPECT_EQ(page.Button3.caption(), "Bemérés");
     activate();
@@ -604,13 +606,15 @@ TEST_F(Form1Test, ThreadRepairMeasurementIsOffInHostModeOnly) {
     EXPECT_FALSE(page.Button3.enabled());
 }
 
-TEST_F(Form1Test, BuiltPagesStandInTheListUnderTheirClassNames) {
-    const char* names[] = {"TFrame2", "TFrame3", "TFrame4",  "TFrame5",
-                           "TFrame7", "TFrame8", "TFrame10", "TFrame11"};
+TEST_F(MainWindowLogicTest, BuiltPagesStandInTheListUnderTheirClassNames) {
+    const char* names[] = {"FibonacciSpiralPage",       "CircularPocketPage",
+                           "RectanglePocketPage",       "CutCirclePage",
+                           "CutRectanglePage",          "BoltCirclePage",
+                           "RectangleHolesPlaceholder", "ThreadRepairPage"};
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(form.page(n).formName(), names[n - 1]);
 }
 
-TEST_F(Form1Test, AboutButtonShowsTheAboutWindow) {
+TEST_F(MainWindowLogicTest, AboutButtonShowsTheAboutWindow) {
     int shown = 0;
     form.showAbout = [&] { ++shown; };
     run([&] { form.Button1.click(); });
