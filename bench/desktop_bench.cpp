@@ -29,8 +29,8 @@
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
+#include "link/session.h"
 #include "link/textfile.h"
-#include "wizards/common/shared.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ struct Desktop {
     QApplication app;
     qorix::NumberText num{','};
     ui::RecordingDialogs dialogs;  // the start-up's warning must not wait for a click
-    qorix::SharedValues shared;
+    qorix::Session shared;
     qorix::Services services{dialogs, num, nullptr, &shared};
     qorix::MainWindowLogic form{services, "/nonexistent-qorix-bench"};
     ui::qt::MainWindow window{form, dialogs};

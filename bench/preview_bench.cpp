@@ -28,7 +28,7 @@
 #include "bench/largest.h"
 #include "desktop/mainwindow.h"
 #include "desktop/toolpathview.h"
-#include "wizards/common/shared.h"
+#include "link/session.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ struct Window {
 
     qorix::NumberText num{','};
     ui::RecordingDialogs dialogs;
-    qorix::SharedValues shared;
+    qorix::Session shared;
     qorix::Services services{dialogs, num, nullptr, &shared};
     qorix::MainWindowLogic form{services, "/nonexistent-qorix-bench"};
     ui::qt::MainWindow window{form, dialogs};

@@ -29,10 +29,8 @@ std::optional<std::vector<int>> holeList(const std::string& text) {
 }  // namespace
 
 BoltCircleWizard::BoltCircleWizard(const Wizard& wizard, Services& services)
-    : services_{services.dialogs, services.num, services.store,
-                services.shared ? services.shared : &ownShared_},
-      made_(wizard.page(services_)),
-      dialogs_(wizard.dialogs(*made_, services_)),
+    : made_(wizard.page(services)),
+      dialogs_(wizard.dialogs(*made_, services)),
       page_(madeAs<BoltCirclePage>(*made_)),
       selector_(madeAs<HoleSelectorDialog>(*dialogs_.at(0))) {}
 

@@ -9,7 +9,6 @@
 
 #include "app/wizardregistry.h"
 #include "app/wizardtable.h"
-#include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
 
@@ -31,8 +30,6 @@ public:
     HoleSelectorDialog& selector() { return selector_; }
 
 private:
-    SharedValues ownShared_;  // for a run without the store window
-    Services services_;
     std::unique_ptr<WizardPage> made_;
     std::vector<std::unique_ptr<ui::Form>> dialogs_;
     BoltCirclePage& page_;

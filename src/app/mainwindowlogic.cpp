@@ -20,9 +20,9 @@ std::vector<std::string> entryTexts() {
     return texts;
 }
 
-SharedValues& sharedOf(Services& services) {
-    if (!services.shared) throw Error("A közös tároló hiányzik.");
-    return *services.shared;
+Session& sessionOf(Services& services) {
+    if (!services.session) throw Error("A közös tároló hiányzik.");
+    return *services.session;
 }
 
 bool holdsProgram(const std::vector<std::string>& lines) {
@@ -66,7 +66,7 @@ MainWindowLogic::MainWindowLogic(Services& services, std::string firstArgument)
       Memo1(this, "Memo1"),
       StatusLine(this, "StatusLine"),
       services_(services),
-      shared_(sharedOf(services)),
+      session_(sessionOf(services)),
       firstArgument_(std::move(firstArgument)) {
     Button3.setEnabled(false);
     Memo1.setVisible(false);
@@ -75,6 +75,7 @@ MainWindowLogic::MainWindowLogic(Services& services, std::string firstArgument)
         pages_.push_back(e.page(services_));
         pages_.back()->setVisible(false);
         pages_.back()->onNotice = [this](const std::string& text) { StatusLine.setCaption(text); };
+        if (e.showInAbout && services_.store) e.showInAbout(*pages_.back(), *services_.store);
     }
     keptRevision_.assign(pages_.size(), 0);
     ComboBox1.onChange = [this] { ComboBox1Change(); };
@@ -89,20 +90,19 @@ void MainWindowLogic::FormActivate() {
     installFolder_ = installFolderFrom(firstArgument_);
     ExchangePaths paths = exchangePaths(installFolder_);
     exchangeFolder_ = paths.folder;
-    shared_.commandPath = paths.command;
-    shared_.dataPath = paths.data;
-    shared_.filePath = paths.file;
-    shared_.positionPath = paths.position;
+    session_.commandPath = paths.command;
+    session_.dataPath = paths.data;
+    session_.filePath = paths.file;
+    session_.positionPath = paths.position;
     const auto& entries = wizardTable();
     // A page whose reading fails shows its messages; start-up goes on with the next page.
     for (auto& p : pages_) {
         const PageHook& own = entries[&p - &pages_[0]].startup;
-        ui::runEvent(services_.dialogs, [&] { own ? own(*p, shared_) : p->startup(); });
+        ui::runEvent(services_.dialogs, [&] { own ? own(*p, session_) : p->startup(); });
         p->setVisible(false);
     }
-    shared_.u8_anc = 0;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].afterStartup) entries[i].afterStartup(*pages_[i], shared_);
+        if (entries[i].afterStartup) entries[i].afterStartup(*pages_[i], session_);
     // Marked before the warning: closing the box activates the window again, and that
     // activation must find the start-up done.
     startupMarker = mainwindow::kStarted;
@@ -112,7 +112,7 @@ void MainWindowLogic::FormActivate() {
 }
 
 std::string MainWindowLogic::sendCaption() const {
-    return shared_.standalone == 1 ? mainwindow::kSave : mainwindow::kSend;
+    return session_.standalone == 1 ? mainwindow::kSave : mainwindow::kSend;
 }
 
 void MainWindowLogic::ComboBox1Change() {
@@ -123,7 +123,7 @@ void MainWindowLogic::ComboBox1Change() {
         pages_[index]->setVisible(true);
         wizardNumber = index + 1;
         const PageHook& extra = wizardTable()[index].onSelect;
-        if (extra) extra(*pages_[index], shared_);
+        if (extra) extra(*pages_[index], session_);
     }
     sendState = 1;
     Button3.setCaption(sendCaption());
@@ -141,13 +141,13 @@ void MainWindowLogic::Button3Click() {
 
 void MainWindowLogic::writePathFile(const std::string& target) {
     Memo1.setLines({target});
-    if (shared_.standalone != 1) {
-        textfile::writeLines(shared_.filePath, Memo1.lines());
+    if (session_.standalone != 1) {
+        textfile::writeLines(session_.filePath, Memo1.lines());
         return;
     }
     // Without QORIX the exchange folder may well be missing: the save must not depend on it.
     try {
-        textfile::writeLines(shared_.filePath, Memo1.lines());
+        textfile::writeLines(session_.filePath, Memo1.lines());
     } catch (const FileError& failure) {
         if (services_.store)
             services_.store->LogLine("file.txt nem írható, a program mentése folytatódik: ",
@@ -185,11 +185,11 @@ void MainWindowLogic::saveStep() {
     textfile::writeLines(target, page(wizardNumber).Memo1.lines());
     noteKept(wizardNumber);
     writePathFile(target);
-    bool host = shared_.standalone != 1;
+    bool host = session_.standalone != 1;
     if (host) page(wizardNumber).setVisible(false);
     if (host) sendState = 0;
     Button3.setCaption(host ? mainwindow::kBack : mainwindow::kSave);
-    if (host) exchange::writeLoadCode(shared_);
+    if (host) exchange::writeLoadCode(session_);
     StatusLine.setCaption(mainwindow::kSavedTo + target + (host ? mainwindow::kLoadAsked : "."));
 }
 
@@ -230,14 +230,14 @@ bool MainWindowLogic::mayEnd() {
 // The end code tells QORIX that the wizards are gone: it is written only once they are.
 void MainWindowLogic::Button4Click() {
     if (!mayEnd()) return;
-    if (shared_.standalone != 1) {
+    if (session_.standalone != 1) {
         // QORIX must learn that the wizards have ended: a failed write keeps the window open
-        exchange::writeEndCode(shared_);
+        exchange::writeEndCode(session_);
     } else {
         // Without QORIX nobody waits for the code, and a missing exchange folder must not
         // keep the program from ending (its saves do not need the folder either).
         try {
-            exchange::writeEndCode(shared_);
+            exchange::writeEndCode(session_);
         } catch (const FileError& failure) {
             if (services_.store)
                 services_.store->LogLine("adatcsere.txt nem írható, a program kilép: ",
@@ -248,7 +248,7 @@ void MainWindowLogic::Button4Click() {
 }
 
 void MainWindowLogic::CheckBox1Click() {
-    shared_.standalone = CheckBox1.checked() ? 1 : 0;
+    session_.standalone = CheckBox1.checked() ? 1 : 0;
     Button3.setCaption(sendCaption());
 }
 

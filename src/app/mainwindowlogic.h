@@ -16,7 +16,7 @@
 
 namespace qorix {
 
-struct SharedValues;
+struct Session;
 
 namespace mainwindow {
 inline constexpr const char* kCaption = "QORIX varázslók";
@@ -50,7 +50,7 @@ inline constexpr int kStarted = 21;  // the start-up marker once the first activ
 
 class MainWindowLogic : public ui::Form {
 public:
-    // services.shared must be set: the store's standalone flag, exchange paths and u8_anc;
+    // services.session must be set: the standalone flag and the exchange paths;
     // services.store, when set, takes the log lines of the send step.
     // firstArgument: the first command-line argument (the install folder), or empty.
     MainWindowLogic(Services& services, std::string firstArgument);
@@ -106,7 +106,7 @@ private:
     bool mayEnd();
 
     Services& services_;
-    SharedValues& shared_;
+    Session& session_;
     std::string firstArgument_;
     std::string installFolder_;
     std::string exchangeFolder_;

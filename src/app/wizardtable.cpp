@@ -3,8 +3,9 @@
 #include "app/boltcirclewizard.h"
 #include "app/placeholder.h"
 #include "app/threadrepairwizard.h"
+#include "link/aboutbox.h"
 #include "link/positioncapture.h"
-#include "wizards/common/shared.h"
+#include "link/session.h"
 #include "wizards/contour/circularpocket.h"
 #include "wizards/contour/cutcircle.h"
 #include "wizards/contour/cutrectangle.h"
@@ -41,9 +42,15 @@ std::unique_ptr<WizardPage> threadRepairPage(Services& s) {
 // " Furat kiválasztó " chooses the holes in a dialog of its own.
 Dialogs holeSelector(WizardPage& page, Services& s) {
     Dialogs made;
-    made.push_back(std::make_unique<HoleSelectorDialog>(s));
-    madeAs<BoltCirclePage>(page).setHoleSelector(&madeAs<HoleSelectorDialog>(*made[0]));
+    auto& drilling = madeAs<BoltCirclePage>(page);
+    made.push_back(std::make_unique<HoleSelectorDialog>(s, drilling.values()));
+    drilling.setHoleSelector(&madeAs<HoleSelectorDialog>(*made[0]));
     return made;
+}
+
+// The About window's listing shows the drilling page's values and hole table.
+void listDrilling(WizardPage& page, AboutBox& about) {
+    about.showDrilling(&madeAs<BoltCirclePage>(page).values());
 }
 
 // "Bemérés" and "Ellenőrzés", in this order.
@@ -58,8 +65,8 @@ Dialogs captureAndCheck(WizardPage& page, Services& s) {
 
 // "Bemérés" asks QORIX for the position: in host mode it is switched off here; the selection
 // does not touch it in standalone mode.
-void measureOnlyStandalone(WizardPage& page, const SharedValues& shared) {
-    if (shared.standalone == 0) madeAs<ThreadRepairPage>(page).Button3.setEnabled(false);
+void measureOnlyStandalone(WizardPage& page, const Session& session) {
+    if (!session.standalone) madeAs<ThreadRepairPage>(page).Button3.setEnabled(false);
 }
 
 }  // namespace
@@ -90,7 +97,8 @@ const std::vector<Wizard>& wizardTable() {
          .page = page<BoltCirclePage>(),
          .dialogs = holeSelector,
          .onSelect = callOn<BoltCirclePage>(&BoltCirclePage::selectedInList),
-         .cli = driver<BoltCircleWizard>()},
+         .cli = driver<BoltCircleWizard>(),
+         .showInAbout = listDrilling},
         // a page that is there but does nothing yet
         {.text = "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
          .page = page<RectangleHolesPlaceholder>()},

@@ -14,11 +14,14 @@
 
 namespace qorix {
 
-struct SharedValues;
+class AboutBox;
+struct Session;
 class CliWizard;
 struct Wizard;
 
-using PageHook = std::function<void(WizardPage&, const SharedValues&)>;
+using PageHook = std::function<void(WizardPage&, const Session&)>;
+// Hands the About window what its listing shows of the page.
+using AboutHook = std::function<void(WizardPage&, AboutBox&)>;
 using PageMaker = std::function<std::unique_ptr<WizardPage>(Services&)>;
 // The page's dialogs, made for a page and connected to it; the front end owns them.
 using DialogMaker = std::function<std::vector<std::unique_ptr<ui::Form>>(WizardPage&, Services&)>;
@@ -33,6 +36,7 @@ struct Wizard {
     PageHook afterStartup{};  // run once at the first activation, after every page's start-up
     PageHook startup{};       // the page's start-up reading when it is not page.startup()
     CliMaker cli{};           // how the command line drives it, when not the ordinary way
+    AboutHook showInAbout{};  // what the About window's listing shows of the page, if any
 };
 
 const std::vector<Wizard>& wizardTable();
@@ -48,7 +52,7 @@ T& madeAs(Base& made) {
 // A hook that calls one handler of the page's own class.
 template <class Page>
 PageHook callOn(void (Page::*handler)()) {
-    return [handler](WizardPage& page, const SharedValues&) { (madeAs<Page>(page).*handler)(); };
+    return [handler](WizardPage& page, const Session&) { (madeAs<Page>(page).*handler)(); };
 }
 
 }  // namespace qorix

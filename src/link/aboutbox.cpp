@@ -70,8 +70,8 @@ void AboutBox::Button1Click() {
     if (Edit1.text().empty()) return;
     MdiStatus.setCaption("");
     WriteCommanFile(Edit1.text());
-    MdiStatus.setCaption(standalone == 1 ? "QORIX nélküli futtatás: nincs elküldve."
-                                         : "Elküldve a QORIX-nek: " + Edit1.text());
+    MdiStatus.setCaption(standalone ? "QORIX nélküli futtatás: nincs elküldve."
+                                    : "Elküldve a QORIX-nek: " + Edit1.text());
     ReadGetXYZ();
 }
 
@@ -86,14 +86,14 @@ void AboutBox::LogLine(const std::string& label, const std::string& value) {
 }
 
 void AboutBox::WriteAdatFile(const std::string& text) {
-    if (standalone == 1) return;
+    if (standalone) return;
     textfile::writeLines(dataPath, {text});
     sleeper_.sleepMs(kWriteWaitMs);
     LogLine("WriteAdatFile: ", text);
 }
 
 void AboutBox::WriteCommanFile(const std::string& text) {
-    if (standalone == 1) return;
+    if (standalone) return;
     if (std::string why = textfile::cp1250LineProblem(text); !why.empty())
         throw Error("A parancs nem adható át a QORIX-nek: " + why + ".");
     textfile::writeLines(commandPath, {text});
@@ -108,7 +108,7 @@ void AboutBox::ReadGetXYZ() {
     LogLine("ReadGetXYZ();", "");
     WriteAdatFile("G");
     // the request's own time: an answer must be newer
-    const std::int64_t requested = standalone == 1 ? 0 : textfile::modifiedNs(dataPath);
+    const std::int64_t requested = standalone ? 0 : textfile::modifiedNs(dataPath);
     sleeper_.sleepMs(kPositionWaitMs);
     xPos = yPos = zPos = 0;
     positionNote.clear();
@@ -180,26 +180,29 @@ void AboutBox::Button2Click() {
     LogLine("_GF_= ", positionPath);
     LogLine(separatorLine(), "");
     LogLine("Fúrás kör mentén (drill circular bolt pattern) ", "változói");
-    LogLine("X tengely középpontja   u8_x_= ", num_.f4(u8_x_));
-    LogLine("Y tengely középpontja   u8_y_= ", num_.f4(u8_y_));
-    LogLine("Z tengely kezdőpontja   u8_z_= ", num_.f4(u8_z_));
-    LogLine("A kör sugara   u8_r_= ", num_.f4(u8_r_));
-    LogLine("Biztonsági Z érték   u8_zsb_= ", num_.f4(u8_zsb_));
-    LogLine("Biztonsági Z pozíció   u8_zs_= ", num_.f4(u8_zs_));
-    LogLine("Szerszám átmérő   u8_sz_= ", num_.f4(u8_sz_));
-    LogLine("Furatok száma a kör mentén   u8_szc_= ", NumberText::whole(std::llroundl(u8_szc_)));
-    LogLine("A kör átmérője   u8_rd_= ", num_.f4(u8_rd_));
-    LogLine("Furatok száma számláló   u8_anc= ", NumberText::whole(u8_anc));
-    LogLine("Utolsó furatok száma adat   u8_ancl= ", NumberText::whole(u8_ancl));
-    listHoleTable();
-    listDrillFlags();
+    static const DrillingValues none;
+    const DrillingValues& d = drilling_ ? *drilling_ : none;
+    LogLine("X tengely középpontja   u8_x_= ", num_.f4(d.centreX));
+    LogLine("Y tengely középpontja   u8_y_= ", num_.f4(d.centreY));
+    LogLine("Z tengely kezdőpontja   u8_z_= ", num_.f4(d.startZ));
+    LogLine("A kör sugara   u8_r_= ", num_.f4(d.radius));
+    LogLine("Biztonsági Z érték   u8_zsb_= ", num_.f4(d.safeOffset));
+    LogLine("Biztonsági Z pozíció   u8_zs_= ", num_.f4(d.safeZ));
+    LogLine("Szerszám átmérő   u8_sz_= ", num_.f4(d.drillDiameter));
+    LogLine("Furatok száma a kör mentén   u8_szc_= ",
+            NumberText::whole(std::llroundl(d.peckDepth)));
+    LogLine("A kör átmérője   u8_rd_= ", num_.f4(d.circleDiameter));
+    LogLine("Furatok száma számláló   u8_anc= ", NumberText::whole(d.preparedCount));
+    LogLine("Utolsó furatok száma adat   u8_ancl= ", NumberText::whole(d.writtenCount));
+    listHoleTable(d);
+    listDrillFlags(d);
     LogLine(separatorLine(), "");
 }
 
 // Entries 0 and 1 always; after them the table ends at the first entry with no angle.
-void AboutBox::listHoleTable() {
-    for (std::size_t n = 0; n < u8_an.size(); ++n) {
-        const auto& e = u8_an[n];
+void AboutBox::listHoleTable(const DrillingValues& d) {
+    for (std::size_t n = 0; n < d.table.size(); ++n) {
+        const auto& e = d.table[n];
         if (n >= 2 && e[0] == 0) break;
         LogLine("_an[" + NumberText::whole(static_cast<std::int64_t>(n)) + ",1..5]= ",
                 num_.general(e[0]) + "°   " + "X(_r_)" + num_.f4(e[1]) + "   " + "Y(_r_)" +
@@ -208,13 +211,14 @@ void AboutBox::listHoleTable() {
 }
 
 // The holes of the last written program; a count beyond the table lists the table only.
-void AboutBox::listDrillFlags() {
-    const std::int32_t last = std::min<std::int32_t>(u8_ancl, static_cast<std::int32_t>(1000));
+void AboutBox::listDrillFlags(const DrillingValues& d) {
+    const std::int32_t last =
+        std::min<std::int32_t>(d.writtenCount, static_cast<std::int32_t>(1000));
     for (std::int32_t k = 1; k <= last; ++k) {
         std::string n = NumberText::whole(k);
-        const auto& e = u8_an[static_cast<std::size_t>(k)];
+        const auto& e = d.table[static_cast<std::size_t>(k)];
         LogLine(n + ". furat u8_an[" + n + "](X" + num_.f4(e[1]) + " Y" + num_.f4(e[2]) + ")",
-                drillFlags[static_cast<std::size_t>(k)] == 1 ? "ki lesz fúrva" : " kimarad");
+                d.drillFlags[static_cast<std::size_t>(k)] ? "ki lesz fúrva" : " kimarad");
     }
 }
 

@@ -1,20 +1,21 @@
-// The About window, which is also the shared store and a small diagnostics console: a
-// command line for QORIX ("MDI"), a log of the exchange routines and a listing of every
-// stored value. One instance lives for the whole run; every value starts zero or empty.
+// The About window over the run's session, and a small diagnostics console: a command line
+// for QORIX ("MDI"), a log of the exchange routines and a listing of the session's values
+// and of the drilling page's. One instance lives for the whole run.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "link/session.h"
 #include "link/sleeper.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/numbertext.h"
-#include "wizards/common/shared.h"
+#include "wizards/drilling/drillingvalues.h"
 
 namespace qorix {
 
-class AboutBox : public ui::Form, public SharedValues {
+class AboutBox : public ui::Form, public Session {
 public:
     static constexpr int kCompactWidth = 287, kCompactHeight = 356;
     static constexpr int kWideWidth = 678, kWideHeight = 467;
@@ -61,8 +62,8 @@ public:
     // The number of a position line: its first 15 characters, digits, separators and minus
     // signs only.
     long double ConvertDot(const std::string& text);
-    // The thread-centre computation of the centre check, on the stored thread values.
-    void ComputeThreadStart() { threadRepair.ComputeThreadStart(); }
+    // The drilling page's values, listed by "Összes változó kiírása"; zeros until given.
+    void showDrilling(const DrillingValues* values) { drilling_ = values; }
 
     ui::Image ProgramIcon;
     ui::Label ProductName, Version, Copyright, Comments;  // the captions of the panel
@@ -80,11 +81,12 @@ public:
 private:
     void convertPosition();
     void setWide(bool wide);
-    void listHoleTable();
-    void listDrillFlags();
+    void listHoleTable(const DrillingValues& d);
+    void listDrillFlags(const DrillingValues& d);
 
     const NumberText& num_;
     Sleeper& sleeper_;
+    const DrillingValues* drilling_ = nullptr;
     int width_ = kCompactWidth;
     int height_ = kCompactHeight;
     std::vector<ui::Control::Listener> sizeListeners_;

@@ -8,20 +8,20 @@ std::string exchangeFolder(const std::string& installFolder) {
     return exchangePaths(installFolderFrom(installFolder)).folder;
 }
 
-void storeExchangePaths(SharedValues& shared, const std::string& installFolder) {
+void storeExchangePaths(Session& session, const std::string& installFolder) {
     ExchangePaths paths = exchangePaths(installFolderFrom(installFolder));
-    shared.commandPath = paths.command;
-    shared.dataPath = paths.data;
-    shared.filePath = paths.file;
-    shared.positionPath = paths.position;
+    session.commandPath = paths.command;
+    session.dataPath = paths.data;
+    session.filePath = paths.file;
+    session.positionPath = paths.position;
 }
 
-void writeLoadCode(const SharedValues& shared) { textfile::writeBytes(shared.dataPath, "L"); }
+void writeLoadCode(const Session& session) { textfile::writeBytes(session.dataPath, "L"); }
 
-void writeEndCode(const SharedValues& shared) { textfile::writeBytes(shared.dataPath, "E"); }
+void writeEndCode(const Session& session) { textfile::writeBytes(session.dataPath, "E"); }
 
-void writeProgramPath(const SharedValues& shared, const std::string& programPath) {
-    textfile::writeLines(shared.filePath, {programPath});
+void writeProgramPath(const Session& session, const std::string& programPath) {
+    textfile::writeLines(session.filePath, {programPath});
 }
 
 }  // namespace qorix::exchange

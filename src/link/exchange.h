@@ -6,7 +6,7 @@
 #include <string>
 
 #include "link/installpaths.h"
-#include "wizards/common/shared.h"
+#include "link/session.h"
 
 namespace qorix::exchange {
 
@@ -19,13 +19,13 @@ inline constexpr const char* kPositionFile = "GetXYZ.txt";
 // (the same rule as the desktop program's, see installpaths.h).
 std::string exchangeFolder(const std::string& installFolder);
 // What the main window does at start-up: the four exchange paths into the store.
-void storeExchangePaths(SharedValues& shared, const std::string& installFolder);
+void storeExchangePaths(Session& session, const std::string& installFolder);
 
 // The load code: the single byte "L" in "adatcsere.txt", no line end.
-void writeLoadCode(const SharedValues& shared);
+void writeLoadCode(const Session& session);
 // The end code: the single byte "E" in "adatcsere.txt", no line end.
-void writeEndCode(const SharedValues& shared);
+void writeEndCode(const Session& session);
 // "file.txt": the full path of the program just saved, as one line.
-void writeProgramPath(const SharedValues& shared, const std::string& programPath);
+void writeProgramPath(const Session& session, const std::string& programPath);
 
 }  // namespace qorix::exchange

@@ -31,7 +31,8 @@ PositionCaptureDialog::PositionCaptureDialog(Services& services)
     setVisible(false);
 }
 
-void PositionCaptureDialog::showForCapture() {
+void PositionCaptureDialog::showForCapture(CapturedPosition& into) {
+    into_ = &into;
     present();
     Button2.setEnabled(false);
     Memo1.clear();
@@ -47,8 +48,10 @@ void PositionCaptureDialog::Button1Click() {
 }
 
 void PositionCaptureDialog::Button2Click() {
-    store_.captureAccepted = 1;
+    if (into_) *into_ = {.accepted = true, .x = store_.xPos, .y = store_.yPos, .z = store_.zPos};
     setVisible(false);
 }
+
+bool PositionCaptureDialog::asksMachine() const { return !store_.standalone; }
 
 }  // namespace qorix

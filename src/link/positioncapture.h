@@ -1,7 +1,6 @@
 // "Bemérés": takes the machine's current position from QORIX as a measured point. The user
 // jogs the machine in QORIX, reads the position here, looks at it and accepts it; the
-// dialog only raises the store's capture accepted flag, and the page that opened it takes
-// the values over from the store.
+// dialog hands the accepted position to the page that opened it.
 #pragma once
 
 #include "ui/controls.h"
@@ -19,13 +18,14 @@ public:
     explicit PositionCaptureDialog(Services& services);
 
     // How the thread repair page opens it: shown, "Adatok rendben" off, the box empty.
-    void showForCapture() override;
+    void showForCapture(CapturedPosition& into) override;
+    bool asksMachine() const override;
 
     // "XYZ értékek beolvasása": a fresh reading replaces the three lines. A position that
     // QORIX did not answer (the file missing, unreadable or older than the request) is shown
     // as read, with a warning that says so.
     void Button1Click();
-    // "Adatok rendben": the capture accepted flag, and the dialog closes.
+    // "Adatok rendben": the position read goes to the page as accepted; the dialog closes.
     void Button2Click();
 
     ui::Button Button1;
@@ -36,6 +36,7 @@ public:
 private:
     AboutBox& store_;
     ui::Dialogs& dialogs_;
+    CapturedPosition* into_ = nullptr;
 };
 
 }  // namespace qorix

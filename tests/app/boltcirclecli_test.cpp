@@ -83,8 +83,9 @@ TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {
     AboutBox store(num, noWait);
     Services services{dialogs, num, &store, &store};
     BoltCirclePage page(services);
-    HoleSelectorDialog selector(services);
+    HoleSelectorDialog selector(services, page.values());
     page.setHoleSelector(&selector);
+    store.showDrilling(&page.values());
     page.startup();
     page.RadioGroup1.setItemIndex(1);
     selector.holeBox(2)->setChecked(false);

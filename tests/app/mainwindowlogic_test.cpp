@@ -97,14 +97,15 @@ TEST_F(MainWindowLogicTest, WindowHasItsCaptionListAndTopBar) {
 }
 
 TEST_F(MainWindowLogicTest, FirstActivationSetsPathsAndWarnsOnceOverTwoActivations) {
-    shared.u8_anc = 7;
+    auto& drilling = static_cast<BoltCirclePage&>(form.page(6));
+    drilling.values().preparedCount = 7;
     activate();
     const std::string folder = exchange().string() + kPathSeparator;
     EXPECT_EQ(shared.commandPath, folder + "command.txt");
     EXPECT_EQ(shared.dataPath, folder + "adatcsere.txt");
     EXPECT_EQ(shared.filePath, folder + "file.txt");
     EXPECT_EQ(shared.positionPath, folder + "GetXYZ.txt");
-    EXPECT_EQ(shared.u8_anc, 0);
+    EXPECT_EQ(drilling.values().preparedCount, 0);
     EXPECT_EQ(form.startupMarker, 21);
     for (const auto& p : form.pages()) EXPECT_FALSE(p->visible()) << p->formName();
     EXPECT_EQ(dialogs.messages(), std::vector<ui::Message>{kG59});
@@ -135,7 +136,7 @@ TEST_F(MainWindowLogicTest, StartupRunsEachPagesOwnSteps) {
     auto& thread = static_cast<ThreadRepairPage&>(form.page(8));
     ASSERT_FALSE(thread.Memo1.lines().empty());
     EXPECT_EQ(thread.Memo1.lines().front(), "_x_=0,0000");
-    EXPECT_EQ(store.threadRepair.passes, 3);
+    EXPECT_EQ(thread.values().passes, 3);
 }
 
 TEST_F(MainWindowLogicTest, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStillStart) {
@@ -147,7 +148,7 @@ TEST_F(MainWindowLogicTest, APageThatFailsAtStartupShowsItsBoxesAndTheOthersStil
     EXPECT_TRUE(cutCircle().errorFlag());
     // pages after it in the start-up order
     EXPECT_FALSE(form.page(5).errorFlag());
-    EXPECT_EQ(store.threadRepair.passes, 3);
+    EXPECT_EQ(static_cast<ThreadRepairPage&>(form.page(8)).values().passes, 3);
     EXPECT_EQ(form.startupMarker, 21);
 }
 

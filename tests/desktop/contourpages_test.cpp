@@ -14,9 +14,9 @@
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
+#include "link/session.h"
 #include "modaldriver.h"
 #include "wizards/common/numbertext.h"
-#include "wizards/common/shared.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ struct Program {
     qorix::test::ModalDriver driver;
     ui::qt::QtDialogs dialogs;
     qorix::NumberText num{','};
-    qorix::SharedValues shared;
+    qorix::Session shared;
     qorix::Services services{dialogs, num, nullptr, &shared};
     qorix::MainWindowLogic form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};

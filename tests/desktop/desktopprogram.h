@@ -110,7 +110,7 @@ struct Program {
     qorix::RecordingSleeper sleeper;
     qorix::AboutBox store{num, sleeper};
     bool storeHidden = (store.setVisible(false), true);  // as the program starts it
-    qorix::SharedValues& shared = store;
+    qorix::Session& shared = store;
     qorix::Services services{dialogs, num, &store, &store};
     qorix::MainWindowLogic form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};

@@ -65,10 +65,11 @@ struct Program {
     qorix::RecordingSleeper sleeper;
     qorix::AboutBox store{num, sleeper};
     qorix::Services services{dialogs, num, &store, &store};
+    qorix::CapturedPosition captured;  // where the thread page takes an accepted position
     qorix::BoltCirclePage drilling{services};
     qorix::ThreadRepairPage thread{services};
     qorix::PositionCaptureDialog capture{services};
-    qorix::HoleSelectorDialog holes{services};
+    qorix::HoleSelectorDialog holes{services, drilling.values()};
     qorix::ThreadCheckDialog check{services};
 };
 
@@ -106,10 +107,10 @@ private slots:
         QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox4"), Qt::LeftButton);
         QTest::mouseClick(w->findChild<QPushButton*>("Button2"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
-        QCOMPARE(p.store.drillFlags[1], 1);
-        QCOMPARE(p.store.drillFlags[2], 0);
-        QCOMPARE(p.store.drillFlags[4], 0);
-        QCOMPARE(p.store.drillFlags[5], 1);
+        QCOMPARE(p.drilling.values().drillFlags[1], true);
+        QCOMPARE(p.drilling.values().drillFlags[2], false);
+        QCOMPARE(p.drilling.values().drillFlags[4], false);
+        QCOMPARE(p.drilling.values().drillFlags[5], true);
 
         // 13 holes: numbered boxes, and none of the five before is left over
         p.chooseHoles("13");
@@ -141,7 +142,7 @@ private slots:
         for (QCheckBox* box : boxes) QVERIFY(!box->isChecked());
         QTest::mouseClick(w->findChild<QCheckBox*>("CheckBox7"), Qt::LeftButton);
         QTest::mouseClick(w->findChild<QPushButton*>("Button2"), Qt::LeftButton);
-        for (int i = 1; i <= 60; ++i) QCOMPARE(p.store.drillFlags[i], i == 7 ? 1 : 0);
+        for (int i = 1; i <= 60; ++i) QCOMPARE(p.drilling.values().drillFlags[i], i == 7);
         p.chooseHoles("60");
         QTest::mouseClick(none, Qt::LeftButton);
         QTest::mouseClick(all, Qt::LeftButton);
@@ -208,7 +209,7 @@ private slots:
         QTest::qWait(20);  // the activation's work runs just after it
         QVERIFY(!w->findChild<QCheckBox*>("CheckBox3")->isChecked());
         QTest::mouseClick(w->findChild<QPushButton*>("Button2"), Qt::LeftButton);
-        QCOMPARE(p.store.drillFlags[3], 0);
+        QCOMPARE(p.drilling.values().drillFlags[3], false);
     }
 
     void dialogsClosedByTheirFrameOpenAgain() {
@@ -223,13 +224,13 @@ private slots:
         QCOMPARE(p.window("ThreadCheckDialog"), checkWindow);  // the same window, not a second one
 
         p.store.standalone = 1;  // no request to a machine that is not there
-        p.run([&] { p.capture.showForCapture(); });
+        p.run([&] { p.capture.showForCapture(p.captured); });
         ui::qt::FormView* captureWindow = p.window("PositionCaptureDialog");
         QVERIFY(captureWindow && captureWindow->isVisible());
         QVERIFY(captureWindow->close());
         QVERIFY(!p.capture.visible());
-        QCOMPARE(p.store.captureAccepted, 0);  // closing takes nothing over
-        p.run([&] { p.capture.showForCapture(); });
+        QVERIFY(!p.captured.accepted);  // closing takes nothing over
+        p.run([&] { p.capture.showForCapture(p.captured); });
         QVERIFY(captureWindow->isVisible());
 
         p.chooseHoles("5");
@@ -252,7 +253,7 @@ private slots:
         p.run([&] { p.thread.ScrollBar1.setPosition(502); });
         QVERIFY(Program::comeBackTo(w));
         QTRY_COMPARE(w->findChild<QLabel*>("Label9")->text(), QString("X13,9960"));
-        QCOMPARE(p.store.threadRepair.startX, 13.996L);
+        QCOMPARE(p.thread.values().startX, 13.996L);
     }
 };
 

@@ -26,9 +26,9 @@
 #include "desktop/toolpathbatch.h"
 #include "desktop/toolpathlegend.h"
 #include "desktopprogram.h"
+#include "link/session.h"
 #include "program/drawstyle.h"
 #include "wizards/common/numbertext.h"
-#include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
 
 namespace {
@@ -247,7 +247,7 @@ private slots:
         auto& page = dynamic_cast<qorix::BoltCirclePage&>(p.form.page(kBoltCircle));
         // what the hole selector does: the table prepared, the second hole left out
         page.RadioGroup1.setItemIndex(1);
-        p.shared.drillFlags[2] = 0;
+        page.values().drillFlags[2] = false;
         QTest::mouseClick(p.window.pageView(kBoltCircle)->widget<QPushButton>("Button1"),
                           Qt::LeftButton);
         ToolpathView* v = p.window.preview(kBoltCircle)->view();
@@ -255,7 +255,7 @@ private slots:
         const auto& facts = v->scene()->facts;
         keep(v->image(), "leftout");
         QCOMPARE(facts.leftOut.size(), std::size_t(1));
-        const int count = p.shared.u8_ancl;
+        const int count = page.values().writtenCount;
         QCOMPARE(v->scene()->result.path.holes.size(), std::size_t(count - 1));
         const double r = facts.toolDiameter / 2;
         QVERIFY(r > 0);

@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
         ok = save(window, dir + file) && ok;
     }
     // the hole selector with the drilling page's default five holes, and with 13
-    qorix::HoleSelectorDialog holes(services);
-    static_cast<qorix::BoltCirclePage&>(form.page(6)).setHoleSelector(&holes);
+    auto& drilling = static_cast<qorix::BoltCirclePage&>(form.page(6));
+    qorix::HoleSelectorDialog holes(services, drilling.values());
+    drilling.setHoleSelector(&holes);
     ui::qt::FormView holesView(holes, dialogs);
     form.ComboBox1.select(5);
-    auto& drilling = static_cast<qorix::BoltCirclePage&>(form.page(6));
     drilling.RadioGroup1.setItemIndex(1);
     ok = ok && save(holesView, dir + "holes-5.png");
     drilling.Edit_drc_.setText("13");

@@ -15,6 +15,8 @@ struct AboutBoxTest : ::testing::Test {
     NumberText num{','};
     RecordingSleeper sleeper;
     AboutBox box{num, sleeper};
+    DrillingValues drilling;  // the drilling page's, as the main window hands them over
+    AboutBoxTest() { box.showDrilling(&drilling); }
 };
 
 std::vector<std::string> emptyListing() {
@@ -50,10 +52,10 @@ std::vector<std::string> emptyListing() {
 TEST_F(AboutBoxTest, StartsEmptyInHostModeWithTheCompactSize) {
     EXPECT_EQ(box.caption(), "About");
     EXPECT_EQ(box.standalone, 0);
-    EXPECT_EQ(box.u8_anc, 0);
+    EXPECT_EQ(drilling.preparedCount, 0);
     EXPECT_EQ(box.xPos, 0);
-    EXPECT_EQ(box.u8_an[1000][4], 0);
-    EXPECT_EQ(box.drillFlags[1000], 0);
+    EXPECT_EQ(drilling.table[1000][4], 0);
+    EXPECT_EQ(drilling.drillFlags[1000], 0);
     EXPECT_EQ(box.commandPath, "");
     EXPECT_EQ(box.width(), 287);
     EXPECT_EQ(box.height(), 356);
@@ -93,10 +95,10 @@ TEST_F(AboutBoxTest, SizeKeysShowAndHideTheBoxes) {
 }
 
 TEST_F(AboutBoxTest, OkHidesTheWindowAndTheValuesStay) {
-    box.u8_anc = 7;
+    drilling.preparedCount = 7;
     box.OKButton.click();
     EXPECT_FALSE(box.visible());
-    EXPECT_EQ(box.u8_anc, 7);
+    EXPECT_EQ(drilling.preparedCount, 7);
 }
 
 TEST_F(AboutBoxTest, ListingWithNoHoleDataListsEntriesZeroAndOneOnly) {
@@ -120,18 +122,18 @@ TEST_F(AboutBoxTest, ListingOfAPreparedHoleTableAndItsDrillFlags) {
     box.xPos = 1.5L;
     box.xPosText = "1,5000";
     box.commandPath = "/x/command.txt";
-    box.u8_x_ = 10;
-    box.u8_szc_ = 2.5L;  // halves round away from zero
-    box.u8_rd_ = 40;
-    box.u8_anc = 3;
-    box.u8_ancl = 3;
-    box.u8_an[0] = {120, 0, 0, 0, 0};
-    box.u8_an[1] = {120, 20, 0, 1, 0};
-    box.u8_an[2] = {240, -10, 17.3205080757L, -0.5L, 0.866025403784L};
-    box.u8_an[3] = {360, -10, -17.3205080757L, -0.5L, -0.866025403784L};
-    box.drillFlags[1] = 1;
-    box.drillFlags[2] = 0;
-    box.drillFlags[3] = 2;
+    drilling.centreX = 10;
+    drilling.peckDepth = 2.5L;  // halves round away from zero
+    drilling.circleDiameter = 40;
+    drilling.preparedCount = 3;
+    drilling.writtenCount = 3;
+    drilling.table[0] = {120, 0, 0, 0, 0};
+    drilling.table[1] = {120, 20, 0, 1, 0};
+    drilling.table[2] = {240, -10, 17.3205080757L, -0.5L, 0.866025403784L};
+    drilling.table[3] = {360, -10, -17.3205080757L, -0.5L, -0.866025403784L};
+    drilling.drillFlags[1] = 1;
+    drilling.drillFlags[2] = 0;
+    drilling.drillFlags[3] = 0;
     box.Button2.click();
     const auto& l = box.Memo2.lines();
     ASSERT_EQ(l.size(), 32u);
@@ -153,8 +155,8 @@ TEST_F(AboutBoxTest, ListingOfAPreparedHoleTableAndItsDrillFlags) {
 }
 
 TEST_F(AboutBoxTest, ACountBeyondTheTableListsTheWholeTableOnly) {
-    for (auto& e : box.u8_an) e[0] = 1;
-    box.u8_ancl = 5000;
+    for (auto& e : drilling.table) e[0] = 1;
+    drilling.writtenCount = 5000;
     box.Button2.click();
     // 24 value lines, 1001 holes, 1000 flags, the closing separator
     EXPECT_EQ(box.Memo2.lines().size(), 24u + 1001u + 1000u + 1u);

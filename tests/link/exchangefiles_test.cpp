@@ -86,11 +86,12 @@ class PositionRead : public ::testing::Test, protected StoreServices {
 protected:
     TempDir dir;
     PositionCaptureDialog capture{services};
+    CapturedPosition captured;  // where the thread page takes an accepted position
 
     void SetUp() override {
         store.dataPath = dir.file("adatcsere.txt");
         store.positionPath = dir.file("GetXYZ.txt");
-        capture.showForCapture();
+        capture.showForCapture(captured);
     }
     bool read() {
         dialogs.clearMessages();

@@ -18,11 +18,12 @@ class Capture : public ::testing::Test, protected test::StoreServices {
 protected:
     TempDir dir;
     PositionCaptureDialog capture{services};
+    CapturedPosition captured;  // where the thread page takes an accepted position
 
     void SetUp() override {
         store.dataPath = dir.file("adatcsere.txt");
         store.positionPath = dir.file("GetXYZ.txt");
-        capture.showForCapture();
+        capture.showForCapture(captured);
     }
     // QORIX's answer to the next request; without QORIX the file is simply there
     void position(const std::string& bytes) {
@@ -82,7 +83,7 @@ TEST_F(Capture, MissingPositionFileGivesZerosWithAWarning) {
 TEST_F(Capture, ShortPositionFileShowsTheErrorAndLeavesTheBoxEmpty) {
     position("1\n2\n3\n");
     ASSERT_TRUE(read());
-    capture.showForCapture();
+    capture.showForCapture(captured);
     position("12.5\r\n0\r\n");
     EXPECT_FALSE(read());
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -110,7 +111,8 @@ TEST_F(Capture, AcceptanceRaisesTheFlagAndCloses) {
     position("1\n2\n3\n");
     ASSERT_TRUE(read());
     ASSERT_TRUE(capture.Button2.click());
-    EXPECT_EQ(store.captureAccepted, 1);
+    EXPECT_TRUE(captured.accepted);
+    EXPECT_EQ(captured.z, 3);
     EXPECT_FALSE(capture.visible());
 }
 
@@ -118,8 +120,8 @@ TEST_F(Capture, ShowingForACaptureEmptiesTheBoxAndTurnsAcceptanceOff) {
     position("1\n2\n3\n");
     ASSERT_TRUE(read());
     capture.setVisible(false);  // closed by its frame: no flag
-    EXPECT_EQ(store.captureAccepted, 0);
-    capture.showForCapture();
+    EXPECT_FALSE(captured.accepted);
+    capture.showForCapture(captured);
     EXPECT_TRUE(capture.visible());
     EXPECT_TRUE(capture.Memo1.lines().empty());
     EXPECT_FALSE(capture.Button2.enabled());

@@ -69,7 +69,7 @@ TEST_F(StandInProcess, CodeLeftFromAnEarlierRunIsNoRequestAndWaitingCostsLittleT
     start("--position=1,2,3");
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_TRUE(child.running()) << "the old end code ended it";
-    SharedValues shared;
+    Session shared;
     exchange::storeExchangePaths(shared, install);
     textfile::writeLines(shared.dataPath, {"G"});  // the position code is a line
     EXPECT_TRUE(logShows("G 1 2 3\n"));
@@ -90,7 +90,7 @@ TEST_F(StandInProcess, RefusesAPositionThatIsNotThreeValues) {
 // the load's line, and the counts come at the end.
 TEST_F(StandInProcess, VerifyCountsWholeLoadsAndNamesEachFaultyOne) {
     startWith({"--verify", "--poll=2"});
-    SharedValues shared;
+    Session shared;
     exchange::storeExchangePaths(shared, install);
     const std::string good = dir.file("kör.tap"), cut = dir.file("félbe.tap"),
                       noLineEnd = dir.file("vég.tap"), missing = dir.file("nincs.tap");
@@ -135,7 +135,7 @@ TEST_F(StandInProcess, VerifyCountsWholeLoadsAndNamesEachFaultyOne) {
 // a request is answered with the next step.
 TEST_F(StandInProcess, AMovingMachineRewritesItsPositionWholeAtEveryLook) {
     startWith({"--moving", "--poll=2"});
-    SharedValues shared;
+    Session shared;
     exchange::storeExchangePaths(shared, install);
     auto stepIn = [](const std::vector<std::string>& lines) -> long long {
         if (lines.size() != 3 || lines[0].size() < 4) return -1;
@@ -230,7 +230,7 @@ TEST_F(StandInProcess, APipeOrAnEndlessFileInTheFolderIsNamedNotWaitedFor) {
         "csővezeték vagy eszköz.";
     std::filesystem::remove(data);
     std::filesystem::create_symlink("/dev/zero", fileTxt);
-    SharedValues shared;
+    Session shared;
     exchange::storeExchangePaths(shared, install);
     exchange::writeLoadCode(shared);
     ASSERT_TRUE(log.nextLine("L (A(z) „" + fileTxt + notRegular + ")"));

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "link/aboutbox.h"
+#include "link/session.h"
 #include "link/sleeper.h"
 #include "support/answeringsleeper.h"
 #include "ui/dialogs.h"
 #include "wizards/common/numbertext.h"
 #include "wizards/common/services.h"
-#include "wizards/common/shared.h"
 
 namespace qorix::test {
 
@@ -18,7 +18,7 @@ struct StoreServices {
     NumberText num{','};
     AnsweringSleeper sleeper;
     AboutBox store{num, sleeper};
-    SharedValues& shared = store;
+    Session& shared = store;
     Services services{dialogs, num, &store, &store};
 };
 

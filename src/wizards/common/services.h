@@ -1,5 +1,5 @@
 // What every window and page is given when it is made: the dialogs of the front end, the
-// run's number text and, where the program has one, the shared store.
+// run's number text and, where the program has them, the session and the About window.
 #pragma once
 
 #include "ui/dialogs.h"
@@ -8,13 +8,15 @@
 namespace qorix {
 
 class AboutBox;
-struct SharedValues;
+struct Session;
 
 struct Services {
     ui::Dialogs& dialogs;
     const NumberText& num;
-    AboutBox* store = nullptr;       // the store window with its exchange routines
-    SharedValues* shared = nullptr;  // the store's values
+    // The windows above the pages (the main window, the capture dialog) reach the run's
+    // session and its exchange routines through these; no page does.
+    AboutBox* store = nullptr;   // the About window with the exchange routines
+    Session* session = nullptr;  // the run's session
 };
 
 }  // namespace qorix

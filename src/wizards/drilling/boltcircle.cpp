@@ -25,11 +25,6 @@ constexpr const char* kHolesTooMany =
     "Furatok száma legfeljebb 1000 lehet. Adj meg 1 és 1000 közötti furatszámot.";
 constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem adtad meg.";
 
-SharedValues& requireShared(Services& services) {
-    if (!services.shared) throw std::logic_error("the drilling page needs the shared store");
-    return *services.shared;
-}
-
 CommonControlTexts drillingTexts(const NumberText& num) {
     CommonControlTexts t;
     t.xCaption = "X tengely középpontja:";
@@ -57,8 +52,7 @@ BoltCirclePage::BoltCirclePage(Services& services)
                     0),
       RadioGroup1(this, "RadioGroup1", " Furat kiválasztó ",
                   {"Minden furat", "Furat kiválasztás", "Újra választ"}, 0),
-      Image1(this, "Image1", "boltcircle.jpg"),
-      shared_(requireShared(services)) {
+      Image1(this, "Image1", "boltcircle.jpg") {
     // the order describe lists; the common controls are made before the page's own
     setControlOrder(
         {"Title",         "Memo1",         "Button1",        "Edit_x_",          "Edit_y_",
@@ -97,7 +91,7 @@ BoltCirclePage::BoltCirclePage(Services& services)
 
 void BoltCirclePage::startup() {
     WizardPage::startup();
-    shared_.u8_anc = 0;
+    values_.preparedCount = 0;
 }
 
 void BoltCirclePage::CreateProgram() {
@@ -107,7 +101,7 @@ void BoltCirclePage::CreateProgram() {
 }
 
 BoltCirclePage::HoleCircle BoltCirclePage::holeCircle() const {
-    return {holes, shared_.u8_x_, shared_.u8_y_, shared_.u8_rd_, rotation};
+    return {holes, values_.centreX, values_.centreY, values_.circleDiameter, rotation};
 }
 
 // The group shows again what the program does, and the status line says why.
@@ -130,7 +124,7 @@ void BoltCirclePage::setSelectionItems(bool chooseEnabled) {
 void BoltCirclePage::RadioGroup1Click() {
     if (RadioGroup1.itemIndex() == 0) {
         selectedOn_.reset();
-        shared_.u8_anc = 0;
+        values_.preparedCount = 0;
         setSelectionItems(true);
         Memo1.clear();
         return;
@@ -154,10 +148,10 @@ void BoltCirclePage::ReadParameters() {
     start.safeOffset = inputs_.safeOffset;
     start.depth = inputs_.depth;
     readCommonStart(start, rec, read);
-    shared_.u8_x_ = rec.x;
-    shared_.u8_y_ = rec.y;
-    shared_.u8_z_ = rec.z;
-    shared_.u8_zsb_ = rec.safeOffset;
+    values_.centreX = rec.x;
+    values_.centreY = rec.y;
+    values_.startZ = rec.z;
+    values_.safeOffset = rec.safeOffset;
 
     readCircle(read);
 
@@ -181,28 +175,28 @@ void BoltCirclePage::ReadParameters() {
 void BoltCirclePage::readCircle(const FieldReader& read) {
     if (read.emptyOrZero(Edit_sz_)) {
         Edit_sz_.setText("0");
-        shared_.u8_sz_ = 0;
+        values_.drillDiameter = 0;
         read.error(msg::kToolDiameterZero);
     } else if (long double sz = read.number(Edit_sz_); sz < 0) {
         read.error(msg::kToolDiameterNegative);
     } else {
-        shared_.u8_sz_ = sz;
+        values_.drillDiameter = sz;
     }
     if (auto d = readCircleAroundTool(
             Edit_r_, [&] { return read.number(Edit_sz_); }, read))
-        shared_.u8_rd_ = *d;
+        values_.circleDiameter = *d;
 }
 
 // The peck depth, the Q word: the depth itself when there is none or when it is at least as
 // deep as the depth.
 void BoltCirclePage::readPeck(const FieldReader& read) {
     if (CheckBox_szc_.checked()) {
-        shared_.u8_szc_ = rec.depth;
+        values_.peckDepth = rec.depth;
     } else if (read.emptyOrZero(Edit_szc_)) {
         read.error(kPeckZero);
     } else {
         long double peck = read.number(Edit_szc_);
-        shared_.u8_szc_ = std::fabs(peck) >= std::fabs(rec.depth) ? rec.depth : peck;
+        values_.peckDepth = std::fabs(peck) >= std::fabs(rec.depth) ? rec.depth : peck;
     }
 }
 
@@ -230,33 +224,33 @@ void BoltCirclePage::PrepareValues() {
         buildTable();
         return dropSelection();
     }
-    const auto chosen = shared_.drillFlags;
+    const auto chosen = values_.drillFlags;
     buildTable();
-    shared_.drillFlags = chosen;
+    values_.drillFlags = chosen;
 }
 
 void BoltCirclePage::buildTable() {
     const long double step = 360.0L / holes;
-    shared_.u8_zs_ = shared_.u8_z_ + shared_.u8_zsb_;
-    shared_.u8_r_ = shared_.u8_rd_ / 2;
-    shared_.u8_anc = 0;
-    const long double r = shared_.u8_r_;
+    values_.safeZ = values_.startZ + values_.safeOffset;
+    values_.radius = values_.circleDiameter / 2;
+    values_.preparedCount = 0;
+    const long double r = values_.radius;
 
-    shared_.u8_an[0] = {rotation, shared_.u8_x_, shared_.u8_y_, 0, 0};
-    shared_.drillFlags[0] = 0;
+    values_.table[0] = {rotation, values_.centreX, values_.centreY, 0, 0};
+    values_.drillFlags[0] = false;
     for (std::int32_t i = 1; i <= kMaxHoles; ++i) {
         if (i > holes) {
-            shared_.u8_an[i] = {};
-            shared_.drillFlags[i] = 0;
+            values_.table[i] = {};
+            values_.drillFlags[i] = false;
             continue;
         }
         // angles are not wrapped into 0..360: the last hole lies on the rotation itself
         const long double theta = i * step + rotation;
         const long double rad = theta * std::numbers::pi_v<long double> / 180;
         const long double c = std::cos(rad), s = std::sin(rad);
-        shared_.u8_an[i] = {theta, r * c, r * s, c, s};
-        shared_.drillFlags[i] = 1;
-        shared_.u8_anc = i;
+        values_.table[i] = {theta, r * c, r * s, c, s};
+        values_.drillFlags[i] = true;
+        values_.preparedCount = i;
     }
 }
 
@@ -268,7 +262,7 @@ void BoltCirclePage::WriteHeaderComments() {
     t.comment("középpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
     t.comment("kör átmérője " + Edit_r_.text());
     t.comment("fúrás mélysége " + Edit_m_.text());
-    if (shared_.u8_szc_ != rec.depth)
+    if (values_.peckDepth != rec.depth)
         t.comment("lépésenkénti max fogási mélység " + Edit_szc_.text());
     t.comment("fúró utasítás " + t.n(cycle));
     t.comment("furatok száma " + t.n(holes));
@@ -277,8 +271,8 @@ void BoltCirclePage::WriteHeaderComments() {
 
 void BoltCirclePage::GenerateProgram() {
     ProgramText t = text();
-    const long double cx = shared_.u8_x_, cy = shared_.u8_y_;
-    const Axes safe{.z = general(shared_.u8_zs_)};
+    const long double cx = values_.centreX, cy = values_.centreY;
+    const Axes safe{.z = general(values_.safeZ)};
     const Axes centre{.x = general(cx), .y = general(cy)};
 
     if (rec.series == 0) t.metricAbsolute();
@@ -288,9 +282,9 @@ void BoltCirclePage::GenerateProgram() {
     t.coolant(rec.coolant);
     t.comment(rec, "főciklus");
     bool first = true;
-    for (std::int32_t i = 1; i <= shared_.u8_anc; ++i) {
-        if (shared_.drillFlags[i] != 1) continue;
-        const auto& hole = shared_.u8_an[i];
+    for (std::int32_t i = 1; i <= values_.preparedCount; ++i) {
+        if (!values_.drillFlags[i]) continue;
+        const auto& hole = values_.table[i];
         Axes at{.x = cx + hole[1], .y = cy + hole[2]};
         if (!first) {
             t.drillAt(at);
@@ -299,7 +293,7 @@ void BoltCirclePage::GenerateProgram() {
         // Q is an increment: a negative one (the whole depth as one peck) is written as its
         // size, which every control reads the same way.
         at.z = rec.depth;
-        t.drillCycle(cycle, at, general(std::fabs(shared_.u8_szc_)), general(retract),
+        t.drillCycle(cycle, at, general(std::fabs(values_.peckDepth)), general(retract),
                      rec.linearFeed);
         first = false;
     }
@@ -307,24 +301,25 @@ void BoltCirclePage::GenerateProgram() {
     t.rapid(safe);
     t.rapid(centre);
     t.closing(rec, inputs_);
-    shared_.u8_ancl = shared_.u8_anc;
+    values_.writtenCount = values_.preparedCount;
     // without a selection the next press (and the selector) starts from no table
-    if (!selectionInForce()) shared_.u8_anc = 0;
+    if (!selectionInForce()) values_.preparedCount = 0;
 }
 
 PageFacts BoltCirclePage::pageFacts() const {
     using facts::d;
-    const SharedValues& s = shared_;
-    PageFacts f = facts::at(s.u8_x_, s.u8_y_, s.u8_z_, 0, s.u8_sz_);  // the drill's size
-    f.depthZ = d(std::min(rec.depth, s.u8_z_));
-    f.outlines.push_back(facts::circle(s.u8_x_, s.u8_y_, 2 * s.u8_r_));
+    const DrillingValues& s = values_;
+    PageFacts f =
+        facts::at(s.centreX, s.centreY, s.startZ, 0, s.drillDiameter);  // the drill's size
+    f.depthZ = d(std::min(rec.depth, s.startZ));
+    f.outlines.push_back(facts::circle(s.centreX, s.centreY, 2 * s.radius));
     f.outlines.back().name = "Furatkör";  // the circle the holes lie on, not the part's edge
-    f.holeTop = d(s.u8_z_);
+    f.holeTop = d(s.startZ);
     f.holeBottom = d(rec.depth);
-    const int count = std::clamp(s.u8_ancl, 0, kMaxHoles);
+    const int count = std::clamp(s.writtenCount, 0, kMaxHoles);
     for (int i = 1; i <= count; ++i)
-        if (s.drillFlags[i] != 1)
-            f.leftOut.push_back({d(s.u8_x_ + s.u8_an[i][1]), d(s.u8_y_ + s.u8_an[i][2])});
+        if (!s.drillFlags[i])
+            f.leftOut.push_back({d(s.centreX + s.table[i][1]), d(s.centreY + s.table[i][2])});
     return f;
 }
 

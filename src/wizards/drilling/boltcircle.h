@@ -1,7 +1,7 @@
 // "Fúrás kör mentén (drill circular bolt pattern)": drills N equally spaced holes on a
 // circle with one canned cycle. The first drilled hole gets the full cycle line, every later
-// one only its X and Y. The hole table and the page's values live in the shared store, so
-// that the hole selector can show the holes and let the user leave some out.
+// one only its X and Y. The page keeps its values and the hole table together, so that the
+// hole selector can show the holes and let the user leave some out.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "wizards/common/page.h"
-#include "wizards/common/shared.h"
+#include "wizards/drilling/drillingvalues.h"
 
 namespace qorix {
 
@@ -46,14 +46,16 @@ public:
 
     // The dialog that RadioGroup1 opens; none in a run without one.
     void setHoleSelector(HoleSelectorDialog* selector) { selector_ = selector; }
-    SharedValues& shared() const { return shared_; }
+    // The values and the hole table of the last reading.
+    DrillingValues& values() { return values_; }
+    const DrillingValues& values() const { return values_; }
 
     ui::Edit Edit_db_, Edit_r_, Edit_ane_, Edit_drc_;
     ui::RadioGroup RadioGroup_g783_, RadioGroup_s_, RadioGroup1;
     ui::Image Image1;
 
     // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe
-    // offset are kept in the store.
+    // offset are kept with the hole table.
     CommonRecord rec;
     // What the holes' places depend on: a selection holds only on the circle it was made on.
     struct HoleCircle {
@@ -81,7 +83,7 @@ private:
     void readHoleCount(const FieldReader& read);
     void setSelectionItems(bool chooseEnabled);
 
-    SharedValues& shared_;
+    DrillingValues values_;
     CommonInputs inputs_;
     HoleSelectorDialog* selector_ = nullptr;
     std::optional<HoleCircle> selectedOn_;  // the circle of the table the selector shows

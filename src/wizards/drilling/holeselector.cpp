@@ -10,24 +10,19 @@ namespace qorix {
 
 namespace {
 
-SharedValues& requireShared(Services& services) {
-    if (!services.shared) throw std::logic_error("the hole selector needs the shared store");
-    return *services.shared;
-}
-
 // A product taken to the nearest pixel, halves away from zero.
 int pixels(long double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
-HoleSelectorDialog::HoleSelectorDialog(Services& services)
+HoleSelectorDialog::HoleSelectorDialog(Services& services, DrillingValues& values)
     : ui::Form("HoleSelectorDialog", "Furat kiválasztó"),
       Button1(this, "Button1", "Újra olvas"),
       Button2(this, "Button2", "Adat rendben"),
       Button3(this, "Button3", "Mind"),
       Button4(this, "Button4", "Egyik sem"),
       services_(services),
-      shared_(requireShared(services)) {
+      values_(values) {
     Button1.setBounds({432, 8, 144, 25});
     Button2.setBounds({432, 39, 144, 25});
     // bottom right, where no box of the circle reaches
@@ -49,11 +44,11 @@ void HoleSelectorDialog::FormActivate() {
 }
 
 std::vector<std::array<long double, 4>> HoleSelectorDialog::currentHoles() const {
-    const int count = std::clamp(shared_.u8_anc, 0, 1000);
+    const int count = std::clamp(values_.preparedCount, 0, 1000);
     std::vector<std::array<long double, 4>> holes;
     holes.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
-        const auto& hole = shared_.u8_an[i];
+        const auto& hole = values_.table[i];
         holes.push_back({hole[1], hole[2], hole[3], hole[4]});
     }
     return holes;
@@ -67,10 +62,10 @@ void HoleSelectorDialog::Show() {
 void HoleSelectorDialog::BuildHoleBoxes() {
     boxes_.clear();
     shownHoles_ = currentHoles();
-    const int count = std::clamp(shared_.u8_anc, 0, 1000);
+    const int count = std::clamp(values_.preparedCount, 0, 1000);
     const int width = count <= 12 ? 120 : count <= 40 ? 30 : 10;
     for (int i = 1; i <= count; ++i) {
-        const auto& hole = shared_.u8_an[i];
+        const auto& hole = values_.table[i];
         std::string caption;
         if (count <= 12)
             caption = "X" + services_.num.f4(hole[1]) + " Y" + services_.num.f4(hole[2]);
@@ -89,8 +84,8 @@ void HoleSelectorDialog::BuildHoleBoxes() {
 
 void HoleSelectorDialog::Button2Click() {
     // Holes beyond the boxes (a table prepared after the last build) keep their flags.
-    const int count = std::min(shared_.u8_anc, holeBoxCount());
-    for (int i = 1; i <= count; ++i) shared_.drillFlags[i] = holeBox(i)->checked() ? 1 : 0;
+    const int count = std::min(values_.preparedCount, holeBoxCount());
+    for (int i = 1; i <= count; ++i) values_.drillFlags[i] = holeBox(i)->checked();
     setVisible(false);
 }
 

@@ -10,7 +10,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/services.h"
-#include "wizards/common/shared.h"
+#include "wizards/drilling/drillingvalues.h"
 
 namespace qorix {
 
@@ -23,7 +23,8 @@ public:
     static constexpr int kRadius = 200;
     static constexpr int kBoxHeight = 17;
 
-    explicit HoleSelectorDialog(Services& services);
+    // The table is the bolt-circle page's own.
+    HoleSelectorDialog(Services& services, DrillingValues& values);
 
     // Shown without being modal; it becomes the active window.
     void Show();
@@ -46,7 +47,7 @@ public:
 
 private:
     Services& services_;
-    SharedValues& shared_;
+    DrillingValues& values_;
     std::vector<std::unique_ptr<ui::CheckBox>> boxes_;
     // The holes (count, offsets and directions) the boxes were built from.
     std::vector<std::array<long double, 4>> shownHoles_;

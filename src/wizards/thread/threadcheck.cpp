@@ -5,14 +5,6 @@
 
 namespace qorix {
 
-namespace {
-SharedValues& storeOf(Services& services) {
-    if (!services.shared)
-        throw std::invalid_argument("ThreadCheckDialog: the shared store is missing");
-    return *services.shared;
-}
-}  // namespace
-
 ThreadCheckDialog::ThreadCheckDialog(Services& services)
     : ui::Form("ThreadCheckDialog", "Ellenőrzés"),
       Label1(this, "Label1", "Középpont adatok: "),
@@ -33,7 +25,6 @@ ThreadCheckDialog::ThreadCheckDialog(Services& services)
       Label13(this, "Label13"),
       Button1(this, "Button1", "Adatok rendben"),
       Button2(this, "Button2", "Újra beállítás"),
-      store_(storeOf(services)),
       num_(services.num) {
     Button1.onClick = [this] { Button1Click(); };
     Button2.onClick = [this] { Button2Click(); };
@@ -69,7 +60,7 @@ void ThreadCheckDialog::showCheck() {
 }
 
 void ThreadCheckDialog::FormActivate() {
-    ThreadRepairValues& v = store_.threadRepair;
+    ThreadRepairValues& v = handshake().values;
     v.ComputeThreadStart();
     v.ComputeStartX();
     auto n = [this](long double value) { return num_.f4(value); };
@@ -91,13 +82,18 @@ void ThreadCheckDialog::FormActivate() {
 }
 
 void ThreadCheckDialog::Button1Click() {
-    store_.checkFlag = 1;
+    handshake().checkResult = 1;
     setVisible(false);
 }
 
 void ThreadCheckDialog::Button2Click() {
-    store_.checkFlag = 2;
+    handshake().checkResult = 2;
     setVisible(false);
+}
+
+ThreadHandshake& ThreadCheckDialog::handshake() const {
+    if (!handshake_) throw std::logic_error("the centre check is attached to no thread page");
+    return *handshake_;
 }
 
 }  // namespace qorix

@@ -1,14 +1,14 @@
 // "Ellenőrzés": the thread centre check. On activation it computes, from the stored thread
 // values, where the tool centre should sit in the groove at the measured angle, how far the
 // measured point lies from it, and where the program will start. The user accepts the data
-// or goes back to adjusting; the answer goes into the store's check flag, which the thread
-// repair page polls.
+// or goes back to adjusting; the answer goes into the handshake, which the thread repair
+// page polls.
 #pragma once
 
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/services.h"
-#include "wizards/common/shared.h"
+#include "wizards/thread/threadvalues.h"
 
 namespace qorix {
 
@@ -16,8 +16,9 @@ class ThreadCheckDialog : public ui::Form {
 public:
     static constexpr int kClientWidth = 635, kClientHeight = 198;
 
-    // The store's values must be given; the dialog starts hidden.
+    // The dialog starts hidden; it works on the handshake of the page it is attached to.
     explicit ThreadCheckDialog(Services& services);
+    void attach(ThreadHandshake& handshake) { handshake_ = &handshake; }
 
     // Shown without being modal; showing it activates it.
     void showCheck();
@@ -39,7 +40,9 @@ public:
 private:
     void placeControls();
 
-    SharedValues& store_;
+    ThreadHandshake& handshake() const;
+
+    ThreadHandshake* handshake_ = nullptr;
     const NumberText& num_;
 };
 

@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "wizards/common/messages.h"
-#include "wizards/common/shared.h"
 #include "wizards/thread/threadcheck.h"
 
 namespace qorix {
@@ -65,12 +64,6 @@ CirclePlan planCircles(const ThreadRepairValues& v) {
 
 constexpr int kPollMs = 100;
 
-SharedValues& sharedOf(Services& services) {
-    if (!services.shared)
-        throw std::invalid_argument("ThreadRepairPage: the shared store is missing");
-    return *services.shared;
-}
-
 CommonControlTexts threadTexts(const NumberText& num) {
     CommonControlTexts t;
     t.xCaption = "X tengely középpontja:";
@@ -108,8 +101,7 @@ ThreadRepairPage::ThreadRepairPage(Services& services)
       Button3(this, "Button3", "Bemérés"),
       Timer1(this, "Timer1", kPollMs),
       Timer2(this, "Timer2", kPollMs),
-      Image1(this, "Image1", "threadrepair.jpg"),
-      shared_(sharedOf(services)) {
+      Image1(this, "Image1", "threadrepair.jpg") {
     // the order describe lists; the common controls are made before the page's own
     setControlOrder(
         {"Title",          "Memo1",          "Button1",         "Edit_x_",       "Edit_y_",
@@ -152,11 +144,10 @@ ThreadRepairPage::ThreadRepairPage(Services& services)
 void ThreadRepairPage::connectDialogs(CaptureDialog& capture, ThreadCheckDialog& check) {
     capture_ = &capture;
     check_ = &check;
+    check.attach(handshake_);
 }
 
-ThreadRepairValues& ThreadRepairPage::values() const { return shared_.threadRepair; }
-
-bool ThreadRepairPage::hostMode() const { return shared_.standalone == 0; }
+bool ThreadRepairPage::hostMode() const { return capture_ && capture_->asksMachine(); }
 
 // One scroll step is 0.002 mm; the middle position is no correction.
 long double ThreadRepairPage::correction(const ui::ScrollBar& bar) const {
@@ -358,43 +349,42 @@ void ThreadRepairPage::Button1Click() {
 }
 
 void ThreadRepairPage::Button3Click() {
-    shared_.xPos = shared_.yPos = shared_.zPos = 0;
     Edit_Xpos_.setText("");
     Edit_Ypos_.setText("");
     Edit_Zpos_.setText("");
-    shared_.captureAccepted = 0;
+    handshake_.capture = {};
     Timer1.start();
     Button4.setEnabled(true);
     Button1.setEnabled(false);
-    if (capture_) capture_->showForCapture();
+    if (capture_) capture_->showForCapture(handshake_.capture);
     Memo1.clear();
 }
 
 void ThreadRepairPage::Timer1Timer() {
-    if (shared_.captureAccepted != 1) return;
+    if (!handshake_.capture.accepted) return;
     Timer1.stop();
     const NumberText& num = services().num;
-    Edit_Xpos_.setText(num.f4(shared_.xPos));
-    Edit_Ypos_.setText(num.f4(shared_.yPos));
-    Edit_Zpos_.setText(num.f4(shared_.zPos));
+    Edit_Xpos_.setText(num.f4(handshake_.capture.x));
+    Edit_Ypos_.setText(num.f4(handshake_.capture.y));
+    Edit_Zpos_.setText(num.f4(handshake_.capture.z));
 }
 
 void ThreadRepairPage::Button4Click() {
     ReadParameters();
     if (values().error == 0) PrepareValues();
-    shared_.checkFlag = 0;
+    handshake_.checkResult = 0;
     Timer2.start();
     if (check_) check_->showCheck();
 }
 
 void ThreadRepairPage::Timer2Timer() {
-    if (shared_.checkFlag == 1) {
+    if (handshake_.checkResult == 1) {
         Timer2.stop();
         Button1.setEnabled(true);
         Button2.setEnabled(false);
         Button3.setEnabled(false);
         Button4.setEnabled(false);
-    } else if (shared_.checkFlag == 2) {
+    } else if (handshake_.checkResult == 2) {
         Timer2.stop();
         Button1.setEnabled(false);
         Button2.setEnabled(true);

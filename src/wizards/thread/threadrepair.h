@@ -3,11 +3,10 @@
 // equal depth. The cut must run in the old groove, so the page works in three steps: the
 // position of the tool sitting in an intact part of the groove is captured ("Bemérés"), the
 // data are checked against it ("Ellenőrzés"), and only after the check was accepted is
-// "Létrehozás" enabled. All values live in the shared store.
+// "Létrehozás" enabled. The page owns its values and shares them with its two dialogs.
 #pragma once
 
 #include "wizards/common/page.h"
-#include "wizards/common/shared.h"
 #include "wizards/thread/capturedialog.h"
 
 namespace qorix {
@@ -16,7 +15,6 @@ class ThreadCheckDialog;
 
 class ThreadRepairPage : public WizardPage, public CommonControls {
 public:
-    // The store must be given.
     explicit ThreadRepairPage(Services& services);
     // The capture and check dialogs, created by the main window at start.
     void connectDialogs(CaptureDialog& capture, ThreadCheckDialog& check);
@@ -45,7 +43,10 @@ public:
     void ScrollBar1Change();
     void ScrollBar2Change();
 
-    ThreadRepairValues& values() const;
+    ThreadRepairValues& values() { return handshake_.values; }
+    const ThreadRepairValues& values() const { return handshake_.values; }
+    // What the page and its dialogs hand each other.
+    ThreadHandshake& handshake() { return handshake_; }
 
     ui::Edit Edit_Xpos_, Edit_Ypos_, Edit_Zpos_;
     ui::Edit Edit_zm_, Edit_r_, Edit_ml_;
@@ -66,7 +67,7 @@ private:
     long double correction(const ui::ScrollBar& bar) const;
     bool hostMode() const;
 
-    SharedValues& shared_;
+    ThreadHandshake handshake_;
     CommonInputs inputs_;
     void checkFollowsCorrection();
     CaptureDialog* capture_ = nullptr;

@@ -39,12 +39,12 @@ TEST_F(DrillingTest, ControlsStartWithTheirDefaults) {
 }
 
 TEST_F(DrillingTest, StartUpReadsTheDefaultsButLeavesNoTablePrepared) {
-    EXPECT_EQ(shared.u8_anc, 0);
-    EXPECT_EQ(shared.u8_rd_, 20);
-    EXPECT_EQ(shared.u8_r_, 10);
-    EXPECT_EQ(shared.u8_zs_, 5);
-    EXPECT_EQ(shared.u8_szc_, 2);
-    EXPECT_EQ(shared.drillFlags[5], 1);
+    EXPECT_EQ(values.preparedCount, 0);
+    EXPECT_EQ(values.circleDiameter, 20);
+    EXPECT_EQ(values.radius, 10);
+    EXPECT_EQ(values.safeZ, 5);
+    EXPECT_EQ(values.peckDepth, 2);
+    EXPECT_EQ(values.drillFlags[5], 1);
 }
 
 TEST_F(DrillingTest, TableHoldsAnglesOffsetsAndDirections) {
@@ -53,32 +53,32 @@ TEST_F(DrillingTest, TableHoldsAnglesOffsetsAndDirections) {
     page.Edit_ane_.setText("30");
     page.Edit_drc_.setText("21");
     ASSERT_TRUE(create());
-    EXPECT_EQ(shared.u8_ancl, 21);
-    EXPECT_EQ(shared.u8_anc, 0);
-    EXPECT_EQ(shared.u8_an[0][0], 30);
-    EXPECT_EQ(shared.u8_an[0][1], 7);
-    EXPECT_EQ(shared.u8_an[0][2], -3);
-    EXPECT_EQ(shared.drillFlags[0], 0);
+    EXPECT_EQ(values.writtenCount, 21);
+    EXPECT_EQ(values.preparedCount, 0);
+    EXPECT_EQ(values.table[0][0], 30);
+    EXPECT_EQ(values.table[0][1], 7);
+    EXPECT_EQ(values.table[0][2], -3);
+    EXPECT_EQ(values.drillFlags[0], 0);
     // the last hole lies on the rotation angle itself, one full turn on
-    EXPECT_NEAR(static_cast<double>(shared.u8_an[21][0]), 390.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(shared.u8_an[21][1]), 10 * std::cos(std::numbers::pi / 6),
+    EXPECT_NEAR(static_cast<double>(values.table[21][0]), 390.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(values.table[21][1]), 10 * std::cos(std::numbers::pi / 6),
                 1e-12);
-    EXPECT_NEAR(static_cast<double>(shared.u8_an[21][2]), 5.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(shared.u8_an[21][3]), std::cos(std::numbers::pi / 6), 1e-12);
-    EXPECT_NEAR(static_cast<double>(shared.u8_an[21][4]), 0.5, 1e-12);
+    EXPECT_NEAR(static_cast<double>(values.table[21][2]), 5.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(values.table[21][3]), std::cos(std::numbers::pi / 6), 1e-12);
+    EXPECT_NEAR(static_cast<double>(values.table[21][4]), 0.5, 1e-12);
     // without the rotation the last hole lies a full turn on
-    EXPECT_NEAR(static_cast<double>(shared.u8_an[21][0] - page.rotation), 360.0, 1e-12);
-    for (int i = 1; i <= 21; ++i) EXPECT_EQ(shared.drillFlags[i], 1) << i;
-    EXPECT_EQ(shared.drillFlags[22], 0);
-    EXPECT_EQ(shared.u8_an[22][0], 0);
+    EXPECT_NEAR(static_cast<double>(values.table[21][0] - page.rotation), 360.0, 1e-12);
+    for (int i = 1; i <= 21; ++i) EXPECT_EQ(values.drillFlags[i], 1) << i;
+    EXPECT_EQ(values.drillFlags[22], 0);
+    EXPECT_EQ(values.table[22][0], 0);
     EXPECT_EQ(cycleAndHoleLines().size(), 21u);
 }
 
 TEST_F(DrillingTest, AThousandHolesAreAllDrilled) {
     page.Edit_drc_.setText("1000");
     ASSERT_TRUE(create());
-    EXPECT_EQ(shared.u8_ancl, 1000);
-    EXPECT_EQ(shared.drillFlags[1000], 1);
+    EXPECT_EQ(values.writtenCount, 1000);
+    EXPECT_EQ(values.drillFlags[1000], 1);
     EXPECT_EQ(cycleAndHoleLines().size(), 1000u);
     EXPECT_EQ(cycleAndHoleLines().back(), "X10,0000 Y0,0000");
 }
@@ -120,7 +120,7 @@ TEST_F(DrillingTest, EveryFailingCheckShowsItsBoxInOrder) {
     EXPECT_TRUE(lines().empty());
     EXPECT_EQ(page.Edit_x_.text(), "0");
     EXPECT_EQ(page.Edit_sz_.text(), "0");
-    EXPECT_EQ(shared.u8_sz_, 0);
+    EXPECT_EQ(values.drillDiameter, 0);
     const std::vector<Message> expected = {
         {kErr, "Marás mélyége \"0\", vagy nem adtál meg értéket."},
         {kErr, "Szerszám átmérője \"0\", vagy nem adtál meg értéket."},
@@ -142,7 +142,7 @@ TEST_F(DrillingTest, ACircleSmallerThanTheDrillIsRefused) {
     EXPECT_EQ(dialogs.messages()[0],
               (Message{kErr, "A kör átmérője kisebb mint a szerszám átmérője."}));
     // the refused diameter is not taken
-    EXPECT_EQ(shared.u8_rd_, 20);
+    EXPECT_EQ(values.circleDiameter, 20);
 }
 
 TEST_F(DrillingTest, APositiveDepthOnlyWarns) {
@@ -175,7 +175,7 @@ TEST_F(DrillingTest, NoPeckDepthTakesTheDepthAndDisablesTheField) {
     EXPECT_FALSE(page.Edit_szc_.enabled());
     ASSERT_TRUE(create());
     // the store keeps the depth itself; the Q word is its size
-    EXPECT_EQ(shared.u8_szc_, -10);
+    EXPECT_EQ(values.peckDepth, -10);
     EXPECT_EQ(cycleAndHoleLines()[0], "G83 X3,0902 Y9,5106 Z-10,0000 Q10 R1 F100");
     for (const auto& l : lines()) EXPECT_EQ(l.find("lépésenkénti"), std::string::npos) << l;
 }
@@ -183,14 +183,14 @@ TEST_F(DrillingTest, NoPeckDepthTakesTheDepthAndDisablesTheField) {
 TEST_F(DrillingTest, APeckAsDeepAsTheDepthIsOnePeck) {
     page.Edit_szc_.setText("-12");
     ASSERT_TRUE(create());
-    EXPECT_EQ(shared.u8_szc_, -10);
+    EXPECT_EQ(values.peckDepth, -10);
     EXPECT_EQ(cycleAndHoleLines()[0], "G83 X3,0902 Y9,5106 Z-10,0000 Q10 R1 F100");
 }
 
 TEST_F(DrillingTest, ChoosingHolesPreparesTheTableAndOpensTheSelector) {
     page.Memo1.add("old");
     page.RadioGroup1.setItemIndex(1);
-    EXPECT_EQ(shared.u8_anc, 5);
+    EXPECT_EQ(values.preparedCount, 5);
     EXPECT_TRUE(lines().empty());
     EXPECT_FALSE(page.RadioGroup1.itemEnabled(1));
     EXPECT_TRUE(page.RadioGroup1.itemEnabled(2));
@@ -200,10 +200,10 @@ TEST_F(DrillingTest, ChoosingHolesPreparesTheTableAndOpensTheSelector) {
     page.RadioGroup1.setItemIndex(2);
     EXPECT_TRUE(page.RadioGroup1.itemEnabled(1));
     EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
-    EXPECT_EQ(shared.u8_anc, 5);
+    EXPECT_EQ(values.preparedCount, 5);
 
     page.RadioGroup1.setItemIndex(0);
-    EXPECT_EQ(shared.u8_anc, 0);
+    EXPECT_EQ(values.preparedCount, 0);
     EXPECT_TRUE(page.RadioGroup1.itemEnabled(1));
     EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
 }
@@ -221,7 +221,7 @@ TEST_F(DrillingTest, ASelectionHoldsForEveryPressOnTheSameCircle) {
     EXPECT_FALSE(selector.visible());
     ASSERT_TRUE(create());
     EXPECT_EQ(cycleAndHoleLines(), kWithout2And4);
-    EXPECT_EQ(shared.u8_ancl, 5);
+    EXPECT_EQ(values.writtenCount, 5);
     ASSERT_TRUE(create());
     EXPECT_EQ(cycleAndHoleLines(), kWithout2And4);
     // what is not the circle is read afresh; the same centre written otherwise is no change
@@ -268,7 +268,7 @@ TEST_F(DrillingTest, AnotherCircleDropsTheSelectionAndSaysSo) {
         EXPECT_TRUE(page.RadioGroup1.itemEnabled(1));
         EXPECT_FALSE(page.RadioGroup1.itemEnabled(2));
         EXPECT_EQ(notices, std::vector<std::string>{dropped});
-        for (int i = 1; i <= static_cast<int>(c.holes); ++i) EXPECT_EQ(shared.drillFlags[i], 1);
+        for (int i = 1; i <= static_cast<int>(c.holes); ++i) EXPECT_EQ(values.drillFlags[i], 1);
         c.field->setText(before);
     }
     EXPECT_TRUE(dialogs.messages().empty());

@@ -6,7 +6,6 @@
 
 #include "ui/dialogs.h"
 #include "ui/event.h"
-#include "wizards/common/shared.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
 
@@ -37,10 +36,10 @@ protected:
     std::vector<std::string> notices;  // what the page told the status line
     ui::RecordingDialogs dialogs;
     NumberText num{','};
-    SharedValues shared;
-    Services services{dialogs, num, nullptr, &shared};
+    Services services{dialogs, num};
     BoltCirclePage page{services};
-    HoleSelectorDialog selector{services};
+    DrillingValues& values = page.values();
+    HoleSelectorDialog selector{services, values};
 };
 
 inline const char* kErr = "Figyelmeztetés rossz paraméterezésről";

@@ -102,13 +102,13 @@ TEST_F(HoleSelectorTest, AdatRendbenWritesTheFlagsAndHides) {
     choose("5");
     selector.holeBox(1)->setChecked(false);
     selector.holeBox(4)->setChecked(false);
-    EXPECT_EQ(shared.drillFlags[1], 1);  // nothing changes before the confirmation
+    EXPECT_EQ(values.drillFlags[1], 1);  // nothing changes before the confirmation
     selector.Button2.click();
     EXPECT_FALSE(selector.visible());
-    EXPECT_EQ(shared.drillFlags[1], 0);
-    EXPECT_EQ(shared.drillFlags[2], 1);
-    EXPECT_EQ(shared.drillFlags[4], 0);
-    EXPECT_EQ(shared.drillFlags[5], 1);
+    EXPECT_EQ(values.drillFlags[1], 0);
+    EXPECT_EQ(values.drillFlags[2], 1);
+    EXPECT_EQ(values.drillFlags[4], 0);
+    EXPECT_EQ(values.drillFlags[5], 1);
     ASSERT_TRUE(create());
     EXPECT_EQ(cycleAndHoleLines(),
               (std::vector<std::string>{"G83 X-8,0902 Y5,8779 Z-10,0000 Q2 R1 F100",
@@ -128,8 +128,8 @@ TEST_F(HoleSelectorTest, OnlyUjraOlvasOrANewTableTicksEveryBoxAgain) {
     EXPECT_EQ(selector.holeBox(1), before);
     EXPECT_FALSE(selector.holeBox(3)->checked());
     selector.Button2.click();
-    EXPECT_EQ(shared.drillFlags[3], 0);
-    EXPECT_EQ(shared.drillFlags[2], 1);
+    EXPECT_EQ(values.drillFlags[3], 0);
+    EXPECT_EQ(values.drillFlags[2], 1);
     // choosing again builds new boxes, all ticked
     choose("6");
     EXPECT_EQ(selector.holeBoxCount(), 6);
@@ -148,9 +148,9 @@ TEST_F(HoleSelectorTest, AfterAProgramOfAllHolesARebuildShowsNoBoxes) {
     ASSERT_TRUE(create());
     selector.Button1.click();
     EXPECT_EQ(selector.holeBoxCount(), 0);
-    shared.drillFlags[2] = 1;
+    values.drillFlags[2] = 1;
     selector.Button2.click();
-    EXPECT_EQ(shared.drillFlags[2], 1);
+    EXPECT_EQ(values.drillFlags[2], 1);
 }
 
 TEST_F(HoleSelectorTest, TheFormListsExactlyTheCurrentBoxes) {

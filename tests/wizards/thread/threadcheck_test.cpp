@@ -109,6 +109,8 @@ TEST(ComputeThreadStart, BoltAndNutPathsAndStartX) {
 class CheckDialog : public ::testing::Test, protected test::StoreServices {
 protected:
     ThreadCheckDialog check{services};
+    ThreadHandshake handshake;  // the thread page's
+    void SetUp() override { check.attach(handshake); }
 };
 
 TEST_F(CheckDialog, HasItsCaptionSizeAndFixedTexts) {
@@ -124,9 +126,9 @@ TEST_F(CheckDialog, HasItsCaptionSizeAndFixedTexts) {
 }
 
 TEST_F(CheckDialog, ShowsTheWorkedExample) {
-    store.threadRepair = defaults();
-    store.threadRepair.Xpos_ = 12.5L;
-    store.threadRepair.Zpos_ = -3;
+    handshake.values = defaults();
+    handshake.values.Xpos_ = 12.5L;
+    handshake.values.Zpos_ = -3;
     check.showCheck();
     EXPECT_TRUE(check.visible());
     EXPECT_EQ(check.Label2.caption(),
@@ -141,14 +143,14 @@ TEST_F(CheckDialog, ShowsTheWorkedExample) {
     EXPECT_EQ(check.Label9.caption(), "X14,0000");
     EXPECT_EQ(check.Label10.caption(), "Y0,0000");
     EXPECT_EQ(check.Label13.caption(), "Z3,0000");
-    EXPECT_EQ(store.threadRepair.startX, 14);
+    EXPECT_EQ(handshake.values.startX, 14);
     EXPECT_TRUE(check.Button1.enabled());
 }
 
 TEST_F(CheckDialog, PointAtNinetyDegreesShowsItsDeviationInY) {
-    store.threadRepair = defaults();
-    store.threadRepair.Ypos_ = 12;
-    store.threadRepair.Zpos_ = -3;
+    handshake.values = defaults();
+    handshake.values.Ypos_ = 12;
+    handshake.values.Zpos_ = -3;
     check.showCheck();
     EXPECT_EQ(check.Label5.caption(), "0,0000 mm");
     EXPECT_EQ(check.Label7.caption(), "-0,5000 mm");
@@ -160,21 +162,21 @@ TEST_F(CheckDialog, PointAtNinetyDegreesShowsItsDeviationInY) {
 TEST_F(CheckDialog, AnswersThroughTheCheckFlagAndCloses) {
     check.showCheck();
     ASSERT_TRUE(check.Button1.click());
-    EXPECT_EQ(store.checkFlag, 1);
+    EXPECT_EQ(handshake.checkResult, 1);
     EXPECT_FALSE(check.visible());
     check.showCheck();
     ASSERT_TRUE(check.Button2.click());
-    EXPECT_EQ(store.checkFlag, 2);
+    EXPECT_EQ(handshake.checkResult, 2);
     EXPECT_FALSE(check.visible());
 }
 
 TEST_F(CheckDialog, DataThatFailedTheirCheckCannotBeAccepted) {
-    store.threadRepair = defaults();
-    store.threadRepair.error = 1;
+    handshake.values = defaults();
+    handshake.values.error = 1;
     check.showCheck();
     EXPECT_FALSE(check.Button1.enabled());
     EXPECT_TRUE(check.Button2.enabled());
-    store.threadRepair.error = 0;
+    handshake.values.error = 0;
     check.FormActivate();
     EXPECT_TRUE(check.Button1.enabled());
 }

@@ -52,7 +52,7 @@ protected:
         return {page.Button1.enabled(), page.Button4.enabled(), page.Button2.enabled(),
                 page.Button3.enabled()};
     }
-    const ThreadRepairValues& v() const { return store.threadRepair; }
+    const ThreadRepairValues& v() const { return page.values(); }
 };
 
 TEST_F(ThreadRepair, StartsWithItsDefaultsAndOnlyCreateDisabled) {
@@ -111,13 +111,13 @@ TEST_F(ThreadRepair, AcceptedCheckEnablesOnlyCreateAndCreateStartsTheCycleAgain)
     ASSERT_TRUE(click(page.Button4));
     EXPECT_TRUE(check.visible());
     EXPECT_TRUE(page.Timer2.enabled());
-    EXPECT_EQ(store.checkFlag, 0);
+    EXPECT_EQ(page.handshake().checkResult, 0);
     EXPECT_EQ(out().size(), 27u);
     page.Timer2.fire();  // nothing answered yet
     EXPECT_EQ(buttons(), (std::vector<bool>{false, true, true, true}));
     ASSERT_TRUE(click(check.Button1));
     EXPECT_FALSE(check.visible());
-    EXPECT_EQ(store.checkFlag, 1);
+    EXPECT_EQ(page.handshake().checkResult, 1);
     page.Timer2.fire();
     EXPECT_FALSE(page.Timer2.enabled());
     EXPECT_EQ(buttons(), (std::vector<bool>{true, false, false, false}));
@@ -133,7 +133,7 @@ TEST_F(ThreadRepair, ReadjustOffersTheCheckAndTheMeasurementAgain) {
     measured("12,5", "0", "-3");
     ASSERT_TRUE(click(page.Button4));
     ASSERT_TRUE(click(check.Button2));
-    EXPECT_EQ(store.checkFlag, 2);
+    EXPECT_EQ(page.handshake().checkResult, 2);
     EXPECT_FALSE(check.visible());
     page.Timer2.fire();
     EXPECT_FALSE(page.Timer2.enabled());
@@ -171,15 +171,14 @@ TEST_F(ThreadRepair, ClosingTheCheckByItsFrameLeavesTheButtonsAndKeepsPolling) {
 }
 
 TEST_F(ThreadRepair, MeasurementEmptiesTheFieldsAndTheOutputAndOpensTheCapture) {
-    store.xPos = 4;
-    store.captureAccepted = 1;
+    page.handshake().capture = {.accepted = true, .x = 4};
     capture.Memo1.setLines({"1", "2", "3"});
     capture.Button2.setEnabled(true);
     measured("12,5", "0", "-3");
     checkAcceptCreate();
     ASSERT_TRUE(click(page.Button3));
-    EXPECT_EQ(store.xPos, 0);
-    EXPECT_EQ(store.captureAccepted, 0);
+    EXPECT_EQ(page.handshake().capture.x, 0);
+    EXPECT_FALSE(page.handshake().capture.accepted);
     EXPECT_EQ(page.Edit_Xpos_.text(), "");
     EXPECT_EQ(page.Edit_Zpos_.text(), "");
     EXPECT_TRUE(out().empty());
@@ -192,10 +191,7 @@ TEST_F(ThreadRepair, MeasurementEmptiesTheFieldsAndTheOutputAndOpensTheCapture) 
 
     page.Timer1.fire();  // not accepted yet
     EXPECT_EQ(page.Edit_Xpos_.text(), "");
-    store.xPos = 12.5L;
-    store.yPos = -0.25L;
-    store.zPos = -3;
-    store.captureAccepted = 1;
+    page.handshake().capture = {.accepted = true, .x = 12.5L, .y = -0.25L, .z = -3};
     page.Timer1.fire();
     EXPECT_FALSE(page.Timer1.enabled());
     EXPECT_EQ(page.Edit_Xpos_.text(), "12,5000");

@@ -1,4 +1,4 @@
-#include "wizards/common/threadvalues.h"
+#include "wizards/thread/threadvalues.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,7 @@
-// The thread repair page's parameters and computed values. They live in the shared store,
-// so that the page, its value listing, its position capture and its centre check all work
-// on one set; a reading that fails a check leaves the value of the previous reading in place.
+// The thread repair page's parameters and computed values, and what the page and its two
+// dialogs hand each other. The page owns one set, so that its value listing, its position
+// capture and its centre check all work on it; a reading that fails a check leaves the value
+// of the previous reading in place.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +47,20 @@ struct ThreadRepairValues : CommonRecord {
     void ComputeThreadStart();
     // The start X of the passes: outside the thread for a bolt, inside the hole for a nut.
     void ComputeStartX();
+};
+
+// The machine position that the user accepted in "Bemérés".
+struct CapturedPosition {
+    bool accepted = false;
+    long double x = 0, y = 0, z = 0;
+};
+
+// What the page and its dialogs share: the values, the accepted capture, and the answer of
+// "Ellenőrzés" (0: none yet, 1: "Adatok rendben", 2: "Újra beállítás"), which the page polls.
+struct ThreadHandshake {
+    ThreadRepairValues values;
+    CapturedPosition capture;
+    std::int32_t checkResult = 0;
 };
 
 }  // namespace qorix
