@@ -424,8 +424,17 @@ void fixSizeKeepingMiddle(QWidget* window, QSize size) {
 
 void centreOver(QWidget* window, const QWidget* owner) {
     if (!owner) return;
+    const QWidget* top = owner->window();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(owner->window()->frameGeometry().center());
+    // The window system tells a window's frame only once it shows; until then a framed window
+    // is taken to get the owner's frame, or it would stand half a title bar low.
+    if (frame == window->geometry() && !window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        const QRect ownerFrame = top->frameGeometry(), ownerInside = top->geometry();
+        frame.adjust(ownerFrame.left() - ownerInside.left(), ownerFrame.top() - ownerInside.top(),
+                     ownerFrame.right() - ownerInside.right(),
+                     ownerFrame.bottom() - ownerInside.bottom());
+    }
+    frame.moveCenter(top->frameGeometry().center());
     moveOnScreen(window, frame);
 }
 

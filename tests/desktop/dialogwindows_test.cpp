@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "desktop/formview.h"
@@ -189,7 +190,11 @@ private slots:
 
     void aDialogFirstShowsOverTheMiddleOfItsOwner() {
         Program p;
-        p.owner.setGeometry(40, 30, 700, 500);
+        // in the middle of the screen: the taller selector has room above and below it,
+        // title bar and all
+        QRect place(0, 0, 700, 500);
+        place.moveCenter(p.owner.screen()->availableGeometry().center());
+        p.owner.setGeometry(place);
         p.owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p.owner));
         p.chooseHoles("5");
