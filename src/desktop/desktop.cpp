@@ -21,6 +21,8 @@ namespace qorix {
 int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     textfile::ignoreFileSizeSignal();
     QApplication app(argc, argv);
+    // the settings' place: without an organisation Windows would remember nothing
+    QApplication::setOrganizationName("QORIX");
     QApplication::setApplicationName(mainwindow::kCaption);
     ui::qt::installHungarianQtTexts(app);  // without them Qt's own dialogs speak English
     // read once, before any window exists; nothing changes it during the run

@@ -143,7 +143,12 @@ class PreviewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        // a scope of the tests' own, cleared before each test: in the test folder on Linux,
+        // in the registry on Windows, which stores nothing for a program without organisation
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("QORIX tests");
+    }
     void init() { QSettings().clear(); }
 
     void theCutCircleLiesOnItsRadius() {
