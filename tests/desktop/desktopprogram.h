@@ -20,6 +20,7 @@
 #include "link/sleeper.h"
 #include "link/textfile.h"
 #include "modaldriver.h"
+#include "platform/files.h"
 #include "ui/event.h"
 #include "wizards/common/numbertext.h"
 
@@ -34,6 +35,11 @@ inline const ui::Message kG59{
 inline QByteArray bytesOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A path as the system writes it ("\\" on Windows), as the program shows and saves it.
+inline QString nativePath(const QString& path) {
+    return QString::fromStdString(qorix::platform::nativePath(path.toStdString()));
 }
 
 inline QStringList goldenLines() {

@@ -18,6 +18,7 @@ namespace {
 
 using qorix::test::bytesOf;
 using qorix::test::goldenProgramBytes;
+using qorix::test::nativePath;
 using qorix::test::Program;
 
 QWidget* focused() { return QApplication::focusWidget(); }
@@ -328,13 +329,14 @@ private slots:
         p.driver.chooseFile(chosen.toStdString());
         p.click(p.top<QPushButton>("Button3"));
         auto* status = p.top<QLabel>("StatusLine");
-        QCOMPARE(status->text(), "Mentve: " + chosen + ".tap – a QORIX betöltésre utasítva.");
+        QCOMPARE(status->text(),
+                 "Mentve: " + nativePath(chosen) + ".tap – a QORIX betöltésre utasítva.");
         QVERIFY(status->isVisible());
         p.click(p.top<QPushButton>("Button3"));  // back
         QTest::mouseClick(p.top<QCheckBox>("CheckBox1"), Qt::LeftButton);
         p.driver.chooseFile((chosen + "2").toStdString());
         p.click(p.top<QPushButton>("Button3"));
-        QCOMPARE(status->text(), "Mentve: " + chosen + "2.tap.");
+        QCOMPARE(status->text(), "Mentve: " + nativePath(chosen) + "2.tap.");
     }
 
     void qtsOwnDialogsSpeakHungarianAndAskBeforeReplacingATapFile() {

@@ -36,6 +36,7 @@ using qorix::test::goldenLines;
 using qorix::test::goldenProgramBytes;
 using qorix::test::kG59;
 using qorix::test::ModalDriver;
+using qorix::test::nativePath;
 using qorix::test::Program;
 
 // Counts the windows that show while it lives.
@@ -99,7 +100,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&p.window));
         QTest::qWait(50);
         QCOMPARE(p.driver.messages().size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(p.shared.dataPath), p.exchange() + "/adatcsere.txt");
+        QCOMPARE(QString::fromStdString(p.shared.dataPath),
+                 p.install.path() + nativePath("/Wizards/Kombinat/adatcsere.txt"));
     }
 
     void startUpOpensNoStrayWindowsAndMakesThePagesLater() {
@@ -209,6 +211,14 @@ private slots:
         Program p;
         QVERIFY(p.start());
         for (QSize size : {QSize(1366, 740), QSize(1024, 740)}) {
+            // the pages fit the screen, not the window: a window stands for a screen of its
+            // size only where the screen is no wider (the offscreen one is 800 px)
+            const int screenWidth = p.window.screen()->availableGeometry().width();
+            if (size.width() < screenWidth)
+                QSKIP(qPrintable(QString("the pages fold by the screen's width: a %1 px screen "
+                                         "needs a display that narrow, this one is %2 px")
+                                     .arg(size.width())
+                                     .arg(screenWidth)));
             p.window.resize(size);
             QVERIFY(p.window.width() <= size.width());
             for (int n = 1; n <= 8; ++n) {
@@ -336,9 +346,10 @@ private slots:
         QCOMPARE(p.driver.saveDialogs(), 1);
         QCOMPARE(p.driver.lastFilters, QStringList{"*.tap (*.tap)"});
         QVERIFY(p.driver.lastDefaultSuffix.isEmpty());
-        QCOMPARE(p.exchangeFile("file.txt"),
-                 QByteArray::fromStdString(qorix::textfile::toCp1250(chosen.toStdString())) +
-                     ".tap\r\n");
+        QCOMPARE(
+            p.exchangeFile("file.txt"),
+            QByteArray::fromStdString(qorix::textfile::toCp1250(nativePath(chosen).toStdString())) +
+                ".tap\r\n");
         QCOMPARE(bytesOf(chosen + ".tap"), goldenProgramBytes());
         QCOMPARE(p.exchangeFile("adatcsere.txt"), QByteArray("L"));
         QVERIFY(!p.cutCircle()->isVisible());
