@@ -24,6 +24,13 @@ get_target_property(QORIX_QT_CORE_DLL Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(QORIX_QT_BIN "${QORIX_QT_CORE_DLL}" DIRECTORY)
 get_filename_component(QORIX_QT_PREFIX "${QORIX_QT_BIN}/.." ABSOLUTE)
 
+# Qt's Hungarian texts, which the program loads from translations\ beside itself.
+find_file(QORIX_QT_HUNGARIAN qtbase_hu.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
+          NO_CMAKE_FIND_ROOT_PATH)
+if(NOT QORIX_QT_HUNGARIAN)
+  message(FATAL_ERROR "qtbase_hu.qm not found: install qt6-translations-l10n")
+endif()
+
 # The tests run under Wine and find the DLLs through WINEPATH (Wine's drive Z: is /): Qt's
 # own folder, where Qt also finds its plugins, and the compiler's.
 set(QORIX_WINEPATH "Z:${QORIX_QT_BIN}")

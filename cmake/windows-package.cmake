@@ -16,11 +16,6 @@ endforeach()
 install(FILES ${QORIX_QT_PREFIX}/plugins/platforms/qwindows.dll DESTINATION platforms ${component})
 install(FILES ${QORIX_QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles
         ${component})
-find_file(QORIX_QT_HUNGARIAN qtbase_hu.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
-          NO_CMAKE_FIND_ROOT_PATH)
-if(NOT QORIX_QT_HUNGARIAN)
-  message(FATAL_ERROR "qtbase_hu.qm not found: install qt6-translations-l10n")
-endif()
 install(FILES ${QORIX_QT_HUNGARIAN} DESTINATION translations ${component})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION assets ${component}
         FILES_MATCHING PATTERN "*.jpg")

@@ -17,7 +17,12 @@ function(qorix_qt_test target name source)
   target_compile_definitions(${target} PRIVATE
     QORIX_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
   target_precompile_headers(${target} REUSE_FROM qorix_qt_testsupport)
-  add_test(NAME qt.${name} COMMAND ${target})
+  # under Wine QtTest's lines reach no pipe: each program also writes them to qt.NAME.txt
+  set(log)
+  if(WIN32)
+    set(log -o qt.${name}.txt,txt -o -,txt)
+  endif()
+  add_test(NAME qt.${name} COMMAND ${target} ${log})
   set_tests_properties(qt.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                                              TIMEOUT 120)
 endfunction()
@@ -28,6 +33,13 @@ qorix_qt_test(qorix_qt_dialog_tests dialogwindows desktop/dialogwindows_test.cpp
 qorix_qt_test(qorix_qt_machinist_tests machinist desktop/machinist_test.cpp)
 qorix_qt_test(qorix_qt_outputbox_tests outputbox desktop/outputbox_test.cpp)
 qorix_qt_test(qorix_qt_preview_tests preview desktop/preview_test.cpp)
+
+# Qt's Hungarian texts beside the test programs and the screenshot tools, where the Windows
+# package puts them beside the program (Qt's own folder on Windows holds none).
+if(WIN32)
+  file(COPY ${QORIX_QT_HUNGARIAN} DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/translations)
+  file(COPY ${QORIX_QT_HUNGARIAN} DESTINATION ${PROJECT_BINARY_DIR}/translations)
+endif()
 
 add_executable(qorix-screenshots desktop/screenshots.cpp)
 target_link_libraries(qorix-screenshots PRIVATE qorix_qt)
