@@ -72,13 +72,12 @@ std::vector<std::string> splitProgramLines(std::string_view text, bool cp1250) {
     lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
+        std::size_t end = start;
+        unsigned beyondAscii = 0;  // one pass finds the end and any letter to decode
+        for (; end < text.size() && text[end] != '\n' && text[end] != '\r'; ++end)
+            beyondAscii |= static_cast<unsigned char>(text[end]) & 0x80u;
         const std::string_view line = text.substr(start, end - start);
-        const bool plain = !cp1250 || std::all_of(line.begin(), line.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x80;
-        });
-        lines.push_back(plain ? std::string(line) : textfile::fromCp1250(line));
+        lines.push_back(cp1250 && beyondAscii ? textfile::fromCp1250(line) : std::string(line));
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
