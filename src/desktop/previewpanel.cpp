@@ -30,7 +30,6 @@ constexpr std::size_t kWarningsListed = 1000;
 const char* const kWarningColour = "#c92a2a";
 const char* const kRapidKey = "preview/rapidRate";
 const char* const kToolChangeKey = "preview/toolChangeSeconds";
-const char* const kBackOffKey = "preview/peckBackOff";
 
 QString timeText(double seconds) {
     if (!(seconds < 1e12)) return "becsülhetetlenül hosszú";  // a feed of almost nothing
@@ -40,7 +39,7 @@ QString timeText(double seconds) {
     return QString("%1 óra %2 perc").arg(total / 3600).arg(total % 3600 / 60);
 }
 
-QString measuresText(const program::Measures& m, double backOff, const qorix::NumberText& num) {
+QString measuresText(const program::Measures& m, const qorix::NumberText& num) {
     auto mm = [&num](double v) { return QString::fromStdString(num.fixed(v, 3)); };
     auto span = [&](int axis) {
         return m.bounds.empty(axis) ? QString("?") : mm(m.bounds.max[axis] - m.bounds.min[axis]);
@@ -52,10 +51,7 @@ QString measuresText(const program::Measures& m, double backOff, const qorix::Nu
     rows << QString("Forgácsolás: %1 mm").arg(mm(m.cutLength));
     rows << QString("Gyorsjárat: %1 mm").arg(mm(m.rapidLength));
     rows << QString("Becsült idő: %1").arg(timeText(m.timeSeconds));
-    QString holes = QString::number(m.holes);
-    if (m.holes > 0)  // what the drawing of the pecks assumed of the control
-        holes += QString(" (visszahúzás: %1 mm)").arg(QString::fromStdString(num.general(backOff)));
-    rows << QString("Mozgások: %1, furatok: %2").arg(m.moves).arg(holes);
+    rows << QString("Mozgások: %1, furatok: %2").arg(m.moves).arg(m.holes);
     rows << QString("Fogások: %1, szerszámcserék: %2").arg(m.passes).arg(m.toolChanges);
     return rows.join('\n');
 }
@@ -206,27 +202,19 @@ QWidget* PreviewPanel::makeSettings() {
     rapidRate_->setObjectName("previewRapidRate");
     toolChange_ = spin(0, 3600, settings.value(kToolChangeKey, 10).toDouble(), " mp");
     toolChange_->setObjectName("previewToolChange");
-    backOff_ = spin(0, 100, 0, " mm");
-    backOff_->setDecimals(3);  // before the value, which would be rounded to whole mm
-    backOff_->setSingleStep(0.1);
-    backOff_->setValue(settings.value(kBackOffKey, program::ReadOptions().peckBackOff).toDouble());
-    backOff_->setObjectName("previewPeckBackOff");
-    backOff_->setToolTip("A fúróciklus visszahúzása a fogás fölé");
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel("Gyorsjárat:"), 0, 0);
     grid->addWidget(rapidRate_, 0, 1);
-    grid->addWidget(new QLabel("Visszahúzás:"), 1, 0);
-    grid->addWidget(backOff_, 1, 1);
-    grid->addWidget(new QLabel("Szerszámcsere:"), 2, 0);
-    grid->addWidget(toolChange_, 2, 1);
+    grid->addWidget(new QLabel("Szerszámcsere:"), 1, 0);
+    grid->addWidget(toolChange_, 1, 1);
     grid->setColumnStretch(2, 1);
-    for (QDoubleSpinBox* s : {rapidRate_, toolChange_, backOff_})
+    for (QDoubleSpinBox* s : {rapidRate_, toolChange_})
         QObject::connect(s, &QDoubleSpinBox::valueChanged, this, [this] { settingsChanged(); });
     QPushButton* fit = button("Teljes nézet", "view.fit");
     QObject::connect(fit, &QPushButton::clicked, this, [this] { view_->fitAll(); });
-    grid->addWidget(fit, 3, 0);
+    grid->addWidget(fit, 2, 0);
     // what the cut takes away, not only where the tool's centre goes; down here and not
     // beside the views, whose row would make the whole page wider than a workshop screen
     auto* width = new QCheckBox("Szerszám szélessége");
@@ -235,8 +223,8 @@ QWidget* PreviewPanel::makeSettings() {
     view_->setToolWidth(width->isChecked());
     QObject::connect(width, &QCheckBox::toggled, this,
                      [this](bool on) { view_->setToolWidth(on); });
-    grid->addWidget(width, 3, 1);
-    focus_ << rapidRate_ << backOff_ << toolChange_ << fit << width;
+    grid->addWidget(width, 2, 1);
+    focus_ << rapidRate_ << toolChange_ << fit << width;
     return box;
 }
 
@@ -244,7 +232,6 @@ void PreviewPanel::settingsChanged() {
     QSettings settings;
     settings.setValue(kRapidKey, rapidRate_->value());
     settings.setValue(kToolChangeKey, toolChange_->value());
-    settings.setValue(kBackOffKey, backOff_->value());
     refresh(false);
 }
 
@@ -281,7 +268,6 @@ qorix::PreviewFacts PreviewPanel::facts() const {
     }
     f.read.measure.rapidRate = rapidRate_->value();
     f.read.measure.toolChangeSeconds = toolChange_->value();
-    f.read.peckBackOff = backOff_->value();
     return f;
 }
 
@@ -327,8 +313,7 @@ void PreviewPanel::copyMore(std::shared_ptr<program::LineText> copy, std::uint64
 void PreviewPanel::showResult() {
     const Scene* scene = view_->scene();
     if (!scene) return;
-    measures_->setText(
-        measuresText(scene->result.measures, scene->result.peckBackOff, page_.services().num));
+    measures_->setText(measuresText(scene->result.measures, page_.services().num));
     warnings_->clear();
     const auto& all = scene->result.warnings;
     for (std::size_t i = 0; i < all.size() && i < kWarningsListed; ++i) {

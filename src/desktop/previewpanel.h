@@ -47,8 +47,6 @@ public:
     // The settings of the estimate, as remembered between runs.
     QDoubleSpinBox* rapidRate() const { return rapidRate_; }
     QDoubleSpinBox* toolChangeTime() const { return toolChange_; }
-    // The drilling cycles' back-off above the last peck: the control's setting.
-    QDoubleSpinBox* peckBackOff() const { return backOff_; }
 
 private:
     QWidget* makePreviewTab();
@@ -71,7 +69,6 @@ private:
     QListWidget* warnings_;
     QDoubleSpinBox* rapidRate_ = nullptr;
     QDoubleSpinBox* toolChange_ = nullptr;
-    QDoubleSpinBox* backOff_ = nullptr;
     QTimer typingPause_;
     bool fromFile_ = false;  // the box holds a file read from disk
     bool opening_ = false;   // the next change of the box is that file

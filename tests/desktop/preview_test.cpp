@@ -569,24 +569,11 @@ private slots:
             QVERIFY(Program::settled(v));
             QVERIFY(std::abs(v->scene()->result.measures.timeSeconds - (before + 90)) < 1e-6);
             panel->rapidRate()->setValue(1234);
-            // the control's back-off draws the pecks and stands beside the holes
-            p.open("furat.tap", "G21\r\nG0 X0 Y0 Z5\r\nG83 X1 Y1 Z-3 R1 Q1 F100\r\nG80\r\nM30\r\n");
-            QVERIFY(QTest::qWaitFor(
-                [v] { return Program::settled(v) && v->scene()->result.path.holes.size() == 1; },
-                10000));
-            QVERIFY2(panel->measures()->text().contains("furatok: 1 (visszahúzás: 0,5 mm)"),
-                     qPrintable(panel->measures()->text()));
-            panel->peckBackOff()->setValue(0.254);
-            QVERIFY(Program::settled(v));
-            QCOMPARE(v->scene()->result.peckBackOff, 0.254);
-            QVERIFY2(panel->measures()->text().contains("(visszahúzás: 0,254 mm)"),
-                     qPrintable(panel->measures()->text()));
         }
         Program again;
         ui::qt::PreviewPanel* panel = again.window.preview(kCutCircle);
         QCOMPARE(panel->toolChangeTime()->value(), 100.0);
         QCOMPARE(panel->rapidRate()->value(), 1234.0);
-        QCOMPARE(panel->peckBackOff()->value(), 0.254);
     }
 
     // A large program draws each place once: the passes that lie on each other from above
