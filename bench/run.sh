@@ -59,10 +59,16 @@ echo "== Saving"
 file=$(mktemp --suffix=.tap)
 "$build/qorix-bench-desktop" save 1000000 "$file"
 echo "file: $(wc -c < "$file") bytes"
-rm -f "$file"
 
 echo
 echo "== Toolpath preview"
 "$build/qorix-bench-preview" press 20 2>&1 | quiet
 "$build/qorix-bench-preview" large 1000000 2>&1 | quiet
 "$build/qorix-bench-preview" large 1000000 circular-pocket 2>&1 | quiet
+# "Megnyitás" of the million lines saved above (pockets in series: the first M30 ends the run,
+# the rest is read for its warnings) and of a two-line file
+"$build/qorix-bench-preview" open "$file" 2>&1 | quiet
+small=$(mktemp --suffix=.tap)
+printf 'G0 X1 Y1 Z5\r\nM30\r\n' > "$small"
+"$build/qorix-bench-preview" open "$small" 2>&1 | quiet
+rm -f "$file" "$small"

@@ -282,21 +282,23 @@ void PreviewPanel::refresh(bool refit) {
         tabs_->setCurrentIndex(0);  // the page's picture, when it has one
         return;
     }
-    auto copy = std::make_shared<std::vector<std::string>>();
-    copy->reserve(page_.Memo1.lines().size());
+    auto copy = std::make_shared<program::LineText>();
+    std::size_t bytes = 0;  // a pass over the sizes only: some milliseconds for a million lines
+    for (const std::string& line : page_.Memo1.lines()) bytes += line.size();
+    copy->reserve(page_.Memo1.lines().size(), bytes);
     copyMore(std::move(copy), page_.Memo1.revision(), copyGeneration_, refit);
 }
 
-// The reader gets a copy of the box's lines, which the box may change meanwhile. A million
-// lines take longer to copy than the window may wait, so they are copied a slice at a time
-// between its events; a change of the box meanwhile has its own refresh on the way.
-void PreviewPanel::copyMore(std::shared_ptr<std::vector<std::string>> copy, std::uint64_t revision,
+// The reader gets a copy of the box's lines, which the box may change meanwhile: one text, not
+// a string per line. A million lines take longer to copy than the window may wait, so they are
+// copied a slice at a time between its events; a change of the box meanwhile has its own
+// refresh on the way.
+void PreviewPanel::copyMore(std::shared_ptr<program::LineText> copy, std::uint64_t revision,
                             int generation, bool refit) {
     const std::vector<std::string>& lines = page_.Memo1.lines();
     if (generation != copyGeneration_ || revision != page_.Memo1.revision()) return;
     const std::size_t end = std::min(lines.size(), copy->size() + kCopySlice);
-    copy->insert(copy->end(), lines.begin() + static_cast<std::ptrdiff_t>(copy->size()),
-                 lines.begin() + static_cast<std::ptrdiff_t>(end));
+    for (std::size_t i = copy->size(); i < end; ++i) copy->push_back(lines[i]);
     if (end == lines.size()) {
         view_->setProgram(std::move(copy), facts(), refit);
         return;

@@ -54,8 +54,8 @@ private:
     QWidget* makeSettings();
     void modelChanged();
     void refresh(bool refit);
-    void copyMore(std::shared_ptr<std::vector<std::string>> copy, std::uint64_t revision,
-                  int generation, bool refit);
+    void copyMore(std::shared_ptr<program::LineText> copy, std::uint64_t revision, int generation,
+                  bool refit);
     qorix::PreviewFacts facts() const;
     void showResult();
     void selectLine(std::uint32_t line);

@@ -51,7 +51,7 @@ void ToolpathView::setFileOpening(bool on) {
     update();
 }
 
-void ToolpathView::setProgram(std::shared_ptr<const std::vector<std::string>> lines,
+void ToolpathView::setProgram(std::shared_ptr<const program::LineText> lines,
                               qorix::PreviewFacts facts, bool refit) {
     startRead(std::move(lines), std::move(facts), refit);
 }
@@ -66,7 +66,7 @@ void ToolpathView::clear() {
 }
 
 // The lines are the reader's alone: they go when it is done with them.
-void ToolpathView::startRead(std::shared_ptr<const std::vector<std::string>> lines,
+void ToolpathView::startRead(std::shared_ptr<const program::LineText> lines,
                              qorix::PreviewFacts facts, bool refit) {
     const int generation = ++readGeneration_;
     ++renderGeneration_;  // a drawing of the old program is not wanted any more

@@ -24,8 +24,8 @@ public:
     ~ToolpathView() override;
 
     // Reads the lines as the page's facts say; refit: show all of it when it is read.
-    void setProgram(std::shared_ptr<const std::vector<std::string>> lines,
-                    qorix::PreviewFacts facts, bool refit);
+    void setProgram(std::shared_ptr<const program::LineText> lines, qorix::PreviewFacts facts,
+                    bool refit);
     void clear();
 
     // The last program read (null before any), the camera shown and the last drawn image.
@@ -66,7 +66,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void startRead(std::shared_ptr<const std::vector<std::string>> lines, qorix::PreviewFacts facts,
+    void startRead(std::shared_ptr<const program::LineText> lines, qorix::PreviewFacts facts,
                    bool refit);
     void readDone(int generation, std::shared_ptr<const Scene> scene, bool refit);
     void startRender();

@@ -82,9 +82,8 @@ std::string wordText(char letter, double v) {
 
 }  // namespace
 
-Interpreter::Interpreter(std::vector<std::string_view> lines, const ReadOptions& options,
-                         ReadResult& result)
-    : lines_(std::move(lines)),
+Interpreter::Interpreter(LineSpan lines, const ReadOptions& options, ReadResult& result)
+    : lines_(lines),
       options_(options),
       result_(result),
       scanner_(result.decimalSeparator, vars_),
@@ -139,8 +138,10 @@ void Interpreter::scanLine(std::size_t index, bool assign) {
             {kindOf(issue.problem), static_cast<std::uint32_t>(index + 1), textOf(issue)});
 }
 
+// The lines after the end are looked at once, by lookAfterEnd.
 void Interpreter::lookAtLinesNotRun() {
-    for (std::size_t i = 0; i < lines_.size(); ++i)
+    const std::size_t end = result_.ended ? endLine_ + 1 : lines_.size();
+    for (std::size_t i = 0; i < end; ++i)
         if (!looked_[i]) scanLine(i, false);
     if (result_.ended) lookAfterEnd();
 }
@@ -152,8 +153,7 @@ void Interpreter::lookAfterEnd() {
     bool inSubprogram = !stack_.empty();  // an end inside a subprogram: its M99 follows
     for (std::size_t i = endLine_ + 1; i < lines_.size(); ++i) {
         if (labelOf(lines_[i]) >= 0) inSubprogram = true;
-        issues_.clear();
-        scanner_.scan(lines_[i], block_, issues_, false);
+        scanLine(i, false);  // warns of what is wrong in a line not run
         const Word* m = block_.find('M');
         bool skipped = inSubprogram || block_.count == 0 || !issues_.empty();  // told already
         if (m && m->value == 99) inSubprogram = false;

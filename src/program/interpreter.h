@@ -15,8 +15,7 @@ namespace qorix::program {
 
 class Interpreter {
 public:
-    Interpreter(std::vector<std::string_view> lines, const ReadOptions& options,
-                ReadResult& result);
+    Interpreter(LineSpan lines, const ReadOptions& options, ReadResult& result);
     void run();
     bool sawOpening() const { return sawOpening_; }
 
@@ -43,7 +42,7 @@ private:
     AxisWords axisWords() const;
     void warn(WarningKind kind, std::string text);
 
-    std::vector<std::string_view> lines_;
+    LineSpan lines_;
     const ReadOptions& options_;
     ReadResult& result_;
     Variables vars_;

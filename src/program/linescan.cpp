@@ -6,6 +6,8 @@
 #include <numbers>
 #include <string_view>
 
+#include "program/plainnumber.h"
+
 namespace qorix::program {
 
 namespace {
@@ -181,10 +183,11 @@ private:
         // a lone separator, or the other one ("1.5" in a comma run) is no number here
         if ((text.size() == 1 && point) || c_.peek() == '.' || c_.peek() == ',')
             return fail(ScanProblem::UnknownWord, std::string(text));
+        double v = 0;
+        if (readPlainNumber(text, owner_.sep_, v)) return v;
         std::string buffer(text);
         for (char& ch : buffer)
             if (ch == owner_.sep_) ch = '.';
-        double v = 0;
         auto [end, ec] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), v);
         if (ec == std::errc::result_out_of_range || !std::isfinite(v)) {
             // the numbers have no exponent: one without a whole part is one too small

@@ -15,14 +15,18 @@ void addPlace(Box& box, const Move& m) {
     if (m.known & kAxisZ) box.add(2, m.z);
 }
 
-// An arc reaches past its ends where it crosses the axes through its centre.
-void addArcExtremes(Box& box, const Arc& a, const Move& from) {
+// An arc reaches past its ends where it crosses the axes through its centre: into both boxes
+// (the whole path's and the cuts').
+void addArcExtremes(Box& box, Box& cuts, const Arc& a, const Move& from) {
     double a0 = std::atan2(from.y - a.cy, from.x - a.cx);
     double lo = a.sweep < 0 ? a0 + a.sweep : a0, hi = a.sweep < 0 ? a0 : a0 + a.sweep;
     for (double k = std::ceil(lo / kHalfPi); k * kHalfPi <= hi; ++k) {
         double t = k * kHalfPi;
-        box.add(0, a.cx + a.radius * std::cos(t));
-        box.add(1, a.cy + a.radius * std::sin(t));
+        const double x = a.cx + a.radius * std::cos(t), y = a.cy + a.radius * std::sin(t);
+        box.add(0, x);
+        box.add(1, y);
+        cuts.add(0, x);
+        cuts.add(1, y);
     }
 }
 
@@ -99,10 +103,8 @@ Measures measure(const Toolpath& path, const MeasureOptions& options) {
         if (double t = length / to.feed * 60; to.feed > 0 && std::isfinite(t)) r.timeSeconds += t;
         if (from.known == kAxesAll) addPlace(r.feedBounds, from);
         addPlace(r.feedBounds, to);
-        if (to.kind == MoveKind::Arc && from.known == kAxesAll) {
-            addArcExtremes(r.bounds, path.arcs[to.aux], from);
-            addArcExtremes(r.feedBounds, path.arcs[to.aux], from);
-        }
+        if (to.kind == MoveKind::Arc && from.known == kAxesAll)
+            addArcExtremes(r.bounds, r.feedBounds, path.arcs[to.aux], from);
         if (from.known == kAxesAll && isCut(to)) passes.add(from, to);
     }
     r.holes = path.holes.size();

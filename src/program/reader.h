@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "program/linetext.h"
 #include "program/measures.h"
 #include "program/messages.h"
 #include "program/toolpath.h"
@@ -62,6 +63,7 @@ struct ReadResult {
 
 ReadResult readProgram(std::string_view text, const ReadOptions& options);
 ReadResult readProgram(const std::vector<std::string>& lines, const ReadOptions& options);
+ReadResult readProgram(const LineText& lines, const ReadOptions& options);
 
 // What is left of a reading that failed (memory ran out): no moves, one warning saying why.
 ReadResult failedRead(const std::exception& failure);

@@ -159,6 +159,28 @@ TEST(ProgramFile, BytesThatAreNoTextAreRefusedAndUtf8KeepsItsLetters) {
     }
 }
 
+// The file's lines are split as every other text file of the program is: at CR LF, CR or LF,
+// a last line without its end kept, Windows-1250 letters decoded line by line.
+TEST(ProgramFile, SplitsAtEveryLineEndAsTheTextFilesDo) {
+    TempDir dir;
+    const std::string cases[] = {"",
+                                 "\n",
+                                 "G0 X1",
+                                 "G0 X1\r\n\r\nM30\r\n",
+                                 "a\rb\nc\r\nd",
+                                 "a\r\r\n\n\rb\n\n",
+                                 "(m\xE9lys\xE9g \x8A\x9A)\rG1 X2,5\n(\xF5\xFB)",
+                                 "\xEF\xBB\xBF(mélység)\r\nG0 X1\r(ő)\n"};
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(bytes);
+        const std::string path = dir.file("sorok.tap");
+        textfile::writeBytes(path, bytes);
+        const bool utf8 = bytes.rfind("\xEF\xBB\xBF", 0) == 0;
+        EXPECT_EQ(readProgramFile(path),
+                  utf8 ? textfile::splitTextLines(bytes.substr(3)) : textfile::splitLines(bytes));
+    }
+}
+
 TEST(Inspect, TheSvgShowsRapidsDashedCutsSolidAndHolesAsCircles) {
     TempDir dir;
     std::string svg = dir.file("furatok.svg");

@@ -126,8 +126,10 @@ void centreLineOnly(Program& p) {
     p.window.preview(kCutCircle)->findChild<QCheckBox*>("view.toolWidth")->setChecked(false);
 }
 
-std::shared_ptr<const std::vector<std::string>> linesOf(std::vector<std::string> lines) {
-    return std::make_shared<const std::vector<std::string>>(std::move(lines));
+std::shared_ptr<const qorix::program::LineText> linesOf(const std::vector<std::string>& lines) {
+    auto text = std::make_shared<qorix::program::LineText>();
+    for (const std::string& line : lines) text->push_back(line);
+    return text;
 }
 
 // The program line (from 1) that reads so; 0 when none does.

@@ -2,9 +2,12 @@
 // each fault the reader must catch, with its line.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
+#include "program/plainnumber.h"
 #include "program/readsupport.h"
 
 namespace qorix::test {
@@ -250,6 +253,59 @@ TEST(ProgramReader, ProgressIsReportedAndReadingCanBeCancelled) {
     EXPECT_TRUE(r.cancelled);
     EXPECT_EQ(calls, 2u);
     EXPECT_LT(r.path.moves.size(), 200000u);
+}
+
+// The quick read of a plain number gives the very same double as the full conversion, or
+// leaves the number to it: the tricky ones, and a sweep of every shape a program writes.
+TEST(ProgramReader, PlainNumbersReadToTheSameDoubleAsTheFullConversion) {
+    auto full = [](std::string text) {
+        for (char& c : text)
+            if (c == ',') c = '.';
+        double v = 0;
+        std::from_chars(text.data(), text.data() + text.size(), v);
+        return v;
+    };
+    auto same = [&](const std::string& text, bool quick) {  // quick: must take the quick way
+        double v = -1;
+        const bool took = program::readPlainNumber(text, ',', v);
+        if (quick || text.size() < 16) {
+            ASSERT_EQ(took, quick) << text;
+        }
+        const double f = full(text);
+        if (took) {
+            EXPECT_EQ(std::memcmp(&v, &f, sizeof v), 0) << text << " " << v << " " << f;
+        }
+    };
+    const std::pair<const char*, bool> cases[] = {{"0", true},
+                                                  {"0,0000", true},
+                                                  {",5", true},
+                                                  {"5,", true},
+                                                  {"0,1", true},
+                                                  {"0,3", true},
+                                                  {"1,015", true},
+                                                  {"4,35", true},
+                                                  {"2,675", true},
+                                                  {"9007199254740992", true},
+                                                  {"9007199254740993", false},
+                                                  {"123456789012345,6", true},
+                                                  {"0,0000000000000000000001", true},
+                                                  {"0,00000000000000000000001", false},
+                                                  {"1,2,3", false},
+                                                  {"1e5", false},
+                                                  {"", false},
+                                                  {",", false},
+                                                  {"-1", false},
+                                                  {"1.5", false},
+                                                  {"00000000000000000000000000001,5", true}};
+    for (const auto& [text, quick] : cases) same(text, quick);
+    std::uint64_t seed = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        const std::string digits = std::to_string(seed >> (seed % 40));
+        const std::size_t cut = (seed >> 50) % (digits.size() + 1);
+        same(digits.substr(0, cut) + "," + digits.substr(cut),
+             digits.size() <= 15 && digits.size() - cut <= 22);
+    }
 }
 
 }  // namespace
