@@ -188,53 +188,52 @@ std::function<void()> assignment(CliWizard& w, const std::string& arg) {
 
 std::string quoted(const std::string& s) { return "\"" + s + "\""; }
 
+struct Shown {
+    std::string caption, value;
+};
+
+// What describe shows of a control: its caption (a choice's items and a bar's range in
+// brackets) and its value.
+Shown shownOf(ui::Control* c) {
+    switch (c->kind()) {
+        case ui::Kind::Edit: {
+            auto* e = static_cast<ui::Edit*>(c);
+            return {e->caption(), e->text()};
+        }
+        case ui::Kind::CheckBox: {
+            auto* b = static_cast<ui::CheckBox*>(c);
+            return {b->caption(), b->checked() ? "1" : "0"};
+        }
+        case ui::Kind::RadioGroup: {
+            auto* g = static_cast<ui::RadioGroup*>(c);
+            std::string caption = g->caption() + "[";
+            for (std::size_t i = 0; i < g->items().size(); ++i)
+                caption += (i ? "|" : "") + g->items()[i];
+            return {caption + "]", std::to_string(g->itemIndex())};
+        }
+        case ui::Kind::ScrollBar: {
+            auto* s = static_cast<ui::ScrollBar*>(c);
+            return {s->caption() + "[" + std::to_string(s->min()) + ".." +
+                        std::to_string(s->max()) + "]",
+                    std::to_string(s->position())};
+        }
+        case ui::Kind::Label:
+            return {static_cast<ui::Label*>(c)->caption(), ""};
+        case ui::Kind::Button:
+            return {static_cast<ui::Button*>(c)->caption(), ""};
+        case ui::Kind::Image:
+            return {"", static_cast<ui::Image*>(c)->picture()};
+        default:
+            return {};
+    }
+}
+
 void describe(CliWizard& w, std::ostream& out) {
     for (ui::Form* f : w.forms()) {
         for (ui::Control* c : f->controls()) {
-            std::string caption, value;
-            switch (c->kind()) {
-                case ui::Kind::Edit: {
-                    auto* e = static_cast<ui::Edit*>(c);
-                    caption = e->caption();
-                    value = e->text();
-                    break;
-                }
-                case ui::Kind::CheckBox: {
-                    auto* b = static_cast<ui::CheckBox*>(c);
-                    caption = b->caption();
-                    value = b->checked() ? "1" : "0";
-                    break;
-                }
-                case ui::Kind::RadioGroup: {
-                    auto* g = static_cast<ui::RadioGroup*>(c);
-                    caption = g->caption() + "[";
-                    for (std::size_t i = 0; i < g->items().size(); ++i)
-                        caption += (i ? "|" : "") + g->items()[i];
-                    caption += "]";
-                    value = std::to_string(g->itemIndex());
-                    break;
-                }
-                case ui::Kind::ScrollBar: {
-                    auto* s = static_cast<ui::ScrollBar*>(c);
-                    caption = s->caption() + "[" + std::to_string(s->min()) + ".." +
-                              std::to_string(s->max()) + "]";
-                    value = std::to_string(s->position());
-                    break;
-                }
-                case ui::Kind::Label:
-                    caption = static_cast<ui::Label*>(c)->caption();
-                    break;
-                case ui::Kind::Button:
-                    caption = static_cast<ui::Button*>(c)->caption();
-                    break;
-                case ui::Kind::Image:
-                    value = static_cast<ui::Image*>(c)->picture();
-                    break;
-                default:
-                    break;
-            }
-            out << c->name() << '\t' << ui::kindName(c->kind()) << '\t' << quoted(caption) << '\t'
-                << quoted(value) << (c->enabled() ? "" : "\tdisabled") << '\n';
+            const Shown shown = shownOf(c);
+            out << c->name() << '\t' << ui::kindName(c->kind()) << '\t' << quoted(shown.caption)
+                << '\t' << quoted(shown.value) << (c->enabled() ? "" : "\tdisabled") << '\n';
         }
     }
 }
@@ -271,6 +270,58 @@ GenerateOptions parseGenerate(const std::vector<std::string>& args, char regiona
     return o;
 }
 
+// One run of a wizard from the command line: its events, its messages on stderr, and
+// whether every press wrote its program.
+struct WizardRun {
+    ui::RecordingDialogs& dialogs;
+    CliWizard& wizard;
+    std::ostream& err;
+    std::size_t shown = 0;
+    bool allWrote = true;
+
+    void flushMessages() {
+        for (; shown < dialogs.messages().size(); ++shown)
+            err << dialogs.messages()[shown].caption << ": " << dialogs.messages()[shown].text
+                << '\n';
+    }
+    void press() {
+        std::string problem;
+        ui::runEvent(dialogs, [&] { problem = wizard.beforePress(); });
+        if (!problem.empty()) throw UsageError(problem);
+        bool wrote = false;
+        ui::runEvent(dialogs, [&] { wrote = wizard.press(); });
+        allWrote = allWrote && wrote;
+    }
+    // The assignments and presses in their order; one press at the end when none was asked.
+    void run(const std::vector<std::string>& args) {
+        ui::runEvent(dialogs, [&] { wizard.startup(); });
+        bool pressed = false;
+        for (const std::string& a : args) {
+            if (a == "--press") {
+                press();
+                pressed = true;
+            } else {
+                ui::runEvent(dialogs, assignment(wizard, a));
+            }
+            flushMessages();
+        }
+        if (!pressed) press();
+        flushMessages();
+    }
+    // The programs into the output file; a refused press must not cost an earlier program,
+    // so the file then keeps what it held. False when the file could not be written.
+    bool save(const std::string& output) {
+        if (!allWrote) {
+            err << ui::kFailureCaption << ": A(z) „" << output
+                << "” fájl nem változott, mert nem készült el minden program.\n";
+            return true;
+        }
+        bool saved = ui::runEvent(dialogs, [&] { textfile::writeLines(output, wizard.output()); });
+        flushMessages();
+        return saved;
+    }
+};
+
 int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              char regional) {
     GenerateOptions o = parseGenerate(args, regional);
@@ -285,57 +336,19 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!wizard->option(a, problem)) throw UsageError("ismeretlen kapcsoló: " + a);
         if (!problem.empty()) throw UsageError(problem + ": " + a);
     }
-
-    bool allWrote = true;
-    std::size_t shown = 0;
-    auto flushMessages = [&] {
-        for (; shown < dialogs.messages().size(); ++shown)
-            err << dialogs.messages()[shown].caption << ": " << dialogs.messages()[shown].text
-                << '\n';
-    };
-    auto press = [&] {
-        std::string problem;
-        ui::runEvent(dialogs, [&] { problem = wizard->beforePress(); });
-        if (!problem.empty()) throw UsageError(problem);
-        bool wrote = false;
-        ui::runEvent(dialogs, [&] { wrote = wizard->press(); });
-        allWrote = allWrote && wrote;
-    };
-    ui::runEvent(dialogs, [&] { wizard->startup(); });
-    bool pressed = false;
-    for (const std::string& a : o.args) {
-        if (a == "--press") {
-            press();
-            pressed = true;
-        } else {
-            auto apply = assignment(*wizard, a);
-            ui::runEvent(dialogs, apply);
-        }
-        flushMessages();
-    }
-    if (!pressed) press();
-    flushMessages();
-    if (!o.inspect) {
+    WizardRun run{dialogs, *wizard, err};
+    run.run(o.args);
+    if (!o.inspect)
         for (const auto& line : wizard->output()) out << line << '\n';
-    }
     for (const auto& line : wizard->diagnostics()) err << line << '\n';
-    if (!o.output.empty() && !allWrote) {
-        // the file keeps what it held: a refused press must not cost an earlier program
-        err << ui::kFailureCaption << ": A(z) „" << o.output
-            << "” fájl nem változott, mert nem készült el minden program.\n";
-    } else if (!o.output.empty()) {
-        bool saved =
-            ui::runEvent(dialogs, [&] { textfile::writeLines(o.output, wizard->output()); });
-        flushMessages();
-        if (!saved) return kExitRefused;
-    }
+    if (!o.output.empty() && !run.save(o.output)) return kExitRefused;
     if (o.inspect) {
         o.inspection.read.decimalSeparator = o.separator;
         pageFacts(*wizard, o.inspection);
         int status = inspectLines(wizard->output(), o.inspection, out, err);
-        return allWrote ? status : kExitRefused;
+        return run.allWrote ? status : kExitRefused;
     }
-    return allWrote ? kExitOk : kExitRefused;
+    return run.allWrote ? kExitOk : kExitRefused;
 }
 
 }  // namespace

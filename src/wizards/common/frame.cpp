@@ -65,7 +65,10 @@ void readCommonStart(const CommonInputs& in, CommonRecord& rec, const FieldReade
     }
 }
 
-void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
+namespace {
+
+// The step limit: the depth itself when ticked off or at least as deep as the depth.
+void readStepLimit(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
     if (in.noStepLimit && in.noStepLimit->checked()) {
         rec.stepLimit = rec.depth;
     } else if (in.stepLimit) {
@@ -76,46 +79,60 @@ void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader&
             rec.stepLimit = std::fabs(step) >= std::fabs(rec.depth) ? rec.depth : step;
         }
     }
+}
 
+// A whole number that must be given and may not be negative; nullopt after its message.
+std::optional<std::int32_t> readPositiveWhole(const ui::Edit& field, const char* zero,
+                                              const char* negative, const FieldReader& read) {
+    if (read.emptyOrZeroWhole(field)) {
+        read.error(zero);
+        return std::nullopt;
+    }
+    std::int32_t value = read.whole(field);
+    if (value < 0) {
+        read.error(negative);
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Tool number and spindle speed; "nincs" ticked means no tool change (tool 0).
+void readToolAndSpindle(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
     if (in.noTool && in.noTool->checked()) {
         rec.toolNumber = 0;
-    } else {
-        if (in.toolNumber) {
-            if (read.emptyOrZeroWhole(*in.toolNumber))
-                read.error(msg::kToolNumberZero);
-            else if (std::int32_t tool = read.whole(*in.toolNumber); tool < 0)
-                read.error(msg::kToolNumberNegative);
-            else
-                rec.toolNumber = tool;
-        }
-        if (in.spindleSpeed) {
-            if (read.emptyOrZeroWhole(*in.spindleSpeed))
-                read.error(msg::kSpindleZero);
-            else if (std::int32_t spindle = read.whole(*in.spindleSpeed); spindle < 0)
-                read.error(msg::kSpindleNegative);
-            else
-                rec.spindleSpeed = spindle;
-        }
+        return;
     }
+    if (in.toolNumber)
+        if (auto tool = readPositiveWhole(*in.toolNumber, msg::kToolNumberZero,
+                                          msg::kToolNumberNegative, read))
+            rec.toolNumber = *tool;
+    if (in.spindleSpeed)
+        if (auto speed =
+                readPositiveWhole(*in.spindleSpeed, msg::kSpindleZero, msg::kSpindleNegative, read))
+            rec.spindleSpeed = *speed;
+}
 
-    if (in.linearFeed) {
-        if (in.linearFeed->text().empty())
-            read.error(msg::kG1Empty);
-        else if (std::int32_t feed = read.whole(*in.linearFeed); feed < 0)
-            read.error(msg::kFeedNegative);
-        else
-            rec.linearFeed = feed;
-    }
-    if (in.arcFeed) {
-        if (in.arcFeed->text().empty())
-            read.error(msg::kG23Empty);
-        else if (std::int32_t feed = read.whole(*in.arcFeed); feed < 0)
-            read.error(msg::kFeedNegative);
-        else
-            rec.arcFeed = feed;
-    }
+// A feed may be 0 but must be given.
+void readFeed(const ui::Edit* field, const char* empty, std::int32_t& into,
+              const FieldReader& read) {
+    if (!field) return;
+    if (field->text().empty())
+        read.error(empty);
+    else if (std::int32_t feed = read.whole(*field); feed < 0)
+        read.error(msg::kFeedNegative);
+    else
+        into = feed;
+}
 
-    if (in.comments) rec.comments = in.comments->checked() ? 1 : 0;
+}  // namespace
+
+void readCommonEnd(const CommonInputs& in, CommonRecord& rec, const FieldReader& read) {
+    readStepLimit(in, rec, read);
+    readToolAndSpindle(in, rec, read);
+    readFeed(in.linearFeed, msg::kG1Empty, rec.linearFeed, read);
+    readFeed(in.arcFeed, msg::kG23Empty, rec.arcFeed, read);
+
+    if (in.comments) rec.comments = in.comments->checked();
     if (in.coolant) {
         static constexpr std::int32_t codes[] = {0, 7, 8};
         int i = in.coolant->itemIndex();

@@ -266,21 +266,23 @@ void ThreadRepairPage::WriteHeaderComments() {
     t.comment(v.cs_ == 0 ? "csavar menet" : "anya menet");
 }
 
+// The tool sits in the groove at the measured point and must leave it before it rises: twice
+// the depth outwards and as much along the thread, turned with the measured point (+X and +Y
+// for a point on the +X side). A fixed +X +Y move drove the tool into the bolt from a point
+// on its other side. A nut's tool goes to the hole's centre.
+void ThreadRepairPage::leaveTheGroove(ProgramText& t) const {
+    const ThreadRepairValues& v = values();
+    if (v.cs_ != 0) return t.rapid({.x = v.x, .y = v.y});
+    const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.depth;
+    t.rapid({.x = v.Xpos_ + away * (c - s), .y = v.Ypos_ + away * (s + c)});
+}
+
 void ThreadRepairPage::GenerateProgram() {
     const ThreadRepairValues& v = values();
     ProgramText t = text();
     const CommonRecord& rec = v;
     t.metricAbsolute();
-    if (v.cs_ == 0) {
-        // The tool sits in the groove at the measured point and must leave it before it
-        // rises: twice the depth outwards and as much along the thread, turned with the
-        // measured point (+X and +Y for a point on the +X side). A fixed +X +Y move drove the
-        // tool into the bolt from a point on its other side.
-        const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.depth;
-        t.rapid({.x = v.Xpos_ + away * (c - s), .y = v.Ypos_ + away * (s + c)});
-    } else {
-        t.rapid({.x = v.x, .y = v.y});  // a nut's tool to the hole's centre
-    }
+    leaveTheGroove(t);
     t.rapid({.z = v.safeZ});
     t.toolLines(rec, inputs_);
     t.coolant(rec.coolant);
@@ -299,7 +301,7 @@ void ThreadRepairPage::GenerateProgram() {
     t.comment(rec, "főciklus vége");
     t.rapid({.z = v.safeZ});
     t.rapid({.x = v.startX, .y = v.y});
-    if (v.comments == 1) {
+    if (v.comments) {
         t.blank();
         t.blank();
     }

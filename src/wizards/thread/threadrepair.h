@@ -63,6 +63,7 @@ public:
 private:
     void readDimensions(const FieldReader& read);
     void listReading();
+    void leaveTheGroove(ProgramText& t) const;
     void writePass(ProgramText& t, long double x, std::int32_t circles);
     long double correction(const ui::ScrollBar& bar) const;
     bool hostMode() const;
