@@ -235,6 +235,28 @@ bool skipComment(Cursor& c) {
     return true;
 }
 
+// A letter and its value into the block; false once the line's problem is noted.
+bool scanWord(ExpressionScan& e, Cursor& c, Block& block, std::vector<ScanIssue>& issues) {
+    const char ch = c.peek(), letter = upper(ch);
+    if (!isAlpha(ch) || kLetters.find(letter) == std::string_view::npos ||
+        block.count == Block::kMaxWords) {
+        e.fail(ScanProblem::UnknownWord, c.rest());
+        return false;
+    }
+    std::size_t wordStart = c.i++;
+    double v = e.value();
+    if (!e.ok()) {
+        // name the whole word, not only the part after its letter
+        if (issues.back().problem == ScanProblem::UnknownWord) {
+            c.i = wordStart;
+            issues.back().text = c.rest();
+        }
+        return false;
+    }
+    block.words[static_cast<std::size_t>(block.count++)] = {letter, v};
+    return true;
+}
+
 }  // namespace
 
 void LineScanner::scan(std::string_view line, Block& block, std::vector<ScanIssue>& issues,
@@ -270,23 +292,7 @@ void LineScanner::scan(std::string_view line, Block& block, std::vector<ScanIssu
             if (assign) vars_.set(n, v);
             continue;
         }
-        char letter = upper(ch);
-        if (!isAlpha(ch) || kLetters.find(letter) == std::string_view::npos ||
-            block.count == Block::kMaxWords) {
-            e.fail(ScanProblem::UnknownWord, c.rest());
-            break;
-        }
-        std::size_t wordStart = c.i++;
-        double v = e.value();
-        if (!e.ok()) {
-            // name the whole word, not only the part after its letter
-            if (issues.back().problem == ScanProblem::UnknownWord) {
-                c.i = wordStart;
-                issues.back().text = c.rest();
-            }
-            break;
-        }
-        block.words[static_cast<std::size_t>(block.count++)] = {letter, v};
+        if (!scanWord(e, c, block, issues)) break;
     }
 }
 

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/numberread.h"
 #include "wizards/common/decimal.h"
@@ -45,46 +47,47 @@ NumberText::NumberText(char separator) : separator_(separator) {}
 
 std::string NumberText::f4(long double value) const { return fixed(value, 4); }
 
+namespace {
+
+// The integer digits and the decimals of a magnitude, and the digit after them that decides
+// the rounding. Below a hundredth of the last decimal a value always writes as zero; its
+// exact digits (thousands of them for a tiny long double) need not be worked out.
+std::pair<std::string, char> keptDigits(long double magnitude, int decimals) {
+    if (magnitude == 0 || magnitude < negligibleBelow(decimals))
+        return {std::string(static_cast<std::size_t>(decimals), '0'), '0'};
+    decimal::Digits d = decimal::expand(magnitude, 18);
+    std::string all = d.point > 0 ? d.digits : std::string(-d.point, '0') + d.digits;
+    int intDigits = d.point > 0 ? d.point : 0;
+    std::size_t keep = static_cast<std::size_t>(intDigits + decimals);
+    if (all.size() < keep + 1) all.append(keep + 1 - all.size(), '0');
+    return {all.substr(0, keep), all[keep]};
+}
+
+// One unit more in the last kept digit, carried as far as it goes.
+void roundUp(std::string& kept) {
+    int i = static_cast<int>(kept.size()) - 1;
+    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+    if (i >= 0)
+        ++kept[i];
+    else
+        kept.insert(kept.begin(), '1');
+}
+
+}  // namespace
+
 std::string NumberText::fixed(long double value, int decimals) const {
     if (!std::isfinite(value)) return nonFinite(value);
-    bool negative = std::signbit(value);
-    long double magnitude = std::fabs(value);
-    // Integer digits and the decimals, plus the digit that decides the rounding.
-    std::string kept;
-    char next = '0';
-    // Below a hundredth of the last decimal a value always writes as zero; its exact digits
-    // (thousands of them for a tiny long double) need not be worked out.
-    const bool negligible = magnitude < negligibleBelow(decimals);
-    if (magnitude != 0 && !negligible) {
-        decimal::Digits d = decimal::expand(magnitude, 18);
-        std::string all = d.point > 0 ? d.digits : std::string(-d.point, '0') + d.digits;
-        int intDigits = d.point > 0 ? d.point : 0;
-        std::size_t keep = static_cast<std::size_t>(intDigits + decimals);
-        if (all.size() < keep + 1) all.append(keep + 1 - all.size(), '0');
-        kept = all.substr(0, keep);
-        next = all[keep];
-    } else {
-        kept = std::string(static_cast<std::size_t>(decimals), '0');
-    }
-    if (next >= '5') {
-        int i = static_cast<int>(kept.size()) - 1;
-        while (i >= 0 && kept[i] == '9') kept[i--] = '0';
-        if (i >= 0)
-            ++kept[i];
-        else
-            kept.insert(kept.begin(), '1');
-    }
+    auto [kept, next] = keptDigits(std::fabs(value), decimals);
+    if (next >= '5') roundUp(kept);
     const std::size_t frac = static_cast<std::size_t>(decimals);
     if (kept.size() < frac + 1) kept.insert(0, frac + 1 - kept.size(), '0');
-    std::string intPart = kept.substr(0, kept.size() - frac);
-    std::string fracPart = kept.substr(kept.size() - frac);
     bool zero = kept.find_first_not_of('0') == std::string::npos;
     std::string out;
-    if (negative && !zero) out.push_back('-');
-    out += intPart;
+    if (std::signbit(value) && !zero) out.push_back('-');
+    out += kept.substr(0, kept.size() - frac);
     if (frac > 0) {
         out.push_back(separator_);
-        out += fracPart;
+        out += kept.substr(kept.size() - frac);
     }
     return out;
 }
@@ -122,42 +125,51 @@ std::string NumberText::general(long double value) const {
 
 std::string NumberText::whole(std::int64_t value) { return std::to_string(value); }
 
-long double NumberText::toFloat(std::string_view text) const {
-    auto fail = [&]() -> ConversionError {
-        return ConversionError("„" + shorten(text) + "” nem érvényes szám.");
-    };
-    std::string_view t = trimBlanks(text);
+namespace {
+
+// The number as from_chars reads it ("-12.5e3"): a sign, digits with at most one of the run's
+// separators, an exponent; nullopt for anything else.
+std::optional<std::string> asciiNumber(std::string_view t, char separator) {
     std::string ascii;
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         if (t[i] == '-') ascii.push_back('-');
         ++i;
     }
-    bool digits = false, separator = false;
+    bool digits = false, separated = false;
     for (; i < t.size(); ++i) {
         if (isDigit(t[i])) {
             digits = true;
             ascii.push_back(t[i]);
-        } else if (t[i] == separator_ && !separator) {
-            separator = true;
+        } else if (t[i] == separator && !separated) {
+            separated = true;
             ascii.push_back('.');
         } else {
             break;
         }
     }
-    if (!digits) throw fail();
+    if (!digits) return std::nullopt;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ascii.push_back('e');
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) ascii.push_back(t[i++]);
-        bool expDigits = false;
-        for (; i < t.size() && isDigit(t[i]); ++i) {
-            expDigits = true;
-            ascii.push_back(t[i]);
-        }
-        if (!expDigits) throw fail();
+        const std::size_t before = ascii.size();
+        for (; i < t.size() && isDigit(t[i]); ++i) ascii.push_back(t[i]);
+        if (ascii.size() == before) return std::nullopt;
     }
-    if (i != t.size()) throw fail();
+    if (i != t.size()) return std::nullopt;
+    return ascii;
+}
+
+}  // namespace
+
+long double NumberText::toFloat(std::string_view text) const {
+    auto fail = [&]() -> ConversionError {
+        return ConversionError("„" + shorten(text) + "” nem érvényes szám.");
+    };
+    const std::optional<std::string> number = asciiNumber(trimBlanks(text), separator_);
+    if (!number) throw fail();
+    const std::string& ascii = *number;
     long double value = 0;
     auto res = platform::readLongDouble(ascii.data(), ascii.data() + ascii.size(), value);
     // A number too small for a long double is zero, as one too small for a double already is
