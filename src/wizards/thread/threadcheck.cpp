@@ -64,14 +64,14 @@ void ThreadCheckDialog::FormActivate() {
     v.ComputeThreadStart();
     v.ComputeStartX();
     auto n = [this](long double value) { return num_.f4(value); };
-    Label2.setCaption(" X tengely középpontnál: " + n(v.x) + "  X mért pont: " + n(v.Xpos_) +
+    Label2.setCaption(" X tengely középpontnál: " + n(v.x) + "  X mért pont: " + n(v.measuredX) +
                       "  Számított: " + n(v.computedX));
-    Label3.setCaption(" Y tengely középpontnál: " + n(v.y) + "  Y mért pont: " + n(v.Ypos_) +
+    Label3.setCaption(" Y tengely középpontnál: " + n(v.y) + "  Y mért pont: " + n(v.measuredY) +
                       "  Számított: " + n(v.computedY));
     Label4.setCaption("Z tengely kezdőpont: " + n(v.z));
-    Label17.setCaption("Z mért pont: " + n(v.Zpos_));
-    Label5.setCaption(n(v.Xpos_ - v.computedX) + " mm");
-    Label7.setCaption(n(v.Ypos_ - v.computedY) + " mm");
+    Label17.setCaption("Z mért pont: " + n(v.measuredZ));
+    Label5.setCaption(n(v.measuredX - v.computedX) + " mm");
+    Label7.setCaption(n(v.measuredY - v.computedY) + " mm");
     Label8.setCaption(num_.fixed(v.turns, 2) + " menet");
     Label9.setCaption("X" + n(v.startX));
     Label10.setCaption("Y" + n(v.y));

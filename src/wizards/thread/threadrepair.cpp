@@ -46,13 +46,13 @@ struct CirclePlan {
 };
 
 CirclePlan planCircles(const ThreadRepairValues& v) {
-    if (!(v.md_ > 0)) return {};  // no pitch read yet: no circles
-    const long double top = v.helixStartZ, bottom = v.z - v.ml_;
-    if (!pitchResolvable(v.md_, top, bottom)) return {0, kPitchTooFine};
+    if (!(v.pitch > 0)) return {};  // no pitch read yet: no circles
+    const long double top = v.helixStartZ, bottom = v.z - v.threadLength;
+    if (!pitchResolvable(v.pitch, top, bottom)) return {0, kPitchTooFine};
     auto above = [&](std::int32_t k) {
-        return top - static_cast<long double>(k) * v.md_ >= bottom;
+        return top - static_cast<long double>(k) * v.pitch >= bottom;
     };
-    const long double quotient = std::floor((top - bottom) / v.md_);
+    const long double quotient = std::floor((top - bottom) / v.pitch);
     if (!(quotient <= kMaxCirclesPerPass)) return {0, kTooManyCircles};
     std::int32_t n = quotient > 0 ? static_cast<std::int32_t>(quotient) : 0;
     // the rounded quotient may be one off the rule that places the circles: the rule decides
@@ -164,15 +164,15 @@ void ThreadRepairPage::readDimensions(const FieldReader& read) {
     if (read.emptyOrZero(Edit_zm_))
         read.error(kPitchZero);
     else
-        v.md_ = std::fabs(read.number(Edit_zm_));
+        v.pitch = std::fabs(read.number(Edit_zm_));
     if (read.emptyOrZero(Edit_ml_))
         read.error(kLengthZero);
     else
-        v.ml_ = std::fabs(read.number(Edit_ml_));
+        v.threadLength = std::fabs(read.number(Edit_ml_));
     if (auto sz = readToolDiameter(Edit_sz_, read)) v.toolDiameter = *sz;
     if (auto d = readCircleAroundTool(
             Edit_r_, [&] { return v.toolDiameter; }, read))
-        v.rd_ = *d;
+        v.threadDiameter = *d;
 }
 
 void ThreadRepairPage::ReadParameters() {
@@ -188,9 +188,9 @@ void ThreadRepairPage::ReadParameters() {
         read.error(msg::kSafeOffsetNegative);
     else
         v.safeOffset = zsb;
-    v.Xpos_ = read.number(Edit_Xpos_);
-    v.Ypos_ = read.number(Edit_Ypos_);
-    v.Zpos_ = read.number(Edit_Zpos_);
+    v.measuredX = read.number(Edit_Xpos_);
+    v.measuredY = read.number(Edit_Ypos_);
+    v.measuredZ = read.number(Edit_Zpos_);
     readDimensions(read);
 
     // the step, the tool lines, the feeds and the flags as on every page
@@ -198,11 +198,12 @@ void ThreadRepairPage::ReadParameters() {
     // here a group with no item chosen counts as its second item
     v.ccw = notFirst(RadioGroup_cw_);
     v.spindleCcw = notFirst(RadioGroup_m34_);
-    v.cs_ = notFirst(RadioGroup_cs_);
-    if (v.cs_ == 1 && v.toolDiameter >= v.rd_ - 2 * v.depth) read.error(kNutToolTooBig);
-    if (!((2 * std::fabs(v.Zpos_ - v.z) + v.ml_) / v.md_ <= kMaxCirclesPerPass))
+    v.nut = notFirst(RadioGroup_cs_);
+    if (v.nut && v.toolDiameter >= v.threadDiameter - 2 * v.depth) read.error(kNutToolTooBig);
+    if (!((2 * std::fabs(v.measuredZ - v.z) + v.threadLength) / v.pitch <= kMaxCirclesPerPass))
         read.error(kTooManyCircles);
-    else if (!pitchResolvable(v.md_, std::fabs(v.Zpos_) + std::fabs(v.z), v.z - v.ml_))
+    else if (!pitchResolvable(v.pitch, std::fabs(v.measuredZ) + std::fabs(v.z),
+                              v.z - v.threadLength))
         read.error(kPitchTooFine);
     listReading();
 }
@@ -217,14 +218,14 @@ void ThreadRepairPage::listReading() {
     AddLine("_y_=" + n(v.y));
     AddLine("_z_=" + n(v.z));
     AddLine("_zsb_=" + n(v.safeOffset));
-    AddLine("_Xpos_=" + n(v.Xpos_));
-    AddLine("_Ypos_=" + n(v.Ypos_));
-    AddLine("_Zpos_=" + n(v.Zpos_));
+    AddLine("_Xpos_=" + n(v.measuredX));
+    AddLine("_Ypos_=" + n(v.measuredY));
+    AddLine("_Zpos_=" + n(v.measuredZ));
     AddLine("_m_=" + n(v.depth));
-    AddLine("_md_=" + n(v.md_));
-    AddLine("_ml_=" + n(v.ml_));
+    AddLine("_md_=" + n(v.pitch));
+    AddLine("_ml_=" + n(v.threadLength));
     AddLine("_sz_=" + g(v.toolDiameter));
-    AddLine("_rd_=" + g(v.rd_));
+    AddLine("_rd_=" + g(v.threadDiameter));
     AddLine("_szc_=" + n(v.stepLimit));
     AddLine("_szsz_=" + g(v.toolNumber));
     AddLine("_ff_=" + g(v.spindleSpeed));
@@ -234,22 +235,22 @@ void ThreadRepairPage::listReading() {
     AddLine("_h_=" + w(v.coolant));
     AddLine("_cw_=" + w(v.ccw));
     AddLine("_m34_=" + w(v.spindleCcw));
-    AddLine("_cs_=" + w(v.cs_));
+    AddLine("_cs_=" + w(v.nut));
 }
 
 void ThreadRepairPage::PrepareValues() {
     ThreadRepairValues& v = values();
     ui::Memo::Batch batch(Memo1);
     prepareDepthPasses(v, reader(v.error));
-    v.r_ = v.rd_ / 2;
-    v.dk_ = correction(ScrollBar1);
-    v.hk_ = correction(ScrollBar2);
+    v.threadRadius = v.threadDiameter / 2;
+    v.depthCorrection = correction(ScrollBar1);
+    v.heightCorrection = correction(ScrollBar2);
     const NumberText& num = services().num;
     AddLine("_zs_:=_z_+_zsb_= " + num.f4(v.safeZ));
     AddLine("_mcm_:=_m_/_mc_= " + num.f4(v.passDepth));
     AddLine("_mc_= " + NumberText::whole(v.passes));
-    AddLine("_dk_:= " + num.f4(v.dk_));
-    AddLine("_hk_:= " + num.f4(v.hk_));
+    AddLine("_dk_:= " + num.f4(v.depthCorrection));
+    AddLine("_hk_:= " + num.f4(v.heightCorrection));
 }
 
 void ThreadRepairPage::WriteHeaderComments() {
@@ -259,11 +260,11 @@ void ThreadRepairPage::WriteHeaderComments() {
     t.comment("Menet javítás - thread repair");
     t.blank();
     t.comment("középpont X" + t.f(v.x) + " Y" + t.f(v.y) + " Z" + t.f(v.z));
-    t.comment("menet átmérője " + t.f(v.rd_));
+    t.comment("menet átmérője " + t.f(v.threadDiameter));
     t.comment("menet mélysége " + t.f(v.depth));
     t.passHeader(v, t.f(v.stepLimit));
     t.directionHeader(v);
-    t.comment(v.cs_ == 0 ? "csavar menet" : "anya menet");
+    t.comment(!v.nut ? "csavar menet" : "anya menet");
 }
 
 // The tool sits in the groove at the measured point and must leave it before it rises: twice
@@ -272,9 +273,9 @@ void ThreadRepairPage::WriteHeaderComments() {
 // on its other side. A nut's tool goes to the hole's centre.
 void ThreadRepairPage::leaveTheGroove(ProgramText& t) const {
     const ThreadRepairValues& v = values();
-    if (v.cs_ != 0) return t.rapid({.x = v.x, .y = v.y});
+    if (v.nut) return t.rapid({.x = v.x, .y = v.y});
     const long double c = std::cos(v.angle), s = std::sin(v.angle), away = 2 * v.depth;
-    t.rapid({.x = v.Xpos_ + away * (c - s), .y = v.Ypos_ + away * (s + c)});
+    t.rapid({.x = v.measuredX + away * (c - s), .y = v.measuredY + away * (s + c)});
 }
 
 void ThreadRepairPage::GenerateProgram() {
@@ -292,8 +293,8 @@ void ThreadRepairPage::GenerateProgram() {
     // A bolt is cut from the outside inwards, a nut from inside the hole outwards. Each
     // pass is placed from the start X, not by repeated steps, so that exactly the counted
     // passes are written and the last one runs at the full-depth X.
-    const long double step = v.cs_ == 0 ? -v.passDepth : v.passDepth;
-    const long double fullDepthX = v.cs_ == 0 ? v.startX - v.depth : v.startX + v.depth;
+    const long double step = !v.nut ? -v.passDepth : v.passDepth;
+    const long double fullDepthX = !v.nut ? v.startX - v.depth : v.startX + v.depth;
     const std::int32_t circles = planCircles(v).count;
     for (std::int32_t i = 1; i <= v.passes; ++i)
         writePass(t, i == v.passes ? fullDepthX : v.startX + static_cast<long double>(i) * step,
@@ -320,10 +321,10 @@ void ThreadRepairPage::writePass(ProgramText& t, long double x, std::int32_t cir
     t.feed({.x = x});
     t.arcFeed(turn, Feed(general(v.arcFeed)));
     for (std::int32_t k = 1; k <= circles; ++k)
-        t.arc(turn, {.x = x, .y = v.y, .z = v.helixStartZ - static_cast<long double>(k) * v.md_},
+        t.arc(turn, {.x = x, .y = v.y, .z = v.helixStartZ - static_cast<long double>(k) * v.pitch},
               centre);
     // a nut backs off towards the centre, but never past it
-    const long double backOff = v.cs_ == 0 ? v.startX + v.depth : std::max(v.x, v.startX - v.depth);
+    const long double backOff = !v.nut ? v.startX + v.depth : std::max(v.x, v.startX - v.depth);
     t.feed({.x = backOff});
     t.feed({.z = v.helixStartZ});
 }
@@ -396,14 +397,14 @@ void ThreadRepairPage::Timer2Timer() {
 }
 
 void ThreadRepairPage::ScrollBar1Change() {
-    values().dk_ = correction(ScrollBar1);
-    Label19.setCaption(services().num.f4(values().dk_) + " mm");
+    values().depthCorrection = correction(ScrollBar1);
+    Label19.setCaption(services().num.f4(values().depthCorrection) + " mm");
     checkFollowsCorrection();
 }
 
 void ThreadRepairPage::ScrollBar2Change() {
-    values().hk_ = correction(ScrollBar2);
-    Label20.setCaption(services().num.f4(values().hk_) + " mm");
+    values().heightCorrection = correction(ScrollBar2);
+    Label20.setCaption(services().num.f4(values().heightCorrection) + " mm");
     checkFollowsCorrection();
 }
 
@@ -418,7 +419,7 @@ PageFacts ThreadRepairPage::pageFacts() const {
     const ThreadRepairValues& v = values();
     PageFacts f = facts::at(v.x, v.y, v.z, 0, v.toolDiameter);
     f.depthZ.reset();
-    f.outlines.push_back(facts::circle(v.x, v.y, v.rd_));
+    f.outlines.push_back(facts::circle(v.x, v.y, v.threadDiameter));
     return f;
 }
 

@@ -26,33 +26,33 @@ long double directionAngle(long double dx, long double dy, int signDx, int signD
 }  // namespace
 
 void ThreadRepairValues::ComputeThreadStart() {
-    dx = Xpos_ - x;
-    dy = Ypos_ - y;
+    dx = measuredX - x;
+    dy = measuredY - y;
     signDx = dx >= 0 ? 1 : -1;
     signDy = dy >= 0 ? 1 : -1;
     angle = directionAngle(dx, dy, signDx, signDy);
-    if (cs_ == 0) {
-        depthWithCorrection = depth + dk_;
-        fullDepthRadius = r_ - (depth + dk_) + toolDiameter / 2;
+    if (!nut) {
+        depthWithCorrection = depth + depthCorrection;
+        fullDepthRadius = threadRadius - (depth + depthCorrection) + toolDiameter / 2;
     } else {
-        depthWithCorrection = dk_;
-        fullDepthRadius = r_ + dk_ - toolDiameter / 2;
+        depthWithCorrection = depthCorrection;
+        fullDepthRadius = threadRadius + depthCorrection - toolDiameter / 2;
     }
     computedX = x + std::cos(angle) * fullDepthRadius;
     computedY = y + std::sin(angle) * fullDepthRadius;
-    phase = angle / (2 * kPi) * md_;
+    phase = angle / (2 * kPi) * pitch;
     // Every pass starts at angle 0 and descends clockwise (G2) for a right-hand thread, whose
     // groove rises counter-clockwise: at angle 0 it lies the phase below the measured point.
     // A left-hand thread descends counter-clockwise (G3): its groove lies the phase above.
     const long double offset = ccw ? phase : -phase;
-    turns = (Zpos_ - z + offset) / md_ + hk_;
+    turns = (measuredZ - z + offset) / pitch + heightCorrection;
     // a half counts upwards
     wholeTurns = std::floor(std::fabs(turns) + 2 + 0.5L);
-    helixStartZ = wholeTurns * md_ + offset + Zpos_ + hk_;
+    helixStartZ = wholeTurns * pitch + offset + measuredZ + heightCorrection;
 }
 
 void ThreadRepairValues::ComputeStartX() {
-    startX = cs_ == 0 ? x + fullDepthRadius + depth : x + fullDepthRadius - depth;
+    startX = !nut ? x + fullDepthRadius + depth : x + fullDepthRadius - depth;
 }
 
 }  // namespace qorix

@@ -15,25 +15,26 @@ namespace qorix {
 // thread's own.
 struct ThreadRepairValues : CommonRecord {
     // Read from the page's fields (the keys of the page's value listing in brackets): x, y
-    // thread centre (_x_, _y_); z the top of the thread (_z_); m the radial thread depth,
-    // absolute (_m_); sz tool diameter; szc radial step per pass, or m; tool (_szsz_),
-    // spindle (_ff_), comments (_msg_), coolant (_h_), ccw (_cw_), m4 (_m34_).
-    long double Xpos_ = 0, Ypos_ = 0, Zpos_ = 0;  // measured tool position in the groove
-    long double md_ = 0;                          // pitch, absolute
-    long double ml_ = 0;                          // thread length downwards, absolute
-    long double rd_ = 0;                          // thread diameter
-    std::int32_t cs_ = 0;                         // 0: bolt, 1: nut
+    // thread centre (_x_, _y_); z the top of the thread (_z_); depth the radial thread depth,
+    // absolute (_m_); toolDiameter (_sz_); stepLimit the radial step per pass, or the depth
+    // (_szc_); toolNumber (_szsz_), spindleSpeed (_ff_), comments (_msg_), coolant (_h_),
+    // ccw (_cw_), spindleCcw (_m34_).
+    long double measuredX = 0, measuredY = 0, measuredZ = 0;  // the tool in the groove (_Xpos_)
+    long double pitch = 0;                                    // absolute (_md_)
+    long double threadLength = 0;                             // downwards, absolute (_ml_)
+    long double threadDiameter = 0;                           // (_rd_)
+    bool nut = false;                                         // a nut, not a bolt (_cs_)
 
-    // Derived by the page, besides zs, passes and passDepth.
-    long double r_ = 0;   // thread radius
-    long double dk_ = 0;  // depth correction, mm
-    long double hk_ = 0;  // height correction, mm
+    // Derived by the page, besides safeZ, passes and passDepth.
+    long double threadRadius = 0;      // (_r_)
+    long double depthCorrection = 0;   // mm (_dk_)
+    long double heightCorrection = 0;  // mm (_hk_)
 
     // Computed by the centre check (ComputeThreadStart and the check dialog).
     long double dx = 0, dy = 0;  // measured point minus centre
     std::int32_t signDx = 0, signDy = 0;
     long double angle = 0;                // of the measured point, 0 to below 2 pi
-    long double depthWithCorrection = 0;  // bolt: m_ + dk_; nut: dk_
+    long double depthWithCorrection = 0;  // bolt: depth + correction; nut: the correction
     long double fullDepthRadius = 0;      // tool-centre path at full thread depth
     long double computedX = 0, computedY = 0;
     long double phase = 0;        // angle / 2 pi of a pitch

@@ -19,11 +19,11 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 ThreadRepairValues defaults() {
     ThreadRepairValues v;
     v.depth = 1.5L;
-    v.md_ = 1.5L;
-    v.ml_ = 10;
+    v.pitch = 1.5L;
+    v.threadLength = 10;
     v.toolDiameter = 8;
-    v.rd_ = 20;
-    v.r_ = 10;
+    v.threadDiameter = 20;
+    v.threadRadius = 10;
     return v;
 }
 
@@ -38,8 +38,8 @@ TEST_P(MeasuredAngle, GivesTheDirectionAndThePointOnTheFullDepthPath) {
     ThreadRepairValues v = defaults();
     v.x = 50;
     v.y = -20;
-    v.Xpos_ = 50 + c.dx;
-    v.Ypos_ = -20 + c.dy;
+    v.measuredX = 50 + c.dx;
+    v.measuredY = -20 + c.dy;
     v.ComputeThreadStart();
     EXPECT_NEAR(static_cast<double>(v.angle), static_cast<double>(c.angle), 1e-15);
     EXPECT_NEAR(static_cast<double>(v.phase), static_cast<double>(c.angle / (2 * kPi) * 1.5L),
@@ -60,9 +60,9 @@ INSTANTIATE_TEST_SUITE_P(AroundTheCentre, MeasuredAngle,
 
 TEST(ComputeThreadStart, FortyFiveDegreesShiftsTheHelixByAnEighthOfThePitch) {
     ThreadRepairValues v = defaults();
-    v.Xpos_ = 8;
-    v.Ypos_ = 8;
-    v.Zpos_ = -3;
+    v.measuredX = 8;
+    v.measuredY = 8;
+    v.measuredZ = -3;
     v.ComputeThreadStart();
     EXPECT_NEAR(static_cast<double>(v.phase), 0.1875, 1e-15);
     // right-hand: the groove at angle 0 lies an eighth of a pitch below the measured point;
@@ -80,9 +80,9 @@ TEST(ComputeThreadStart, FortyFiveDegreesShiftsTheHelixByAnEighthOfThePitch) {
 
 TEST(ComputeThreadStart, HalfATurnCountsUpwards) {
     ThreadRepairValues v = defaults();
-    v.Xpos_ = 12.5L;
-    v.Zpos_ = -3;
-    v.hk_ = 0.5L;
+    v.measuredX = 12.5L;
+    v.measuredZ = -3;
+    v.heightCorrection = 0.5L;
     v.ComputeThreadStart();
     EXPECT_EQ(v.turns, -1.5L);
     EXPECT_EQ(v.wholeTurns, 4);
@@ -91,14 +91,14 @@ TEST(ComputeThreadStart, HalfATurnCountsUpwards) {
 
 TEST(ComputeThreadStart, BoltAndNutPathsAndStartX) {
     ThreadRepairValues v = defaults();
-    v.dk_ = 0.004L;
+    v.depthCorrection = 0.004L;
     v.ComputeThreadStart();
     v.ComputeStartX();
     EXPECT_EQ(v.depthWithCorrection, 1.504L);
     EXPECT_NEAR(static_cast<double>(v.fullDepthRadius), 12.496, 1e-15);
     EXPECT_NEAR(static_cast<double>(v.startX), 13.996, 1e-15);
-    v.cs_ = 1;
-    v.dk_ = 0;
+    v.nut = 1;
+    v.depthCorrection = 0;
     v.ComputeThreadStart();
     v.ComputeStartX();
     EXPECT_EQ(v.depthWithCorrection, 0);
@@ -127,8 +127,8 @@ TEST_F(CheckDialog, HasItsCaptionSizeAndFixedTexts) {
 
 TEST_F(CheckDialog, ShowsTheWorkedExample) {
     handshake.values = defaults();
-    handshake.values.Xpos_ = 12.5L;
-    handshake.values.Zpos_ = -3;
+    handshake.values.measuredX = 12.5L;
+    handshake.values.measuredZ = -3;
     check.showCheck();
     EXPECT_TRUE(check.visible());
     EXPECT_EQ(check.Label2.caption(),
@@ -149,8 +149,8 @@ TEST_F(CheckDialog, ShowsTheWorkedExample) {
 
 TEST_F(CheckDialog, PointAtNinetyDegreesShowsItsDeviationInY) {
     handshake.values = defaults();
-    handshake.values.Ypos_ = 12;
-    handshake.values.Zpos_ = -3;
+    handshake.values.measuredY = 12;
+    handshake.values.measuredZ = -3;
     check.showCheck();
     EXPECT_EQ(check.Label5.caption(), "0,0000 mm");
     EXPECT_EQ(check.Label7.caption(), "-0,5000 mm");

@@ -101,7 +101,7 @@ TEST_F(ThreadRepair, StartUpListsTheDefaultValuesAndKeepsThemInTheStore) {
     EXPECT_EQ(lines[23], "_mcm_:=_m_/_mc_= 0,5000");
     EXPECT_EQ(lines[24], "_mc_= 3");
     EXPECT_EQ(lines[26], "_hk_:= 0,0000");
-    EXPECT_EQ(v().r_, 10);
+    EXPECT_EQ(v().threadRadius, 10);
     EXPECT_EQ(v().arcFeed, 300);
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -215,7 +215,7 @@ TEST_F(ThreadRepair, FailedReadingShowsTheCheckButRefusesItsAcceptance) {
     EXPECT_EQ(dialogs.messages(),
               (std::vector<Message>{error("A kör átmérője kisebb mint a szerszám átmérője.")}));
     EXPECT_EQ(v().error, 1);
-    EXPECT_EQ(v().rd_, 20);  // the refused value keeps the one read before
+    EXPECT_EQ(v().threadDiameter, 20);  // the refused value keeps the one read before
     EXPECT_TRUE(check.visible());
     EXPECT_FALSE(check.Button1.enabled());
     EXPECT_FALSE(check.Button1.click());
@@ -224,7 +224,7 @@ TEST_F(ThreadRepair, FailedReadingShowsTheCheckButRefusesItsAcceptance) {
     ASSERT_TRUE(click(page.Button4));
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_TRUE(check.Button1.enabled());
-    EXPECT_EQ(v().rd_, 8);
+    EXPECT_EQ(v().threadDiameter, 8);
 }
 
 TEST_F(ThreadRepair, EveryFailingCheckShowsItsBoxInOrder) {
@@ -264,8 +264,8 @@ TEST_F(ThreadRepair, DepthPitchAndLengthAreTakenAsAbsoluteValuesAndTheStepWithIt
     ASSERT_TRUE(click(page.Button4));
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(v().depth, 1.5L);
-    EXPECT_EQ(v().md_, 2);
-    EXPECT_EQ(v().ml_, 12);
+    EXPECT_EQ(v().pitch, 2);
+    EXPECT_EQ(v().threadLength, 12);
     EXPECT_EQ(v().stepLimit, -0.6L);
     EXPECT_EQ(v().passes, 3);
     EXPECT_TRUE(has("_szc_=-0,6000"));
@@ -304,7 +304,7 @@ TEST_F(ThreadRepair, ToolLinesFollowTheFieldsAtCreationAndTheRestTheCheck) {
 TEST_F(ThreadRepair, DepthCorrectionTwoStepsMovesTheStartInwards) {
     page.ScrollBar1.setPosition(502);
     EXPECT_EQ(page.Label19.caption(), "0,0040 mm");
-    EXPECT_EQ(v().dk_, 0.004L);
+    EXPECT_EQ(v().depthCorrection, 0.004L);
     measured("12,5", "0", "-3");
     checkAcceptCreate();
     EXPECT_EQ(check.Label9.caption(), "X13,9960");
