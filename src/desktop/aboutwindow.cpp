@@ -24,46 +24,55 @@ AboutWindow::AboutWindow(qorix::AboutBox& store, Dialogs& dialogs, QWidget* pare
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(12, 12, 12, 12);
     row->setSpacing(12);
+    row->addWidget(leftColumn(), 0, Qt::AlignTop);
+    boxes_ = boxes();
+    row->addWidget(boxes_, 1);
+    watchStore();
+    followSize();
+    setVisible(store.visible());
+}
 
+QWidget* AboutWindow::leftColumn() {
     auto* left = new QVBoxLayout;
     left->addWidget(panel());
     auto* command = new QHBoxLayout;
-    QLineEdit* field = binder_.edit(store.Edit1).field;
+    QLineEdit* field = binder_.edit(store_.Edit1).field;
     command->addWidget(field, 1);
-    command->addWidget(binder_.button(store.Button1));
+    command->addWidget(binder_.button(store_.Button1));
     left->addLayout(command);
     // Enter in the command field sends it, as "MDI" does
     connect(field, &QLineEdit::returnPressed, this,
             [this] { binder_.run([this] { store_.Button1.click(); }); });
-    QLabel* sent = binder_.label(store.MdiStatus);
+    QLabel* sent = binder_.label(store_.MdiStatus);
     sent->setWordWrap(true);
     left->addWidget(sent);
-    ok_ = binder_.button(store.OKButton);
-    ok_->setDefault(true);
-    ok_->installEventFilter(this);
-    auto* okRow = new QHBoxLayout;
-    okRow->addStretch(1);
-    okRow->addWidget(ok_);
-    okRow->addStretch(1);
-    left->addLayout(okRow);
+    left->addLayout(okRow());
     auto* leftBox = new QWidget;
     leftBox->setLayout(left);
     leftBox->setFixedWidth(kLeftWidth);
     left->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(leftBox, 0, Qt::AlignTop);
-    boxes_ = boxes();
-    row->addWidget(boxes_, 1);
+    return leftBox;
+}
 
+QHBoxLayout* AboutWindow::okRow() {
+    ok_ = binder_.button(store_.OKButton);
+    ok_->setDefault(true);
+    ok_->installEventFilter(this);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok_);
+    row->addStretch(1);
+    return row;
+}
+
+void AboutWindow::watchStore() {
     QPointer<AboutWindow> guard(this);
-    auto sizeFollows = [guard] {
+    store_.addSizeListener([guard] {
         if (guard) guard->followSize();
-    };
-    store.addSizeListener(sizeFollows);
-    store.addVisibilityListener([guard] {
+    });
+    store_.addVisibilityListener([guard] {
         if (guard) guard->setVisible(guard->store_.visible());
     });
-    followSize();
-    setVisible(store.visible());
 }
 
 QWidget* AboutWindow::panel() {

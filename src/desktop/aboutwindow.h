@@ -4,6 +4,7 @@
 // size. The window is not modal and only hides when closed: the store lives on.
 #pragma once
 
+#include <QHBoxLayout>
 #include <QWidget>
 
 #include "desktop/binding.h"
@@ -23,9 +24,14 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The compact window's column: the panel, the command field with "MDI", its answer, "OK".
+    QWidget* leftColumn();
+    QHBoxLayout* okRow();
     QWidget* panel();
     QWidget* boxes();
     void followSize();
+    // The window follows the store's size and visibility for as long as both live.
+    void watchStore();
 
     qorix::AboutBox& store_;
     Binder binder_;

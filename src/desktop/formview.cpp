@@ -223,19 +223,26 @@ private:
 FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget* parent)
     : QWidget(parent), form_(form), binder_(dialogs) {
     setObjectName(QString::fromStdString(form.formName()));
+    followForm();
+    if (form.clientSize())
+        placeControls();
+    else
+        arrangeControls(hint);
+}
+
+void FormView::followForm() {
     QPointer<FormView> guard(this);
-    form.addVisibilityListener([guard] {
+    form_.addVisibilityListener([guard] {
         if (guard) guard->setVisible(guard->form_.visible());
     });
-    form.addPresentListener([guard] {
+    form_.addPresentListener([guard] {
         if (!guard || !guard->isWindow()) return;
         guard->raise();
         guard->activateWindow();
     });
-    if (form.clientSize()) {
-        placeControls();
-        return;
-    }
+}
+
+void FormView::arrangeControls(const LayoutHint& hint) {
     auto* outer = outer_ = new QHBoxLayout(this);
     auto* left = left_ = new QVBoxLayout;
     // the fields scroll on a low screen; the buttons under them stay in view
@@ -248,7 +255,7 @@ FormView::FormView(Form& form, Dialogs& dialogs, const LayoutHint& hint, QWidget
     outer->addLayout(left, 1);  // the output box takes the width the window gains
     outer->addLayout(rightSide);
     RightColumn column(binder_, hint, right, rightSide);
-    for (Control* c : form.laidOut()) {
+    for (Control* c : form_.laidOut()) {
         if (c->kind() == Kind::Memo && contains(hint.leftColumn, c->name())) {
             LineBox* memo = binder_.memo(static_cast<Memo&>(*c));
             memo->setMinimumWidth(hint.memoWidth);

@@ -71,8 +71,12 @@ private:
     void placeRunTimeControls();
     QWidget* placed(Control& c);
     void fitToControls();
-    // Enter in a field presses the form's "Button1" (a page's "Létrehozás").
+    // Any other form: the output box at the left, the rest in a column beside it.
+    void arrangeControls(const LayoutHint& hint);
+    // The view shows, hides and comes to the front as the form says.
+    void followForm();
     void undoAnywhereOnThePage(LineBox* memo);
+    // Enter in a field presses the form's "Button1" (a page's "Létrehozás").
     void enterPressesButton1();
 
     Form& form_;

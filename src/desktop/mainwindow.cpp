@@ -25,9 +25,15 @@ MainWindow::MainWindow(qorix::MainWindowLogic& form, Dialogs& dialogs, QWidget* 
     setObjectName("MainWindowLogic");
     setWindowTitle(QString::fromStdString(form.caption()));
     auto* column = new QVBoxLayout(this);
+    column->addLayout(buildTopBar());
+    column->addWidget(buildPagesArea(), 1);
+    column->addWidget(buildStatusLine());
+    watchPages();
+}
 
+QHBoxLayout* MainWindow::buildTopBar() {
     auto* bar = new QHBoxLayout;
-    QComboBox* list = binder_.comboBox(form.ComboBox1);
+    QComboBox* list = binder_.comboBox(form_.ComboBox1);
     list->setMinimumWidth(list->fontMetrics().horizontalAdvance(
                               "Fúrás Téglalap mentén (drill rectangle bolt pattern)") +
                           50);
@@ -35,19 +41,21 @@ MainWindow::MainWindow(qorix::MainWindowLogic& form, Dialogs& dialogs, QWidget* 
     // the style's own focus frame is too faint to see where the keys go
     list->setStyleSheet("QComboBox:focus { border: 2px solid palette(highlight); }");
     bar->addWidget(list);
-    QPushButton* send = binder_.button(form.Button3);
+    QPushButton* send = binder_.button(form_.Button3);
     send->setMinimumWidth(send->fontMetrics().horizontalAdvance(qorix::mainwindow::kBack) + 24);
     bar->addWidget(send);
-    bar->addWidget(binder_.button(form.Button1));
-    bar->addWidget(binder_.button(form.Button4));
-    bar->addWidget(binder_.checkBox(form.CheckBox1));
+    bar->addWidget(binder_.button(form_.Button1));
+    bar->addWidget(binder_.button(form_.Button4));
+    bar->addWidget(binder_.checkBox(form_.CheckBox1));
     bar->addStretch(1);
     // the path buffer lies under the list, covered; its model keeps it hidden
-    LineBox* buffer = binder_.memo(form.Memo1);
+    LineBox* buffer = binder_.memo(form_.Memo1);
     buffer->setParent(this);
     buffer->hide();
-    column->addLayout(bar);
+    return bar;
+}
 
+QScrollArea* MainWindow::buildPagesArea() {
     area_ = new QWidget;
     area_->setObjectName("pages");
     stack_ = new QGridLayout(area_);
@@ -60,21 +68,27 @@ MainWindow::MainWindow(qorix::MainWindowLogic& form, Dialogs& dialogs, QWidget* 
     scroll_->setFocusPolicy(Qt::NoFocus);  // Shift+Tab from the list stopped on it, unseen
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(area_);
-    column->addWidget(scroll_, 1);
-    QLabel* status = binder_.label(form.StatusLine);
+    return scroll_;
+}
+
+QLabel* MainWindow::buildStatusLine() {
+    QLabel* status = binder_.label(form_.StatusLine);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status->setMinimumHeight(status->fontMetrics().height() + 4);  // no jump at its first text
-    column->addWidget(status);
-    // A page's widgets are made the first time it shows, or in the idle time after the
-    // window first shows; a fast start does not wait for eight pages nobody has chosen yet.
-    pages_.assign(form.pages().size(), nullptr);
-    previews_.assign(form.pages().size(), nullptr);
+    return status;
+}
+
+// A page's widgets are made the first time it shows, or in the idle time after the window
+// first shows; a fast start does not wait for eight pages nobody has chosen yet.
+void MainWindow::watchPages() {
+    pages_.assign(form_.pages().size(), nullptr);
+    previews_.assign(form_.pages().size(), nullptr);
     QPointer<MainWindow> guard(this);
-    for (std::size_t i = 0; i < form.pages().size(); ++i) {
-        form.pages()[i]->addVisibilityListener([guard, i] {
+    for (std::size_t i = 0; i < form_.pages().size(); ++i) {
+        form_.pages()[i]->addVisibilityListener([guard, i] {
             if (guard && guard->form_.pages()[i]->visible()) guard->buildPage(i);
         });
-        if (form.pages()[i]->visible()) buildPage(i);
+        if (form_.pages()[i]->visible()) buildPage(i);
     }
 }
 

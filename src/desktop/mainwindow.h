@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QThreadPool>
 #include <QWidget>
@@ -66,6 +68,11 @@ private:
         QSize wanted_;
     };
 
+    // The constructor's parts, top to bottom; the pages themselves are made later.
+    QHBoxLayout* buildTopBar();
+    QScrollArea* buildPagesArea();
+    QLabel* buildStatusLine();
+    void watchPages();
     FormView* buildPage(std::size_t index);
     void fitPagesToScreen();
     void foldPages(int roomWidth);
@@ -89,10 +96,9 @@ private:
     QThreadPool reader_;  // reads an opened program file; waits for it when the window goes
     bool centred_ = false;
     bool paintedOnce_ = false;
-    bool recentre_ = false;
+    bool recentre_ = false;  // a page made after the first show made the window larger
     bool closing_ = false;
-    bool activationWaits_ = false;  // the window was activated before its pages were made  // a
-                                    // page made after the first show made the window larger
+    bool activationWaits_ = false;  // the window was activated before its pages were made
 };
 
 }  // namespace ui::qt

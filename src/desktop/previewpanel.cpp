@@ -92,7 +92,17 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* pictu
     if (picture) tabs_->addTab(pictureTab(picture), "Kép");
     tabs_->addTab(makePreviewTab(), "Előnézet");
     column->addWidget(tabs_);
-    // "Megnyitás" beside the tabs, in reach whichever is in front
+    addOpenButton();
+    followPage();
+    linkLines();
+    if (!page.Memo1.lines().empty()) {
+        showOnRead_ = true;
+        refresh(true);
+    }
+}
+
+// "Megnyitás" beside the tabs, in reach whichever is in front
+void PreviewPanel::addOpenButton() {
     auto* open = new QToolButton;
     open->setText("Megnyitás");
     open->setObjectName("openProgram");
@@ -103,15 +113,20 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* pictu
     tabs_->setCornerWidget(open, Qt::TopRightCorner);
     focus_.prepend(open);
     focus_.prepend(tabs_->tabBar());
+}
 
+void PreviewPanel::followPage() {
     typingPause_.setSingleShot(true);
     typingPause_.setInterval(kTypingPauseMs);
     QObject::connect(&typingPause_, &QTimer::timeout, this, [this] { refresh(false); });
     QPointer<PreviewPanel> guard(this);
-    page.Memo1.addListener([guard] {
+    page_.Memo1.addListener([guard] {
         if (guard) guard->modelChanged();
     });
     view_->onRead = [this] { showResult(); };
+}
+
+void PreviewPanel::linkLines() {
     view_->onMoveClicked = [this](std::uint32_t line) { selectLine(line); };
     if (box_)
         QObject::connect(box_, &LineBox::currentLineChanged, this, [this](int line) {
@@ -124,10 +139,6 @@ PreviewPanel::PreviewPanel(qorix::WizardPage& page, LineBox* box, QWidget* pictu
         view_->setHighlight({line, line});
         selectLine(line);
     });
-    if (!page.Memo1.lines().empty()) {
-        showOnRead_ = true;
-        refresh(true);
-    }
 }
 
 // The views above the drawing; the warnings (first: they matter most on a small screen), the

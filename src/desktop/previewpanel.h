@@ -52,6 +52,12 @@ private:
     QWidget* makePreviewTab();
     QWidget* makeViewButtons();
     QWidget* makeSettings();
+    void addOpenButton();
+    // A change of the page's output box reads the program again (typing after a pause).
+    void followPage();
+    // The box's cursor line, a move clicked in the view and a warning clicked point at the same
+    // line.
+    void linkLines();
     void modelChanged();
     void refresh(bool refit);
     void copyMore(std::shared_ptr<program::LineText> copy, std::uint64_t revision, int generation,
