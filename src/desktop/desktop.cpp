@@ -18,13 +18,39 @@
 
 namespace qorix {
 
-int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
-    textfile::ignoreFileSizeSignal();
-    QApplication app(argc, argv);
-    // the settings' place: without an organisation Windows would remember nothing
+namespace {
+
+// The application's names (the settings' place) and Qt's own texts in Hungarian.
+void nameApplication(QApplication& app) {
+    // without an organisation Windows would remember nothing
     QApplication::setOrganizationName("QORIX");
     QApplication::setApplicationName(mainwindow::kCaption);
     ui::qt::installHungarianQtTexts(app);  // without them Qt's own dialogs speak English
+}
+
+// The dialogs live for the whole run, made and connected as the wizard table says; each is a
+// window of its own that shows while its model is visible.
+std::vector<std::unique_ptr<ui::Form>> makePageDialogs(MainWindowLogic& form, Services& services,
+                                                       ui::Dialogs& dialogs, QWidget* window) {
+    std::vector<std::unique_ptr<ui::Form>> made;
+    const auto& table = wizardTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (!table[i].dialogs) continue;
+        for (auto& dialog : table[i].dialogs(*form.pages().at(i), services)) {
+            dialog->setVisible(false);
+            ui::qt::openFormWindowWhenShown(*dialog, dialogs, window);
+            made.push_back(std::move(dialog));
+        }
+    }
+    return made;
+}
+
+}  // namespace
+
+int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
+    textfile::ignoreFileSizeSignal();
+    QApplication app(argc, argv);
+    nameApplication(app);
     // read once, before any window exists; nothing changes it during the run
     NumberText num(platform::decimalSeparator());
     ui::qt::QtDialogs dialogs;
@@ -39,18 +65,8 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
                          arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     ui::qt::MainWindow window(form, dialogs);
     dialogs.setParentWindow(&window);
-    // the dialogs live for the whole run, made and connected as the wizard table says; each
-    // is a window of its own that shows while its model is visible
-    std::vector<std::unique_ptr<ui::Form>> pageDialogs;
-    const auto& table = wizardTable();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (!table[i].dialogs) continue;
-        for (auto& dialog : table[i].dialogs(*form.pages().at(i), services)) {
-            dialog->setVisible(false);
-            ui::qt::openFormWindowWhenShown(*dialog, dialogs, &window);
-            pageDialogs.push_back(std::move(dialog));
-        }
-    }
+    const std::vector<std::unique_ptr<ui::Form>> pageDialogs =
+        makePageDialogs(form, services, dialogs, &window);
     // the About window is made the first time it is asked for
     std::unique_ptr<ui::qt::AboutWindow> about;
     auto aboutWindow = [&]() -> ui::qt::AboutWindow& {

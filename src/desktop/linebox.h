@@ -119,6 +119,13 @@ private:
     static bool handles(QKeyEvent* e);
     TextPos moved(TextPos pos, QKeyEvent* e, bool& known) const;
     TextPos wordEdge(TextPos pos, int step) const;
+    // Where a move by a character, a word or some lines takes pos; step and lines count back
+    // when negative. The first two pass a line's end to the next line.
+    TextPos charMoved(TextPos pos, int step) const;
+    TextPos wordMoved(TextPos pos, int step) const;
+    TextPos linesMoved(TextPos pos, int lines) const;
+    // The end of the line before pos's; pos itself on the first line.
+    TextPos previousLineEnd(TextPos pos) const;
     void insertText(const QString& text);
     void removeSelection();
     void removeAt(bool forward);

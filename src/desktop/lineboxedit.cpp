@@ -111,35 +111,19 @@ TextPos LineBox::wordEdge(TextPos pos, int step) const {
 
 TextPos LineBox::moved(TextPos pos, QKeyEvent* e, bool& known) const {
     known = true;
-    const int length = static_cast<int>(lineText(pos.line).size());
     for (const MoveKey& k : kMoveKeys) {
         if (!e->matches(k.move) && !e->matches(k.select)) continue;
         switch (k.kind) {
             case Move::Char:
-                if (k.step > 0)
-                    return pos.column < length ? TextPos{pos.line, pos.column + 1}
-                                               : TextPos{pos.line + 1, 0};
-                if (pos.column > 0) return {pos.line, pos.column - 1};
-                return pos.line > 0
-                           ? TextPos{pos.line - 1, static_cast<int>(lineText(pos.line - 1).size())}
-                           : pos;
-            case Move::Word: {
-                const TextPos edge = wordEdge(pos, k.step);
-                if (edge != pos) return edge;
-                return k.step > 0 ? TextPos{pos.line + 1, 0}
-                                  : (pos.line > 0
-                                         ? TextPos{pos.line - 1,
-                                                   static_cast<int>(lineText(pos.line - 1).size())}
-                                         : pos);
-            }
+                return charMoved(pos, k.step);
+            case Move::Word:
+                return wordMoved(pos, k.step);
             case Move::LineEdge:
-                return {pos.line, k.step > 0 ? length : 0};
+                return {pos.line, k.step > 0 ? static_cast<int>(lineText(pos.line).size()) : 0};
             case Move::Line:
-            case Move::Page: {
-                const int lines = k.kind == Move::Line ? 1 : visibleLineCount();
-                const int line = std::clamp(pos.line + k.step * lines, 0, lineCount() - 1);
-                return {line, columnAt(line, preferredX_)};
-            }
+                return linesMoved(pos, k.step);
+            case Move::Page:
+                return linesMoved(pos, k.step * visibleLineCount());
             case Move::Document:
                 break;
         }
@@ -152,6 +136,31 @@ TextPos LineBox::moved(TextPos pos, QKeyEvent* e, bool& known) const {
         return {lineCount() - 1, static_cast<int>(lineText(lineCount() - 1).size())};
     known = false;
     return pos;
+}
+
+TextPos LineBox::previousLineEnd(TextPos pos) const {
+    return pos.line > 0 ? TextPos{pos.line - 1, static_cast<int>(lineText(pos.line - 1).size())}
+                        : pos;
+}
+
+TextPos LineBox::charMoved(TextPos pos, int step) const {
+    if (step > 0)
+        return pos.column < static_cast<int>(lineText(pos.line).size())
+                   ? TextPos{pos.line, pos.column + 1}
+                   : TextPos{pos.line + 1, 0};
+    if (pos.column > 0) return {pos.line, pos.column - 1};
+    return previousLineEnd(pos);
+}
+
+TextPos LineBox::wordMoved(TextPos pos, int step) const {
+    const TextPos edge = wordEdge(pos, step);
+    if (edge != pos) return edge;
+    return step > 0 ? TextPos{pos.line + 1, 0} : previousLineEnd(pos);
+}
+
+TextPos LineBox::linesMoved(TextPos pos, int lines) const {
+    const int line = std::clamp(pos.line + lines, 0, lineCount() - 1);
+    return {line, columnAt(line, preferredX_)};
 }
 
 bool LineBox::moveKey(QKeyEvent* e) {

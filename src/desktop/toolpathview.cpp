@@ -294,48 +294,60 @@ void ToolpathView::click(QPointF at) {
 }
 
 void ToolpathView::keyPressEvent(QKeyEvent* e) {
+    if (moveByKey(e->key()) || projectionByKey(e->key()))
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+bool ToolpathView::moveByKey(int key) {
     const QPointF mid(width() / 2.0, height() / 2.0);
-    switch (e->key()) {
+    switch (key) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:
             zoomAt(mid, kKeyZoom);
-            break;
+            return true;
         case Qt::Key_Minus:
             zoomAt(mid, 1 / kKeyZoom);
-            break;
+            return true;
         case Qt::Key_Left:
             panBy({kKeyPan, 0});
-            break;
+            return true;
         case Qt::Key_Right:
             panBy({-kKeyPan, 0});
-            break;
+            return true;
         case Qt::Key_Up:
             panBy({0, kKeyPan});
-            break;
+            return true;
         case Qt::Key_Down:
             panBy({0, -kKeyPan});
-            break;
+            return true;
         case Qt::Key_Home:
         case Qt::Key_0:
             fitAll();
-            break;
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ToolpathView::projectionByKey(int key) {
+    switch (key) {
         case Qt::Key_1:
             setProjection(Projection::Top);
-            break;
+            return true;
         case Qt::Key_2:
             setProjection(Projection::Front);
-            break;
+            return true;
         case Qt::Key_3:
             setProjection(Projection::Side);
-            break;
+            return true;
         case Qt::Key_4:
             setProjection(Projection::Iso);
-            break;
+            return true;
         default:
-            QWidget::keyPressEvent(e);
-            return;
+            return false;
     }
-    e->accept();
 }
 
 }  // namespace ui::qt

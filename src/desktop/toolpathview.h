@@ -75,6 +75,10 @@ private:
     void paintCached(QPainter& p);
     void paintBusy(QPainter& p);
     void click(QPointF at);
+    // The keys of the view, each true when it took the key: plus and minus zoom about the
+    // middle, the arrows pan, Home and 0 show all; 1 to 4 choose the projection.
+    bool moveByKey(int key);
+    bool projectionByKey(int key);
 
     QThreadPool pool_;
     std::atomic<int> readGeneration_{0}, renderGeneration_{0};
