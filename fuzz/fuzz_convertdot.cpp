@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char sep : {',', '.'}) {
         NumberText num(sep);
         RecordingSleeper sleeper;
-        TAboutBox box(num, sleeper);
+        AboutBox box(num, sleeper);
         try {
             long double v = box.ConvertDot(line);
             fuzz::require(std::isfinite(v), "ConvertDot gave a number that is not finite");

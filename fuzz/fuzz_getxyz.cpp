@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         NumberText num(sep);
         RecordingSleeper sleeper;
         ui::RecordingDialogs dialogs;
-        TAboutBox box(num, sleeper);
+        AboutBox box(num, sleeper);
         box.standalone = 1;  // nothing is written; the file is only read
         box.positionPath = positionFile;
         std::string escaped;

@@ -52,7 +52,7 @@ int runLinkVerb(const std::vector<std::string>& args, std::ostream& out, std::os
     ui::RecordingDialogs dialogs;
     auto store = std::make_unique<AboutBox>(num, sleeper);
     exchange::storeExchangePaths(*store, o.operands[0]);
-    store->standalone = o.standalone ? 1 : 0;
+    store->standalone = o.standalone;
 
     bool ok;
     if (args[0] == "position") {

@@ -112,7 +112,7 @@ void MainWindowLogic::FormActivate() {
 }
 
 std::string MainWindowLogic::sendCaption() const {
-    return session_.standalone == 1 ? mainwindow::kSave : mainwindow::kSend;
+    return session_.standalone ? mainwindow::kSave : mainwindow::kSend;
 }
 
 void MainWindowLogic::ComboBox1Change() {
@@ -141,7 +141,7 @@ void MainWindowLogic::Button3Click() {
 
 void MainWindowLogic::writePathFile(const std::string& target) {
     Memo1.setLines({target});
-    if (session_.standalone != 1) {
+    if (!session_.standalone) {
         textfile::writeLines(session_.filePath, Memo1.lines());
         return;
     }
@@ -185,7 +185,7 @@ void MainWindowLogic::saveStep() {
     textfile::writeLines(target, page(wizardNumber).Memo1.lines());
     noteKept(wizardNumber);
     writePathFile(target);
-    bool host = session_.standalone != 1;
+    bool host = !session_.standalone;
     if (host) page(wizardNumber).setVisible(false);
     if (host) sendState = 0;
     Button3.setCaption(host ? mainwindow::kBack : mainwindow::kSave);
@@ -230,7 +230,7 @@ bool MainWindowLogic::mayEnd() {
 // The end code tells QORIX that the wizards are gone: it is written only once they are.
 void MainWindowLogic::Button4Click() {
     if (!mayEnd()) return;
-    if (session_.standalone != 1) {
+    if (!session_.standalone) {
         // QORIX must learn that the wizards have ended: a failed write keeps the window open
         exchange::writeEndCode(session_);
     } else {
@@ -248,7 +248,7 @@ void MainWindowLogic::Button4Click() {
 }
 
 void MainWindowLogic::CheckBox1Click() {
-    session_.standalone = CheckBox1.checked() ? 1 : 0;
+    session_.standalone = CheckBox1.checked();
     Button3.setCaption(sendCaption());
 }
 
