@@ -39,6 +39,8 @@ public:
     using Listener = std::function<void()>;
 
     Control(Form* owner, std::string name, Kind kind);
+    // A control that a form's control table names and places (Form::declare).
+    explicit Control(Kind kind) : Control(nullptr, {}, kind) {}
     // A control made at run time leaves its owner's registry when it is destroyed.
     virtual ~Control();
     Control(const Control&) = delete;
@@ -65,6 +67,7 @@ protected:
     void changed();
 
 private:
+    friend class Form;
     Form* owner_;
     std::string name_;
     Kind kind_;

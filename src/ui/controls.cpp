@@ -13,6 +13,11 @@ Edit::Edit(Form* owner, std::string name, std::string caption, std::string text)
       caption_(std::move(caption)),
       text_(std::move(text)) {}
 
+void Edit::define(Spec spec) {
+    caption_ = std::move(spec.caption);
+    text_ = std::move(spec.text);
+}
+
 void Edit::setCaption(std::string caption) {
     caption_ = std::move(caption);
     changed();
@@ -66,6 +71,11 @@ CheckBox::CheckBox(Form* owner, std::string name, std::string caption, bool chec
       caption_(std::move(caption)),
       checked_(checked) {}
 
+void CheckBox::define(Spec spec) {
+    caption_ = std::move(spec.caption);
+    checked_ = spec.checked;
+}
+
 void CheckBox::setChecked(bool on) {
     if (checked_ == on) return;
     checked_ = on;
@@ -80,6 +90,13 @@ RadioGroup::RadioGroup(Form* owner, std::string name, std::string caption,
       items_(std::move(items)),
       itemEnabled_(items_.size(), true),
       itemIndex_(itemIndex) {}
+
+void RadioGroup::define(Spec spec) {
+    caption_ = std::move(spec.caption);
+    items_ = std::move(spec.items);
+    itemEnabled_.assign(items_.size(), true);
+    itemIndex_ = spec.itemIndex;
+}
 
 void RadioGroup::setCaption(std::string caption) {
     caption_ = std::move(caption);
@@ -111,6 +128,13 @@ ScrollBar::ScrollBar(Form* owner, std::string name, std::string caption, int min
       min_(min),
       max_(max),
       position_(position) {}
+
+void ScrollBar::define(Spec spec) {
+    caption_ = std::move(spec.caption);
+    min_ = spec.min;
+    max_ = spec.max;
+    position_ = spec.position;
+}
 
 void ScrollBar::setPosition(int position) {
     position = std::clamp(position, min_, max_);

@@ -18,6 +18,11 @@ class Edit : public Control {
 public:
     // caption: the text of the label beside the field; it is switched with the field.
     Edit(Form* owner, std::string name, std::string caption, std::string text = {});
+    struct Spec {
+        std::string caption, text;
+    };
+    Edit() : Control(Kind::Edit) {}
+    void define(Spec spec);
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     const std::string& text() const { return text_; }
@@ -40,6 +45,11 @@ private:
 class Label : public Control {
 public:
     Label(Form* owner, std::string name, std::string caption = {});
+    struct Spec {
+        std::string caption;
+    };
+    Label() : Control(Kind::Label) {}
+    void define(Spec spec) { caption_ = std::move(spec.caption); }
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
@@ -50,6 +60,11 @@ private:
 class Button : public Control {
 public:
     Button(Form* owner, std::string name, std::string caption);
+    struct Spec {
+        std::string caption;
+    };
+    Button() : Control(Kind::Button) {}
+    void define(Spec spec) { caption_ = std::move(spec.caption); }
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     Handler onClick;
@@ -63,6 +78,12 @@ private:
 class CheckBox : public Control {
 public:
     CheckBox(Form* owner, std::string name, std::string caption, bool checked = false);
+    struct Spec {
+        std::string caption;
+        bool checked = false;
+    };
+    CheckBox() : Control(Kind::CheckBox) {}
+    void define(Spec spec);
     const std::string& caption() const { return caption_; }
     bool checked() const { return checked_; }
     // Changing the state runs onClick.
@@ -71,13 +92,20 @@ public:
 
 private:
     std::string caption_;
-    bool checked_;
+    bool checked_ = false;
 };
 
 class RadioGroup : public Control {
 public:
     RadioGroup(Form* owner, std::string name, std::string caption, std::vector<std::string> items,
                int itemIndex = 0);
+    struct Spec {
+        std::string caption;
+        std::vector<std::string> items;
+        int itemIndex = 0;
+    };
+    RadioGroup() : Control(Kind::RadioGroup) {}
+    void define(Spec spec);
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     const std::vector<std::string>& items() const { return items_; }
@@ -92,12 +120,18 @@ private:
     std::string caption_;
     std::vector<std::string> items_;
     std::vector<bool> itemEnabled_;
-    int itemIndex_;
+    int itemIndex_ = 0;
 };
 
 class ScrollBar : public Control {
 public:
     ScrollBar(Form* owner, std::string name, std::string caption, int min, int max, int position);
+    struct Spec {
+        std::string caption;
+        int min = 0, max = 100, position = 0;
+    };
+    ScrollBar() : Control(Kind::ScrollBar) {}
+    void define(Spec spec);
     const std::string& caption() const { return caption_; }
     int min() const { return min_; }
     int max() const { return max_; }
@@ -108,7 +142,7 @@ public:
 
 private:
     std::string caption_;
-    int min_, max_, position_;
+    int min_ = 0, max_ = 0, position_ = 0;
 };
 
 class ComboBox : public Control {
@@ -133,6 +167,9 @@ private:
 class Memo : public Control {
 public:
     Memo(Form* owner, std::string name);
+    struct Spec {};
+    Memo() : Control(Kind::Memo) {}
+    void define(Spec) {}
     const std::vector<std::string>& lines() const { return lines_; }
     void add(std::string line);
     void clear();
@@ -174,6 +211,11 @@ private:
 class Image : public Control {
 public:
     Image(Form* owner, std::string name, std::string picture);
+    struct Spec {
+        std::string picture;
+    };
+    Image() : Control(Kind::Image) {}
+    void define(Spec spec) { picture_ = std::move(spec.picture); }
     const std::string& picture() const { return picture_; }
 
 private:
@@ -184,6 +226,11 @@ private:
 class Timer : public Control {
 public:
     Timer(Form* owner, std::string name, int intervalMs);
+    struct Spec {
+        int intervalMs = 0;
+    };
+    Timer() : Control(Kind::Timer) {}
+    void define(Spec spec) { interval_ = spec.intervalMs; }
     int interval() const { return interval_; }
     void start() { setEnabled(true); }
     void stop() { setEnabled(false); }
@@ -192,7 +239,7 @@ public:
     Handler onTimer;
 
 private:
-    int interval_;
+    int interval_ = 0;
 };
 
 // What the user has set on a form: the texts of its fields, the ticks of its check boxes, the

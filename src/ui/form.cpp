@@ -1,7 +1,6 @@
 #include "ui/form.h"
 
 #include <algorithm>
-#include <set>
 #include <stdexcept>
 
 namespace ui {
@@ -15,38 +14,36 @@ Control* Form::find(const std::string& name) const {
     return nullptr;
 }
 
-void Form::checkNamesAll(const std::vector<std::string>& names, const char* what) const {
+void Form::declare(std::vector<Row> rows) {
+    for (Row& row : rows) place(row);
+}
+
+void Form::place(Row& row) {
+    Control* c = row.control_;
     auto fault = [&](const std::string& why) {
-        throw std::logic_error(name_ + ": " + what + ": " + why);
+        throw std::logic_error(name_ + ": control table: " + why);
     };
-    std::set<std::string> named;
-    for (const std::string& n : names) {
-        if (!find(n)) fault("no control " + n);
-        if (!named.insert(n).second) fault(n + " named twice");
+    if (!row.key_.empty()) {
+        if (c->owner_) fault(row.key_ + " declared twice");
+        if (find(row.key_)) fault(row.key_ + " names two controls");
+        c->owner_ = this;
+        c->name_ = std::move(row.key_);
+        row.define_();
+        adopt(c);
+    } else if (c->owner_ != this) {
+        fault("a control placed before it was declared");
     }
-    for (const Control* c : controls_)
-        if (!named.count(c->name())) fault(c->name() + " left out");
-}
-
-void Form::setLayoutOrder(std::vector<std::string> names) {
-    checkNamesAll(names, "layout order");
-    layoutOrder_ = std::move(names);
-}
-
-void Form::setControlOrder(const std::vector<std::string>& names) {
-    checkNamesAll(names, "control order");
-    std::vector<Control*> ordered;
-    for (const std::string& n : names) ordered.push_back(find(n));
-    controls_ = std::move(ordered);
-}
-
-std::vector<Control*> Form::laidOut() const {
-    std::vector<Control*> order;
-    for (const std::string& n : layoutOrder_)
-        if (Control* c = find(n)) order.push_back(c);
-    for (Control* c : controls_)
-        if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
-    return order;
+    // moves c right after the anchor in one of the orders
+    auto moveAfter = [&](std::vector<Control*>& order, const Control* anchor) {
+        if (!anchor) return;
+        if (anchor == c || std::find(order.begin(), order.end(), anchor) == order.end())
+            fault(c->name() + " placed after a control that is not the form's");
+        std::erase(order, c);
+        order.insert(std::find(order.begin(), order.end(), anchor) + 1, c);
+    };
+    moveAfter(controls_, row.listedAfter_);
+    // a control listed elsewhere is shown there too, unless its row says otherwise
+    moveAfter(layout_, row.shownAfter_ ? row.shownAfter_ : row.listedAfter_);
 }
 
 void Form::controlsChanged() { notifyAll(controlsListeners_); }

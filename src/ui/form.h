@@ -22,21 +22,46 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) { caption_ = std::move(caption); }
 
-    // In the order of declaration, or the one set by setControlOrder.
+    // The controls as the form lists them (to the command line, to a view without a layout),
+    // in the order of declaration unless its control table placed them otherwise.
     const std::vector<Control*>& controls() const { return controls_; }
-    // The order in which the form lists its controls (to the command line, to a view without
-    // a layout order), for a form whose controls are not declared in that order (a block of
-    // controls shared by several pages): every control made so far, each named once, checked
-    // as the layout order is. Controls made later follow in their own order.
-    void setControlOrder(const std::vector<std::string>& names);
     Control* find(const std::string& name) const;
+    // The controls in the order in which a view arranges them.
+    const std::vector<Control*>& laidOut() const { return layout_; }
 
-    // The order in which a view arranges the controls, when it is not the order of
-    // declaration: every control of the form, each named once. A name that is no control,
-    // or a control left out or named twice, throws std::logic_error naming it.
-    void setLayoutOrder(std::vector<std::string> names);
-    // The controls in that order (controls made later follow in their own order).
-    std::vector<Control*> laidOut() const;
+    // A form's control table: one row per control, each naming the control, its key,
+    // what it shows at first, and where it stands when that is not simply next: after
+    // another control in the listing, beside another one in the layout. A row without a key
+    // places a control made earlier (a block of controls shared by several pages). A control
+    // named twice, an anchor that is not the form's or not yet placed, throw std::logic_error.
+    class Row {
+    public:
+        template <class C>
+        Row(C& control, std::string key, typename C::Spec spec)
+            : control_(&control),
+              key_(std::move(key)),
+              define_([&control, s = std::move(spec)]() mutable { control.define(std::move(s)); }) {
+        }
+        explicit Row(Control& placed) : control_(&placed) {}
+        Row listedAfter(const Control& anchor) && {
+            listedAfter_ = &anchor;
+            return std::move(*this);
+        }
+        Row shownAfter(const Control& anchor) && {
+            shownAfter_ = &anchor;
+            return std::move(*this);
+        }
+
+    private:
+        friend class Form;
+        Control* control_;
+        std::string key_;
+        std::function<void()> define_;
+        const Control* listedAfter_ = nullptr;
+        const Control* shownAfter_ = nullptr;
+    };
+    void declare(std::vector<Row> rows);
+
     template <class T>
     T* findAs(const std::string& name) const {
         return dynamic_cast<T*>(find(name));
@@ -74,15 +99,20 @@ public:
 
 private:
     friend class Control;
-    void adopt(Control* control) { controls_.push_back(control); }
-    void forget(Control* control) { std::erase(controls_, control); }
-    // Throws std::logic_error unless the names are every control, each once.
-    void checkNamesAll(const std::vector<std::string>& names, const char* what) const;
+    void adopt(Control* control) {
+        controls_.push_back(control);
+        layout_.push_back(control);
+    }
+    void forget(Control* control) {
+        std::erase(controls_, control);
+        std::erase(layout_, control);
+    }
+    void place(Row& row);
 
     std::string name_;
     std::string caption_;
     std::vector<Control*> controls_;
-    std::vector<std::string> layoutOrder_;
+    std::vector<Control*> layout_;
     bool visible_ = true;
     std::optional<Size> clientSize_;
     std::vector<Control::Listener> visibilityListeners_;

@@ -74,67 +74,53 @@ TEST(Controls, FormsFindTheirControlsByNameInOrder) {
     EXPECT_EQ(form.controls()[0], &a);
 }
 
-TEST(Controls, AControlOrderListsTheControlsAsNamedOrIsRefused) {
-    // a block of shared controls is made before the page's own ones
+TEST(Controls, AControlTablePlacesEachControlInTheListingAndTheLayout) {
+    // a block of shared controls is declared before the page's own ones
     Form form("TFrameX");
-    Edit x(&form, "Edit_x_", "X");
-    Edit feed(&form, "Edit_ff_", "Fordulat:");
-    Edit r(&form, "Edit_r_", "Kör átmérője:");
-    auto refusal = [&](const std::vector<std::string>& names) -> std::string {
-        try {
-            form.setControlOrder(names);
-        } catch (const std::logic_error& e) {
-            return e.what();
-        }
-        return "accepted";
-    };
-    EXPECT_EQ(refusal({"Edit_x_", "Edit_rr_", "Edit_ff_"}),
-              "TFrameX: control order: no control Edit_rr_");
-    EXPECT_EQ(refusal({"Edit_x_", "Edit_r_"}), "TFrameX: control order: Edit_ff_ left out");
-    EXPECT_EQ(refusal({"Edit_x_", "Edit_r_", "Edit_x_", "Edit_ff_"}),
-              "TFrameX: control order: Edit_x_ named twice");
-    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &feed, &r}));  // refused: unchanged
-
-    form.setControlOrder({"Edit_x_", "Edit_r_", "Edit_ff_"});
-    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &r, &feed}));
-    EXPECT_EQ(form.laidOut(), form.controls());  // no layout order: the same order
-    Label later(&form, "Label1", "mm");
-    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &r, &feed, &later}));
-    EXPECT_EQ(form.find("Edit_r_"), &r);
-}
-
-TEST(Controls, ALayoutOrderNamesEveryControlOnceOrIsRefused) {
-    Form form("TFrameX");
-    Edit x(&form, "Edit_x_", "X");
-    Edit tool(&form, "Edit_szsz_", "Szerszám száma:");
-    CheckBox none(&form, "CheckBox_szsz_", "nincs", false);
-    Edit feed(&form, "Edit_ff_", "Fordulat:");
-    EXPECT_EQ(form.laidOut(), form.controls());  // none set: the order of declaration
-
-    auto refusal = [&](std::vector<std::string> names) -> std::string {
-        try {
-            form.setLayoutOrder(std::move(names));
-        } catch (const std::logic_error& e) {
-            return e.what();
-        }
-        return "accepted";
-    };
-    EXPECT_EQ(refusal({"Edit_x_", "Edit_szsz_", "CheckBox_sszs_", "Edit_ff_"}),
-              "TFrameX: layout order: no control CheckBox_sszs_");
-    EXPECT_EQ(refusal({"Edit_x_", "Edit_szsz_", "Edit_ff_"}),
-              "TFrameX: layout order: CheckBox_szsz_ left out");
-    EXPECT_EQ(refusal({"Edit_x_", "Edit_szsz_", "CheckBox_szsz_", "Edit_ff_", "Edit_x_"}),
-              "TFrameX: layout order: Edit_x_ named twice");
-    EXPECT_EQ(form.laidOut(), form.controls());  // a refused order changes nothing
-
-    form.setLayoutOrder({"Edit_x_", "Edit_szsz_", "CheckBox_szsz_", "Edit_ff_"});
-    EXPECT_EQ(form.laidOut(), (std::vector<Control*>{&x, &tool, &none, &feed}));
-    // a control made later follows the ordered ones; one destroyed drops out
+    Edit x, tool, feed, r;
+    CheckBox none;
+    using Row = Form::Row;
+    form.declare({
+        Row(x, "Edit_x_", {"X", "0"}),
+        Row(tool, "Edit_szsz_", {"Szerszám száma:", "1"}),
+        Row(feed, "Edit_ff_", {"Fordulat:", "1000"}),
+        Row(none, "CheckBox_szsz_", {"nincs", true}).shownAfter(tool),
+    });
+    form.declare({Row(r, "Edit_r_", {"Kör átmérője:", "20"}).listedAfter(x)});
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &r, &tool, &feed, &none}));
+    EXPECT_EQ(form.laidOut(), (std::vector<Control*>{&x, &r, &tool, &none, &feed}));
+    EXPECT_EQ(form.findAs<Edit>("Edit_r_"), &r);
+    EXPECT_EQ(r.text(), "20");
+    EXPECT_TRUE(none.checked());
+    // a row without a key moves a control declared before
+    form.declare({Row(feed).listedAfter(x)});
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &feed, &r, &tool, &none}));
     {
-        Label later(&form, "Label1", "mm");
-        EXPECT_EQ(form.laidOut(), (std::vector<Control*>{&x, &tool, &none, &feed, &later}));
+        Label later(&form, "Label1", "mm");  // one made later follows; destroyed, it drops out
+        EXPECT_EQ(form.laidOut().back(), &later);
     }
-    EXPECT_EQ(form.laidOut().size(), 4u);
+    EXPECT_EQ(form.laidOut().size(), 5u);
+
+    auto refusal = [&](Row row) -> std::string {
+        try {
+            form.declare({std::move(row)});
+        } catch (const std::logic_error& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    Edit other, stray;
+    Form elsewhere("TFrameY");
+    Edit foreign(&elsewhere, "Edit_y_", "Y");
+    EXPECT_EQ(refusal(Row(x, "Edit_x_", {"X", "0"})),
+              "TFrameX: control table: Edit_x_ declared twice");
+    EXPECT_EQ(refusal(Row(other, "Edit_r_", {"Y", "0"})),
+              "TFrameX: control table: Edit_r_ names two controls");
+    EXPECT_EQ(refusal(Row(stray)),
+              "TFrameX: control table: a control placed before it was declared");
+    EXPECT_EQ(refusal(Row(feed).shownAfter(foreign)),
+              "TFrameX: control table: Edit_ff_ placed after a control that is not the form's");
+    EXPECT_EQ(form.controls(), (std::vector<Control*>{&x, &feed, &r, &tool, &none}));
 }
 
 TEST(Controls, AMemoBatchIsAnnouncedOnce) {

@@ -1,8 +1,8 @@
-// The controls that every page with the common input set shows, declared once. A page
-// derives from this block after WizardPage, so that the controls belong to the page and keep
-// their usual names; the captions and defaults that differ between pages come in
-// CommonControlTexts. A page that shows its own controls among these ones lists its order
-// with setControlOrder, since the block makes all of its controls first.
+// The controls that every page with the common input set shows, declared once in the block's
+// control table. A page derives from this block after WizardPage, so that the controls belong
+// to the page and keep their usual names; the captions and defaults that differ between pages
+// come in CommonControlTexts. A page places its own controls among these ones by its own
+// table's rows (listedAfter, shownAfter).
 #pragma once
 
 #include <string>

@@ -30,12 +30,12 @@ private:
 }  // namespace
 
 WizardPage::WizardPage(std::string name, std::string title, Services& services)
-    : ui::Form(std::move(name)),
-      Title(this, "Title", title),
-      Memo1(this, "Memo1"),
-      Button1(this, "Button1", "Létrehozás"),
-      title_(std::move(title)),
-      services_(services) {
+    : ui::Form(std::move(name)), title_(std::move(title)), services_(services) {
+    declare({
+        Row(Title, "Title", {title_}),
+        Row(Memo1, "Memo1", {}),
+        Row(Button1, "Button1", {"Létrehozás"}),
+    });
     Button1.onClick = [this] { Button1Click(); };
 }
 
@@ -98,21 +98,19 @@ CommonControlTexts commonTexts(const NumberText& num) {
 CommonPage::CommonPage(std::string name, std::string title, Services& services,
                        const CommonPageTexts& texts)
     : WizardPage(std::move(name), std::move(title), services),
-      CommonControls(this, commonTexts(services.num)),
-      Edit_g23_(this, "Edit_g23_", "G2, G3 feed:", "300"),
-      RadioGroup_cw_(this, "RadioGroup_cw_", texts.directionCaption,
-                     {"Megegyező (CW)", "Ellentétes (CCW)"}, 0),
-      RadioGroup_zi_(this, "RadioGroup_zi_", " Szerszám Z irányban ",
-                     {"Le egyenesen csak Z", texts.zEntrySecond}, 1),
-      RadioGroup_s_(this, "RadioGroup_s_", " Sorozat marás ", {texts.seriesFirst, "Sorozat marás"},
-                    0) {
-    // the order describe lists; the common controls are made before the page's own
-    setControlOrder({"Title",         "Memo1",          "Button1",         "Edit_x_",
-                     "Edit_y_",       "Edit_z_",        "Edit_zsb_",       "Edit_m_",
-                     "Edit_sz_",      "Edit_szc_",      "CheckBox_szc_",   "Edit_szsz_",
-                     "Edit_ff_",      "CheckBox_szsz_", "Edit_g1_",        "Edit_g23_",
-                     "RadioGroup_h_", "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_zi_",
-                     "RadioGroup_s_", "CheckBox_msg_",  "Button2"});
+      CommonControls(this, commonTexts(services.num)) {
+    declare({
+        Row(Edit_g23_, "Edit_g23_", {"G2, G3 feed:", "300"}).listedAfter(Edit_g1_),
+        Row(RadioGroup_cw_, "RadioGroup_cw_",
+            {texts.directionCaption, {"Megegyező (CW)", "Ellentétes (CCW)"}, 0})
+            .listedAfter(RadioGroup_h_),
+        Row(RadioGroup_zi_, "RadioGroup_zi_",
+            {" Szerszám Z irányban ", {"Le egyenesen csak Z", texts.zEntrySecond}, 1})
+            .listedAfter(RadioGroup_m34_),
+        Row(RadioGroup_s_, "RadioGroup_s_",
+            {" Sorozat marás ", {texts.seriesFirst, "Sorozat marás"}, 0})
+            .listedAfter(RadioGroup_zi_),
+    });
     wireInputs(inputs_);
     inputs_.x = &Edit_x_;
     inputs_.y = &Edit_y_;

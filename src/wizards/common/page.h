@@ -78,6 +78,7 @@ protected:
     // Notes the inputs that the program just written was made from.
     void noteCreated() { createdFrom_ = ui::inputState(*this); }
 
+    using Row = ui::Form::Row;
     FieldReader reader(bool& errorFlag) const { return FieldReader(services_, errorFlag); }
     ProgramText text() { return ProgramText(Memo1, services_.num); }
     // A default text with this run's decimal separator.

@@ -4,16 +4,12 @@ namespace qorix {
 
 CutCirclePage::CutCirclePage(Services& services)
     : CommonPage("CutCirclePage", "Kör kivágás (cut circle)", services,
-                 CommonPageTexts{"Spirál pályán ", "Csak egy kör "}),
-      Edit_r_(this, "Edit_r_", "Kör átmérője:", "20"),
-      Image1(this, "Image1", "cutcircle.jpg") {
-    // as the page shows: the circle under the tool, "nincs" beside the tool number
-    setLayoutOrder(
-        {"Title",          "Memo1",         "Button1",       "Edit_x_",        "Edit_y_",
-         "Edit_z_",        "Edit_zsb_",     "Edit_m_",       "Edit_sz_",       "Edit_r_",
-         "Edit_szc_",      "CheckBox_szc_", "Edit_szsz_",    "CheckBox_szsz_", "Edit_ff_",
-         "Edit_g1_",       "Edit_g23_",     "RadioGroup_h_", "RadioGroup_cw_", "RadioGroup_m34_",
-         "RadioGroup_zi_", "RadioGroup_s_", "CheckBox_msg_", "Button2",        "Image1"});
+                 CommonPageTexts{"Spirál pályán ", "Csak egy kör "}) {
+    declare({
+        // the circle is asked for under the tool
+        Row(Edit_r_, "Edit_r_", {"Kör átmérője:", "20"}).shownAfter(Edit_sz_),
+        Row(Image1, "Image1", {"cutcircle.jpg"}),
+    });
 }
 
 void CutCirclePage::ReadParameters() {

@@ -16,17 +16,7 @@ RectanglePageTexts cutTexts() {
 }  // namespace
 
 CutRectanglePage::CutRectanglePage(Services& services)
-    : RectanglePage("CutRectanglePage", "Téglalap kivágás (cut rectangle)", services, cutTexts()) {
-    // as the page shows: each size beside its start coordinate, the corner radius under the tool,
-    // "nincs" beside the tool number
-    setLayoutOrder({"Title",          "Memo1",           "Button1",        "Edit_x_",
-                    "Edit_xd_",       "Edit_y_",         "Edit_yd_",       "Edit_z_",
-                    "Edit_zsb_",      "Edit_m_",         "Edit_sz_",       "Edit_rc_",
-                    "Edit_szc_",      "CheckBox_szc_",   "Edit_szsz_",     "CheckBox_szsz_",
-                    "Edit_ff_",       "Edit_g1_",        "Edit_g23_",      "RadioGroup_h_",
-                    "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_zi_", "RadioGroup_s_",
-                    "CheckBox_msg_",  "Button2",         "Button3",        "Image1"});
-}
+    : RectanglePage("CutRectanglePage", "Téglalap kivágás (cut rectangle)", services, cutTexts()) {}
 
 void CutRectanglePage::PrepareValues() { prepareDepthPasses(rec, reader(rec.error)); }
 

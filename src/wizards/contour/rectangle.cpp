@@ -5,13 +5,16 @@ namespace qorix {
 RectanglePage::RectanglePage(std::string name, std::string title, Services& services,
                              const RectanglePageTexts& texts)
     : CommonPage(std::move(name), std::move(title), services, texts.common),
-      Edit_xd_(this, "Edit_xd_", "Átmérő:", "20"),
-      Edit_yd_(this, "Edit_yd_", "Átmérő:", "30"),
-      Edit_rc_(this, "Edit_rc_", "Sarokrádiusz:", def("2,5")),
-      Button3(this, "Button3", "Elforgatás"),
-      Image1(this, "Image1", texts.picture),
       shape_(texts.shape),
       zeroEmptyTool_(texts.zeroEmptyTool) {
+    declare({
+        // each size beside its start coordinate, the corner radius under the tool
+        Row(Edit_xd_, "Edit_xd_", {"Átmérő:", "20"}).shownAfter(Edit_x_),
+        Row(Edit_yd_, "Edit_yd_", {"Átmérő:", "30"}).shownAfter(Edit_y_),
+        Row(Edit_rc_, "Edit_rc_", {"Sarokrádiusz:", def("2,5")}).shownAfter(Edit_sz_),
+        Row(Button3, "Button3", {"Elforgatás"}),
+        Row(Image1, "Image1", {texts.picture}),
+    });
     Edit_g1_.setCaption(texts.g1Caption);
     Edit_g23_.setCaption(texts.g23Caption);
     Edit_xd_.setFieldName("X átmérő");

@@ -19,20 +19,13 @@ RectanglePageTexts pocketTexts() {
 
 RectanglePocketPage::RectanglePocketPage(Services& services)
     : RectanglePage("RectanglePocketPage", "Téglalapzseb (rectangle pocket)", services,
-                    pocketTexts()),
-      ScrollBar1(this, "ScrollBar1", kStepWidthCaption, 0, 100, 50),
-      Label4(this, "Label4", "%"),
-      Label5(this, "Label5", "mm") {
-    // as the page shows: each size beside its start coordinate, the corner radius and the step
-    // width under the tool, "nincs" beside the tool number
-    setLayoutOrder({"Title",           "Memo1",          "Button1",        "Edit_x_",
-                    "Edit_xd_",        "Edit_y_",        "Edit_yd_",       "Edit_z_",
-                    "Edit_zsb_",       "Edit_m_",        "Edit_sz_",       "Edit_rc_",
-                    "ScrollBar1",      "Label4",         "Label5",         "Edit_szc_",
-                    "CheckBox_szc_",   "Edit_szsz_",     "CheckBox_szsz_", "Edit_ff_",
-                    "Edit_g1_",        "Edit_g23_",      "RadioGroup_h_",  "RadioGroup_cw_",
-                    "RadioGroup_m34_", "RadioGroup_zi_", "RadioGroup_s_",  "CheckBox_msg_",
-                    "Button2",         "Button3",        "Image1"});
+                    pocketTexts()) {
+    declare({
+        // the step width under the corner radius
+        Row(ScrollBar1, "ScrollBar1", {kStepWidthCaption, 0, 100, 50}).shownAfter(Edit_rc_),
+        Row(Label4, "Label4", {"%"}).shownAfter(ScrollBar1),
+        Row(Label5, "Label5", {"mm"}).shownAfter(Label4),
+    });
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
 }
 

@@ -42,33 +42,27 @@ CommonControlTexts drillingTexts(const NumberText& num) {
 
 BoltCirclePage::BoltCirclePage(Services& services)
     : WizardPage("BoltCirclePage", kTitle, services),
-      CommonControls(this, drillingTexts(services.num)),
-      Edit_db_(this, "Edit_db_", "Gyors vissza (Z pozíció):", "1"),
-      Edit_r_(this, "Edit_r_", "Kör átmérője:", "20"),
-      Edit_ane_(this, "Edit_ane_", "Elforgatás szöge:", "0"),
-      Edit_drc_(this, "Edit_drc_", "Furatok száma:", "5"),
-      RadioGroup_g783_(this, "RadioGroup_g783_", " Fúró kód ", {"G73", "G83"}, 1),
-      RadioGroup_s_(this, "RadioGroup_s_", " Sorozat marás ", {"Csak egy kör ", "Több kör mentén"},
-                    0),
-      RadioGroup1(this, "RadioGroup1", " Furat kiválasztó ",
-                  {"Minden furat", "Furat kiválasztás", "Újra választ"}, 0),
-      Image1(this, "Image1", "boltcircle.jpg") {
-    // the order describe lists; the common controls are made before the page's own
-    setControlOrder(
-        {"Title",         "Memo1",         "Button1",        "Edit_x_",          "Edit_y_",
-         "Edit_z_",       "Edit_zsb_",     "Edit_m_",        "Edit_db_",         "Edit_r_",
-         "Edit_ane_",     "Edit_drc_",     "Edit_sz_",       "Edit_szc_",        "CheckBox_szc_",
-         "Edit_szsz_",    "Edit_ff_",      "CheckBox_szsz_", "RadioGroup_g783_", "RadioGroup_m34_",
-         "RadioGroup_h_", "RadioGroup_s_", "RadioGroup1",    "Edit_g1_",         "CheckBox_msg_",
-         "Button2",       "Image1"});
-    // as the page shows: "nincs" beside the tool number
-    setLayoutOrder(
-        {"Title",         "Memo1",          "Button1",     "Edit_x_",          "Edit_y_",
-         "Edit_z_",       "Edit_zsb_",      "Edit_m_",     "Edit_db_",         "Edit_r_",
-         "Edit_ane_",     "Edit_drc_",      "Edit_sz_",    "Edit_szc_",        "CheckBox_szc_",
-         "Edit_szsz_",    "CheckBox_szsz_", "Edit_ff_",    "RadioGroup_g783_", "RadioGroup_m34_",
-         "RadioGroup_h_", "RadioGroup_s_",  "RadioGroup1", "Edit_g1_",         "CheckBox_msg_",
-         "Button2",       "Image1"});
+      CommonControls(this, drillingTexts(services.num)) {
+    declare({
+        // the circle after the depth, the cycle and the group's choices after the tool
+        Row(Edit_db_, "Edit_db_", {"Gyors vissza (Z pozíció):", "1"}).listedAfter(Edit_m_),
+        Row(Edit_r_, "Edit_r_", {"Kör átmérője:", "20"}).listedAfter(Edit_db_),
+        Row(Edit_ane_, "Edit_ane_", {"Elforgatás szöge:", "0"}).listedAfter(Edit_r_),
+        Row(Edit_drc_, "Edit_drc_", {"Furatok száma:", "5"}).listedAfter(Edit_ane_),
+        Row(RadioGroup_g783_, "RadioGroup_g783_", {" Fúró kód ", {"G73", "G83"}, 1})
+            .listedAfter(CheckBox_szsz_)
+            .shownAfter(Edit_ff_),
+        Row(RadioGroup_m34_).listedAfter(RadioGroup_g783_),
+        Row(RadioGroup_h_).listedAfter(RadioGroup_m34_),
+        Row(RadioGroup_s_, "RadioGroup_s_",
+            {" Sorozat marás ", {"Csak egy kör ", "Több kör mentén"}})
+            .listedAfter(RadioGroup_h_),
+        Row(RadioGroup1, "RadioGroup1",
+            {" Furat kiválasztó ", {"Minden furat", "Furat kiválasztás", "Újra választ"}})
+            .listedAfter(RadioGroup_s_),
+        Row(Edit_g1_).listedAfter(RadioGroup1),
+        Row(Image1, "Image1", {"boltcircle.jpg"}),
+    });
     Edit_ane_.setSuffix("°");
     // The start point, safe offset and depth go through the common steps; the drill
     // diameter and the peck depth have checks of this page's own.

@@ -82,46 +82,36 @@ std::int32_t notFirst(const ui::RadioGroup& group) { return group.itemIndex() !=
 
 ThreadRepairPage::ThreadRepairPage(Services& services)
     : WizardPage("ThreadRepairPage", "Menet javítás (thread repair)", services),
-      CommonControls(this, threadTexts(services.num)),
-      Edit_Xpos_(this, "Edit_Xpos_", "Bemért pozíció X:", def("0,0000")),
-      Edit_Ypos_(this, "Edit_Ypos_", "Y:", def("0,0000")),
-      Edit_Zpos_(this, "Edit_Zpos_", "Z:", def("0,0000")),
-      Edit_zm_(this, "Edit_zm_", "Menetemelkedés:", def("1,5")),
-      Edit_r_(this, "Edit_r_", "Menet átmérő (M)", "20"),
-      Edit_ml_(this, "Edit_ml_", "Menet hossza:", "10"),
-      ScrollBar1(this, "ScrollBar1", "Mélység korrekció:", 0, 1000, 500),
-      Label19(this, "Label19", services.num.f4(0) + " mm"),
-      ScrollBar2(this, "ScrollBar2", "Magasság korrekció:", 0, 1000, 500),
-      Label20(this, "Label20", services.num.f4(0) + " mm"),
-      RadioGroup_cs_(this, "RadioGroup_cs_", " Menet kiválasztó ", {"Csavar", "Anya"}, 0),
-      RadioGroup_cw_(this, "RadioGroup_cw_", "Megmunkálási irány", {"Jobbos (CW)", "Balos  (CCW)"},
-                     0),
-      Edit_g23_(this, "Edit_g23_", "G2, G3 feed:", "300"),
-      Button4(this, "Button4", "Ellenőrzés"),
-      Button3(this, "Button3", "Bemérés"),
-      Timer1(this, "Timer1", kPollMs),
-      Timer2(this, "Timer2", kPollMs),
-      Image1(this, "Image1", "threadrepair.jpg") {
-    // the order describe lists; the common controls are made before the page's own
-    setControlOrder(
-        {"Title",          "Memo1",          "Button1",         "Edit_x_",       "Edit_y_",
-         "Edit_z_",        "Edit_zsb_",      "Edit_Xpos_",      "Edit_Ypos_",    "Edit_Zpos_",
-         "Edit_zm_",       "Edit_m_",        "Edit_r_",         "Edit_ml_",      "Edit_sz_",
-         "Edit_szc_",      "CheckBox_szc_",  "Edit_szsz_",      "Edit_ff_",      "CheckBox_szsz_",
-         "RadioGroup_h_",  "ScrollBar1",     "Label19",         "ScrollBar2",    "Label20",
-         "RadioGroup_cs_", "RadioGroup_cw_", "RadioGroup_m34_", "CheckBox_msg_", "Edit_g1_",
-         "Edit_g23_",      "Button4",        "Button2",         "Button3",       "Timer1",
-         "Timer2",         "Image1"});
-    // as the page shows: "nincs" beside the tool number
-    setLayoutOrder(
-        {"Title",          "Memo1",          "Button1",         "Edit_x_",        "Edit_y_",
-         "Edit_z_",        "Edit_zsb_",      "Edit_Xpos_",      "Edit_Ypos_",     "Edit_Zpos_",
-         "Edit_zm_",       "Edit_m_",        "Edit_r_",         "Edit_ml_",       "Edit_sz_",
-         "Edit_szc_",      "CheckBox_szc_",  "Edit_szsz_",      "CheckBox_szsz_", "Edit_ff_",
-         "RadioGroup_h_",  "ScrollBar1",     "Label19",         "ScrollBar2",     "Label20",
-         "RadioGroup_cs_", "RadioGroup_cw_", "RadioGroup_m34_", "CheckBox_msg_",  "Edit_g1_",
-         "Edit_g23_",      "Button4",        "Button2",         "Button3",        "Timer1",
-         "Timer2",         "Image1"});
+      CommonControls(this, threadTexts(services.num)) {
+    const std::string noCorrection = services.num.f4(0) + " mm";
+    declare({
+        // the measured position after the safe offset, the thread after the depth
+        Row(Edit_Xpos_, "Edit_Xpos_", {"Bemért pozíció X:", def("0,0000")}).listedAfter(Edit_zsb_),
+        Row(Edit_Ypos_, "Edit_Ypos_", {"Y:", def("0,0000")}).listedAfter(Edit_Xpos_),
+        Row(Edit_Zpos_, "Edit_Zpos_", {"Z:", def("0,0000")}).listedAfter(Edit_Ypos_),
+        Row(Edit_zm_, "Edit_zm_", {"Menetemelkedés:", def("1,5")}).listedAfter(Edit_Zpos_),
+        Row(Edit_r_, "Edit_r_", {"Menet átmérő (M)", "20"}).listedAfter(Edit_m_),
+        Row(Edit_ml_, "Edit_ml_", {"Menet hossza:", "10"}).listedAfter(Edit_r_),
+        // the corrections and the thread's choices after the coolant
+        Row(ScrollBar1, "ScrollBar1", {"Mélység korrekció:", 0, 1000, 500})
+            .listedAfter(RadioGroup_h_),
+        Row(Label19, "Label19", {noCorrection}).listedAfter(ScrollBar1),
+        Row(ScrollBar2, "ScrollBar2", {"Magasság korrekció:", 0, 1000, 500}).listedAfter(Label19),
+        Row(Label20, "Label20", {noCorrection}).listedAfter(ScrollBar2),
+        Row(RadioGroup_cs_, "RadioGroup_cs_", {" Menet kiválasztó ", {"Csavar", "Anya"}})
+            .listedAfter(Label20),
+        Row(RadioGroup_cw_, "RadioGroup_cw_",
+            {"Megmunkálási irány", {"Jobbos (CW)", "Balos  (CCW)"}})
+            .listedAfter(RadioGroup_cs_),
+        // the feeds and "Ellenőrzés" after the comments
+        Row(Edit_g1_).listedAfter(CheckBox_msg_),
+        Row(Edit_g23_, "Edit_g23_", {"G2, G3 feed:", "300"}).listedAfter(Edit_g1_),
+        Row(Button4, "Button4", {"Ellenőrzés"}).listedAfter(Edit_g23_),
+        Row(Button3, "Button3", {"Bemérés"}),
+        Row(Timer1, "Timer1", {kPollMs}),
+        Row(Timer2, "Timer2", {kPollMs}),
+        Row(Image1, "Image1", {"threadrepair.jpg"}),
+    });
     wireInputs(inputs_);
     inputs_.arcFeed = &Edit_g23_;
     inputs_.direction = &RadioGroup_cw_;
