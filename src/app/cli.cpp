@@ -10,6 +10,7 @@
 #include "app/about.h"
 #include "app/clilink.h"
 #include "app/inspect.h"
+#include "app/jobfile.h"
 #include "app/wizardregistry.h"
 #include "link/aboutbox.h"
 #include "link/exchange.h"
@@ -23,7 +24,8 @@ namespace {
 
 constexpr const char* kUsage =
     "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
-    "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n"
+    "[--job=FELADAT] [--save-job=FELADAT] [VEZÉRLŐ=ÉRTÉK | --press ...] "
+    "[--inspect [--json] [--svg=FÁJL]]\n"
     "           qorix-wizards-cli inspect [FÁJL|-] [--decimal-separator=C] [--svg=FÁJL] "
     "[--json [--moves]] [--depth=Z]\n"
     "           qorix-wizards-cli describe VARÁZSLÓ\n"
@@ -40,10 +42,13 @@ struct VerbHelp {
 constexpr VerbHelp kVerbHelp[] = {
     {"generate",
      "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
-     "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n\n"
+     "[--job=FELADAT] [--save-job=FELADAT] [VEZÉRLŐ=ÉRTÉK | --press ...] "
+    "[--inspect [--json] [--svg=FÁJL]]\n\n"
      "A varázsló programja a szabványos kimenetre, ahogy a \"Létrehozás\" gomb írja.\n"
      "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
      "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
+     "  --job=FELADAT          a feladatfájl (.qjob) értékei, a többi argumentum előtt\n"
+     "  --save-job=FELADAT     az oldal értékei feladatfájlba a futás végén\n"
      "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
      "  --inspect              a program helyett annak vizsgálata (az inspect kapcsolóival)\n"},
     {"inspect",
@@ -109,6 +114,8 @@ void printHelp(std::ostream& out) {
         << "Kapcsolók:\n"
         << "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
         << "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
+        << "  --job=FELADAT          (generate) a feladatfájl értékei, az argumentumok előtt\n"
+        << "  --save-job=FELADAT     (generate) az oldal értékei feladatfájlba\n"
         << "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
         << "  --inspect              (generate) a program helyett annak vizsgálata\n"
         << "  --json                 (inspect) a vizsgálat JSON-ban\n"
@@ -135,14 +142,6 @@ const WizardEntry& wizardOrThrow(const std::string& slug) {
     return *e;
 }
 
-int parseIndex(const std::string& arg, const std::string& value) {
-    int v = 0;
-    auto r = std::from_chars(value.data(), value.data() + value.size(), v);
-    if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size())
-        throw UsageError("nem egész szám: " + arg);
-    return v;
-}
-
 ui::Control* findControl(CliWizard& w, const std::string& name) {
     for (ui::Form* f : w.forms())
         if (ui::Control* c = f->find(name)) return c;
@@ -158,32 +157,10 @@ std::function<void()> assignment(CliWizard& w, const std::string& arg) {
     ui::Control* c = findControl(w, name);
     if (!c) throw UsageError("ismeretlen vezérlő: " + arg);
     if (!c->enabled()) throw UsageError("a vezérlő le van tiltva: " + arg);
-    switch (c->kind()) {
-        case ui::Kind::Edit: {
-            auto* e = static_cast<ui::Edit*>(c);
-            return [e, value] { e->setText(value); };
-        }
-        case ui::Kind::CheckBox: {
-            if (value != "0" && value != "1") throw UsageError("0 vagy 1 kell: " + arg);
-            auto* b = static_cast<ui::CheckBox*>(c);
-            return [b, value] { b->setChecked(value == "1"); };
-        }
-        case ui::Kind::RadioGroup: {
-            auto* g = static_cast<ui::RadioGroup*>(c);
-            int i = parseIndex(arg, value);
-            if (i < 0 || i >= static_cast<int>(g->items().size()) || !g->itemEnabled(i))
-                throw UsageError("nincs ilyen választható elem: " + arg);
-            return [g, i] { g->setItemIndex(i); };
-        }
-        case ui::Kind::ScrollBar: {
-            auto* s = static_cast<ui::ScrollBar*>(c);
-            int p = parseIndex(arg, value);
-            if (p < s->min() || p > s->max()) throw UsageError("a tartományon kívül: " + arg);
-            return [s, p] { s->setPosition(p); };
-        }
-        default:
-            throw UsageError("ez a vezérlő nem kap értéket: " + arg);
-    }
+    std::string problem;
+    ui::Handler set = ui::valueSetter(*c, value, problem);
+    if (!set) throw UsageError(problem + ": " + arg);
+    return set;
 }
 
 std::string quoted(const std::string& s) { return "\"" + s + "\""; }
@@ -242,6 +219,7 @@ struct GenerateOptions {
     std::string slug;
     char separator;
     std::string output;
+    std::string job, saveJob;  // --job=FILE, read before the arguments; --save-job=FILE
     std::vector<std::string> args;
     std::vector<std::string> wizardOptions;  // other "--" options, for the wizard to judge
     bool inspect = false;                    // the program read and told, not printed
@@ -250,7 +228,7 @@ struct GenerateOptions {
 
 GenerateOptions parseGenerate(const std::vector<std::string>& args, char regional) {
     if (args.size() < 2) throw UsageError("hiányzik a varázsló neve");
-    GenerateOptions o{args[1], regional, {}, {}, {}, false, {}};
+    GenerateOptions o{args[1], regional, {}, {}, {}, {}, {}, false, {}};
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--decimal-separator=", 0) == 0) {
@@ -258,6 +236,10 @@ GenerateOptions parseGenerate(const std::vector<std::string>& args, char regiona
         } else if (a.rfind("--output=", 0) == 0) {
             o.output = a.substr(9);
             if (o.output.empty()) throw UsageError("hiányzik a fájlnév: " + a);
+        } else if (a.rfind("--job=", 0) == 0 || a.rfind("--save-job=", 0) == 0) {
+            std::string& path = a[2] == 'j' ? o.job : o.saveJob;
+            path = a.substr(a.find('=') + 1);
+            if (path.empty()) throw UsageError("hiányzik a fájlnév: " + a);
         } else if (a == "--inspect") {
             o.inspect = true;
         } else if (inspectOption(a, o.inspection)) {
@@ -292,9 +274,26 @@ struct WizardRun {
         ui::runEvent(dialogs, [&] { wrote = wizard.press(); });
         allWrote = allWrote && wrote;
     }
-    // The assignments and presses in their order; one press at the end when none was asked.
-    void run(const std::vector<std::string>& args) {
+    // The job's values, as if typed right after the start; false when it is refused.
+    bool loadJob(const std::string& path, const std::string& slug) {
+        bool loaded =
+            ui::runEvent(dialogs, [&] { job::load(path, slug, *wizard.forms().front()); });
+        flushMessages();
+        return loaded;
+    }
+    // The page's values as a job, after the run; false when the file could not be written.
+    bool saveJob(const std::string& path, const std::string& slug) {
+        bool saved =
+            ui::runEvent(dialogs, [&] { job::save(path, slug, *wizard.forms().front()); });
+        flushMessages();
+        return saved;
+    }
+    // The job, then the assignments and presses in their order; one press at the end when
+    // none was asked. False when the job is refused (nothing is pressed then).
+    bool run(const GenerateOptions& o) {
         ui::runEvent(dialogs, [&] { wizard.startup(); });
+        if (!o.job.empty() && !loadJob(o.job, o.slug)) return false;
+        const std::vector<std::string>& args = o.args;
         bool pressed = false;
         for (const std::string& a : args) {
             if (a == "--press") {
@@ -307,6 +306,7 @@ struct WizardRun {
         }
         if (!pressed) press();
         flushMessages();
+        return true;
     }
     // The programs into the output file; a refused press must not cost an earlier program,
     // so the file then keeps what it held. False when the file could not be written.
@@ -337,7 +337,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!problem.empty()) throw UsageError(problem + ": " + a);
     }
     WizardRun run{dialogs, *wizard, err};
-    run.run(o.args);
+    if (!run.run(o)) return kExitRefused;
+    if (!o.saveJob.empty() && !run.saveJob(o.saveJob, o.slug)) return kExitRefused;
     if (!o.inspect)
         for (const auto& line : wizard->output()) out << line << '\n';
     for (const auto& line : wizard->diagnostics()) err << line << '\n';

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <algorithm>
+#include <charconv>
 #include <iterator>
 #include <utility>
 
@@ -240,29 +241,71 @@ void Timer::fire() {
     if (enabled() && onTimer) onTimer();
 }
 
+std::optional<std::string> valueOf(const Control& c) {
+    switch (c.kind()) {
+        case Kind::Edit:
+            return static_cast<const Edit&>(c).text();
+        case Kind::CheckBox:
+            return std::string(static_cast<const CheckBox&>(c).checked() ? "1" : "0");
+        case Kind::RadioGroup:
+            return std::to_string(static_cast<const RadioGroup&>(c).itemIndex());
+        case Kind::ScrollBar:
+            return std::to_string(static_cast<const ScrollBar&>(c).position());
+        default:
+            return std::nullopt;  // no input of the user's
+    }
+}
+
 std::string inputState(const Form& form) {
     std::string state;
-    for (const Control* c : form.controls()) {
-        std::string value;
-        switch (c->kind()) {
-            case Kind::Edit:
-                value = static_cast<const Edit*>(c)->text();
-                break;
-            case Kind::CheckBox:
-                value.push_back(static_cast<const CheckBox*>(c)->checked() ? '1' : '0');
-                break;
-            case Kind::RadioGroup:
-                value = std::to_string(static_cast<const RadioGroup*>(c)->itemIndex());
-                break;
-            case Kind::ScrollBar:
-                value = std::to_string(static_cast<const ScrollBar*>(c)->position());
-                break;
-            default:
-                continue;  // no input of the user's
-        }
-        state += c->name() + '=' + value + '\n';
-    }
+    for (const Control* c : form.controls())
+        if (auto value = valueOf(*c)) state += c->name() + '=' + *value + '\n';
     return state;
+}
+
+namespace {
+
+std::optional<int> wholeNumber(const std::string& text) {
+    int v = 0;
+    auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size())
+        return std::nullopt;
+    return v;
+}
+
+Handler refused(std::string& problem, const char* why) {
+    problem = why;
+    return nullptr;
+}
+
+}  // namespace
+
+Handler valueSetter(Control& c, const std::string& value, std::string& problem) {
+    switch (c.kind()) {
+        case Kind::Edit:
+            return [e = static_cast<Edit*>(&c), value] { e->setText(value); };
+        case Kind::CheckBox:
+            if (value != "0" && value != "1") break;
+            return [b = static_cast<CheckBox*>(&c), on = value == "1"] { b->setChecked(on); };
+        case Kind::RadioGroup: {
+            auto* g = static_cast<RadioGroup*>(&c);
+            std::optional<int> i = wholeNumber(value);
+            if (!i) return refused(problem, "nem egész szám");
+            if (*i < 0 || *i >= static_cast<int>(g->items().size()) || !g->itemEnabled(*i))
+                return refused(problem, "nincs ilyen választható elem");
+            return [g, i = *i] { g->setItemIndex(i); };
+        }
+        case Kind::ScrollBar: {
+            auto* s = static_cast<ScrollBar*>(&c);
+            std::optional<int> p = wholeNumber(value);
+            if (!p) return refused(problem, "nem egész szám");
+            if (*p < s->min() || *p > s->max()) return refused(problem, "a tartományon kívül");
+            return [s, p = *p] { s->setPosition(p); };
+        }
+        default:
+            return refused(problem, "ez a vezérlő nem kap értéket");
+    }
+    return refused(problem, "0 vagy 1 kell");
 }
 
 }  // namespace ui

@@ -246,4 +246,14 @@ private:
 // choices of its radio groups and the positions of its scroll bars, as one comparable text.
 std::string inputState(const Form& form);
 
+// The value a user gives an input control, as the command line and job files write it: a
+// field's text, a tick's 0 or 1, a choice's index, a bar's position. None for a control
+// that takes no value.
+std::optional<std::string> valueOf(const Control& control);
+// The action that gives the control the value as the user would (its handler runs); empty,
+// with the reason in `problem`, when the value does not fit: a tick other than 0 or 1, an
+// index that is no whole number or names no enabled item, a position out of range, a
+// control that takes no value.
+Handler valueSetter(Control& control, const std::string& value, std::string& problem);
+
 }  // namespace ui
