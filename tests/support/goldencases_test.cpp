@@ -1,7 +1,7 @@
 // Every case under tests/golden/<wizard>/<case>.args is run through the command-line
 // generator; its output must equal <case>.tap line for line. An .args file holds one
 // argument a line; "#exit N" sets the expected exit status (0 otherwise), and an optional
-// <case>.err holds the expected message lines.
+// <case>.err holds the expected message lines. A job named by --job=FILE lies beside the case.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -49,6 +49,8 @@ TEST_P(GoldenProgram, OutputEqualsGoldenFile) {
     for (const auto& line : readTextLines(c.args)) {
         if (line.rfind("#exit ", 0) == 0)
             expectedExit = std::stoi(line.substr(6));
+        else if (line.rfind("--job=", 0) == 0)
+            args.push_back("--job=" + utf8(c.args.parent_path() / line.substr(6)));
         else if (!line.empty() && line[0] != '#')
             args.push_back(line);
     }
