@@ -43,7 +43,7 @@ constexpr VerbHelp kVerbHelp[] = {
     {"generate",
      "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
      "[--job=FELADAT] [--save-job=FELADAT] [VEZÉRLŐ=ÉRTÉK | --press ...] "
-    "[--inspect [--json] [--svg=FÁJL]]\n\n"
+     "[--inspect [--json] [--svg=FÁJL]]\n\n"
      "A varázsló programja a szabványos kimenetre, ahogy a \"Létrehozás\" gomb írja.\n"
      "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
      "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
@@ -275,16 +275,16 @@ struct WizardRun {
         allWrote = allWrote && wrote;
     }
     // The job's values, as if typed right after the start; false when it is refused.
-    bool loadJob(const std::string& path, const std::string& slug) {
-        bool loaded =
-            ui::runEvent(dialogs, [&] { job::load(path, slug, *wizard.forms().front()); });
+    bool loadJob(const GenerateOptions& o) {
+        bool loaded = ui::runEvent(
+            dialogs, [&] { job::load(o.job, o.slug, *wizard.forms().front(), o.separator); });
         flushMessages();
         return loaded;
     }
     // The page's values as a job, after the run; false when the file could not be written.
-    bool saveJob(const std::string& path, const std::string& slug) {
-        bool saved =
-            ui::runEvent(dialogs, [&] { job::save(path, slug, *wizard.forms().front()); });
+    bool saveJob(const GenerateOptions& o) {
+        bool saved = ui::runEvent(
+            dialogs, [&] { job::save(o.saveJob, o.slug, *wizard.forms().front(), o.separator); });
         flushMessages();
         return saved;
     }
@@ -292,7 +292,7 @@ struct WizardRun {
     // none was asked. False when the job is refused (nothing is pressed then).
     bool run(const GenerateOptions& o) {
         ui::runEvent(dialogs, [&] { wizard.startup(); });
-        if (!o.job.empty() && !loadJob(o.job, o.slug)) return false;
+        if (!o.job.empty() && !loadJob(o)) return false;
         const std::vector<std::string>& args = o.args;
         bool pressed = false;
         for (const std::string& a : args) {
@@ -338,7 +338,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     WizardRun run{dialogs, *wizard, err};
     if (!run.run(o)) return kExitRefused;
-    if (!o.saveJob.empty() && !run.saveJob(o.saveJob, o.slug)) return kExitRefused;
+    if (!o.saveJob.empty() && !run.saveJob(o)) return kExitRefused;
     if (!o.inspect)
         for (const auto& line : wizard->output()) out << line << '\n';
     for (const auto& line : wizard->diagnostics()) err << line << '\n';

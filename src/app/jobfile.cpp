@@ -9,6 +9,7 @@
 #include "link/textfile.h"
 #include "platform/files.h"
 #include "ui/controls.h"
+#include "wizards/common/numbertext.h"
 
 namespace qorix::job {
 
@@ -34,9 +35,10 @@ bool isText(std::string_view s) {
             ++i;
             continue;
         }
-        const std::size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3
-                              : c >= 0xF0 && c <= 0xF4                ? 4
-                                                                      : 0;
+        const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
+                              : c >= 0xE0 && c <= 0xEF ? 3
+                              : c >= 0xF0 && c <= 0xF4 ? 4
+                                                       : 0;
         if (n == 0 || i + n > s.size()) return false;
         for (std::size_t k = 1; k < n; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -101,20 +103,36 @@ struct Assignment {
     std::size_t line;
 };
 
+constexpr std::string_view kSeparatorKey = "decimal-separator=";
+
+// The separator of the run that wrote the job, from its third line; the run's own without it.
+char writtenSeparator(const std::vector<Line>& lines, const std::string& path, char run) {
+    if (lines.size() < 3 || !lines[2].text.starts_with(kSeparatorKey)) return run;
+    const std::string_view sep = lines[2].text.substr(kSeparatorKey.size());
+    if (sep != "," && sep != ".")
+        refuse(path, lines[2].number, "a tizedesjel vessző (,) vagy pont (.) lehet");
+    return sep[0];
+}
+
 // Every line checked against the page: a known control that takes a value, named once, and a
-// value it takes.
+// value it takes (a field's number in the run's separator).
 std::vector<Assignment> assignments(const std::vector<Line>& lines, const std::string& path,
-                                    const ui::Form& page) {
+                                    const ui::Form& page, char separator) {
+    const char written = writtenSeparator(lines, path, separator);
+    const NumberText num(separator);
     std::vector<Assignment> made;
     std::set<std::string> named;
-    for (std::size_t i = 2; i < lines.size(); ++i) {
+    const bool separatorLine = lines.size() > 2 && lines[2].text.starts_with(kSeparatorKey);
+    for (std::size_t i = separatorLine ? 3 : 2; i < lines.size(); ++i) {
         const Line& l = lines[i];
         const std::size_t eq = l.text.find('=');
         if (eq == std::string_view::npos || eq == 0)
             refuse(path, l.number, "hibás sor, VEZÉRLŐ=ÉRTÉK alakú kell legyen");
-        const std::string name(l.text.substr(0, eq)), value(l.text.substr(eq + 1));
+        const std::string name(l.text.substr(0, eq));
         ui::Control* c = page.find(name);
         if (!c || !ui::valueOf(*c)) refuse(path, l.number, "ismeretlen vezérlő: „" + name + "”");
+        std::string value(l.text.substr(eq + 1));
+        if (c->kind() == ui::Kind::Edit) value = num.fromSeparator(value, written);
         if (!named.insert(name).second)
             refuse(path, l.number, "a(z) „" + name + "” vezérlő másodszor szerepel");
         std::string problem;
@@ -159,8 +177,9 @@ void putBack(std::vector<Assignment>& held) {
 
 }  // namespace
 
-std::string text(const std::string& slug, const ui::Form& page) {
-    std::string out = header() + "\nwizard=" + slug + "\n";
+std::string text(const std::string& slug, const ui::Form& page, char separator) {
+    std::string out =
+        header() + "\nwizard=" + slug + "\n" + std::string(kSeparatorKey) + separator + "\n";
     for (const ui::Control* c : page.controls()) {
         std::optional<std::string> value = ui::valueOf(*c);
         if (!value) continue;
@@ -172,17 +191,17 @@ std::string text(const std::string& slug, const ui::Form& page) {
     return out;
 }
 
-void save(const std::string& path, const std::string& slug, const ui::Form& page) {
-    textfile::writeBytes(path, text(slug, page));
+void save(const std::string& path, const std::string& slug, const ui::Form& page, char separator) {
+    textfile::writeBytes(path, text(slug, page, separator));
 }
 
-void apply(std::string_view bytes, const std::string& path, const std::string& slug,
-           ui::Form& page) {
+void apply(std::string_view bytes, const std::string& path, const std::string& slug, ui::Form& page,
+           char separator) {
     const std::vector<Line> lines = linesOf(bytes, path);
     checkHeader(lines[0], path);
     if (lines.size() < 2) refuse(path, lines[0].number + 1, "hiányzik a varázsló neve");
     checkWizard(lines[1], path, slug);
-    std::vector<Assignment> all = assignments(lines, path, page);
+    std::vector<Assignment> all = assignments(lines, path, page, separator);
     std::vector<Assignment> held = snapshot(page);
     try {
         setAll(all, path);
@@ -192,7 +211,7 @@ void apply(std::string_view bytes, const std::string& path, const std::string& s
     }
 }
 
-void load(const std::string& path, const std::string& slug, ui::Form& page) {
+void load(const std::string& path, const std::string& slug, ui::Form& page, char separator) {
     platform::SmallFile file;
     if (int error = platform::readSmallFile(path, kMostBytes, file))
         throw FileError(path, error, true);
@@ -201,7 +220,7 @@ void load(const std::string& path, const std::string& slug, ui::Form& page) {
     if (file.kind == platform::SmallFile::tooLarge)
         refuseFile(path, "nagyobb, mint " + std::to_string(kMostBytes / 1024) +
                              " kB, így nem feladatfájl");
-    apply(file.bytes, path, slug, page);
+    apply(file.bytes, path, slug, page, separator);
 }
 
 }  // namespace qorix::job

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/mainwindowlogic.h"
+#include "app/pagejobs.h"
 #include "app/wizardtable.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/mainwindow.h"
@@ -63,7 +64,10 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
     const QStringList arguments = QCoreApplication::arguments();
     MainWindowLogic form(services,
                          arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+    // before any page's start-up, so that a page kept from the last run starts from it
+    PageJobs jobs(form, dialogs, num.separator(), configurationFolder());
     ui::qt::MainWindow window(form, dialogs);
+    window.addJobMenu(jobs);
     dialogs.setParentWindow(&window);
     const std::vector<std::unique_ptr<ui::Form>> pageDialogs =
         makePageDialogs(form, services, dialogs, &window);
@@ -74,7 +78,10 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
         return *about;
     };
     form.showAbout = [&aboutWindow] { aboutWindow().showNonModal(); };
-    form.closeWindow = [&window] { window.closeForGood(); };
+    form.closeWindow = [&window, &jobs] {
+        jobs.storeLast();
+        window.closeForGood();
+    };
     window.show();
     if (whenShown) QTimer::singleShot(0, &app, whenShown);
     return app.exec();

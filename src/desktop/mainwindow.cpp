@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/programfile.h"
+#include "desktop/jobmenu.h"
 #include "platform/files.h"
 
 namespace ui::qt {
@@ -32,7 +33,7 @@ MainWindow::MainWindow(qorix::MainWindowLogic& form, Dialogs& dialogs, QWidget* 
 }
 
 QHBoxLayout* MainWindow::buildTopBar() {
-    auto* bar = new QHBoxLayout;
+    auto* bar = topBar_ = new QHBoxLayout;
     QComboBox* list = binder_.comboBox(form_.ComboBox1);
     list->setMinimumWidth(list->fontMetrics().horizontalAdvance(
                               "Fúrás Téglalap mentén (drill rectangle bolt pattern)") +
@@ -124,9 +125,14 @@ void MainWindow::chainFocus() {
     QList<QWidget*> order{findChild<QWidget*>("ComboBox1")};
     for (FormView* page : pages_)
         if (page) order += page->focusOrder();
-    for (const char* name : {"Button3", "Button1", "Button4", "CheckBox1"})
-        order.push_back(findChild<QWidget*>(name));
+    for (const char* name : {"Button3", "jobMenu", "Button1", "Button4", "CheckBox1"})
+        if (auto* w = findChild<QWidget*>(name)) order.push_back(w);
     ui::qt::chainFocus(order);
+}
+
+void MainWindow::addJobMenu(qorix::PageJobs& jobs) {
+    topBar_->insertWidget(2, new JobMenuButton(jobs, binder_, this));
+    chainFocus();
 }
 
 void MainWindow::closeForGood() {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/mainwindowlogic.h"
+#include "app/pagejobs.h"
 #include "desktop/binding.h"
 #include "desktop/formview.h"
 #include "desktop/previewpanel.h"
@@ -41,6 +42,9 @@ public:
         return static_cast<int>(
             std::count_if(pages_.begin(), pages_.end(), [](FormView* v) { return v != nullptr; }));
     }
+
+    // "Feladat" in the top bar beside the send button, for the shown page's job.
+    void addJobMenu(qorix::PageJobs& jobs);
 
     // What "Exit" does once its end code is written: the window really closes.
     void closeForGood();
@@ -70,6 +74,7 @@ private:
 
     // The constructor's parts, top to bottom; the pages themselves are made later.
     QHBoxLayout* buildTopBar();
+    QHBoxLayout* topBar_ = nullptr;
     QScrollArea* buildPagesArea();
     QLabel* buildStatusLine();
     void watchPages();

@@ -93,6 +93,11 @@ int removeFile(const std::string& path);
 // The folder and every missing folder above it; 0 or the error number.
 int makeFolders(const std::string& path);
 
+// The user's configuration folder, where the program keeps what it remembers between runs:
+// $XDG_CONFIG_HOME (an absolute path), else ~/.config on Linux; the roaming application data
+// folder (%APPDATA%) on Windows. Empty when the system names none.
+std::string configFolder();
+
 // The file opened for reading bytes with the C library (nullptr when it cannot be).
 std::FILE* openForReading(const std::string& path);
 

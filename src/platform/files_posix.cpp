@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/files.h"
 
@@ -217,5 +218,13 @@ void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
 void setFileSizeLimitForTests(std::optional<std::size_t> bytes) { sizeLimit = bytes; }
+
+std::string configFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg == '/') return xdg;
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return {};
+    return std::string(home) + "/.config";
+}
 
 }  // namespace qorix::platform

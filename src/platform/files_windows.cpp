@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 
 #include "platform/files.h"
 #include "platform/wide.h"
@@ -315,5 +316,10 @@ void ignoreFileSizeSignal() {}
 std::FILE* openForReading(const std::string& path) { return _wfopen(widen(path).c_str(), L"rb"); }
 
 void setFileSizeLimitForTests(std::optional<std::size_t> bytes) { sizeLimit = bytes; }
+
+std::string configFolder() {
+    const wchar_t* roaming = _wgetenv(L"APPDATA");
+    return roaming && *roaming ? narrow(roaming) : std::string();
+}
 
 }  // namespace qorix::platform

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -36,6 +37,12 @@ TEST(JobFile, EveryWizardsGoldenJobIsWhatTheProgramSaves) {
         std::ostringstream out, err;
         runCli({"generate", e.slug, "--job=" + utf8(golden), "--save-job=" + saved}, out, err, ',');
         EXPECT_EQ(readBytes(saved), readBytes(golden)) << e.slug;
+        // read in a run with dots, its numbers take the dot: the same program
+        std::ostringstream dotOut;
+        runCli({"generate", e.slug, "--job=" + utf8(golden)}, dotOut, err, '.');
+        std::string program = dotOut.str();
+        std::replace(program.begin(), program.end(), '.', ',');
+        EXPECT_EQ(program, out.str()) << e.slug;
     }
 }
 
@@ -66,6 +73,9 @@ TEST(JobFile, BadFilesAreRefusedAndChangeNothing) {
         {"another wizard's", "qorix-job 1\nwizard=cut-circle\nEdit4=44\n", BadJob::bytesFile,
          "2. sora nem tölthető be: a feladat a(z) „cut-circle” varázslóé, nem a(z) "
          "„circular-pocket”-é."},
+        {"bad separator", "qorix-job 1\nwizard=circular-pocket\ndecimal-separator=;\n",
+         BadJob::bytesFile,
+         "3. sora nem tölthető be: a tizedesjel vessző (,) vagy pont (.) lehet."},
         {"no wizard", "qorix-job 1\nEdit4=44\n", BadJob::bytesFile,
          "2. sora nem tölthető be: hiányzik a varázsló neve („wizard=circular-pocket”)."},
         {"unknown control", head + "Edit_q_=1\n", BadJob::bytesFile,
@@ -108,7 +118,7 @@ TEST(JobFile, BadFilesAreRefusedAndChangeNothing) {
         ui::Form& page = *wizard->forms().front();
         const std::string before = ui::inputState(page);
         try {
-            job::load(path, "circular-pocket", page);
+            job::load(path, "circular-pocket", page, ',');
             ADD_FAILURE() << "loaded";
         } catch (const job::JobError& e) {
             EXPECT_EQ(e.what(), "A(z) „" + path + "” feladatfájl " + c.message);
@@ -126,10 +136,11 @@ TEST(JobFile, UnreadableFileIsAFileFailure) {
     const std::string before = ui::inputState(*wizard->forms().front());
     for (const std::string& path : {dir.file("nincs.qjob"), dir.file("egy.txt/a.qjob")}) {
         try {
-            job::load(path, "cut-circle", *wizard->forms().front());
+            job::load(path, "cut-circle", *wizard->forms().front(), ',');
             ADD_FAILURE() << path;
         } catch (const FileError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("A(z) „" + path + "” fájl nem olvasható: ", 0), 0u)
+            EXPECT_EQ(std::string(e.what()).rfind("A(z) „" + path + "” fájl nem olvasható: ", 0),
+                      0u)
                 << e.what();
         }
     }

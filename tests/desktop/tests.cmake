@@ -33,6 +33,7 @@ qorix_qt_test(qorix_qt_dialog_tests dialogwindows desktop/dialogwindows_test.cpp
 qorix_qt_test(qorix_qt_machinist_tests machinist desktop/machinist_test.cpp)
 qorix_qt_test(qorix_qt_outputbox_tests outputbox desktop/outputbox_test.cpp)
 qorix_qt_test(qorix_qt_preview_tests preview desktop/preview_test.cpp)
+qorix_qt_test(qorix_qt_job_tests jobmenu desktop/jobmenu_test.cpp)
 
 # Qt's Hungarian texts beside the test programs and the screenshot tools, where the Windows
 # package puts them beside the program (Qt's own folder on Windows holds none).

@@ -1,5 +1,6 @@
 #include "wizards/common/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -204,6 +205,15 @@ std::string NumberText::local(std::string_view commaText) const {
     std::string out(commaText);
     for (char& c : out)
         if (c == ',') c = separator_;
+    return out;
+}
+
+std::string NumberText::fromSeparator(std::string_view text, char written) const {
+    std::string out(text);
+    if (written == separator_ || std::count(out.begin(), out.end(), written) != 1 ||
+        out.find(separator_) != std::string::npos)
+        return out;
+    std::replace(out.begin(), out.end(), written, separator_);
     return out;
 }
 

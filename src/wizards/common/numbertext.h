@@ -34,6 +34,10 @@ public:
     // A default field text written with this run's separator: "0,0000" becomes "0.0000"
     // under dot settings.
     std::string local(std::string_view commaText) const;
+    // A field text written under another separator (a job saved in another run), in this
+    // run's: a number with one separator of that run and none of ours takes ours; any other
+    // text stays as it is, for the field's check to judge.
+    std::string fromSeparator(std::string_view text, char written) const;
 
 private:
     char separator_;
