@@ -3,6 +3,7 @@
 #include "app/jobfile.h"
 #include "app/wizardtable.h"
 #include "link/installpaths.h"
+#include "link/session.h"
 #include "link/textfile.h"
 #include "platform/files.h"
 #include "ui/event.h"
@@ -24,6 +25,18 @@ bool endsWithJob(const std::string& path) {
     return true;
 }
 
+// A page's job as a fresh start shows it: made anew and started up as the main window starts
+// it (a start-up reading may set fields of its own), away from the run's window and session.
+std::string freshJob(const Wizard& wizard, char separator) {
+    ui::RecordingDialogs quiet;
+    const NumberText num(separator);
+    Services services{quiet, num};
+    std::unique_ptr<WizardPage> page = wizard.page(services);
+    Session none;
+    ui::runEvent(quiet, [&] { wizard.startup ? wizard.startup(*page, none) : page->startup(); });
+    return job::text(wizard.slug, *page, separator);
+}
+
 void makeFolder(const std::string& folder) {
     if (int error = platform::makeFolders(folder)) throw FileError(folder, error);
 }
@@ -39,10 +52,8 @@ PageJobs::PageJobs(MainWindowLogic& window, ui::Dialogs& dialogs, char separator
                    std::string folder)
     : window_(window), dialogs_(dialogs), separator_(separator), folder_(std::move(folder)) {
     const auto& table = wizardTable();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        defaults_.push_back(table[i].slug.empty()
-                                ? std::string()
-                                : job::text(table[i].slug, *window_.pages()[i], separator_));
+    for (const Wizard& w : table)
+        defaults_.push_back(w.slug.empty() ? std::string() : freshJob(w, separator_));
     keepLast_ = readSetting();
     if (keepLast_) takeLast();
 }

@@ -32,9 +32,9 @@ std::string configurationFolder();
 
 class PageJobs {
 public:
-    // Notes each page's defaults; with the setting on, each page then takes its last values
-    // (a missing file is a page never kept; a bad one is reported and the page keeps its
-    // defaults). `folder` empty: no setting is read and nothing is kept.
+    // Notes each page's defaults (the page made anew and started up); with the setting on, each
+    // page then takes its last values (a missing file is a page never kept; a bad one is reported
+    // and the page keeps its defaults). `folder` empty: no setting is read and nothing is kept.
     // `separator`: the run's decimal separator, which the jobs written name.
     PageJobs(MainWindowLogic& window, ui::Dialogs& dialogs, char separator, std::string folder);
 

@@ -68,6 +68,22 @@ TEST(PageJobs, LastValuesComeBackOnlyWhenAskedAndDefaultsAlways) {
     EXPECT_EQ(third.diameter().text(), "20");
 }
 
+// "Alapértékek" gives every page what a fresh start shows, also where the start-up reading
+// sets fields of its own (the spiral's turns when only the picture is drawn).
+TEST(PageJobs, DefaultsAreWhatAFreshStartShows) {
+    WindowRun run("");
+    for (int n = 1; n <= static_cast<int>(run.form.pages().size()); ++n) {
+        WizardPage& page = run.form.page(n);
+        const std::string fresh = ui::inputState(page);
+        run.form.ComboBox1.select(n - 1);
+        if (!run.jobs.pageShown()) continue;  // the placeholder
+        for (ui::Control* c : page.controls())
+            if (c->kind() == ui::Kind::Edit) static_cast<ui::Edit*>(c)->setText("77");
+        run.jobs.defaultsShown();
+        EXPECT_EQ(ui::inputState(page), fresh) << page.formName();
+    }
+}
+
 // A job saved under a dot run reads the same in a comma run, with a name given without its
 // extension; the placeholder page has no job to save.
 TEST(PageJobs, SavedJobsCarryTheirSeparatorAndExtension) {
