@@ -44,6 +44,10 @@ JobMenuButton::JobMenuButton(qorix::PageJobs& jobs, const Binder& binder, QWidge
         window_->addAction(a);  // the keys work while the menu is closed
     }
     connect(menu, &QMenu::aboutToShow, this, [this] { follow(); });
+    // the keys stay on for the next page chosen; without a page they do nothing
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+        for (QAction* a : {save_, open_, defaults_}) a->setEnabled(true);
+    });
     setMenu(menu);
 }
 

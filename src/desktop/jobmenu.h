@@ -22,7 +22,7 @@ public:
 private:
     void chooseSave();
     void chooseOpen();
-    // The page's actions are there only while a page with a job is shown.
+    // The open menu offers the page's actions only while a page with a job is shown.
     void follow();
 
     qorix::PageJobs& jobs_;
