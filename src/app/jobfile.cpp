@@ -143,10 +143,15 @@ std::vector<Assignment> assignments(const std::vector<Line>& lines, const std::s
     return made;
 }
 
-// The fields first, then the rest in their order.
-void setAll(std::vector<Assignment>& all, const std::string& path) {
+// The fields first, then the rest in their order, so that a handler sees the fields as they
+// will stay.
+void fieldsFirst(std::vector<Assignment>& all) {
     std::stable_partition(all.begin(), all.end(),
                           [](const Assignment& a) { return a.control->kind() == ui::Kind::Edit; });
+}
+
+void setAll(std::vector<Assignment>& all, const std::string& path) {
+    fieldsFirst(all);
     for (const Assignment& a : all) {
         std::string problem;
         ui::Handler set = ui::valueSetter(*a.control, a.value, problem);
@@ -167,11 +172,18 @@ std::vector<Assignment> snapshot(const ui::Form& page) {
     return held;
 }
 
+// Each value on its own: the values were the page's a moment ago, and one that cannot be put
+// back (a handler that fails again) must not keep the others from it.
 void putBack(std::vector<Assignment>& held) {
-    try {
-        setAll(held, {});
-    } catch (const std::exception&) {
-        // the values were the page's own a moment ago; what cannot be put back stays as set
+    fieldsFirst(held);
+    for (const Assignment& a : held) {
+        std::string unused;
+        ui::Handler set = ui::valueSetter(*a.control, a.value, unused);
+        try {
+            if (set) set();
+        } catch (const std::exception&) {
+            // stays as the refused line left it
+        }
     }
 }
 
