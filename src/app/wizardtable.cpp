@@ -12,6 +12,8 @@
 #include "wizards/contour/rectanglepocket.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
+#include "wizards/milling/facemilling.h"
+#include "wizards/milling/slot.h"
 #include "wizards/spiral/fibonacci.h"
 #include "wizards/thread/threadcheck.h"
 #include "wizards/thread/threadrepair.h"
@@ -110,6 +112,12 @@ const std::vector<Wizard>& wizardTable() {
          .onSelect = measureOnlyStandalone,
          .afterStartup = measureOnlyStandalone,
          .cli = driver<ThreadRepairWizard>()},
+        // a selection refreshes the step-width labels ("%" and "mm")
+        {.text = "Síkmarás (face milling)",
+         .slug = "face-milling",
+         .page = page<FaceMillingPage>(),
+         .onSelect = callOn<FaceMillingPage>(&FaceMillingPage::ScrollBar1Change)},
+        {.text = "Horony (slot)", .slug = "slot", .page = page<SlotPage>()},
     };
     return table;
 }

@@ -132,6 +132,12 @@ void drawOutlines(QPainter& p, const Scene& scene, const Camera& cam, QSize size
             continue;
         }
         QPolygonF poly;
+        if (o.shape == qorix::Outline::Shape::Slot) {
+            for (const auto& [x, y] : qorix::facts::slotOutline(o))
+                poly << toImage(cam, size, x, y, z);
+            p.drawPolyline(poly);
+            continue;
+        }
         poly << toImage(cam, size, o.x0, o.y0, z) << toImage(cam, size, o.x1, o.y0, z)
              << toImage(cam, size, o.x1, o.y1, z) << toImage(cam, size, o.x0, o.y1, z)
              << toImage(cam, size, o.x0, o.y0, z);

@@ -12,9 +12,12 @@
 namespace qorix {
 
 struct Outline {
-    enum class Shape { Circle, Rectangle } shape = Shape::Circle;
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // a circle's box or the rectangle's corners
-    const char* name = "Munkadarab";        // as the legend tells it
+    // a slot: two half circles round its end centres joined by two lines
+    enum class Shape { Circle, Rectangle, Slot } shape = Shape::Circle;
+    // a circle's box, the rectangle's corners, or the slot's end centres
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    const char* name = "Munkadarab";  // as the legend tells it
+    double width = 0;                 // the slot's
 };
 
 struct PageFacts {
@@ -41,6 +44,10 @@ inline double d(long double v) { return static_cast<double>(v); }
 PageFacts at(long double x, long double y, long double z, long double depth,
              long double toolDiameter);
 Outline circle(long double cx, long double cy, long double diameter);
+Outline slot(long double ax, long double ay, long double bx, long double by, long double width);
+// The points of a slot's outline in turn, closed (the last is the first), each half circle
+// in `perEnd` pieces.
+std::vector<std::array<double, 2>> slotOutline(const Outline& o, int perEnd = 24);
 
 }  // namespace facts
 

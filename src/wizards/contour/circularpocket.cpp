@@ -1,7 +1,7 @@
 #include "wizards/contour/circularpocket.h"
 
 #include "wizards/common/errors.h"
-#include "wizards/contour/stepwidth.h"
+#include "wizards/common/stepwidth.h"
 
 namespace qorix {
 

@@ -1,6 +1,6 @@
 #include "wizards/contour/rectanglepocket.h"
 
-#include "wizards/contour/stepwidth.h"
+#include "wizards/common/stepwidth.h"
 
 namespace qorix {
 

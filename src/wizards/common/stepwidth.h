@@ -1,5 +1,5 @@
-// The lateral step of the pocket pages: the "Fogás szélessége" scroll bar (percent of the tool
-// diameter), its two labels, and how many whole steps fit across a pocket.
+// The lateral step of the pocket and face-milling pages: the "Fogás szélessége" scroll bar (percent
+// of the tool diameter), its two labels, and how many whole steps fit across a pocket.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "wizards/contour/stepwidth.h"
+#include "wizards/common/stepwidth.h"
 
 namespace qorix {
 

@@ -1,0 +1,159 @@
+#include "wizards/milling/facemilling.h"
+
+#include "wizards/common/stepwidth.h"
+#include "wizards/milling/facepasses.h"
+
+namespace qorix {
+
+namespace {
+constexpr const char* kOverrunNegative = "A túlfutás nem lehet negatív.";
+constexpr const char* kOverrunEmpty = "A túlfutás értékét nem adtad meg.";
+constexpr const char* kTooManyPasses =
+    "A síkmarás túl sok fogásból állna (legfeljebb 10000 fogás lehet egy mélységben). Adj meg "
+    "kisebb felületet vagy nagyobb szerszámot.";
+}  // namespace
+
+FaceMillingPage::FaceMillingPage(Services& services)
+    : CommonPage("FaceMillingPage", "Síkmarás (face milling)", services,
+                 CommonPageTexts{"Rámpán", "Csak egy síkmarás"}),
+      Edit_xd_(this, "Edit_xd_", "Szélesség X irányban:", "80"),
+      Edit_yd_(this, "Edit_yd_", "Hosszúság Y irányban:", "50"),
+      Edit_ov_(this, "Edit_ov_", "Túlfutás a széleken túl:", "11"),
+      ScrollBar1(this, "ScrollBar1", kStepWidthCaption, 10, 90, 70),
+      Label4(this, "Label4", "%"),
+      Label5(this, "Label5", "mm"),
+      RadioGroup_p_(this, "RadioGroup_p_", " Minta ", {"Oda-vissza", "Egy irányban"}, 0),
+      Image1(this, "Image1", "facemilling.jpg") {
+    Edit_sz_.setText("20");
+    Edit_m_.setText(def("-1,0000"));
+    Edit_g1_.setCaption("G1 fogásvétel Z irányban:");
+    Edit_g23_.setCaption("G1 marás:");
+    Edit_xd_.setFieldName("X szélesség");
+    Edit_yd_.setFieldName("Y hosszúság");
+    Edit_ov_.setFieldName("túlfutás");
+    // the passes run along Y and the tool goes down beside the stock: neither the milling
+    // direction nor a slanted entry means anything here
+    for (ui::RadioGroup* unused : {&RadioGroup_cw_, &RadioGroup_zi_}) {
+        unused->setEnabled(false);
+        unused->setVisible(false);
+    }
+    setLayoutOrder({"Title",          "Memo1",           "Button1",        "Edit_x_",
+                    "Edit_xd_",       "Edit_y_",         "Edit_yd_",       "Edit_z_",
+                    "Edit_zsb_",      "Edit_m_",         "Edit_sz_",       "ScrollBar1",
+                    "Label4",         "Label5",          "Edit_ov_",       "Edit_szc_",
+                    "CheckBox_szc_",  "Edit_szsz_",      "CheckBox_szsz_", "Edit_ff_",
+                    "Edit_g1_",       "Edit_g23_",       "RadioGroup_p_",  "RadioGroup_h_",
+                    "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_zi_", "RadioGroup_s_",
+                    "CheckBox_msg_",  "Button2",         "Image1"});
+    ScrollBar1.onChange = [this] { ScrollBar1Change(); };
+}
+
+void FaceMillingPage::ScrollBar1Change() {
+    Label4.setCaption(stepPercentLabel(ScrollBar1.position()));
+    bool unused = false;  // the refresh is no check: it sets no error flag
+    Label5.setCaption(
+        stepWidthLabel(services().num, reader(unused).number(Edit_sz_), ScrollBar1.position()));
+}
+
+void FaceMillingPage::readSize(const ui::Edit& edit, const char* axis, long double& size,
+                               const FieldReader& read) {
+    const std::string what = std::string("A síkmarás ") + axis + " ";
+    if (read.emptyOrZero(edit)) {
+        read.error(what + "\"0\", vagy nem adtál meg értéket.");
+        return;
+    }
+    const long double v = read.number(edit);
+    if (v < 0)
+        read.error(what + "nem lehet negatív.");
+    else
+        size = v;
+}
+
+void FaceMillingPage::ReadParameters() {
+    FieldReader read = reader(rec.error);
+    readCommonStart(inputs_, rec, read);
+    readSize(Edit_xd_, "X szélessége", sizeX, read);
+    readSize(Edit_yd_, "Y hosszúsága", sizeY, read);
+    if (Edit_ov_.text().empty())
+        read.error(kOverrunEmpty);
+    else if (const long double v = read.number(Edit_ov_); v < 0)
+        read.error(kOverrunNegative);
+    else
+        overrun = v;
+    readCommonEnd(inputs_, rec, read);
+}
+
+void FaceMillingPage::PrepareValues() {
+    FieldReader read = reader(rec.error);
+    const bool readFailed = rec.error;
+    prepareDepthPasses(rec, read);
+    const long double step = ScrollBar1.position() * rec.toolDiameter / 100;
+    if (auto centres = facePassCentres(rec.x, sizeX, rec.toolDiameter, step)) {
+        passes = std::move(*centres);
+    } else {
+        if (!readFailed) read.error(kTooManyPasses);
+        rec.error = true;
+    }
+}
+
+void FaceMillingPage::WriteHeaderComments() {
+    if (!rec.comments) return;
+    ProgramText t = text();
+    t.comment("Síkmarás - face milling");
+    t.blank();
+    t.comment("kezdőpont X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
+    t.comment("felület méretei X" + Edit_xd_.text() + " Y" + Edit_yd_.text());
+    t.comment("marás mélysége " + Edit_m_.text());
+    t.passHeader(rec, Edit_szc_.text());
+    t.comment("oldalirányú fogás " + t.n(ScrollBar1.position()) + "%");
+    t.comment("fogások száma " + t.n(static_cast<std::int64_t>(passes.size())));
+    t.comment("túlfutás " + Edit_ov_.text());
+    t.comment(RadioGroup_p_.itemIndex() == 0 ? "oda-vissza marás"
+                                             : "egy irányban marás, vissza gyorsmenetben");
+}
+
+// One depth level: down beside the near edge, then every pass along Y. Zig-zag turns at the
+// ends at depth; one way lifts after each pass and goes back to the near edge at safe Z.
+void FaceMillingPage::writeLevel(ProgramText& t, long double z) const {
+    const long double bottom = rec.y - overrun, top = rec.y + sizeY + overrun;
+    const long double entry = rec.y - faceEntryDistance(overrun, rec.toolDiameter);
+    const bool oneWay = RadioGroup_p_.itemIndex() == 1;
+    bool up = true;  // the next pass runs towards +Y
+    for (std::size_t i = 0; i < passes.size(); ++i) {
+        const long double x = passes[i];
+        if (i == 0 || oneWay) {
+            t.rapid({.x = x, .y = entry});
+            t.feed({.z = z}, rec.linearFeed);
+            t.feed({.y = top}, rec.arcFeed);
+            if (oneWay) t.rapid({.z = rec.safeZ});
+        } else {
+            t.feed({.x = x});
+            t.feed({.y = up ? top : bottom});
+        }
+        up = !up;
+    }
+    if (!oneWay) t.rapid({.z = rec.safeZ});
+}
+
+void FaceMillingPage::GenerateProgram() {
+    ProgramText t = text();
+    t.opening(rec, inputs_);
+    t.comment(rec, "főciklus");
+    for (std::int32_t k = 1; k <= rec.passes; ++k) {
+        t.passComment(rec, k);
+        writeLevel(t, levelZ(rec.z, rec.depth, k, rec.passes));
+    }
+    t.comment(rec, "főciklus vége");
+    t.rapid({.x = rec.x, .y = rec.y});
+    t.closing(rec, inputs_);
+}
+
+PageFacts FaceMillingPage::pageFacts() const {
+    using facts::d;
+    PageFacts f = CommonPage::pageFacts();
+    f.outlines.push_back(
+        {Outline::Shape::Rectangle, d(rec.x), d(rec.y), d(rec.x + sizeX), d(rec.y + sizeY)});
+    return f;
+}
+
+}  // namespace qorix
