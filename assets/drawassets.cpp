@@ -375,6 +375,58 @@ Canvas cutRectangle() {
     return c;
 }
 
+// Face milling: the stock rectangle from above, half of it already faced (lighter), the
+// zig-zag passes running past its near and far edges, the tool beside the stock where it goes
+// down, and the start point at the lower-left corner.
+Canvas faceMilling() {
+    Canvas c(240, 240, kPaper);
+    const double x0 = 44, y0 = 56, x1 = 196, y1 = 184, tool = 14, step = 22;
+    c.rect(kStockEdge, x0 - 2, y0 - 2, x1 + 2, y1 + 2);
+    c.rect(kStock, x0, y0, x1, y1);
+    const double first = x0 - tool + step, last = first + 3 * step;
+    c.rect(kWhite, x0, y0, last + tool - step / 2, y1);
+    for (int k = 0; k < 4; ++k) {
+        const double x = first + k * step, end = k % 2 ? y0 - 24 : y1 + 24;
+        c.line(kPath, x, y0 - 24, x, y1 + 24, 2);
+        if (k < 3) c.line(kPath, x, end, x + step, end, 2);
+    }
+    c.disc(kTool, last, y0 - 24, tool);
+    c.ring(kWhite, last, y0 - 24, tool - 1, 1.2);
+    c.arrow(kTool, last + step, 90, last + step, 150, 2.6, 10);
+    startMark(c, x0, y1);
+    c.arrow(kDim, 120, 214, x0, 214, 2, 9);
+    c.arrow(kDim, 120, 214, x1, 214, 2, 9);
+    c.arrow(kDim, 220, 120, 220, y0, 2, 9);
+    c.arrow(kDim, 220, 120, 220, y1, 2, 9);
+    return c;
+}
+
+// Slot: the slot with its round ends cut into the stock, the centre line between the two end
+// centres (each marked), a clearing loop round it, and the width across the slot.
+Canvas slot() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    const double ax = 62, bx = 178, y = 120, half = 30, tool = 14;
+    c.disc(kHole, ax, y, half);
+    c.disc(kHole, bx, y, half);
+    c.rect(kHole, ax, y - half, bx, y + half);
+    const double loop = half - tool;
+    c.ring(kPath, ax, y, loop, 2);
+    c.ring(kPath, bx, y, loop, 2);
+    c.rect(kHole, ax, y - loop + 2, bx, y + loop - 2);
+    c.line(kPath, ax, y - loop, bx, y - loop, 2);
+    c.line(kPath, ax, y + loop, bx, y + loop, 2);
+    c.line(kPath, ax, y, bx, y, 2);
+    c.disc(kTool, bx, y + loop, tool);
+    c.ring(kWhite, bx, y + loop, tool - 1, 1.2);
+    startMark(c, ax, y);
+    startMark(c, bx, y);
+    c.arrow(kDim, 120, 120, 120, y - half, 2, 9);
+    c.arrow(kDim, 120, 120, 120, y + half, 2, 9);
+    return c;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -394,7 +446,9 @@ int main(int argc, char** argv) {
                                 {"fibonacci.jpg", fibonacci},
                                 {"threadrepair.jpg", threadRepair},
                                 {"rectanglepocket.jpg", rectanglePocket},
-                                {"cutrectangle.jpg", cutRectangle}};
+                                {"cutrectangle.jpg", cutRectangle},
+                                {"facemilling.jpg", faceMilling},
+                                {"slot.jpg", slot}};
     for (const Picture& p : pictures)
         if (!p.draw().save(dir + "/" + p.name)) {
             std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);

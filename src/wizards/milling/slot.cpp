@@ -130,7 +130,8 @@ void SlotPage::writeLoop(ProgramText& t, long double offset, bool atSecondEnd) c
 void SlotPage::GenerateProgram() {
     ProgramText t = text();
     t.opening(rec, inputs_);
-    t.feed({.z = rec.z}, rec.linearFeed);
+    // a ramp starts on the top; a plunge goes straight to its level
+    if (ramp()) t.feed({.z = rec.z}, rec.linearFeed);
     t.comment(rec, "főciklus");
     bool atSecondEnd = false;
     for (std::int32_t k = 1; k <= rec.passes; ++k) {
