@@ -76,11 +76,12 @@ TEST_F(MainWindowLogicTest, WindowHasItsCaptionListAndTopBar) {
     EXPECT_EQ(form.ComboBox1.text(), "Válassz a varázslókból egyet");
     EXPECT_EQ(
         form.ComboBox1.items(),
-        (std::vector<std::string>{
-            "Fibonacci spirál", "Körzseb (circular pocket)", "Téglalapzseb (rectangle pocket)",
-            "Kör kivágás (cut circle)", "Téglalap kivágás (cut rectangle)",
-            "Fúrás kör mentén (drill circular bolt pattern)",
-            "Fúrás Téglalap mentén (drill rectangle bolt pattern)", "Menet javítás"}));
+        (std::vector<std::string>{"Fibonacci spirál", "Körzseb (circular pocket)",
+                                  "Téglalapzseb (rectangle pocket)", "Kör kivágás (cut circle)",
+                                  "Téglalap kivágás (cut rectangle)",
+                                  "Fúrás kör mentén (drill circular bolt pattern)",
+                                  "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
+                                  "Menet javítás", "Síkmarás (face milling)", "Horony (slot)"}));
     EXPECT_EQ(form.Button3.caption(), "Válassz varázslót először!!");
     EXPECT_FALSE(form.Button3.enabled());
     EXPECT_EQ(form.Button1.caption(), "About");
@@ -88,7 +89,7 @@ TEST_F(MainWindowLogicTest, WindowHasItsCaptionListAndTopBar) {
     EXPECT_EQ(form.CheckBox1.caption(), "QORIX nélküli futtatás");
     EXPECT_FALSE(form.CheckBox1.checked());
     EXPECT_FALSE(form.Memo1.visible());
-    ASSERT_EQ(form.pages().size(), 8u);
+    ASSERT_EQ(form.pages().size(), 10u);
     EXPECT_EQ(form.page(4).formName(), "CutCirclePage");
     EXPECT_EQ(form.page(7).formName(), "RectangleHolesPlaceholder");
     EXPECT_EQ(form.wizardNumber, 0);
