@@ -32,19 +32,19 @@ FaceMillingPage::FaceMillingPage(Services& services)
     Edit_yd_.setFieldName("Y hosszúság");
     Edit_ov_.setFieldName("túlfutás");
     // the passes run along Y and the tool goes down beside the stock: neither the milling
-    // direction nor a slanted entry means anything here
+    // direction nor a slanted entry means anything here (laid out last, out of sight)
     for (ui::RadioGroup* unused : {&RadioGroup_cw_, &RadioGroup_zi_}) {
         unused->setEnabled(false);
         unused->setVisible(false);
     }
-    setLayoutOrder({"Title",          "Memo1",           "Button1",        "Edit_x_",
-                    "Edit_xd_",       "Edit_y_",         "Edit_yd_",       "Edit_z_",
-                    "Edit_zsb_",      "Edit_m_",         "Edit_sz_",       "ScrollBar1",
-                    "Label4",         "Label5",          "Edit_ov_",       "Edit_szc_",
-                    "CheckBox_szc_",  "Edit_szsz_",      "CheckBox_szsz_", "Edit_ff_",
-                    "Edit_g1_",       "Edit_g23_",       "RadioGroup_p_",  "RadioGroup_h_",
-                    "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_zi_", "RadioGroup_s_",
-                    "CheckBox_msg_",  "Button2",         "Image1"});
+    setLayoutOrder({"Title",           "Memo1",          "Button1",        "Edit_x_",
+                    "Edit_xd_",        "Edit_y_",        "Edit_yd_",       "Edit_z_",
+                    "Edit_zsb_",       "Edit_m_",        "Edit_sz_",       "ScrollBar1",
+                    "Label4",          "Label5",         "Edit_ov_",       "Edit_szc_",
+                    "CheckBox_szc_",   "Edit_szsz_",     "CheckBox_szsz_", "Edit_ff_",
+                    "Edit_g1_",        "Edit_g23_",      "RadioGroup_p_",  "RadioGroup_h_",
+                    "RadioGroup_m34_", "RadioGroup_s_",  "CheckBox_msg_",  "Button2",
+                    "Image1",          "RadioGroup_cw_", "RadioGroup_zi_"});
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
 }
 
@@ -151,6 +151,7 @@ void FaceMillingPage::GenerateProgram() {
 PageFacts FaceMillingPage::pageFacts() const {
     using facts::d;
     PageFacts f = CommonPage::pageFacts();
+    f.toolWidthAtFirst = true;  // the tool's width shows the face swept whole
     f.outlines.push_back(
         {Outline::Shape::Rectangle, d(rec.x), d(rec.y), d(rec.x + sizeX), d(rec.y + sizeY)});
     return f;

@@ -31,7 +31,7 @@ SlotPage::SlotPage(Services& services)
     Edit_x2_.setFieldName("második vég X");
     Edit_y2_.setFieldName("második vég Y");
     Edit_ra_.setFieldName("simítási ráhagyás");
-    // the page's own entry group says how the tool goes in
+    // the page's own entry group says how the tool goes in (laid out last, out of sight)
     RadioGroup_zi_.setEnabled(false);
     RadioGroup_zi_.setVisible(false);
     inputs_.zEntry = nullptr;
@@ -40,8 +40,8 @@ SlotPage::SlotPage(Services& services)
          "Edit_x2_",      "Edit_y2_",       "Edit_w_",        "Edit_z_",         "Edit_zsb_",
          "Edit_m_",       "Edit_sz_",       "Edit_ra_",       "Edit_szc_",       "CheckBox_szc_",
          "Edit_szsz_",    "CheckBox_szsz_", "Edit_ff_",       "Edit_g1_",        "Edit_g23_",
-         "RadioGroup_e_", "RadioGroup_h_",  "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_zi_",
-         "RadioGroup_s_", "CheckBox_msg_",  "Button2",        "Image1"});
+         "RadioGroup_e_", "RadioGroup_h_",  "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_s_",
+         "CheckBox_msg_", "Button2",        "Image1",         "RadioGroup_zi_"});
 }
 
 void SlotPage::readWidth(const FieldReader& read) {
