@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
 #include "program/readsupport.h"
+#include "wizards/common/pagefacts.h"
 
 namespace qorix::test {
 namespace {
@@ -95,6 +97,34 @@ struct FaceCase {
     double depth;
 };
 
+std::vector<std::string> faceArgs(const FaceCase& c) {
+    auto n = [](double v) { return std::to_string(v); };
+    std::vector<std::string> args = {"Edit_x_=" + n(c.x),
+                                     "Edit_y_=" + n(c.y),
+                                     "Edit_xd_=" + n(c.width),
+                                     "Edit_yd_=" + n(c.length),
+                                     "Edit_sz_=" + n(c.tool),
+                                     "ScrollBar1=" + std::to_string(c.step),
+                                     "RadioGroup_p_=" + std::to_string(c.pattern),
+                                     "Edit_z_=3",
+                                     "Edit_m_=" + n(c.depth)};
+    if (!c.overrun.empty()) args.push_back("Edit_ov_=" + c.overrun);
+    if (!c.stepLimit.empty())
+        args.insert(args.end(), {"CheckBox_szc_=0", "Edit_szc_=" + c.stepLimit});
+    return args;
+}
+
+// Every move down below the top starts at least a radius and 1 mm beside the stock.
+void expectPlungesBesideTheStock(const program::Toolpath& path, const FaceCase& c, double top) {
+    for (std::size_t i = 0; i < path.moves.size(); ++i) {
+        const auto &m = path.moves[i], &s = path.startOf(i);
+        if (m.kind != MoveKind::Feed || m.z >= s.z - kTol || m.z >= top) continue;
+        const double dx = std::max({c.x - m.x, m.x - c.x - c.width, 0.0});
+        const double dy = std::max({c.y - m.y, m.y - c.y - c.length, 0.0});
+        EXPECT_GE(std::hypot(dx, dy), c.tool / 2 + 1 - kTol) << "plunge on line " << m.line;
+    }
+}
+
 TEST(MillingSound, FaceIsSweptWholeAndTheToolGoesDownOnlyBesideTheStock) {
     const FaceCase cases[] = {
         {0, 0, 80, 50, 20, 70, "", 0, "", -1},        {-12.5, 7, 33.3, 91, 10, 90, "0", 1, "", -2},
@@ -103,35 +133,16 @@ TEST(MillingSound, FaceIsSweptWholeAndTheToolGoesDownOnlyBesideTheStock) {
     };
     for (const FaceCase& c : cases) {
         SCOPED_TRACE("width " + std::to_string(c.width) + " step " + std::to_string(c.step));
-        std::vector<std::string> args = {"Edit_x_=" + std::to_string(c.x),
-                                         "Edit_y_=" + std::to_string(c.y),
-                                         "Edit_xd_=" + std::to_string(c.width),
-                                         "Edit_yd_=" + std::to_string(c.length),
-                                         "Edit_sz_=" + std::to_string(c.tool),
-                                         "ScrollBar1=" + std::to_string(c.step),
-                                         "RadioGroup_p_=" + std::to_string(c.pattern),
-                                         "Edit_z_=3",
-                                         "Edit_m_=" + std::to_string(c.depth)};
-        if (!c.overrun.empty()) args.push_back("Edit_ov_=" + c.overrun);
-        if (!c.stepLimit.empty())
-            args.insert(args.end(), {"CheckBox_szc_=0", "Edit_szc_=" + c.stepLimit});
-        auto r = readGenerated("face-milling", args, 3, c.depth);
-        const double rad = c.tool / 2, bottom = 3 + c.depth;
+        auto r = readGenerated("face-milling", faceArgs(c), 3, c.depth);
+        const double bottom = 3 + c.depth;
         expectDepthAndRapids(r.path, bottom, 8);
+        expectPlungesBesideTheStock(r.path, c, 3);
         const auto pieces = piecesAt(r.path, bottom);
         for (int i = 0; i <= 40; ++i)
             for (int j = 0; j <= 40; ++j) {
                 const double px = c.x + c.width * i / 40, py = c.y + c.length * j / 40;
-                ASSERT_TRUE(covered(px, py, pieces, rad)) << "uncut at " << px << " " << py;
+                ASSERT_TRUE(covered(px, py, pieces, c.tool / 2)) << "uncut at " << px << " " << py;
             }
-        // every move down below the top starts at least a radius and 1 mm beside the stock
-        for (std::size_t i = 0; i < r.path.moves.size(); ++i) {
-            const auto &m = r.path.moves[i], &s = r.path.startOf(i);
-            if (m.kind != MoveKind::Feed || m.z >= s.z - kTol || m.z >= 3) continue;
-            const double dx = std::max({c.x - m.x, m.x - c.x - c.width, 0.0});
-            const double dy = std::max({c.y - m.y, m.y - c.y - c.length, 0.0});
-            EXPECT_GE(std::hypot(dx, dy), rad + 1 - kTol) << "plunge on line " << m.line;
-        }
     }
 }
 
@@ -141,6 +152,30 @@ struct SlotCase {
     std::string stepLimit;  // empty: "nincs"
 };
 
+// A point of a cutting move, k of `parts` along it.
+std::array<double, 2> pointAlong(const Piece& p, int k, int parts) {
+    if (!p.arc) return {p.ax + (p.bx - p.ax) * k / parts, p.ay + (p.by - p.ay) * k / parts};
+    const double a = std::atan2(p.ay - p.arc->cy, p.ax - p.arc->cx) + p.arc->sweep * k / parts;
+    return {p.arc->cx + p.arc->radius * std::cos(a), p.arc->cy + p.arc->radius * std::sin(a)};
+}
+
+// Below the top, the tool's centre stays within `reach` of the centre line a-b: its edge
+// within the outline. A slot as wide as the tool has no arc.
+void expectInsideTheSlot(const program::Toolpath& path, const std::array<double, 4>& ab,
+                         double reach) {
+    for (std::size_t i = 0; i < path.moves.size(); ++i) {
+        const auto &m = path.moves[i], &s = path.startOf(i);
+        if ((m.kind != MoveKind::Feed && m.kind != MoveKind::Arc) || m.z >= -kTol) continue;
+        const Piece p{s.x, s.y, m.x, m.y, m.kind == MoveKind::Arc ? &path.arcs[m.aux] : nullptr};
+        EXPECT_FALSE(reach == 0 && p.arc) << "line " << m.line;
+        for (int k = 0; k <= 32; ++k) {
+            const auto [x, y] = pointAlong(p, k, 32);
+            ASSERT_LE(toSegment(x, y, ab[0], ab[1], ab[2], ab[3]), reach + kTol)
+                << "line " << m.line;
+        }
+    }
+}
+
 TEST(MillingSound, SlotCutStaysInsideItsOutlineAndClearsIt) {
     const SlotCase cases[] = {
         {40, 0, 8, 5, 0, 0, 0, ""},        {25, 30, 5, 5, 0, 1, 0, "0.5"},
@@ -149,15 +184,18 @@ TEST(MillingSound, SlotCutStaysInsideItsOutlineAndClearsIt) {
     };
     for (const SlotCase& c : cases) {
         SCOPED_TRACE("angle " + std::to_string(c.angle) + " width " + std::to_string(c.width));
-        const double ax = 4, ay = -3, rad = c.angle * std::numbers::pi / 180;
-        const double bx = ax + c.length * std::cos(rad), by = ay + c.length * std::sin(rad);
+        const double angle = c.angle * std::numbers::pi / 180;
+        // the second end rounded to four decimals, as the program and the reader have it
+        const double bx = std::round((4 + c.length * std::cos(angle)) * 1e4) / 1e4;
+        const double by = std::round((-3 + c.length * std::sin(angle)) * 1e4) / 1e4;
+        auto n = [](double v) { return std::to_string(v); };
         std::vector<std::string> args = {"Edit_x_=4",
                                          "Edit_y_=-3",
-                                         "Edit_x2_=" + std::to_string(bx),
-                                         "Edit_y2_=" + std::to_string(by),
-                                         "Edit_w_=" + std::to_string(c.width),
-                                         "Edit_sz_=" + std::to_string(c.tool),
-                                         "Edit_ra_=" + std::to_string(c.allowance),
+                                         "Edit_x2_=" + n(bx),
+                                         "Edit_y2_=" + n(by),
+                                         "Edit_w_=" + n(c.width),
+                                         "Edit_sz_=" + n(c.tool),
+                                         "Edit_ra_=" + n(c.allowance),
                                          "RadioGroup_e_=" + std::to_string(c.entry),
                                          "RadioGroup_cw_=" + std::to_string(c.direction),
                                          "Edit_m_=-2"};
@@ -165,37 +203,33 @@ TEST(MillingSound, SlotCutStaysInsideItsOutlineAndClearsIt) {
             args.insert(args.end(), {"CheckBox_szc_=0", "Edit_szc_=" + c.stepLimit});
         auto r = readGenerated("slot", args, 0, -2);
         expectDepthAndRapids(r.path, -2, 5);
-        // the generator rounds the second end to four decimals, as the reader sees it
-        const double ex = std::round(bx * 1e4) / 1e4, ey = std::round(by * 1e4) / 1e4;
-        const double reach = c.width / 2 - c.tool / 2;
-        const bool oneLine = c.width == c.tool;
-        for (std::size_t i = 0; i < r.path.moves.size(); ++i) {
-            const auto& m = r.path.moves[i];
-            if ((m.kind != MoveKind::Feed && m.kind != MoveKind::Arc) || m.z >= -kTol) continue;
-            Piece p{r.path.startOf(i).x, r.path.startOf(i).y, m.x, m.y,
-                    m.kind == MoveKind::Arc ? &r.path.arcs[m.aux] : nullptr};
-            EXPECT_FALSE(oneLine && p.arc) << "line " << m.line;
-            for (int k = 0; k <= 32; ++k) {
-                double px = p.ax + (p.bx - p.ax) * k / 32, py = p.ay + (p.by - p.ay) * k / 32;
-                if (p.arc) {
-                    const double a =
-                        std::atan2(p.ay - p.arc->cy, p.ax - p.arc->cx) + p.arc->sweep * k / 32;
-                    px = p.arc->cx + p.arc->radius * std::cos(a);
-                    py = p.arc->cy + p.arc->radius * std::sin(a);
-                }
-                ASSERT_LE(toSegment(px, py, ax, ay, ex, ey), reach + kTol) << "line " << m.line;
-            }
-        }
+        expectInsideTheSlot(r.path, {4, -3, bx, by}, c.width / 2 - c.tool / 2);
+        // every point of the outline's grid is under the tool at the final depth
         const auto pieces = piecesAt(r.path, -2);
-        const double half = c.width / 2, x0 = std::min(ax, ex) - half, y0 = std::min(ay, ey) - half;
-        const double w = std::fabs(ex - ax) + c.width, h = std::fabs(ey - ay) + c.width;
+        const double half = c.width / 2, x0 = std::min(4.0, bx) - half,
+                     y0 = std::min(-3.0, by) - half;
+        const double w = std::fabs(bx - 4) + c.width, h = std::fabs(by + 3) + c.width;
         for (int i = 0; i <= 60; ++i)
             for (int j = 0; j <= 60; ++j) {
                 const double px = x0 + w * i / 60, py = y0 + h * j / 60;
-                if (toSegment(px, py, ax, ay, ex, ey) > half) continue;
+                if (toSegment(px, py, 4, -3, bx, by) > half) continue;
                 ASSERT_TRUE(covered(px, py, pieces, c.tool / 2)) << "uncut at " << px << " " << py;
             }
     }
+}
+
+// The preview's slot outline runs at half the width from the centre line, round both ends.
+TEST(MillingSound, SlotOutlineOfThePreviewRunsAtHalfTheWidth) {
+    const Outline o = facts::slot(4, -3, -20, 7, 9);
+    const auto points = facts::slotOutline(o, 16);
+    ASSERT_EQ(points.size(), 35u);
+    EXPECT_EQ(points.front(), points.back());
+    double farthest = 0;
+    for (const auto& [x, y] : points) {
+        EXPECT_NEAR(toSegment(x, y, 4, -3, -20, 7), 4.5, 1e-9);
+        farthest = std::max(farthest, std::hypot(x - 4, y + 3));
+    }
+    EXPECT_NEAR(farthest, 26 + 4.5, 1e-9);  // the far end's cap, 26 from the first end
 }
 
 }  // namespace
