@@ -96,9 +96,11 @@ void forEachExtentPoint(const Scene& scene, F&& f) {
     const program::Move& s = scene.result.path.start;
     if (s.known == program::kAxesAll) f(s.x, s.y, s.z);
     for (const auto& o : facts.outlines) {
+        // a slot reaches half its width beyond its end centres
         const double r = o.shape == qorix::Outline::Shape::Slot ? o.width / 2 : 0;
-        for (double x : {o.x0 - r, o.x1 - r, o.x0 + r, o.x1 + r})
-            for (double y : {o.y0 - r, o.y1 - r, o.y0 + r, o.y1 + r}) f(x, y, facts.read.topZ);
+        for (double x : {std::min(o.x0, o.x1) - r, std::max(o.x0, o.x1) + r})
+            for (double y : {std::min(o.y0, o.y1) - r, std::max(o.y0, o.y1) + r})
+                f(x, y, facts.read.topZ);
     }
     const double r = facts.toolDiameter / 2;
     for (const auto& h : facts.leftOut)
