@@ -9,8 +9,8 @@ namespace {
 constexpr const char* kOverrunNegative = "A túlfutás nem lehet negatív.";
 constexpr const char* kOverrunEmpty = "A túlfutás értékét nem adtad meg.";
 constexpr const char* kTooManyPasses =
-    "A síkmarás túl sok fogásból állna (legfeljebb 10000 fogás lehet egy mélységben). Adj meg "
-    "kisebb felületet vagy nagyobb szerszámot.";
+    "A síkmarás túl sok fogásból állna (legfeljebb 100000 fogás lehet a program összes "
+    "mélységében). Adj meg kisebb felületet, nagyobb szerszámot vagy nagyobb fogást.";
 }  // namespace
 
 FaceMillingPage::FaceMillingPage(Services& services)
@@ -88,7 +88,8 @@ void FaceMillingPage::PrepareValues() {
     const bool readFailed = rec.error;
     prepareDepthPasses(rec, read);
     const long double step = ScrollBar1.position() * rec.toolDiameter / 100;
-    if (auto centres = facePassCentres(rec.x, sizeX, rec.toolDiameter, step)) {
+    if (auto centres =
+            facePassCentres(rec.x, sizeX, rec.toolDiameter, step, passesPerLevel(rec.passes))) {
         passes = std::move(*centres);
     } else {
         if (!readFailed) read.error(kTooManyPasses);

@@ -11,6 +11,9 @@ constexpr const char* kEndsMeet = "A horony két vége egybeesik. Adj meg két k
 constexpr const char* kAllowanceNegative = "A simítási ráhagyás nem lehet negatív.";
 constexpr const char* kAllowanceTooLarge =
     "A simítási ráhagyás túl nagy: a nagyolt horony keskenyebb lenne a szerszám átmérőjénél.";
+constexpr const char* kTooManyLoops =
+    "A horony túl sok körből állna (legfeljebb 100000 kör lehet a program összes mélységében). "
+    "Adj meg keskenyebb hornyot vagy nagyobb szerszámot.";
 
 Axes at(SlotPoint p) { return {.x = p.x, .y = p.y}; }
 }  // namespace
@@ -81,9 +84,17 @@ void SlotPage::ReadParameters() {
 }
 
 void SlotPage::PrepareValues() {
-    prepareDepthPasses(rec, reader(rec.error));
+    FieldReader read = reader(rec.error);
+    const bool readFailed = rec.error;
+    prepareDepthPasses(rec, read);
     // the tool centre's offset from the centre line when its edge is on the roughed wall
-    loops = slotLoopOffsets(width / 2 - allowance - rec.toolDiameter / 2, rec.toolDiameter);
+    const long double outermost = width / 2 - allowance - rec.toolDiameter / 2;
+    if (auto offsets = slotLoopOffsets(outermost, rec.toolDiameter, passesPerLevel(rec.passes))) {
+        loops = std::move(*offsets);
+    } else {
+        if (!readFailed) read.error(kTooManyLoops);
+        rec.error = true;
+    }
 }
 
 void SlotPage::WriteHeaderComments() {

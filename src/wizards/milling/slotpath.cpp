@@ -20,10 +20,14 @@ long double slotLength(const SlotLine& line) {
     return std::hypot(line.b.x - line.a.x, line.b.y - line.a.y);
 }
 
-std::vector<long double> slotLoopOffsets(long double outermost, long double toolDiameter) {
+std::optional<std::vector<long double>> slotLoopOffsets(long double outermost,
+                                                        long double toolDiameter,
+                                                        std::int32_t most) {
     std::vector<long double> offsets;
     if (outermost <= 0) return offsets;
-    const auto count = static_cast<std::int32_t>(std::ceil(outermost / (toolDiameter / 2)));
+    const long double loops = std::ceil(outermost / (toolDiameter / 2));
+    if (!(loops <= most)) return std::nullopt;
+    const auto count = static_cast<std::int32_t>(loops);
     for (std::int32_t i = 1; i <= count; ++i) offsets.push_back(outermost * i / count);
     return offsets;
 }

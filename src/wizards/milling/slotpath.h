@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace qorix {
@@ -28,8 +29,10 @@ struct SlotLine {
 // The offsets of the clearing loops from the centre line, out to `outermost` (the tool
 // centre's offset when its edge reaches the roughed wall). Evenly spaced, at most half the
 // tool apart, so that each loop overlaps the last; none when the centre line alone clears
-// the width.
-std::vector<long double> slotLoopOffsets(long double outermost, long double toolDiameter);
+// the width. Nothing when more than `most` loops would be needed.
+std::optional<std::vector<long double>> slotLoopOffsets(long double outermost,
+                                                        long double toolDiameter,
+                                                        std::int32_t most);
 
 // The point where a loop at `offset` starts and ends: beside the first end (right of the
 // line from a to b), or beside the second end (left of it).
