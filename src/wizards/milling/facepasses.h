@@ -1,5 +1,6 @@
 // Where the face-milling passes run: the tool centres across the width, each pass running the
-// whole length. Plain functions, so that the sweep can be checked without a page.
+// whole length; and what the slot shares with it, the depth levels and the cap on passes.
+// Plain functions, so that the sweep can be checked without a page.
 #pragma once
 
 #include <cstdint>
