@@ -15,15 +15,24 @@ constexpr const char* kTooManyPasses =
 
 FaceMillingPage::FaceMillingPage(Services& services)
     : CommonPage("FaceMillingPage", "Síkmarás (face milling)", services,
-                 CommonPageTexts{"Rámpán", "Csak egy síkmarás"}),
-      Edit_xd_(this, "Edit_xd_", "Szélesség X irányban:", "80"),
-      Edit_yd_(this, "Edit_yd_", "Hosszúság Y irányban:", "50"),
-      Edit_ov_(this, "Edit_ov_", "Túlfutás a széleken túl:", "11"),
-      ScrollBar1(this, "ScrollBar1", kStepWidthCaption, 10, 90, 70),
-      Label4(this, "Label4", "%"),
-      Label5(this, "Label5", "mm"),
-      RadioGroup_p_(this, "RadioGroup_p_", " Minta ", {"Oda-vissza", "Egy irányban"}, 0),
-      Image1(this, "Image1", "facemilling.jpg") {
+                 CommonPageTexts{"Rámpán", "Csak egy síkmarás"}) {
+    declare({
+        // each size beside its corner coordinate, the step and the overrun under the tool
+        Row(Edit_xd_, "Edit_xd_", {"Szélesség X irányban:", "80"}).shownAfter(Edit_x_),
+        Row(Edit_yd_, "Edit_yd_", {"Hosszúság Y irányban:", "50"}).shownAfter(Edit_y_),
+        Row(Edit_ov_, "Edit_ov_", {"Túlfutás a széleken túl:", "11"}),
+        Row(ScrollBar1, "ScrollBar1", {kStepWidthCaption, 10, 90, 70}).shownAfter(Edit_sz_),
+        Row(Label4, "Label4", {"%"}).shownAfter(ScrollBar1),
+        Row(Label5, "Label5", {"mm"}).shownAfter(Label4),
+        Row(Edit_ov_).shownAfter(Label5),
+        Row(RadioGroup_p_, "RadioGroup_p_", {" Minta ", {"Oda-vissza", "Egy irányban"}})
+            .shownAfter(Edit_g23_),
+        Row(Image1, "Image1", {"facemilling.jpg"}),
+        // the passes run along Y and the tool goes down beside the stock: neither the milling
+        // direction nor a slanted entry means anything here (laid out last, out of sight)
+        Row(RadioGroup_cw_).shownAfter(Image1),
+        Row(RadioGroup_zi_).shownAfter(RadioGroup_cw_),
+    });
     Edit_sz_.setText("20");
     Edit_m_.setText(def("-1,0000"));
     Edit_g1_.setCaption("G1 fogásvétel Z irányban:");
@@ -31,20 +40,10 @@ FaceMillingPage::FaceMillingPage(Services& services)
     Edit_xd_.setFieldName("X szélesség");
     Edit_yd_.setFieldName("Y hosszúság");
     Edit_ov_.setFieldName("túlfutás");
-    // the passes run along Y and the tool goes down beside the stock: neither the milling
-    // direction nor a slanted entry means anything here (laid out last, out of sight)
     for (ui::RadioGroup* unused : {&RadioGroup_cw_, &RadioGroup_zi_}) {
         unused->setEnabled(false);
         unused->setVisible(false);
     }
-    setLayoutOrder({"Title",           "Memo1",          "Button1",        "Edit_x_",
-                    "Edit_xd_",        "Edit_y_",        "Edit_yd_",       "Edit_z_",
-                    "Edit_zsb_",       "Edit_m_",        "Edit_sz_",       "ScrollBar1",
-                    "Label4",          "Label5",         "Edit_ov_",       "Edit_szc_",
-                    "CheckBox_szc_",   "Edit_szsz_",     "CheckBox_szsz_", "Edit_ff_",
-                    "Edit_g1_",        "Edit_g23_",      "RadioGroup_p_",  "RadioGroup_h_",
-                    "RadioGroup_m34_", "RadioGroup_s_",  "CheckBox_msg_",  "Button2",
-                    "Image1",          "RadioGroup_cw_", "RadioGroup_zi_"});
     ScrollBar1.onChange = [this] { ScrollBar1Change(); };
 }
 

@@ -20,13 +20,21 @@ Axes at(SlotPoint p) { return {.x = p.x, .y = p.y}; }
 
 SlotPage::SlotPage(Services& services)
     : CommonPage("SlotPage", "Horony (slot)", services,
-                 CommonPageTexts{"Rámpán", "Csak egy horony"}),
-      Edit_x2_(this, "Edit_x2_", "Második vég középpontja X:", def("40,0000")),
-      Edit_y2_(this, "Edit_y2_", "Második vég középpontja Y:", def("0,0000")),
-      Edit_w_(this, "Edit_w_", "Horony szélessége:", "8"),
-      Edit_ra_(this, "Edit_ra_", "Simítási ráhagyás:", "0"),
-      RadioGroup_e_(this, "RadioGroup_e_", " Belépés ", {"Rámpán", "Egyenesen"}, 0),
-      Image1(this, "Image1", "slot.jpg") {
+                 CommonPageTexts{"Rámpán", "Csak egy horony"}) {
+    declare({
+        // the second end and the width under the first end, the allowance under the tool
+        Row(Edit_x2_, "Edit_x2_", {"Második vég középpontja X:", def("40,0000")})
+            .shownAfter(Edit_y_),
+        Row(Edit_y2_, "Edit_y2_", {"Második vég középpontja Y:", def("0,0000")})
+            .shownAfter(Edit_x2_),
+        Row(Edit_w_, "Edit_w_", {"Horony szélessége:", "8"}).shownAfter(Edit_y2_),
+        Row(Edit_ra_, "Edit_ra_", {"Simítási ráhagyás:", "0"}).shownAfter(Edit_sz_),
+        Row(RadioGroup_e_, "RadioGroup_e_", {" Belépés ", {"Rámpán", "Egyenesen"}})
+            .shownAfter(Edit_g23_),
+        Row(Image1, "Image1", {"slot.jpg"}),
+        // the page's own entry group says how the tool goes in (laid out last, out of sight)
+        Row(RadioGroup_zi_).shownAfter(Image1),
+    });
     Edit_x_.setCaption("Első vég középpontja X:");
     Edit_y_.setCaption("Első vég középpontja Y:");
     Edit_g1_.setCaption("G1 fogásvétel Z irányban:");
@@ -34,17 +42,9 @@ SlotPage::SlotPage(Services& services)
     Edit_x2_.setFieldName("második vég X");
     Edit_y2_.setFieldName("második vég Y");
     Edit_ra_.setFieldName("simítási ráhagyás");
-    // the page's own entry group says how the tool goes in (laid out last, out of sight)
     RadioGroup_zi_.setEnabled(false);
     RadioGroup_zi_.setVisible(false);
     inputs_.zEntry = nullptr;
-    setLayoutOrder(
-        {"Title",         "Memo1",          "Button1",        "Edit_x_",         "Edit_y_",
-         "Edit_x2_",      "Edit_y2_",       "Edit_w_",        "Edit_z_",         "Edit_zsb_",
-         "Edit_m_",       "Edit_sz_",       "Edit_ra_",       "Edit_szc_",       "CheckBox_szc_",
-         "Edit_szsz_",    "CheckBox_szsz_", "Edit_ff_",       "Edit_g1_",        "Edit_g23_",
-         "RadioGroup_e_", "RadioGroup_h_",  "RadioGroup_cw_", "RadioGroup_m34_", "RadioGroup_s_",
-         "CheckBox_msg_", "Button2",        "Image1",         "RadioGroup_zi_"});
 }
 
 void SlotPage::readWidth(const FieldReader& read) {
