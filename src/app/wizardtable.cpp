@@ -1,7 +1,6 @@
 #include "app/wizardtable.h"
 
 #include "app/boltcirclewizard.h"
-#include "app/placeholder.h"
 #include "app/threadrepairwizard.h"
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
@@ -12,6 +11,7 @@
 #include "wizards/contour/rectanglepocket.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
+#include "wizards/drilling/rectangleholes.h"
 #include "wizards/milling/facemilling.h"
 #include "wizards/milling/slot.h"
 #include "wizards/spiral/fibonacci.h"
@@ -101,9 +101,9 @@ const std::vector<Wizard>& wizardTable() {
          .onSelect = callOn<BoltCirclePage>(&BoltCirclePage::selectedInList),
          .cli = driver<BoltCircleWizard>(),
          .showInAbout = listDrilling},
-        // a page that is there but does nothing yet
         {.text = "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
-         .page = page<RectangleHolesPlaceholder>()},
+         .slug = "rectangle-holes",
+         .page = page<RectangleHolesPage>()},
         // in host mode both the start-up and a selection disable the page's "Bemérés"
         {.text = "Menet javítás",
          .slug = "thread-repair",

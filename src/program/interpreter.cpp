@@ -246,6 +246,9 @@ static bool workOrigin(const Block& b, int& system) {
     return true;
 }
 
+// G81 drills in one feed; G73 and G83 in pecks.
+static bool drillingCycle(int g) { return g == 73 || g == 81 || g == 83; }
+
 bool Interpreter::modalCodes(bool& noMotion) {
     for (int i = 0; i < block_.count; ++i) {
         const Word& w = block_.words[static_cast<std::size_t>(i)];
@@ -254,8 +257,8 @@ bool Interpreter::modalCodes(bool& noMotion) {
         int system = 0;
         if (g == 0 || g == 1 || g == 2 || g == 3) {
             motion_ = g;
-        } else if (g == 73 || g == 83) {
-            if (motion_ != 73 && motion_ != 83) builder_.startCycle();
+        } else if (drillingCycle(g)) {
+            if (!drillingCycle(motion_)) builder_.startCycle();
             motion_ = cycle_.code = g;
         } else if (g == 80) {
             motion_ = -1;
@@ -284,12 +287,12 @@ bool Interpreter::modalCodes(bool& noMotion) {
 
 void Interpreter::motion() {
     AxisWords a = axisWords();
-    if (motion_ == 73 || motion_ == 83) {
+    if (drillingCycle(motion_)) {
         if (const Word* z = block_.find('Z')) cycle_.z = z->value, cycle_.hasZ = true;
         if (const Word* r = block_.find('R')) cycle_.r = r->value, cycle_.hasR = true;
         if (const Word* q = block_.find('Q')) cycle_.q = q->value;
         if (!a.given) return;
-        if (const Word* q = block_.find('Q'); q && q->value == 0)
+        if (const Word* q = block_.find('Q'); q && q->value == 0 && motion_ != 81)
             warn(WarningKind::ZeroPeck, message::zeroPeck());
         checkFeed();
         builder_.drill(cycle_, a, feed_);

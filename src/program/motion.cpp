@@ -203,7 +203,8 @@ void PathBuilder::drill(const CycleWords& c, const AxisWords& words, double feed
     push(MoveKind::Rapid, {hole[0], hole[1], pos_[2]}, known, 0, 0, kInCycle);
     push(MoveKind::Rapid, {hole[0], hole[1], rPlane}, static_cast<std::uint8_t>(known_ | kAxisZ), 0,
          0, kInCycle | kToRPlane);
-    peck(c.code, rPlane, bottom, std::fabs(c.q), feed, h);
+    // G81 takes no Q: a Q left from an earlier cycle does not split its one feed
+    peck(c.code, rPlane, bottom, c.code == 81 ? 0 : std::fabs(c.q), feed, h);
     bool initial = c.toInitialLevel && initialKnown_ && initialZ_ > rPlane;
     goTo(MoveKind::Rapid, {hole[0], hole[1], initial ? initialZ_ : rPlane}, 0);
     path_.holes.push_back(h);

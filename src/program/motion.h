@@ -1,5 +1,5 @@
 // The machine's place and its work offsets, and the moves that words make of them: straight
-// moves, arcs given by R or by I/J, events and the drilling cycles G73 and G83.
+// moves, arcs given by R or by I/J, events and the drilling cycles G73, G81 and G83.
 #pragma once
 
 #include <array>

@@ -78,6 +78,11 @@ void GCodeWriter::drillCycle(std::int32_t cycle, const Axes& at, const Value& pe
     put("G" + n(cycle) + axes(at) + " " + word('Q', peck) + " " + word('R', retract) + feedWord(f));
 }
 
+void GCodeWriter::drillCycle(std::int32_t cycle, const Axes& at, const Value& retract,
+                             const Feed& f) {
+    put("G" + n(cycle) + axes(at) + " " + word('R', retract) + feedWord(f));
+}
+
 void GCodeWriter::drillAt(const Axes& at) { put(axes(at).substr(1)); }
 
 void GCodeWriter::toolChange(const std::string& tool) { put("T" + tool + " M6"); }

@@ -85,6 +85,8 @@ public:
     // A canned drilling cycle at its first hole: depth, peck, retract plane and feed.
     void drillCycle(std::int32_t cycle, const Axes& at, const Value& peck, const Value& retract,
                     const Feed& f);
+    // The same for G81, which drills in one feed and takes no peck.
+    void drillCycle(std::int32_t cycle, const Axes& at, const Value& retract, const Feed& f);
     // One more hole of the cycle in force.
     void drillAt(const Axes& at);
     // The tool and spindle texts are written as the fields hold them.

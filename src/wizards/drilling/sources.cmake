@@ -1,1 +1,2 @@
-set(QORIX_WIZARDS_DRILLING_SOURCES wizards/drilling/boltcircle.cpp wizards/drilling/holeselector.cpp)
+set(QORIX_WIZARDS_DRILLING_SOURCES wizards/drilling/boltcircle.cpp wizards/drilling/holeselector.cpp
+    wizards/drilling/rectanglepattern.cpp wizards/drilling/rectangleholes.cpp)

@@ -1,0 +1,234 @@
+#include "wizards/drilling/rectangleholes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "wizards/common/messages.h"
+
+namespace qorix {
+
+namespace {
+
+constexpr const char* kTitle = "Fúrás Téglalap mentén (drill rectangle bolt pattern)";
+constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
+constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem adtad meg.";
+constexpr const char* kCountZero = "\"0\", vagy nem adtál meg értéket.";
+constexpr const char* kCountNegative = "nem lehet negatív.";
+constexpr const char* kPitchZero =
+    "\"0\", vagy nem adtál meg értéket, pedig több furat van ebben az irányban.";
+constexpr const char* kPitchBelowDrill = "A furatok távolsága kisebb mint a fúró átmérője.";
+constexpr const char* kTooManyHoles =
+    "A minta legfeljebb 10000 furatból állhat. Adj meg kevesebb furatot.";
+
+CommonControlTexts rectangleTexts(const NumberText& num) {
+    CommonControlTexts t;
+    t.xCaption = "Első furat X:";
+    t.yCaption = "Első furat Y:";
+    t.zeroDefault = num.local("0,0000");
+    t.depthCaption = "Fúrás mélysége:";
+    t.depthDefault = "-10";
+    t.stepDefault = "2";
+    t.g1Caption = "G1  feed:";
+    t.g1Default = "100";
+    return t;
+}
+
+}  // namespace
+
+RectangleHolesPage::RectangleHolesPage(Services& services)
+    : WizardPage("RectangleHolesPage", kTitle, services),
+      CommonControls(this, rectangleTexts(services.num)) {
+    declare({
+        // the pattern after the depth, the cycle and the pattern's choice after the tool
+        Row(Edit_db_, "Edit_db_", {"Gyors vissza (Z pozíció):", "1"}).listedAfter(Edit_m_),
+        Row(Edit_drx_, "Edit_drx_", {"Furatok száma X irányban:", "4"}).listedAfter(Edit_db_),
+        Row(Edit_dry_, "Edit_dry_", {"Furatok száma Y irányban:", "3"}).listedAfter(Edit_drx_),
+        Row(Edit_tx_, "Edit_tx_", {"Furatok távolsága X irányban:", "20"}).listedAfter(Edit_dry_),
+        Row(Edit_ty_, "Edit_ty_", {"Furatok távolsága Y irányban:", "15"}).listedAfter(Edit_tx_),
+        Row(Edit_ane_, "Edit_ane_", {"Elforgatás szöge:", "0"}).listedAfter(Edit_ty_),
+        Row(RadioGroup_g8_, "RadioGroup_g8_", {" Fúró kód ", {"G81", "G73", "G83"}, 2})
+            .listedAfter(CheckBox_szsz_)
+            .shownAfter(Edit_ff_),
+        Row(RadioGroup_m34_).listedAfter(RadioGroup_g8_),
+        Row(RadioGroup_h_).listedAfter(RadioGroup_m34_),
+        Row(RadioGroup_mt_, "RadioGroup_mt_", {" Furatkép ", {"Kerület mentén", "Teljes mező"}})
+            .listedAfter(RadioGroup_h_),
+        Row(Edit_g1_).listedAfter(RadioGroup_mt_),
+        Row(Image1, "Image1", {"rectangleholes.jpg"}),
+    });
+    Edit_ane_.setSuffix("°");
+    Edit_drx_.setFieldName("furatok száma X irányban");
+    Edit_dry_.setFieldName("furatok száma Y irányban");
+    Edit_tx_.setFieldName("furatok távolsága X irányban");
+    Edit_ty_.setFieldName("furatok távolsága Y irányban");
+    wireInputs(inputs_);
+    inputs_.x = &Edit_x_;
+    inputs_.y = &Edit_y_;
+    inputs_.z = &Edit_z_;
+    inputs_.safeOffset = &Edit_zsb_;
+    inputs_.depth = &Edit_m_;
+
+    Button2.onClick = [this] { Button2Click(); };
+    CheckBox_szc_.onClick = [this] { CheckBox_szc_Click(); };
+    CheckBox_szsz_.onClick = [this] { CheckBox_szsz_Click(); };
+}
+
+void RectangleHolesPage::ReadParameters() {
+    FieldReader read = reader(rec.error);
+    readCommonStart(inputs_, rec, read);
+    readDrill(read);
+    cycle = std::array{81, 73,
+                       83}[static_cast<std::size_t>(std::clamp(RadioGroup_g8_.itemIndex(), 0, 2))];
+    readPeck(read);
+    readPattern(read);
+
+    CommonInputs end = inputs_;
+    end.stepLimit = nullptr;
+    end.noStepLimit = nullptr;
+    readCommonEnd(end, rec, read);
+
+    if (Edit_db_.text().empty())
+        read.error(kRetractEmpty);
+    else
+        retract = read.number(Edit_db_);
+}
+
+void RectangleHolesPage::readDrill(const FieldReader& read) {
+    if (read.emptyOrZero(Edit_sz_)) {
+        Edit_sz_.setText("0");
+        read.error(msg::kToolDiameterZero);
+    } else if (long double sz = read.number(Edit_sz_); sz < 0) {
+        read.error(msg::kToolDiameterNegative);
+    } else {
+        drillDiameter = sz;
+    }
+}
+
+// The Q word: the depth itself when there is none or when it is at least as deep as the
+// depth. G81 drills in one feed and does not read the field.
+void RectangleHolesPage::readPeck(const FieldReader& read) {
+    if (cycle == 81 || CheckBox_szc_.checked()) {
+        peckDepth = rec.depth;
+    } else if (read.emptyOrZero(Edit_szc_)) {
+        read.error(kPeckZero);
+    } else {
+        long double peck = read.number(Edit_szc_);
+        peckDepth = std::fabs(peck) >= std::fabs(rec.depth) ? rec.depth : peck;
+    }
+}
+
+std::int64_t RectangleHolesPage::readCount(const ui::Edit& field, const FieldReader& read) const {
+    const std::string name = field.caption().substr(0, field.caption().size() - 1) + " ";
+    if (read.emptyOrZeroWhole(field)) {
+        read.error(name + kCountZero);
+        return 0;
+    }
+    const std::int32_t n = read.whole(field);
+    if (n < 0) read.error(name + kCountNegative);
+    return std::max(n, 0);
+}
+
+// A pitch matters only when there is more than one hole in its direction; two holes closer
+// than the drill would cut into each other.
+long double RectangleHolesPage::readPitch(ui::Edit& field, std::int64_t count,
+                                          const FieldReader& read) const {
+    if (count < 2) {
+        FieldReader::fillEmpty(field);
+        return read.number(field);
+    }
+    if (read.emptyOrZero(field)) {
+        read.error(field.caption().substr(0, field.caption().size() - 1) + " " + kPitchZero);
+        return 0;
+    }
+    const long double pitch = read.number(field);
+    if (std::fabs(pitch) < drillDiameter) read.error(kPitchBelowDrill);
+    return pitch;
+}
+
+void RectangleHolesPage::readPattern(const FieldReader& read) {
+    pattern.x = rec.x;
+    pattern.y = rec.y;
+    pattern.countX = readCount(Edit_drx_, read);
+    pattern.countY = readCount(Edit_dry_, read);
+    pattern.pitchX = readPitch(Edit_tx_, pattern.countX, read);
+    pattern.pitchY = readPitch(Edit_ty_, pattern.countY, read);
+    pattern.rotation = Edit_ane_.text().empty() ? 0 : read.number(Edit_ane_);
+    pattern.outline = RadioGroup_mt_.itemIndex() == 0;
+    if (rectangleHoleCount(pattern) > kMaxRectangleHoles) read.error(kTooManyHoles);
+}
+
+void RectangleHolesPage::PrepareValues() {
+    rec.safeZ = rec.z + rec.safeOffset;
+    auto made = rectangleHoles(pattern);
+    holes = made ? std::move(*made) : std::vector<PatternHole>{};
+}
+
+void RectangleHolesPage::WriteHeaderComments() {
+    if (!rec.comments) return;
+    ProgramText t = text();
+    t.comment("Fúrás téglalap mentén - drill rectangle bolt pattern");
+    t.blank();
+    t.comment("első furat X" + Edit_x_.text() + " Y" + Edit_y_.text() + " Z" + Edit_z_.text());
+    t.comment("furatok száma X irányban " + Edit_drx_.text() + ", Y irányban " + Edit_dry_.text());
+    t.comment("furatok távolsága X irányban " + Edit_tx_.text() + ", Y irányban " +
+              Edit_ty_.text());
+    if (pattern.rotation != 0) t.comment("elforgatás szöge " + Edit_ane_.text());
+    t.comment(pattern.outline ? "kerület mentén" : "teljes mező");
+    t.comment("fúrás mélysége " + Edit_m_.text());
+    if (peckDepth != rec.depth) t.comment("lépésenkénti max fogási mélység " + Edit_szc_.text());
+    t.comment("fúró utasítás " + t.n(cycle));
+    t.comment("furatok száma " + t.n(static_cast<std::int64_t>(holes.size())));
+}
+
+void RectangleHolesPage::GenerateProgram() {
+    ProgramText t = text();
+    const Axes safe{.z = general(rec.safeZ)};
+    const Axes first{.x = general(pattern.x), .y = general(pattern.y)};
+
+    t.metricAbsolute();
+    t.rapid(safe);
+    t.rapid(first);
+    t.toolLines(rec, inputs_);
+    t.coolant(rec.coolant);
+    t.comment(rec, "főciklus");
+    for (std::size_t i = 0; i < holes.size(); ++i) {
+        Axes at{.x = holes[i].x, .y = holes[i].y};
+        if (i > 0) {
+            t.drillAt(at);
+            continue;
+        }
+        at.z = rec.depth;
+        if (cycle == 81)
+            t.drillCycle(cycle, at, general(retract), rec.linearFeed);
+        else  // Q is an increment: a negative one is written as its size
+            t.drillCycle(cycle, at, general(std::fabs(peckDepth)), general(retract),
+                         rec.linearFeed);
+    }
+    t.comment(rec, "főciklus vége");
+    t.rapid(safe);
+    t.rapid(first);
+    t.closing(rec, inputs_);
+}
+
+PageFacts RectangleHolesPage::pageFacts() const {
+    using facts::d;
+    PageFacts f = facts::at(pattern.x, pattern.y, rec.z, 0, drillDiameter);
+    f.depthZ = d(std::min(rec.depth, rec.z));
+    f.holeTop = d(rec.z);
+    f.holeBottom = d(rec.depth);
+    // the box the holes' centres span, drawn when it is not turned
+    if (pattern.rotation == 0 && !holes.empty()) {
+        Outline box;
+        box.shape = Outline::Shape::Rectangle;
+        box.x0 = d(pattern.x);
+        box.y0 = d(pattern.y);
+        box.x1 = d(pattern.x + (pattern.countX - 1) * pattern.pitchX);
+        box.y1 = d(pattern.y + (pattern.countY - 1) * pattern.pitchY);
+        box.name = "Furatkép";
+        f.outlines.push_back(box);
+    }
+    return f;
+}
+
+}  // namespace qorix
