@@ -224,6 +224,23 @@ void rectPath(Canvas& c, Rgb colour, double x0, double y0, double x1, double y1,
     c.line(colour, x0, y1, x0, y0, width);
 }
 
+// Rectangle holes: four by three holes on the stock, the drill's way round the outline from
+// the first hole (marked with a cross), and the pitches in X and Y.
+Canvas rectangleHoles() {
+    Canvas c(240, 240, kPaper);
+    c.rect(kStockEdge, 14, 14, 226, 226);
+    c.rect(kStock, 16, 16, 224, 224);
+    rectPath(c, kPath, 45, 65, 195, 175, 2);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 3; ++j) c.disc(kHole, 45 + 50 * i, 175 - 55 * j, 10);
+    c.disc(kTool, 95, 175, 6);
+    c.line(kWhite, 37, 175, 53, 175, 1.4);
+    c.line(kWhite, 45, 167, 45, 183, 1.4);
+    c.arrow(kDim, 45, 205, 95, 205, 2, 9);
+    c.arrow(kDim, 215, 175, 215, 120, 2, 9);
+    return c;
+}
+
 // A digit 0-9 as seven strokes, its top-left corner at (x, y), h high and h/2 wide.
 void digit(Canvas& c, Rgb colour, int d, double x, double y, double h, double width) {
     // segments a b c d e f g, as in a display: top, upper right, lower right, bottom, lower
@@ -448,7 +465,8 @@ int main(int argc, char** argv) {
                                 {"rectanglepocket.jpg", rectanglePocket},
                                 {"cutrectangle.jpg", cutRectangle},
                                 {"facemilling.jpg", faceMilling},
-                                {"slot.jpg", slot}};
+                                {"slot.jpg", slot},
+                                {"rectangleholes.jpg", rectangleHoles}};
     for (const Picture& p : pictures)
         if (!p.draw().save(dir + "/" + p.name)) {
             std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), p.name);

@@ -126,7 +126,7 @@ TEST(CliDescribe, ListsEveryControlWithKindCaptionAndDefault) {
 // defaults, stays byte for byte as tests/golden/<slug>/describe.txt has it.
 TEST(CliDescribe, ListsEveryWizardsControlsAsBefore) {
     for (const char* slug : {"fibonacci", "circular-pocket", "rectangle-pocket", "cut-circle",
-                             "cut-rectangle", "bolt-circle", "thread-repair"}) {
+                             "cut-rectangle", "bolt-circle", "rectangle-holes", "thread-repair"}) {
         CliRun r = cli({"describe", slug});
         EXPECT_EQ(r.status, 0) << slug;
         EXPECT_EQ(r.out, test::readBytes(test::goldenDir() / slug / "describe.txt")) << slug;

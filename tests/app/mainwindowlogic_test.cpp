@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/placeholder.h"
 #include "link/aboutbox.h"
 #include "link/installpaths.h"
 #include "link/textfile.h"
@@ -91,7 +91,7 @@ TEST_F(MainWindowLogicTest, WindowHasItsCaptionListAndTopBar) {
     EXPECT_FALSE(form.Memo1.visible());
     ASSERT_EQ(form.pages().size(), 10u);
     EXPECT_EQ(form.page(4).formName(), "CutCirclePage");
-    EXPECT_EQ(form.page(7).formName(), "RectangleHolesPlaceholder");
+    EXPECT_EQ(form.page(7).formName(), "RectangleHolesPage");
     EXPECT_EQ(form.wizardNumber, 0);
     EXPECT_EQ(form.sendState, 0);
     EXPECT_EQ(form.startupMarker, 0);
@@ -124,11 +124,7 @@ TEST_F(MainWindowLogicTest, StartupReadsEveryPageWithItsDefaults) {
 
 TEST_F(MainWindowLogicTest, StartupRunsEachPagesOwnSteps) {
     activate();
-    for (const auto& p : form.pages()) {
-        if (p->formName() == "RectangleHolesPlaceholder")
-            continue;  // the placeholder never reads anything
-        EXPECT_FALSE(p->errorFlag()) << p->formName();
-    }
+    for (const auto& p : form.pages()) EXPECT_FALSE(p->errorFlag()) << p->formName();
     // the spiral only reads: its "as in the picture" box sets one turn and a half
     auto& spiral = static_cast<FibonacciSpiralPage&>(form.page(1));
     EXPECT_EQ(spiral.Edit3.text(), "1");
@@ -561,14 +557,15 @@ TEST_F(MainWindowLogicTest, StandaloneSwitchRenamesTheButtonInEveryState) {
     EXPECT_EQ(dialogs.saveDialogsShown(), 1);
 }
 
-TEST_F(MainWindowLogicTest, DrillRectanglePlaceholderIsDisabledAndWritesNothing) {
+TEST_F(MainWindowLogicTest, DrillRectanglePageIsEnabledAndWritesItsProgram) {
     activate();
     run([&] { form.ComboBox1.select(6); });
     WizardPage& page = form.page(7);
     EXPECT_TRUE(page.visible());
-    for (ui::Control* c : page.controls()) EXPECT_FALSE(c->enabled()) << c->name();
-    EXPECT_FALSE(page.Button1.click());
-    EXPECT_TRUE(page.Memo1.lines().empty());
+    EXPECT_TRUE(page.Button1.enabled());
+    run([&] { page.Button1.click(); });
+    const auto lines = page.Memo1.lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "(furatok száma 10)"), lines.end());
 }
 
 TEST_F(MainWindowLogicTest, ChoosingBoltCircleDisablesReselection) {
@@ -609,10 +606,9 @@ TEST_F(MainWindowLogicTest, ThreadRepairMeasurementIsOffInHostModeOnly) {
 }
 
 TEST_F(MainWindowLogicTest, BuiltPagesStandInTheListUnderTheirClassNames) {
-    const char* names[] = {"FibonacciSpiralPage",       "CircularPocketPage",
-                           "RectanglePocketPage",       "CutCirclePage",
-                           "CutRectanglePage",          "BoltCirclePage",
-                           "RectangleHolesPlaceholder", "ThreadRepairPage"};
+    const char* names[] = {"FibonacciSpiralPage", "CircularPocketPage", "RectanglePocketPage",
+                           "CutCirclePage",       "CutRectanglePage",   "BoltCirclePage",
+                           "RectangleHolesPage",  "ThreadRepairPage"};
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(form.page(n).formName(), names[n - 1]);
 }
 

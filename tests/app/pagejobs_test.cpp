@@ -78,7 +78,7 @@ TEST(PageJobs, DefaultsAreWhatAFreshStartShows) {
         WizardPage& page = run.form.page(n);
         const std::string fresh = ui::inputState(page);
         run.form.ComboBox1.select(n - 1);
-        if (!run.jobs.pageShown()) continue;  // the placeholder
+        ASSERT_TRUE(run.jobs.pageShown()) << page.formName();
         for (ui::Control* c : page.controls())
             if (c->kind() == ui::Kind::Edit) static_cast<ui::Edit*>(c)->setText("77");
         run.jobs.defaultsShown();
@@ -87,7 +87,7 @@ TEST(PageJobs, DefaultsAreWhatAFreshStartShows) {
 }
 
 // A job saved under a dot run reads the same in a comma run, with a name given without its
-// extension; the placeholder page has no job to save.
+// extension; the drill-rectangle page has its job too.
 TEST(PageJobs, SavedJobsCarryTheirSeparatorAndExtension) {
     TempDir dir;
     WindowRun comma("");
@@ -102,8 +102,8 @@ TEST(PageJobs, SavedJobsCarryTheirSeparatorAndExtension) {
     comma.jobs.openShown(dir.file("kor.qjob"));
     EXPECT_EQ(comma.diameter().text(), "12,5");
     EXPECT_EQ(comma.form.page(4).findAs<ui::Edit>("Edit_x_")->text(), "0,0000");
-    comma.form.ComboBox1.select(6);  // the placeholder
-    EXPECT_FALSE(comma.jobs.pageShown());
+    comma.form.ComboBox1.select(6);  // the rectangle hole pattern
+    EXPECT_TRUE(comma.jobs.pageShown());
 }
 
 // Two programs write the same job at once: every read finds one whole write, and the last

@@ -35,9 +35,10 @@ TEST_F(WizardTable, TheMainWindowListsEveryEntryInOrderAndTheCommandLineThoseWit
         if (!table[i].slug.empty()) slugs.push_back(table[i].slug);
     }
     EXPECT_EQ(table.size(), 10u);
-    EXPECT_EQ(slugs, (std::vector<std::string>{"fibonacci", "circular-pocket", "rectangle-pocket",
-                                               "cut-circle", "cut-rectangle", "bolt-circle",
-                                               "thread-repair", "face-milling", "slot"}));
+    EXPECT_EQ(slugs,
+              (std::vector<std::string>{
+                  "fibonacci", "circular-pocket", "rectangle-pocket", "cut-circle", "cut-rectangle",
+                  "bolt-circle", "rectangle-holes", "thread-repair", "face-milling", "slot"}));
     std::vector<std::string> registered;
     for (const auto& e : wizardRegistry()) registered.push_back(e.slug);
     EXPECT_EQ(registered, slugs);
