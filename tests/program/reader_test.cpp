@@ -115,7 +115,7 @@ TEST(ProgramReader, DwellToolAndSpindleEventsAndTheRunTime) {
 }
 
 // The cycle as the machine runs it: to the R plane, pecks of Q, and back to the R plane.
-TEST(ProgramReader, G83PecksRetractFullyAndG73OnlyBreaksTheChip) {
+TEST(ProgramReader, G83PecksRetractFullyAndG73OnlyBreaksTheChipAndG81GoesDownOnce) {
     auto g83 = readText("G0 Z5\nG0 X0 Y0\nG83 X10 Y0 Z-10 Q4 R1 F100\nX20\nG0 Z5\nM30\n");
     EXPECT_TRUE(g83.warnings.empty()) << describe(g83.warnings);
     ASSERT_EQ(g83.path.holes.size(), 2u);
@@ -138,6 +138,15 @@ TEST(ProgramReader, G83PecksRetractFullyAndG73OnlyBreaksTheChip) {
     for (const auto& m : g73.path.moves)
         if (m.flags & program::kInCycle) zs.push_back(m.z);
     EXPECT_EQ(zs, (std::vector<double>{5, 1, -3, -2.5, -7, -6.5, -10, 1}));
+
+    // G81 takes no Q: the one left by the G83 before it does not split the feed
+    auto g81 = readText("G0 Z5\nG83 X0 Y0 Z-10 Q4 R1 F100\nG81 X10 Z-6 R1\nX20\nG80\nM30\n");
+    EXPECT_TRUE(g81.warnings.empty()) << describe(g81.warnings);
+    ASSERT_EQ(g81.path.holes.size(), 3u);
+    for (std::size_t h = 1; h < 3; ++h) {
+        EXPECT_EQ(g81.path.holes[h].pecks, 1u);
+        EXPECT_DOUBLE_EQ(g81.path.holes[h].bottom, -6);
+    }
 }
 
 // A Q far too small for its hole once made a hundred million moves (gigabytes) for one line,
