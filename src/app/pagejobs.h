@@ -38,7 +38,7 @@ public:
     // `separator`: the run's decimal separator, which the jobs written name.
     PageJobs(MainWindowLogic& window, ui::Dialogs& dialogs, char separator, std::string folder);
 
-    // Whether a page with a job is shown (a wizard is chosen, and it is no placeholder).
+    // Whether a page with a job is shown (a wizard is chosen, and its page has defaults).
     bool pageShown() const { return shownIndex() >= 0; }
     // The shown page's job, with ".qjob" added unless the name ends in it.
     void saveShown(const std::string& chosenName);

@@ -103,8 +103,8 @@ FormView* MainWindow::buildPage(std::size_t index) {
     const auto& page = form_.pages()[index];
     view = new FormView(*page, binder_.dialogs());
     // the preview beside the page, with the page's picture in its first tab; it takes twice
-    // the box's share of the width gained. A placeholder, whose output box is disabled,
-    // writes nothing to preview.
+    // the box's share of the width gained. A page whose output box is disabled writes
+    // nothing to preview.
     if (page->Memo1.enabled()) {
         auto* panel = new PreviewPanel(*page, view->widget<LineBox>("Memo1"), view->takePicture());
         panel->onOpen = [this] { chooseProgramFile(); };

@@ -28,8 +28,8 @@ public:
     qorix::MainWindowLogic& form() const { return form_; }
     // The page view of wizard number n (1..8), made now if it has not been yet.
     FormView* pageView(int wizardNumber) const;
-    // The preview beside the page of wizard number n, made with the page (null for the
-    // placeholder, which writes nothing).
+    // The preview beside the page of wizard number n, made with the page (null for a page
+    // whose output box is disabled, which writes nothing).
     PreviewPanel* preview(int wizardNumber) const;
     // "Megnyitás": a program file read (beside the window) into the shown page's output box and
     // its preview.
