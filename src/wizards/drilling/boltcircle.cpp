@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "wizards/common/messages.h"
+#include "wizards/drilling/drillingtexts.h"
 #include "wizards/drilling/holeselector.h"
 
 namespace qorix {
@@ -25,24 +26,12 @@ constexpr const char* kHolesTooMany =
     "Furatok száma legfeljebb 1000 lehet. Adj meg 1 és 1000 közötti furatszámot.";
 constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem adtad meg.";
 
-CommonControlTexts drillingTexts(const NumberText& num) {
-    CommonControlTexts t;
-    t.xCaption = "X tengely középpontja:";
-    t.yCaption = "Y tengely középpontja:";
-    t.zeroDefault = num.local("0,0000");
-    t.depthCaption = "Fúrás mélysége:";
-    t.depthDefault = "-10";
-    t.stepDefault = "2";
-    t.g1Caption = "G1  feed:";
-    t.g1Default = "100";
-    return t;
-}
-
 }  // namespace
 
 BoltCirclePage::BoltCirclePage(Services& services)
     : WizardPage("BoltCirclePage", kTitle, services),
-      CommonControls(this, drillingTexts(services.num)) {
+      CommonControls(
+          this, drillingTexts(services.num, "X tengely középpontja:", "Y tengely középpontja:")) {
     declare({
         // the circle after the depth, the cycle and the group's choices after the tool
         Row(Edit_db_, "Edit_db_", {"Gyors vissza (Z pozíció):", "1"}).listedAfter(Edit_m_),

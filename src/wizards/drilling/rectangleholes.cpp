@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "wizards/common/messages.h"
+#include "wizards/drilling/drillingtexts.h"
 
 namespace qorix {
 
@@ -21,24 +22,11 @@ constexpr const char* kPitchBelowDrill = "A furatok távolsága kisebb mint a f�
 constexpr const char* kTooManyHoles =
     "A minta legfeljebb 10000 furatból állhat. Adj meg kevesebb furatot.";
 
-CommonControlTexts rectangleTexts(const NumberText& num) {
-    CommonControlTexts t;
-    t.xCaption = "Első furat X:";
-    t.yCaption = "Első furat Y:";
-    t.zeroDefault = num.local("0,0000");
-    t.depthCaption = "Fúrás mélysége:";
-    t.depthDefault = "-10";
-    t.stepDefault = "2";
-    t.g1Caption = "G1  feed:";
-    t.g1Default = "100";
-    return t;
-}
-
 }  // namespace
 
 RectangleHolesPage::RectangleHolesPage(Services& services)
     : WizardPage("RectangleHolesPage", kTitle, services),
-      CommonControls(this, rectangleTexts(services.num)) {
+      CommonControls(this, drillingTexts(services.num, "Első furat X:", "Első furat Y:")) {
     declare({
         // the pattern after the depth, the cycle and the pattern's choice after the tool
         Row(Edit_db_, "Edit_db_", {"Gyors vissza (Z pozíció):", "1"}).listedAfter(Edit_m_),
