@@ -3,14 +3,17 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "app/previewfacts.h"
@@ -30,6 +33,7 @@ constexpr std::size_t kWarningsListed = 1000;
 const char* const kWarningColour = "#c92a2a";
 const char* const kRapidKey = "preview/rapidRate";
 const char* const kToolChangeKey = "preview/toolChangeSeconds";
+const char* const kBackOffKey = "preview/peckBackOff";
 
 QString timeText(double seconds) {
     if (!(seconds < 1e12)) return "becsülhetetlenül hosszú";  // a feed of almost nothing
@@ -39,7 +43,8 @@ QString timeText(double seconds) {
     return QString("%1 óra %2 perc").arg(total / 3600).arg(total % 3600 / 60);
 }
 
-QString measuresText(const program::Measures& m, const qorix::NumberText& num) {
+QString measuresText(const program::ReadResult& r, const qorix::NumberText& num) {
+    const program::Measures& m = r.measures;
     auto mm = [&num](double v) { return QString::fromStdString(num.fixed(v, 3)); };
     auto span = [&](int axis) {
         return m.bounds.empty(axis) ? QString("?") : mm(m.bounds.max[axis] - m.bounds.min[axis]);
@@ -51,7 +56,12 @@ QString measuresText(const program::Measures& m, const qorix::NumberText& num) {
     rows << QString("Forgácsolás: %1 mm").arg(mm(m.cutLength));
     rows << QString("Gyorsjárat: %1 mm").arg(mm(m.rapidLength));
     rows << QString("Becsült idő: %1").arg(timeText(m.timeSeconds));
-    rows << QString("Mozgások: %1, furatok: %2").arg(m.moves).arg(m.holes);
+    QString holes = QString("Mozgások: %1, furatok: %2").arg(m.moves).arg(m.holes);
+    // the holes' pecks are drawn with the control's back-off, which the program does not say
+    if (m.holes > 0)
+        holes +=
+            QString(" (visszahúzás %1 mm)").arg(QString::fromStdString(num.general(r.peckBackOff)));
+    rows << holes;
     rows << QString("Fogások: %1, szerszámcserék: %2").arg(m.passes).arg(m.toolChanges);
     return rows.join('\n');
 }
@@ -220,6 +230,8 @@ QWidget* PreviewPanel::makeSettings() {
     grid->addWidget(rapidRate_, 0, 1);
     grid->addWidget(new QLabel("Szerszámcsere:"), 1, 0);
     grid->addWidget(toolChange_, 1, 1);
+    QToolButton* more = makeMoreSettings();
+    grid->addWidget(more, 1, 2, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
     for (QDoubleSpinBox* s : {rapidRate_, toolChange_})
         QObject::connect(s, &QDoubleSpinBox::valueChanged, this, [this] { settingsChanged(); });
@@ -235,14 +247,53 @@ QWidget* PreviewPanel::makeSettings() {
     QObject::connect(width, &QCheckBox::toggled, this,
                      [this](bool on) { view_->setToolWidth(on); });
     grid->addWidget(width, 2, 1);
-    focus_ << rapidRate_ << toolChange_ << fit << width;
+    focus_ << rapidRate_ << toolChange_ << more << fit << width;
     return box;
+}
+
+// The drilling cycles' back-off is the control's setting and seldom changed: it waits in a
+// small popup, where a row of its own would push the preview off a 1366 x 768 screen.
+QToolButton* PreviewPanel::makeMoreSettings() {
+    backOff_ = spin(0, 10, 0, " mm");
+    backOff_->setDecimals(3);  // before the value, which whole numbers would round
+    backOff_->setValue(QSettings().value(kBackOffKey, 0.5).toDouble());
+    backOff_->setSingleStep(0.1);
+    backOff_->setObjectName("previewPeckBackOff");
+    auto* popup = new QFrame(this, Qt::Popup);
+    popup->setObjectName("previewMoreSettingsPopup");
+    popup->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(popup);
+    auto* label = new QLabel("Fúróciklus &visszahúzása a fogás fölé:");
+    label->setBuddy(backOff_);
+    row->addWidget(label);
+    row->addWidget(backOff_);
+    QObject::connect(backOff_, &QDoubleSpinBox::valueChanged, this, [this] { settingsChanged(); });
+    auto* more = new QToolButton;
+    more->setText("Továbbiak…");
+    more->setObjectName("previewMoreSettings");
+    more->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(more, &QToolButton::clicked, this, [more, popup] {
+        popup->adjustSize();
+        QPoint at = more->mapToGlobal(QPoint(0, more->height()));
+        // kept on the screen: the button sits low on the window
+        if (QScreen* screen = more->screen()) {
+            const QRect free = screen->availableGeometry();
+            if (at.y() + popup->height() > free.bottom())
+                at.setY(more->mapToGlobal(QPoint(0, 0)).y() - popup->height());
+            at.setX(std::clamp(at.x(), free.left(), free.right() - popup->width()));
+        }
+        popup->move(at);
+        popup->show();
+        popup->findChild<QDoubleSpinBox*>()->setFocus();
+    });
+    return more;
 }
 
 void PreviewPanel::settingsChanged() {
     QSettings settings;
     settings.setValue(kRapidKey, rapidRate_->value());
     settings.setValue(kToolChangeKey, toolChange_->value());
+    settings.setValue(kBackOffKey, backOff_->value());
     refresh(false);
 }
 
@@ -279,6 +330,7 @@ qorix::PreviewFacts PreviewPanel::facts() const {
     }
     f.read.measure.rapidRate = rapidRate_->value();
     f.read.measure.toolChangeSeconds = toolChange_->value();
+    f.read.peckBackOff = backOff_->value();
     return f;
 }
 
@@ -324,7 +376,7 @@ void PreviewPanel::copyMore(std::shared_ptr<program::LineText> copy, std::uint64
 void PreviewPanel::showResult() {
     const Scene* scene = view_->scene();
     if (!scene) return;
-    measures_->setText(measuresText(scene->result.measures, page_.services().num));
+    measures_->setText(measuresText(scene->result, page_.services().num));
     warnings_->clear();
     const auto& all = scene->result.warnings;
     for (std::size_t i = 0; i < all.size() && i < kWarningsListed; ++i) {

@@ -21,6 +21,7 @@
 #include "wizards/common/page.h"
 
 class QDoubleSpinBox;
+class QToolButton;
 
 namespace ui::qt {
 
@@ -47,11 +48,14 @@ public:
     // The settings of the estimate, as remembered between runs.
     QDoubleSpinBox* rapidRate() const { return rapidRate_; }
     QDoubleSpinBox* toolChangeTime() const { return toolChange_; }
+    // The drilling cycles' back-off above the last peck, in the popup of "Továbbiak…".
+    QDoubleSpinBox* peckBackOff() const { return backOff_; }
 
 private:
     QWidget* makePreviewTab();
     QWidget* makeViewButtons();
     QWidget* makeSettings();
+    QToolButton* makeMoreSettings();
     void addOpenButton();
     // A change of the page's output box reads the program again (typing after a pause).
     void followPage();
@@ -75,6 +79,7 @@ private:
     QListWidget* warnings_;
     QDoubleSpinBox* rapidRate_ = nullptr;
     QDoubleSpinBox* toolChange_ = nullptr;
+    QDoubleSpinBox* backOff_ = nullptr;
     QTimer typingPause_;
     bool fromFile_ = false;  // the box holds a file read from disk
     bool opening_ = false;   // the next change of the box is that file

@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 #include <numbers>
@@ -579,6 +580,45 @@ private slots:
         ui::qt::PreviewPanel* panel = again.window.preview(kCutCircle);
         QCOMPARE(panel->toolChangeTime()->value(), 100.0);
         QCOMPARE(panel->rapidRate()->value(), 1234.0);
+        QCOMPARE(panel->peckBackOff()->value(), 0.5);
+    }
+
+    // The drilling cycles' back-off waits in the popup of "Továbbiak…", set by keyboard: the
+    // pecks are drawn with it, the measures say it, and it is remembered.
+    void theBackOffIsSetInItsPopup() {
+        {
+            Program p;
+            QVERIFY(p.start());
+            ToolpathView* v = p.pressed(kBoltCircle);
+            QVERIFY(v);
+            const double rapids = v->scene()->result.measures.rapidLength;
+            ui::qt::PreviewPanel* panel = p.window.preview(kBoltCircle);
+            QVERIFY2(panel->measures()->text().contains("(visszahúzás 0,5 mm)"),
+                     qPrintable(panel->measures()->text()));
+            p.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&p.window));
+            auto* more = panel->findChild<QToolButton*>("previewMoreSettings");
+            QVERIFY(more);
+            QCOMPARE(more->text(), QString("Továbbiak…"));
+            more->setFocus();
+            QTest::keyClick(more, Qt::Key_Space);
+            auto* popup = panel->findChild<QFrame*>("previewMoreSettingsPopup");
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(QApplication::focusWidget(), panel->peckBackOff());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), "2");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!popup->isVisible());
+            QCOMPARE(panel->peckBackOff()->value(), 2.0);
+            QVERIFY(Program::settled(v));
+            QCOMPARE(v->scene()->result.peckBackOff, 2.0);
+            // each peck's rapid back down stops 1,5 mm higher
+            QVERIFY(v->scene()->result.measures.rapidLength < rapids);
+            QVERIFY2(panel->measures()->text().contains("(visszahúzás 2 mm)"),
+                     qPrintable(panel->measures()->text()));
+        }
+        Program again;
+        QCOMPARE(again.window.preview(kBoltCircle)->peckBackOff()->value(), 2.0);
     }
 
     // A large program draws each place once: the passes that lie on each other from above
