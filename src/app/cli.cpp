@@ -49,7 +49,8 @@ constexpr VerbHelp kVerbHelp[] = {
      "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
      "  --job=FELADAT          a feladatfájl (.qjob) értékei, a többi argumentum előtt\n"
      "  --save-job=FELADAT     az oldal értékei feladatfájlba a futás végén\n"
-     "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
+     "  --holes=LISTA          (bolt-circle, rectangle-holes) csak a felsorolt furatok,\n"
+     "                         pl. 1,3,5\n"
      "  --inspect              a program helyett annak vizsgálata (az inspect kapcsolóival)\n"},
     {"inspect",
      "használat: qorix-wizards-cli inspect [FÁJL|-] [--decimal-separator=C] [--svg=FÁJL] "
@@ -116,7 +117,8 @@ void printHelp(std::ostream& out) {
         << "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
         << "  --job=FELADAT          (generate) a feladatfájl értékei, az argumentumok előtt\n"
         << "  --save-job=FELADAT     (generate) az oldal értékei feladatfájlba\n"
-        << "  --holes=LISTA          (bolt-circle) csak a felsorolt furatok, pl. 1,3,5\n"
+        << "  --holes=LISTA          (bolt-circle, rectangle-holes) csak a felsorolt furatok,\n"
+        << "                         pl. 1,3,5\n"
         << "  --inspect              (generate) a program helyett annak vizsgálata\n"
         << "  --json                 (inspect) a vizsgálat JSON-ban\n"
         << "  --svg=FÁJL             (inspect) a szerszámpálya képe felülnézetből\n"

@@ -1,6 +1,6 @@
 #include "app/wizardtable.h"
 
-#include "app/boltcirclewizard.h"
+#include "app/holeselectorwizard.h"
 #include "app/threadrepairwizard.h"
 #include "link/aboutbox.h"
 #include "link/positioncapture.h"
@@ -42,10 +42,11 @@ std::unique_ptr<WizardPage> threadRepairPage(Services& s) {
 }
 
 // " Furat kiválasztó " chooses the holes in a dialog of its own.
+template <class Page>
 Dialogs holeSelector(WizardPage& page, Services& s) {
     Dialogs made;
-    auto& drilling = madeAs<BoltCirclePage>(page);
-    made.push_back(std::make_unique<HoleSelectorDialog>(s, drilling.values()));
+    auto& drilling = madeAs<Page>(page);
+    made.push_back(std::make_unique<HoleSelectorDialog>(s, drilling.holeChoice()));
     drilling.setHoleSelector(&madeAs<HoleSelectorDialog>(*made[0]));
     return made;
 }
@@ -97,13 +98,17 @@ const std::vector<Wizard>& wizardTable() {
         {.text = "Fúrás kör mentén (drill circular bolt pattern)",
          .slug = "bolt-circle",
          .page = page<BoltCirclePage>(),
-         .dialogs = holeSelector,
+         .dialogs = holeSelector<BoltCirclePage>,
          .onSelect = callOn<BoltCirclePage>(&BoltCirclePage::selectedInList),
-         .cli = driver<BoltCircleWizard>(),
+         .cli = driver<HoleSelectorWizard>(),
          .showInAbout = listDrilling},
+        // as on the bolt circle: a selection disables "Újra választ"
         {.text = "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
          .slug = "rectangle-holes",
-         .page = page<RectangleHolesPage>()},
+         .page = page<RectangleHolesPage>(),
+         .dialogs = holeSelector<RectangleHolesPage>,
+         .onSelect = callOn<RectangleHolesPage>(&RectangleHolesPage::selectedInList),
+         .cli = driver<HoleSelectorWizard>()},
         // in host mode both the start-up and a selection disable the page's "Bemérés"
         {.text = "Menet javítás",
          .slug = "thread-repair",

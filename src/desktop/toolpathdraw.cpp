@@ -138,9 +138,8 @@ void drawOutlines(QPainter& p, const Scene& scene, const Camera& cam, QSize size
             p.drawPolyline(poly);
             continue;
         }
-        poly << toImage(cam, size, o.x0, o.y0, z) << toImage(cam, size, o.x1, o.y0, z)
-             << toImage(cam, size, o.x1, o.y1, z) << toImage(cam, size, o.x0, o.y1, z)
-             << toImage(cam, size, o.x0, o.y0, z);
+        for (const auto& [x, y] : qorix::facts::rectangleOutline(o))
+            poly << toImage(cam, size, x, y, z);
         p.drawPolyline(poly);
     }
 }

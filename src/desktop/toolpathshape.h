@@ -96,6 +96,10 @@ void forEachExtentPoint(const Scene& scene, F&& f) {
     const program::Move& s = scene.result.path.start;
     if (s.known == program::kAxesAll) f(s.x, s.y, s.z);
     for (const auto& o : facts.outlines) {
+        if (o.shape == qorix::Outline::Shape::Rectangle) {
+            for (const auto& [x, y] : qorix::facts::rectangleOutline(o)) f(x, y, facts.read.topZ);
+            continue;
+        }
         // a slot reaches half its width beyond its end centres
         const double r = o.shape == qorix::Outline::Shape::Slot ? o.width / 2 : 0;
         for (double x : {std::min(o.x0, o.x1) - r, std::max(o.x0, o.x1) + r})

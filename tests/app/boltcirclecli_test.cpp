@@ -1,5 +1,5 @@
-// The bolt-circle wizard on the command line: its --holes option and the usage errors it
-// gives; and the store's listing of the hole table that a selection leaves behind.
+// The drilling wizards on the command line: the --holes option and the usage errors it gives;
+// and the store's listing of the bolt circle's hole table that a selection leaves behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,18 +20,31 @@ struct CliRun {
     std::string firstErrLine() const { return err.substr(0, err.find('\n')); }
 };
 
-CliRun cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"generate", "bolt-circle"});
+CliRun cli(std::vector<std::string> args, const char* slug = "bolt-circle") {
+    args.insert(args.begin(), {"generate", slug});
     std::ostringstream out, err;
     int status = runCli(args, out, err, ',');
     return {status, out.str(), err.str()};
 }
 
-TEST(BoltCircleCli, AHoleBeyondTheCountIsAUsageError) {
-    CliRun r = cli({"--holes=1,6"});
-    EXPECT_EQ(r.status, kExitUsage);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.firstErrLine(), "qorix-wizards-cli: nincs 6. furat: a furatok száma 5");
+TEST(BoltCircleCli, AHoleBeyondTheCountIsAUsageErrorOnEitherPattern) {
+    const struct {
+        const char* slug;
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {
+        {"bolt-circle", {"--holes=1,6"}, "nincs 6. furat: a furatok száma 5"},
+        {"rectangle-holes", {"--holes=1,11"}, "nincs 11. furat: a furatok száma 10"},
+        {"rectangle-holes",
+         {"RadioGroup_mt_=1", "--holes=0"},
+         "nincs 0. furat: a furatok száma 12"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = cli(c.args, c.slug);
+        EXPECT_EQ(r.status, kExitUsage) << c.slug;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.firstErrLine(), std::string("qorix-wizards-cli: ") + c.error);
+    }
 }
 
 TEST(BoltCircleCli, HoleZeroIsAUsageErrorWhateverTheCount) {
@@ -83,7 +96,7 @@ TEST(BoltCircleStore, TheListingShowsTheChosenHoles) {
     AboutBox store(num, noWait);
     Services services{dialogs, num, &store, &store};
     BoltCirclePage page(services);
-    HoleSelectorDialog selector(services, page.values());
+    HoleSelectorDialog selector(services, page.holeChoice());
     page.setHoleSelector(&selector);
     store.showDrilling(&page.values());
     page.startup();

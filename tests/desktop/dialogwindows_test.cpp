@@ -70,7 +70,7 @@ struct Program {
     qorix::BoltCirclePage drilling{services};
     qorix::ThreadRepairPage thread{services};
     qorix::PositionCaptureDialog capture{services};
-    qorix::HoleSelectorDialog holes{services, drilling.values()};
+    qorix::HoleSelectorDialog holes{services, drilling.holeChoice()};
     qorix::ThreadCheckDialog check{services};
 };
 

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     }
     // the hole selector with the drilling page's default five holes, and with 13
     auto& drilling = static_cast<qorix::BoltCirclePage&>(form.page(6));
-    qorix::HoleSelectorDialog holes(services, drilling.values());
+    qorix::HoleSelectorDialog holes(services, drilling.holeChoice());
     drilling.setHoleSelector(&holes);
     ui::qt::FormView holesView(holes, dialogs);
     form.ComboBox1.select(5);

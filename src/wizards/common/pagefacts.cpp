@@ -43,4 +43,15 @@ std::vector<std::array<double, 2>> slotOutline(const Outline& o, int perEnd) {
     return points;
 }
 
+std::vector<std::array<double, 2>> rectangleOutline(const Outline& o) {
+    if (o.angle == 0) return {{o.x0, o.y0}, {o.x1, o.y0}, {o.x1, o.y1}, {o.x0, o.y1}, {o.x0, o.y0}};
+    const double a = o.angle * std::numbers::pi / 180;
+    const double c = std::cos(a), s = std::sin(a);
+    const double w = o.x1 - o.x0, h = o.y1 - o.y0;
+    std::vector<std::array<double, 2>> points;
+    for (const auto& [u, v] : {std::array{0.0, 0.0}, {w, 0.0}, {w, h}, {0.0, h}, {0.0, 0.0}})
+        points.push_back({o.x0 + u * c - v * s, o.y0 + u * s + v * c});
+    return points;
+}
+
 }  // namespace qorix::facts

@@ -18,6 +18,7 @@ struct Outline {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     const char* name = "Munkadarab";  // as the legend tells it
     double width = 0;                 // the slot's
+    double angle = 0;                 // a rectangle's turn about (x0, y0), degrees
 };
 
 struct PageFacts {
@@ -48,6 +49,8 @@ Outline slot(long double ax, long double ay, long double bx, long double by, lon
 // The points of a slot's outline in turn, closed (the last is the first), each half circle
 // in `perEnd` pieces.
 std::vector<std::array<double, 2>> slotOutline(const Outline& o, int perEnd = 24);
+// The corners of a rectangle in turn, turned by its angle, closed (the last is the first).
+std::vector<std::array<double, 2>> rectangleOutline(const Outline& o);
 
 }  // namespace facts
 

@@ -7,11 +7,13 @@
 
 #include "wizards/common/messages.h"
 #include "wizards/drilling/drillingtexts.h"
-#include "wizards/drilling/holeselector.h"
 
 namespace qorix {
 
 namespace {
+
+// A product taken to the nearest pixel, halves away from zero.
+int pixels(long double v) { return static_cast<int>(std::lround(v)); }
 
 constexpr const char* kSelectionDropped =
     "A furatok kiválasztása megszűnt, mert megváltozott a furatok száma, a kör középpontja, "
@@ -31,7 +33,16 @@ constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem
 BoltCirclePage::BoltCirclePage(Services& services)
     : WizardPage("BoltCirclePage", kTitle, services),
       CommonControls(
-          this, drillingTexts(services.num, "X tengely középpontja:", "Y tengely középpontja:")) {
+          this, drillingTexts(services.num, "X tengely középpontja:", "Y tengely középpontja:")),
+      selection_(RadioGroup1, choice_, kSelectionDropped,
+                 {.readAndPrepare =
+                      [this] {
+                          ReadParameters();
+                          PrepareValues();
+                      },
+                  .pattern = [this] { return holeCircle(); },
+                  .notice = [this](const std::string& text) { notice(text); },
+                  .output = &Memo1}) {
     declare({
         // the circle after the depth, the cycle and the group's choices after the tool
         Row(Edit_db_, "Edit_db_", {"Gyors vissza (Z pozíció):", "1"}).listedAfter(Edit_m_),
@@ -46,9 +57,7 @@ BoltCirclePage::BoltCirclePage(Services& services)
         Row(RadioGroup_s_, "RadioGroup_s_",
             {" Sorozat marás ", {"Csak egy kör ", "Több kör mentén"}})
             .listedAfter(RadioGroup_h_),
-        Row(RadioGroup1, "RadioGroup1",
-            {" Furat kiválasztó ", {"Minden furat", "Furat kiválasztás", "Újra választ"}})
-            .listedAfter(RadioGroup_s_),
+        Row(RadioGroup1, "RadioGroup1", HoleSelection::groupSpec()).listedAfter(RadioGroup_s_),
         Row(Edit_g1_).listedAfter(RadioGroup1),
         Row(Image1, "Image1", {"boltcircle.jpg"}),
     });
@@ -77,49 +86,9 @@ void BoltCirclePage::startup() {
     values_.preparedCount = 0;
 }
 
-void BoltCirclePage::CreateProgram() {
-    creating_ = true;
-    WizardPage::CreateProgram();
-    creating_ = false;
-}
-
-BoltCirclePage::HoleCircle BoltCirclePage::holeCircle() const {
-    return {holes, values_.centreX, values_.centreY, values_.circleDiameter, rotation};
-}
-
-// The group shows again what the program does, and the status line says why.
-void BoltCirclePage::dropSelection() {
-    selectedOn_.reset();
-    auto click = std::move(RadioGroup1.onClick);
-    RadioGroup1.setItemIndex(0);
-    RadioGroup1.onClick = std::move(click);
-    setSelectionItems(true);
-    notice(kSelectionDropped);
-}
-
-void BoltCirclePage::selectedInList() { RadioGroup1.setItemEnabled(2, false); }
-
-void BoltCirclePage::setSelectionItems(bool chooseEnabled) {
-    RadioGroup1.setItemEnabled(1, chooseEnabled);
-    RadioGroup1.setItemEnabled(2, !chooseEnabled);
-}
-
-void BoltCirclePage::RadioGroup1Click() {
-    if (RadioGroup1.itemIndex() == 0) {
-        selectedOn_.reset();
-        values_.preparedCount = 0;
-        setSelectionItems(true);
-        Memo1.clear();
-        return;
-    }
-    // Both selection items prepare a fresh table with every hole flagged and open the
-    // selector, even when a check failed: the table is then built from the values kept.
-    ReadParameters();
-    PrepareValues();
-    selectedOn_ = holeCircle();
-    Memo1.clear();
-    setSelectionItems(RadioGroup1.itemIndex() == 2);
-    if (selector_) selector_->Show();
+HoleSelection::Pattern BoltCirclePage::holeCircle() const {
+    return {static_cast<long double>(holes), values_.centreX, values_.centreY,
+            values_.circleDiameter, rotation};
 }
 
 void BoltCirclePage::ReadParameters() {
@@ -199,17 +168,9 @@ void BoltCirclePage::readHoleCount(const FieldReader& read) {
         holes = n;
 }
 
-// A press with a selection in force keeps its flags on the same circle; on another circle
-// the holes it named are gone, and every hole is drilled.
+// A press with a selection in force keeps its flags on the same circle.
 void BoltCirclePage::PrepareValues() {
-    if (!creating_ || !selectionInForce()) return buildTable();
-    if (holeCircle() != *selectedOn_) {
-        buildTable();
-        return dropSelection();
-    }
-    const auto chosen = values_.drillFlags;
-    buildTable();
-    values_.drillFlags = chosen;
+    selection_.prepare([this] { buildTable(); });
 }
 
 void BoltCirclePage::buildTable() {
@@ -285,8 +246,18 @@ void BoltCirclePage::GenerateProgram() {
     t.rapid(centre);
     t.closing(rec, inputs_);
     values_.writtenCount = values_.preparedCount;
-    // without a selection the next press (and the selector) starts from no table
-    if (!selectionInForce()) values_.preparedCount = 0;
+    selection_.written();
+}
+
+int CircleHoles::preparedCount() const { return std::clamp(values_.preparedCount, 0, 1000); }
+
+std::array<long double, 2> CircleHoles::offset(int hole) const {
+    return {values_.table[hole][1], values_.table[hole][2]};
+}
+
+std::array<int, 2> CircleHoles::boxPlace(int hole, int) const {
+    return {kCentre + pixels(kRadius * values_.table[hole][3]),
+            kCentre - pixels(kRadius * values_.table[hole][4])};
 }
 
 PageFacts BoltCirclePage::pageFacts() const {

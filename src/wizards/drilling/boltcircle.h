@@ -5,16 +5,34 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "wizards/common/page.h"
 #include "wizards/drilling/drillingvalues.h"
+#include "wizards/drilling/holechoice.h"
+#include "wizards/drilling/holeselection.h"
 
 namespace qorix {
 
-class HoleSelectorDialog;
+// The bolt circle's hole table as the hole selector shows it: the boxes stand on a circle of
+// 200 pixels round the point (280, 280), in the holes' directions whatever the diameter.
+class CircleHoles : public HoleChoice {
+public:
+    static constexpr int kCentre = 280;
+    static constexpr int kRadius = 200;
+
+    explicit CircleHoles(DrillingValues& values) : values_(values) {}
+    int preparedCount() const override;
+    std::array<long double, 2> offset(int hole) const override;
+    std::array<int, 2> boxPlace(int hole, int boxWidth) const override;
+    bool drilled(int hole) const override { return values_.drillFlags[hole]; }
+    void setDrilled(int hole, bool drilled) override { values_.drillFlags[hole] = drilled; }
+    void forget() override { values_.preparedCount = 0; }
+
+private:
+    DrillingValues& values_;
+};
 
 class BoltCirclePage : public WizardPage, public CommonControls {
 public:
@@ -30,7 +48,9 @@ public:
     void startup() override;
     // Every press reads the fields; a hole selection stays in force for as long as the
     // circle it was made on (count, centre, diameter, rotation) stays the same.
-    void CreateProgram() override;
+    void CreateProgram() override {
+        selection_.press([this] { WizardPage::CreateProgram(); });
+    }
 
     bool seriesFlag() const override { return rec.series != 0; }
     bool errorFlag() const override { return rec.error != 0; }
@@ -40,12 +60,14 @@ public:
     void CheckBox_szc_Click() { applyNoStepLimit(inputs_); }
     void CheckBox_szsz_Click() { applyNoTool(inputs_); }
     void RadioGroup_s_Click() { applySeriesChoice(inputs_, Memo1, services().dialogs); }
-    void RadioGroup1Click();
+    void RadioGroup1Click() { selection_.clicked(); }
     // What the main window does when the page is chosen in its list.
-    void selectedInList();
+    void selectedInList() { selection_.selectedInList(); }
 
     // The dialog that RadioGroup1 opens; none in a run without one.
-    void setHoleSelector(HoleSelectorDialog* selector) { selector_ = selector; }
+    void setHoleSelector(HoleSelectorDialog* selector) { selection_.setSelector(selector); }
+    // The holes the selector shows and flags.
+    HoleChoice& holeChoice() { return choice_; }
     // The values and the hole table of the last reading.
     DrillingValues& values() { return values_; }
     const DrillingValues& values() const { return values_; }
@@ -57,15 +79,8 @@ public:
     // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe
     // offset are kept with the hole table.
     CommonRecord rec;
-    // What the holes' places depend on: a selection holds only on the circle it was made on.
-    struct HoleCircle {
-        std::int32_t count = 0;
-        long double x = 0, y = 0, diameter = 0, rotation = 0;
-        bool operator==(const HoleCircle&) const = default;
-    };
-    HoleCircle holeCircle() const;
     // Whether the group's selection item is chosen over a table that still holds.
-    bool selectionInForce() const { return RadioGroup1.itemIndex() != 0 && selectedOn_; }
+    bool selectionInForce() const { return selection_.inForce(); }
     long double rotation = 0;  // degrees
     long double retract = 0;   // the R plane
     std::int32_t cycle = 0;    // 73 or 83
@@ -77,17 +92,17 @@ protected:
 
 private:
     void buildTable();
-    void dropSelection();
+    // What the holes' places depend on: a selection holds only on the circle it was made on
+    // (count, centre, diameter, rotation).
+    HoleSelection::Pattern holeCircle() const;
     void readCircle(const FieldReader& read);
     void readPeck(const FieldReader& read);
     void readHoleCount(const FieldReader& read);
-    void setSelectionItems(bool chooseEnabled);
 
     DrillingValues values_;
     CommonInputs inputs_;
-    HoleSelectorDialog* selector_ = nullptr;
-    std::optional<HoleCircle> selectedOn_;  // the circle of the table the selector shows
-    bool creating_ = false;
+    CircleHoles choice_{values_};
+    HoleSelection selection_;
 };
 
 }  // namespace qorix

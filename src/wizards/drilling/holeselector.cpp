@@ -1,8 +1,6 @@
 #include "wizards/drilling/holeselector.h"
 
 #include <algorithm>
-#include <cmath>
-#include <stdexcept>
 
 #include "wizards/common/numbertext.h"
 
@@ -10,22 +8,22 @@ namespace qorix {
 
 namespace {
 
-// A product taken to the nearest pixel, halves away from zero.
-int pixels(long double v) { return static_cast<int>(std::lround(v)); }
+// A box as wide as its caption: the offsets, the hole's number, or nothing.
+constexpr int kOffsetsWidth = 120, kNumberWidth = 30, kBareWidth = 10;
 
 }  // namespace
 
-HoleSelectorDialog::HoleSelectorDialog(Services& services, DrillingValues& values)
+HoleSelectorDialog::HoleSelectorDialog(Services& services, HoleChoice& holes)
     : ui::Form("HoleSelectorDialog", "Furat kiválasztó"),
       Button1(this, "Button1", "Újra olvas"),
       Button2(this, "Button2", "Adat rendben"),
       Button3(this, "Button3", "Mind"),
       Button4(this, "Button4", "Egyik sem"),
       services_(services),
-      values_(values) {
+      holes_(holes) {
     Button1.setBounds({432, 8, 144, 25});
     Button2.setBounds({432, 39, 144, 25});
-    // bottom right, where no box of the circle reaches
+    // bottom right, where no box of a pattern reaches
     Button3.setBounds({432, 498, 144, 25});
     Button4.setBounds({432, 529, 144, 25});
     Button1.onClick = [this] { Button1Click(); };
@@ -38,20 +36,31 @@ HoleSelectorDialog::HoleSelectorDialog(Services& services, DrillingValues& value
 }
 
 // Switching to another window and back used to tick every box again, silently dropping the
-// holes the user had just cleared; only a changed table needs new boxes.
+// holes the user had just cleared; only changed holes need new boxes.
 void HoleSelectorDialog::FormActivate() {
-    if (currentHoles() != shownHoles_) BuildHoleBoxes();
+    const int count = std::max(holes_.preparedCount(), 0);
+    if (currentHoles(boxWidth(count)) != shownHoles_) BuildHoleBoxes();
 }
 
-std::vector<std::array<long double, 4>> HoleSelectorDialog::currentHoles() const {
-    const int count = std::clamp(values_.preparedCount, 0, 1000);
-    std::vector<std::array<long double, 4>> holes;
-    holes.reserve(static_cast<std::size_t>(count));
+// Up to 12 holes show their offsets, up to 40 their numbers; a pattern whose boxes stand
+// closer than that gets the next narrower box.
+int HoleSelectorDialog::boxWidth(int count) const {
+    int width = count <= 12 ? kOffsetsWidth : count <= 40 ? kNumberWidth : kBareWidth;
+    if (width == kOffsetsWidth && !holes_.roomFor(width)) width = kNumberWidth;
+    if (width == kNumberWidth && !holes_.roomFor(width)) width = kBareWidth;
+    return width;
+}
+
+std::vector<HoleSelectorDialog::Shown> HoleSelectorDialog::currentHoles(int width) const {
+    const int count = std::max(holes_.preparedCount(), 0);
+    std::vector<Shown> shown;
+    shown.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
-        const auto& hole = values_.table[i];
-        holes.push_back({hole[1], hole[2], hole[3], hole[4]});
+        const auto [dx, dy] = holes_.offset(i);
+        const auto [left, top] = holes_.boxPlace(i, width);
+        shown.push_back({dx, dy, static_cast<long double>(left), static_cast<long double>(top)});
     }
-    return holes;
+    return shown;
 }
 
 void HoleSelectorDialog::Show() {
@@ -61,31 +70,30 @@ void HoleSelectorDialog::Show() {
 
 void HoleSelectorDialog::BuildHoleBoxes() {
     boxes_.clear();
-    shownHoles_ = currentHoles();
-    const int count = std::clamp(values_.preparedCount, 0, 1000);
-    const int width = count <= 12 ? 120 : count <= 40 ? 30 : 10;
+    const int count = std::max(holes_.preparedCount(), 0);
+    const int width = boxWidth(count);
+    shownHoles_ = currentHoles(width);
     for (int i = 1; i <= count; ++i) {
-        const auto& hole = values_.table[i];
+        const Shown& hole = shownHoles_[static_cast<std::size_t>(i - 1)];
         std::string caption;
-        if (count <= 12)
-            caption = "X" + services_.num.f4(hole[1]) + " Y" + services_.num.f4(hole[2]);
-        else if (count <= 40)
+        if (width == kOffsetsWidth)
+            caption = "X" + services_.num.f4(hole[0]) + " Y" + services_.num.f4(hole[1]);
+        else if (width == kNumberWidth)
             caption = NumberText::whole(i) + ".";
         auto box =
             std::make_unique<ui::CheckBox>(this, "CheckBox" + NumberText::whole(i), caption, true);
-        // from 41 holes on a box has no room for a caption: its number shows on the pointer
+        // a bare box has no room for a caption: its number shows on the pointer
         box->setHint(NumberText::whole(i) + ". furat");
-        box->setBounds({kCentre + pixels(kRadius * hole[3]), kCentre - pixels(kRadius * hole[4]),
-                        width, kBoxHeight});
+        box->setBounds({static_cast<int>(hole[2]), static_cast<int>(hole[3]), width, kBoxHeight});
         boxes_.push_back(std::move(box));
     }
     controlsChanged();
 }
 
 void HoleSelectorDialog::Button2Click() {
-    // Holes beyond the boxes (a table prepared after the last build) keep their flags.
-    const int count = std::min(values_.preparedCount, holeBoxCount());
-    for (int i = 1; i <= count; ++i) values_.drillFlags[i] = holeBox(i)->checked();
+    // Holes beyond the boxes (a pattern prepared after the last build) keep their flags.
+    const int count = std::min(holes_.preparedCount(), holeBoxCount());
+    for (int i = 1; i <= count; ++i) holes_.setDrilled(i, holeBox(i)->checked());
     setVisible(false);
 }
 

@@ -1,6 +1,6 @@
-// "Furat kiválasztó": one check box per hole of the prepared bolt-circle table, standing
-// where the hole lies on the circle. The user clears the holes to leave out and confirms
-// with "Adat rendben", which writes the drill flags of the table.
+// "Furat kiválasztó": one check box per hole of a drilling page's prepared pattern, standing
+// where the hole lies in it. The user clears the holes to leave out and confirms with "Adat
+// rendben", which writes the pattern's drill flags.
 #pragma once
 
 #include <array>
@@ -10,7 +10,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "wizards/common/services.h"
-#include "wizards/drilling/drillingvalues.h"
+#include "wizards/drilling/holechoice.h"
 
 namespace qorix {
 
@@ -18,17 +18,14 @@ class HoleSelectorDialog : public ui::Form {
 public:
     static constexpr int kClientWidth = 584;
     static constexpr int kClientHeight = 561;
-    // The boxes stand on this circle of the client area, whatever the real diameter.
-    static constexpr int kCentre = 280;
-    static constexpr int kRadius = 200;
     static constexpr int kBoxHeight = 17;
 
-    // The table is the bolt-circle page's own.
-    HoleSelectorDialog(Services& services, DrillingValues& values);
+    // The holes are the drilling page's own.
+    HoleSelectorDialog(Services& services, HoleChoice& holes);
 
     // Shown without being modal; it becomes the active window.
     void Show();
-    // An activation builds the boxes anew, all ticked, when the table differs from the one
+    // An activation builds the boxes anew, all ticked, when the holes differ from the ones
     // the boxes show; otherwise the ticks the user cleared and has not confirmed yet stay.
     void FormActivate();
     void Button1Click() { BuildHoleBoxes(); }
@@ -46,13 +43,17 @@ public:
     ui::Button Button1, Button2, Button3, Button4;
 
 private:
-    Services& services_;
-    DrillingValues& values_;
-    std::vector<std::unique_ptr<ui::CheckBox>> boxes_;
-    // The holes (count, offsets and directions) the boxes were built from.
-    std::vector<std::array<long double, 4>> shownHoles_;
-    std::vector<std::array<long double, 4>> currentHoles() const;
+    // A hole as its box shows it: offset and place.
+    using Shown = std::array<long double, 4>;
+
+    int boxWidth(int count) const;
+    std::vector<Shown> currentHoles(int width) const;
     void tickAll(bool on);
+
+    Services& services_;
+    HoleChoice& holes_;
+    std::vector<std::unique_ptr<ui::CheckBox>> boxes_;
+    std::vector<Shown> shownHoles_;  // what the boxes were built from
 };
 
 }  // namespace qorix

@@ -19,6 +19,9 @@ constexpr const char* kCountNegative = "nem lehet negatív.";
 constexpr const char* kPitchZero =
     "\"0\", vagy nem adtál meg értéket, pedig több furat van ebben az irányban.";
 constexpr const char* kPitchBelowDrill = "A furatok távolsága kisebb mint a fúró átmérője.";
+constexpr const char* kSelectionDropped =
+    "A furatok kiválasztása megszűnt, mert megváltozott az első furat helye, a furatok száma, "
+    "távolsága, elforgatása vagy a furatkép: a program minden furatot kifúr.";
 constexpr const char* kTooManyHoles =
     "A minta legfeljebb 10000 furatból állhat. Adj meg kevesebb furatot.";
 
@@ -26,7 +29,16 @@ constexpr const char* kTooManyHoles =
 
 RectangleHolesPage::RectangleHolesPage(Services& services)
     : WizardPage("RectangleHolesPage", kTitle, services),
-      CommonControls(this, drillingTexts(services.num, "Első furat X:", "Első furat Y:")) {
+      CommonControls(this, drillingTexts(services.num, "Első furat X:", "Első furat Y:")),
+      selection_(RadioGroup1, choice_, kSelectionDropped,
+                 {.readAndPrepare =
+                      [this] {
+                          ReadParameters();
+                          PrepareValues();
+                      },
+                  .pattern = [this] { return patternKey(); },
+                  .notice = [this](const std::string& text) { notice(text); },
+                  .output = &Memo1}) {
     declare({
         // the pattern after the depth, the cycle and the pattern's choice after the tool
         Row(Edit_db_, "Edit_db_", {"Gyors vissza (Z pozíció):", "1"}).listedAfter(Edit_m_),
@@ -42,7 +54,8 @@ RectangleHolesPage::RectangleHolesPage(Services& services)
         Row(RadioGroup_h_).listedAfter(RadioGroup_m34_),
         Row(RadioGroup_mt_, "RadioGroup_mt_", {" Furatkép ", {"Kerület mentén", "Teljes mező"}})
             .listedAfter(RadioGroup_h_),
-        Row(Edit_g1_).listedAfter(RadioGroup_mt_),
+        Row(RadioGroup1, "RadioGroup1", HoleSelection::groupSpec()).listedAfter(RadioGroup_mt_),
+        Row(Edit_g1_).listedAfter(RadioGroup1),
         Row(Image1, "Image1", {"rectangleholes.jpg"}),
     });
     Edit_ane_.setSuffix("°");
@@ -57,9 +70,18 @@ RectangleHolesPage::RectangleHolesPage(Services& services)
     inputs_.safeOffset = &Edit_zsb_;
     inputs_.depth = &Edit_m_;
 
+    // The page is always shown before its group can be used, and showing it disables this.
+    RadioGroup1.setItemEnabled(2, false);
+
     Button2.onClick = [this] { Button2Click(); };
     CheckBox_szc_.onClick = [this] { CheckBox_szc_Click(); };
     CheckBox_szsz_.onClick = [this] { CheckBox_szsz_Click(); };
+    RadioGroup1.onClick = [this] { RadioGroup1Click(); };
+}
+
+void RectangleHolesPage::startup() {
+    WizardPage::startup();
+    choice_.forget();
 }
 
 void RectangleHolesPage::ReadParameters() {
@@ -146,10 +168,22 @@ void RectangleHolesPage::readPattern(const FieldReader& read) {
     if (rectangleHoleCount(pattern) > kMaxRectangleHoles) read.error(kTooManyHoles);
 }
 
+HoleSelection::Pattern RectangleHolesPage::patternKey() const {
+    const RectanglePattern& p = pattern;
+    return {p.x,
+            p.y,
+            static_cast<long double>(p.countX),
+            static_cast<long double>(p.countY),
+            p.pitchX,
+            p.pitchY,
+            p.rotation,
+            p.outline ? 1.0L : 0.0L};
+}
+
+// A press with a selection in force keeps its flags on the same pattern.
 void RectangleHolesPage::PrepareValues() {
     rec.safeZ = rec.z + rec.safeOffset;
-    auto made = rectangleHoles(pattern);
-    holes = made ? std::move(*made) : std::vector<PatternHole>{};
+    selection_.prepare([this] { choice_.build(pattern); });
 }
 
 void RectangleHolesPage::WriteHeaderComments() {
@@ -166,26 +200,30 @@ void RectangleHolesPage::WriteHeaderComments() {
     t.comment("fúrás mélysége " + Edit_m_.text());
     if (peckDepth != rec.depth) t.comment("lépésenkénti max fogási mélység " + Edit_szc_.text());
     t.comment("fúró utasítás " + t.n(cycle));
-    t.comment("furatok száma " + t.n(static_cast<std::int64_t>(holes.size())));
+    t.comment("furatok száma " + t.n(static_cast<std::int64_t>(choice_.holes().size())));
 }
 
 void RectangleHolesPage::GenerateProgram() {
     ProgramText t = text();
     const Axes safe{.z = general(rec.safeZ)};
-    const Axes first{.x = general(pattern.x), .y = general(pattern.y)};
+    const Axes start{.x = general(pattern.x), .y = general(pattern.y)};
 
     t.metricAbsolute();
     t.rapid(safe);
-    t.rapid(first);
+    t.rapid(start);
     t.toolLines(rec, inputs_);
     t.coolant(rec.coolant);
     t.comment(rec, "főciklus");
-    for (std::size_t i = 0; i < holes.size(); ++i) {
-        Axes at{.x = holes[i].x, .y = holes[i].y};
-        if (i > 0) {
+    bool first = true;
+    for (std::size_t k = 0; k < choice_.holes().size(); ++k) {
+        if (!choice_.drilledInOrder(k)) continue;
+        const PatternHole& hole = choice_.holes()[k];
+        Axes at{.x = hole.x, .y = hole.y};
+        if (!first) {
             t.drillAt(at);
             continue;
         }
+        first = false;
         at.z = rec.depth;
         if (cycle == 81)
             t.drillCycle(cycle, at, general(retract), rec.linearFeed);
@@ -195,8 +233,9 @@ void RectangleHolesPage::GenerateProgram() {
     }
     t.comment(rec, "főciklus vége");
     t.rapid(safe);
-    t.rapid(first);
+    t.rapid(start);
     t.closing(rec, inputs_);
+    selection_.written();
 }
 
 PageFacts RectangleHolesPage::pageFacts() const {
@@ -205,17 +244,17 @@ PageFacts RectangleHolesPage::pageFacts() const {
     f.depthZ = d(std::min(rec.depth, rec.z));
     f.holeTop = d(rec.z);
     f.holeBottom = d(rec.depth);
-    // the box the holes' centres span, drawn when it is not turned
-    if (pattern.rotation == 0 && !holes.empty()) {
-        Outline box;
-        box.shape = Outline::Shape::Rectangle;
-        box.x0 = d(pattern.x);
-        box.y0 = d(pattern.y);
-        box.x1 = d(pattern.x + (pattern.countX - 1) * pattern.pitchX);
-        box.y1 = d(pattern.y + (pattern.countY - 1) * pattern.pitchY);
-        box.name = "Furatkép";
-        f.outlines.push_back(box);
-    }
+    const auto& holes = choice_.holes();
+    if (holes.empty()) return f;
+    // the box the holes' centres span, turned with the pattern about its first hole
+    const RectanglePattern& p = choice_.pattern();
+    Outline box{
+        Outline::Shape::Rectangle,          d(p.x),    d(p.y), d(p.x + (p.countX - 1) * p.pitchX),
+        d(p.y + (p.countY - 1) * p.pitchY), "Furatkép"};
+    box.angle = d(p.rotation);
+    f.outlines.push_back(box);
+    for (std::size_t k = 0; k < holes.size(); ++k)
+        if (!choice_.drilledInOrder(k)) f.leftOut.push_back({d(holes[k].x), d(holes[k].y)});
     return f;
 }
 

@@ -34,6 +34,15 @@ std::vector<Cell> gridCells(std::int64_t nx, std::int64_t ny) {
     return cells;
 }
 
+// The walk is counter-clockwise unless one pitch is negative and mirrors it; a single row or
+// column has no turn.
+std::int64_t numberOf(const RectanglePattern& p, const Cell& cell, std::int64_t walked,
+                      std::int64_t count) {
+    if (!p.outline) return cell.j * p.countX + cell.i + 1;
+    const bool mirrored = p.countX > 1 && p.countY > 1 && (p.pitchX < 0) != (p.pitchY < 0);
+    return mirrored && walked > 0 ? count - walked + 1 : walked + 1;
+}
+
 }  // namespace
 
 std::int64_t rectangleHoleCount(const RectanglePattern& p) {
@@ -53,9 +62,12 @@ std::optional<std::vector<PatternHole>> rectangleHoles(const RectanglePattern& p
     std::vector<PatternHole> holes;
     const auto cells = p.outline ? outlineCells(p.countX, p.countY) : gridCells(p.countX, p.countY);
     holes.reserve(cells.size());
+    const auto count = static_cast<std::int64_t>(cells.size());
     for (const Cell& cell : cells) {
         const long double dx = cell.i * p.pitchX, dy = cell.j * p.pitchY;
-        holes.push_back({p.x + dx * c - dy * s, p.y + dx * s + dy * c});
+        const auto walked = static_cast<std::int64_t>(holes.size());
+        holes.push_back({p.x + dx * c - dy * s, p.y + dx * s + dy * c, cell.i, cell.j,
+                         numberOf(p, cell, walked, count)});
     }
     return holes;
 }

@@ -1,7 +1,8 @@
 // The holes of a rectangular pattern: along its outline, or filling it as a grid. Holes are
-// given in drilling order, which is also the order the hole selector numbers them in: the
-// outline counter-clockwise from the first hole, the grid row by row in a zig-zag, so that
-// the drill never travels back across the pattern.
+// given in drilling order, around the outline or row by row in a zig-zag, so that the drill
+// never travels back across the pattern. The hole selector numbers them as a machinist counts
+// them: the grid row by row from the first hole, each row from the first column; the outline
+// counter-clockwise from the first hole, whichever way the pitches' signs turn the walk.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,8 @@ struct RectanglePattern {
 
 struct PatternHole {
     long double x = 0, y = 0;
+    std::int64_t column = 0, row = 0;  // in the unturned pattern, from the first hole
+    std::int64_t number = 0;           // the hole selector's, from 1
 };
 
 inline constexpr std::int64_t kMaxRectangleHoles = 10000;

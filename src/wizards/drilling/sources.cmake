@@ -1,2 +1,7 @@
-set(QORIX_WIZARDS_DRILLING_SOURCES wizards/drilling/boltcircle.cpp wizards/drilling/holeselector.cpp
-    wizards/drilling/rectanglepattern.cpp wizards/drilling/rectangleholes.cpp)
+set(QORIX_WIZARDS_DRILLING_SOURCES
+    wizards/drilling/boltcircle.cpp
+    wizards/drilling/holeselection.cpp
+    wizards/drilling/holeselector.cpp
+    wizards/drilling/rectanglechoice.cpp
+    wizards/drilling/rectanglepattern.cpp
+    wizards/drilling/rectangleholes.cpp)

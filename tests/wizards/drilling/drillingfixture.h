@@ -39,7 +39,7 @@ protected:
     Services services{dialogs, num};
     BoltCirclePage page{services};
     DrillingValues& values = page.values();
-    HoleSelectorDialog selector{services, values};
+    HoleSelectorDialog selector{services, page.holeChoice()};
 };
 
 inline const char* kErr = "Figyelmeztetés rossz paraméterezésről";

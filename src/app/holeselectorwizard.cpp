@@ -1,7 +1,7 @@
-#include "app/boltcirclewizard.h"
+#include "app/holeselectorwizard.h"
 
-#include <algorithm>
 #include <charconv>
+#include <stdexcept>
 
 namespace qorix {
 
@@ -26,15 +26,22 @@ std::optional<std::vector<int>> holeList(const std::string& text) {
     }
 }
 
+// The page's " Furat kiválasztó " group, by its key.
+ui::RadioGroup& holeGroup(WizardPage& page) {
+    auto* group = page.findAs<ui::RadioGroup>("RadioGroup1");
+    if (!group) throw std::logic_error(page.formName() + " has no hole selector group");
+    return *group;
+}
+
 }  // namespace
 
-BoltCircleWizard::BoltCircleWizard(const Wizard& wizard, Services& services)
+HoleSelectorWizard::HoleSelectorWizard(const Wizard& wizard, Services& services)
     : made_(wizard.page(services)),
       dialogs_(wizard.dialogs(*made_, services)),
-      page_(madeAs<BoltCirclePage>(*made_)),
+      group_(holeGroup(*made_)),
       selector_(madeAs<HoleSelectorDialog>(*dialogs_.at(0))) {}
 
-bool BoltCircleWizard::option(const std::string& arg, std::string& problem) {
+bool HoleSelectorWizard::option(const std::string& arg, std::string& problem) {
     const std::string prefix = "--holes=";
     if (arg.rfind(prefix, 0) != 0) return false;
     holes_ = holeList(arg.substr(prefix.size()));
@@ -42,20 +49,22 @@ bool BoltCircleWizard::option(const std::string& arg, std::string& problem) {
     return true;
 }
 
-std::string BoltCircleWizard::beforePress() {
+std::string HoleSelectorWizard::beforePress() {
     if (!holes_) return {};
     // After one selection the group offers "Újra választ" in its place.
-    page_.RadioGroup1.setItemIndex(page_.RadioGroup1.itemEnabled(1) ? 1 : 2);
+    group_.setItemIndex(group_.itemEnabled(1) ? 1 : 2);
     // A failed check stops the press that follows, with its own messages.
-    if (page_.errorFlag()) return {};
+    if (made_->errorFlag()) return {};
     const int count = selector_.holeBoxCount();
-    for (int h : *holes_)
+    std::vector<bool> listed(static_cast<std::size_t>(count) + 1, false);
+    for (int h : *holes_) {
         if (h < 1 || h > count)
             return "nincs " + std::to_string(h) + ". furat: a furatok száma " +
                    std::to_string(count);
+        listed[static_cast<std::size_t>(h)] = true;
+    }
     for (int i = 1; i <= count; ++i)
-        selector_.holeBox(i)->setChecked(std::find(holes_->begin(), holes_->end(), i) !=
-                                         holes_->end());
+        selector_.holeBox(i)->setChecked(listed[static_cast<std::size_t>(i)]);
     selector_.Button2.click();
     return {};
 }
