@@ -16,6 +16,7 @@
 #include "wizards/common/numbertext.h"
 #include "wizards/drilling/boltcircle.h"
 #include "wizards/drilling/holeselector.h"
+#include "wizards/drilling/rectangleholes.h"
 #include "wizards/thread/threadcheck.h"
 #include "wizards/thread/threadrepair.h"
 
@@ -49,6 +50,15 @@ struct Program {
     QList<QCheckBox*> holeBoxes() const {
         return window("HoleSelectorDialog")
             ->findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // Tab until the widget of that name has the focus; false if it never comes.
+    static bool tabTo(QWidget* window, const char* name) {
+        for (int i = 0; i < 40; ++i) {
+            QWidget* at = QApplication::focusWidget();
+            if (at && at->objectName() == name) return true;
+            QTest::keyClick(at ? at : window, Qt::Key_Tab);
+        }
+        return false;
     }
     // Another window takes the focus, then the dialog gets it back.
     static bool comeBackTo(QWidget* dialog) {
@@ -148,6 +158,39 @@ private slots:
         QTest::mouseClick(none, Qt::LeftButton);
         QTest::mouseClick(all, Qt::LeftButton);
         for (QCheckBox* box : p.holeBoxes()) QVERIFY(box->isChecked());
+    }
+
+    // The rectangle pattern's selector worked by keyboard alone: Tab to a box, Space clears
+    // it, Tab on to "Adat rendben" and Space confirms; the program leaves those holes out.
+    void rectangleSelectorByKeyboard() {
+        Program p;
+        qorix::RectangleHolesPage page{p.services};
+        qorix::HoleSelectorDialog selector{p.services, page.holeChoice()};
+        page.setHoleSelector(&selector);
+        ui::qt::openFormWindowWhenShown(selector, p.dialogs, &p.owner);
+        page.startup();
+        page.RadioGroup_mt_.setItemIndex(1);  // the 4 x 3 grid, numbered row by row
+        p.run([&] { page.RadioGroup1.setItemIndex(1); });
+        ui::qt::FormView* w = p.window("HoleSelectorDialog");
+        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        QCOMPARE(p.holeBoxes().size(), 12);
+        QCOMPARE(w->findChild<QCheckBox*>("CheckBox5")->text(), QString("X0,0000 Y15,0000"));
+        for (const char* hole : {"CheckBox5", "CheckBox12"}) {
+            QVERIFY2(Program::tabTo(w, hole), hole);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(!w->findChild<QCheckBox*>(hole)->isChecked());
+        }
+        QVERIFY(Program::tabTo(w, "Button2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!w->isVisible());
+        p.run([&] { page.Button1.click(); });
+        const auto& lines = page.Memo1.lines();
+        // row 2 is drilled back from its far end: hole 8 first, hole 5 (X0 Y15) left out
+        auto at = std::find(lines.begin(), lines.end(), "X60,0000 Y15,0000");
+        QVERIFY(at != lines.end() && at[-1] == "X60,0000 Y0,0000");
+        QCOMPARE(at[2], std::string("X20,0000 Y15,0000"));
+        QCOMPARE(at[3], std::string("X0,0000 Y30,0000"));
+        QCOMPARE(std::count(lines.begin(), lines.end(), "X60,0000 Y30,0000"), 0);
     }
 
     void checkDialogStandsAsItsFormSays() {
