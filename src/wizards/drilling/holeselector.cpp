@@ -55,11 +55,7 @@ std::vector<HoleSelectorDialog::Shown> HoleSelectorDialog::currentHoles(int widt
     const int count = std::max(holes_.preparedCount(), 0);
     std::vector<Shown> shown;
     shown.reserve(static_cast<std::size_t>(count));
-    for (int i = 1; i <= count; ++i) {
-        const auto [dx, dy] = holes_.offset(i);
-        const auto [left, top] = holes_.boxPlace(i, width);
-        shown.push_back({dx, dy, static_cast<long double>(left), static_cast<long double>(top)});
-    }
+    for (int i = 1; i <= count; ++i) shown.push_back({holes_.offset(i), holes_.boxPlace(i, width)});
     return shown;
 }
 
@@ -77,14 +73,15 @@ void HoleSelectorDialog::BuildHoleBoxes() {
         const Shown& hole = shownHoles_[static_cast<std::size_t>(i - 1)];
         std::string caption;
         if (width == kOffsetsWidth)
-            caption = "X" + services_.num.f4(hole[0]) + " Y" + services_.num.f4(hole[1]);
+            caption =
+                "X" + services_.num.f4(hole.offset[0]) + " Y" + services_.num.f4(hole.offset[1]);
         else if (width == kNumberWidth)
             caption = NumberText::whole(i) + ".";
         auto box =
             std::make_unique<ui::CheckBox>(this, "CheckBox" + NumberText::whole(i), caption, true);
         // a bare box has no room for a caption: its number shows on the pointer
         box->setHint(NumberText::whole(i) + ". furat");
-        box->setBounds({static_cast<int>(hole[2]), static_cast<int>(hole[3]), width, kBoxHeight});
+        box->setBounds({hole.place[0], hole.place[1], width, kBoxHeight});
         boxes_.push_back(std::move(box));
     }
     controlsChanged();

@@ -43,8 +43,12 @@ public:
     ui::Button Button1, Button2, Button3, Button4;
 
 private:
-    // A hole as its box shows it: offset and place.
-    using Shown = std::array<long double, 4>;
+    // A hole as its box shows it.
+    struct Shown {
+        std::array<long double, 2> offset;
+        std::array<int, 2> place;
+        bool operator==(const Shown&) const = default;
+    };
 
     int boxWidth(int count) const;
     std::vector<Shown> currentHoles(int width) const;

@@ -215,9 +215,13 @@ void RectangleHolesPage::GenerateProgram() {
     t.coolant(rec.coolant);
     t.comment(rec, "főciklus");
     bool first = true;
+    leftOut_.clear();
     for (std::size_t k = 0; k < choice_.holes().size(); ++k) {
-        if (!choice_.drilledInOrder(k)) continue;
         const PatternHole& hole = choice_.holes()[k];
+        if (!choice_.drilledInOrder(k)) {
+            leftOut_.push_back({facts::d(hole.x), facts::d(hole.y)});
+            continue;
+        }
         Axes at{.x = hole.x, .y = hole.y};
         if (!first) {
             t.drillAt(at);
@@ -244,17 +248,15 @@ PageFacts RectangleHolesPage::pageFacts() const {
     f.depthZ = d(std::min(rec.depth, rec.z));
     f.holeTop = d(rec.z);
     f.holeBottom = d(rec.depth);
-    const auto& holes = choice_.holes();
-    if (holes.empty()) return f;
+    f.leftOut = leftOut_;
+    if (choice_.holes().empty()) return f;
     // the box the holes' centres span, turned with the pattern about its first hole
     const RectanglePattern& p = choice_.pattern();
-    Outline box{
-        Outline::Shape::Rectangle,          d(p.x),    d(p.y), d(p.x + (p.countX - 1) * p.pitchX),
-        d(p.y + (p.countY - 1) * p.pitchY), "Furatkép"};
+    const long double farX = p.x + (p.countX - 1) * p.pitchX;
+    const long double farY = p.y + (p.countY - 1) * p.pitchY;
+    Outline box{Outline::Shape::Rectangle, d(p.x), d(p.y), d(farX), d(farY), "Furatkép"};
     box.angle = d(p.rotation);
     f.outlines.push_back(box);
-    for (std::size_t k = 0; k < holes.size(); ++k)
-        if (!choice_.drilledInOrder(k)) f.leftOut.push_back({d(holes[k].x), d(holes[k].y)});
     return f;
 }
 

@@ -75,6 +75,8 @@ private:
     CommonInputs inputs_;
     RectangleHoleChoice choice_;
     HoleSelection selection_;
+    // the holes the last program written left out, for the preview
+    std::vector<PageFacts::Point> leftOut_;
 };
 
 }  // namespace qorix

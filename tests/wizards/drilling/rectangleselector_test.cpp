@@ -94,6 +94,7 @@ TEST_F(RectangleSelectorTest, ASelectionHoldsOnThePatternAndAnotherPatternDropsI
     selector.holeBox(1)->setChecked(false);
     selector.holeBox(5)->setChecked(false);
     selector.Button2.click();
+    EXPECT_TRUE(page.pageFacts().leftOut.empty());  // no program yet leaves a hole out
     const std::vector<std::string> without1And5 = {"G83 X20,0000 Y0,0000 Z-10,0000 Q2 R1 F100",
                                                    "X40,0000 Y0,0000",
                                                    "X60,0000 Y0,0000",
@@ -122,6 +123,21 @@ TEST_F(RectangleSelectorTest, ASelectionHoldsOnThePatternAndAnotherPatternDropsI
                            "helye, a furatok száma, távolsága, elforgatása vagy a furatkép: a "
                            "program minden furatot kifúr."});
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(RectangleSelectorTest, ThePreviewsBoxTurnsWithThePattern) {
+    page.Edit_x_.setText("10");
+    page.Edit_ane_.setText("90");
+    ASSERT_TRUE(create());
+    const PageFacts f = page.pageFacts();
+    ASSERT_EQ(f.outlines.size(), 1u);
+    const auto corners = facts::rectangleOutline(f.outlines[0]);
+    const std::array<double, 2> holes[] = {{10, 0}, {10, 60}, {-20, 60}, {-20, 0}, {10, 0}};
+    ASSERT_EQ(corners.size(), std::size(holes));
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        EXPECT_NEAR(corners[i][0], holes[i][0], 1e-9) << i;
+        EXPECT_NEAR(corners[i][1], holes[i][1], 1e-9) << i;
+    }
 }
 
 }  // namespace
