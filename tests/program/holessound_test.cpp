@@ -93,6 +93,47 @@ int drilledAt(const program::Toolpath& path, const Point& p) {
     return found;
 }
 
+// Every hole once, to the depth, each step on to a neighbour.
+void checkAllHoles(const HoleCase& c, const program::Toolpath& all,
+                   const std::vector<Point>& points) {
+    const auto& holes = all.holes;
+    ASSERT_EQ(holes.size(), points.size());
+    for (const auto& p : points) EXPECT_GE(drilledAt(all, p), 0) << p[0] << " " << p[1];
+    for (std::size_t i = 0; i < holes.size(); ++i) {
+        EXPECT_NEAR(holes[i].bottom, -10, kTol);
+        if (i == 0) continue;
+        const double step = std::hypot(holes[i].x - holes[i - 1].x, holes[i].y - holes[i - 1].y);
+        EXPECT_TRUE(std::fabs(step - std::fabs(c.px)) < kTol ||
+                    std::fabs(step - std::fabs(c.py)) < kTol)
+            << "from hole " << i << " a step of " << step;
+    }
+}
+
+// A spread of holes left out by number, now and then the first: exactly the chosen ones are
+// drilled, each once, in the order the whole pattern drills them.
+void checkChosenHoles(const HoleCase& c, std::size_t seed, const program::Toolpath& all,
+                      const std::vector<Point>& points) {
+    std::string list;
+    std::vector<bool> chosen(points.size());
+    for (std::size_t h = 0; h < points.size(); ++h) {
+        chosen[h] = (h * 7 + seed) % 3 != 0;
+        if (chosen[h]) list += (list.empty() ? "" : ",") + std::to_string(h + 1);
+    }
+    if (list.empty()) return;  // an empty list leaves every hole out: nothing to drill
+    const program::Toolpath some = readHoles(c, list).path;
+    std::vector<int> order;  // where each chosen hole comes in the whole pattern's order
+    for (std::size_t h = 0; h < points.size(); ++h) {
+        const int at = drilledAt(some, points[h]);
+        EXPECT_EQ(at >= 0, chosen[h]) << "hole " << h + 1 << " found as " << at;
+        if (at >= 0) order.push_back(drilledAt(all, points[h]));
+    }
+    EXPECT_EQ(order.size(), some.holes.size());
+    std::vector<int> inProgram;
+    for (const auto& h : some.holes) inProgram.push_back(drilledAt(all, {h.x, h.y}));
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(inProgram, order);
+}
+
 TEST(HolesSound, EveryChosenHoleIsDrilledOnceAndTheDrillMovesToANeighbour) {
     const HoleCase cases[] = {
         {4, 3, 20, 15, 0, 0, 0, false, 2},      {4, 3, 20, 15, 0, 0, 0, true, 0},
@@ -103,46 +144,14 @@ TEST(HolesSound, EveryChosenHoleIsDrilledOnceAndTheDrillMovesToANeighbour) {
         {5, 4, -6, -9, 60, 0, 0, false, 0},     {8, 1, -5, 0, 0, 0, 0, false, 1},
         {100, 100, 5, 5, 12, 0, 0, true, 0},    {100, 100, 5, 5, 12, 0, 0, false, 1},
     };
-    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
         const HoleCase& c = cases[n];
         SCOPED_TRACE(testing::Message() << c.nx << "x" << c.ny << " at " << c.angle << "°"
                                         << (c.grid ? " grid" : " outline"));
-        const auto all = readHoles(c, "");
-        const auto& holes = all.path.holes;
+        const auto all = readHoles(c, "").path;
         const auto points = numberedPoints(c);
-        ASSERT_EQ(holes.size(), points.size());
-        for (const auto& p : points) EXPECT_GE(drilledAt(all.path, p), 0) << p[0] << " " << p[1];
-        for (std::size_t i = 0; i < holes.size(); ++i) {
-            EXPECT_NEAR(holes[i].bottom, -10, kTol);
-            if (i == 0) continue;
-            const double step =
-                std::hypot(holes[i].x - holes[i - 1].x, holes[i].y - holes[i - 1].y);
-            EXPECT_TRUE(std::fabs(step - std::fabs(c.px)) < kTol ||
-                        std::fabs(step - std::fabs(c.py)) < kTol)
-                << "from hole " << i << " a step of " << step;
-        }
-
-        // a spread of holes left out, now and then the first; the rest in the same order
-        std::string list;
-        std::vector<bool> chosen(points.size());
-        for (std::size_t h = 0; h < points.size(); ++h) {
-            chosen[h] = (h * 7 + n) % 3 != 0;
-            if (chosen[h]) list += (list.empty() ? "" : ",") + std::to_string(h + 1);
-        }
-        if (list.empty()) continue;  // no list leaves every hole out: nothing to drill
-        const auto some = readHoles(c, list);
-        std::vector<int> order;  // where each chosen hole comes in the whole pattern's order
-        for (std::size_t h = 0; h < points.size(); ++h) {
-            const int at = drilledAt(some.path, points[h]);
-            EXPECT_EQ(at >= 0, chosen[h]) << "hole " << h + 1 << " found as " << at;
-            if (at >= 0) order.push_back(drilledAt(all.path, points[h]));
-        }
-        EXPECT_EQ(order.size(), some.path.holes.size());
-        std::vector<int> inProgram(order.size());
-        for (std::size_t k = 0; k < some.path.holes.size(); ++k)
-            inProgram[k] = drilledAt(all.path, {some.path.holes[k].x, some.path.holes[k].y});
-        std::sort(order.begin(), order.end());
-        EXPECT_EQ(inProgram, order);
+        checkAllHoles(c, all, points);
+        checkChosenHoles(c, n, all, points);
     }
 }
 
