@@ -79,8 +79,6 @@ public:
     // Depth, tool, spindle, feed, the flags and the error flag; the start point and the safe
     // offset are kept with the hole table.
     CommonRecord rec;
-    // Whether the group's selection item is chosen over a table that still holds.
-    bool selectionInForce() const { return selection_.inForce(); }
     long double rotation = 0;  // degrees
     long double retract = 0;   // the R plane
     std::int32_t cycle = 0;    // 73 or 83

@@ -44,7 +44,6 @@ public:
     void setHoleSelector(HoleSelectorDialog* selector) { selection_.setSelector(selector); }
     // The holes the selector shows and flags.
     HoleChoice& holeChoice() { return choice_; }
-    bool selectionInForce() const { return selection_.inForce(); }
 
     ui::Edit Edit_db_, Edit_drx_, Edit_dry_, Edit_tx_, Edit_ty_, Edit_ane_;
     ui::RadioGroup RadioGroup_g8_, RadioGroup_mt_, RadioGroup1;
