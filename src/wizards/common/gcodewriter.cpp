@@ -57,11 +57,28 @@ void GCodeWriter::rapid(const Axes& to) { put("G0" + axes(to)); }
 void GCodeWriter::feed(const Axes& to) { put("G1" + axes(to)); }
 void GCodeWriter::feed(const Axes& to, const Feed& f) { put("G1" + axes(to) + feedWord(f)); }
 
+// An arc of radius 0 (a circle as wide as the tool) ends where it starts, which a control
+// refuses mid-program with the tool in the part: it is the straight feed it stands for, down
+// in Z where the arc was to go down.
+bool GCodeWriter::isNoArc(const Radius& r) const {
+    const std::string text = r.r.text(num_);
+    return text.find_first_not_of("-0.,") == std::string::npos;
+}
+
+namespace {
+Axes inOrder(Axes to) {  // a feed names X before Y, whatever order its arc had
+    to.yBeforeX = false;
+    return to;
+}
+}  // namespace
+
 void GCodeWriter::arc(Turn turn, const Axes& to, const Radius& r) {
+    if (isNoArc(r)) return feed(inOrder(to));
     put(motion(turn) + axes(to) + " " + word('R', r.r));
 }
 
 void GCodeWriter::arc(Turn turn, const Axes& to, const Radius& r, const Feed& f) {
+    if (isNoArc(r)) return feed(inOrder(to), f);
     put(motion(turn) + axes(to) + " " + word('R', r.r) + feedWord(f));
 }
 

@@ -117,6 +117,7 @@ public:
 private:
     void put(std::string text) { out_.add(std::move(text)); }
     std::string axes(const Axes& to) const;
+    bool isNoArc(const Radius& r) const;
     std::string word(char letter, const Value& v) const;
     std::string feedWord(const Feed& f) const;
     static std::string noted(std::string text, const std::string& note);

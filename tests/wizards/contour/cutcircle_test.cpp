@@ -175,11 +175,14 @@ TEST_F(CutCircle, WithoutCommentsNoCommentLines) {
     EXPECT_EQ(count("("), 0);
 }
 
-TEST_F(CutCircle, ACircleEqualToTheToolHasArcsOfRadiusZero) {
+// A circle as wide as the tool has no circle left to go round: an arc of radius 0 would stop
+// the control, so each pass goes straight down where its arcs were.
+TEST_F(CutCircle, ACircleEqualToTheToolGoesStraightDownWithoutArcs) {
     page.Edit_r_.setText("5");
     ASSERT_TRUE(press());
     EXPECT_TRUE(has("G1 X0,0000 Y0,0000 F300"));
-    EXPECT_TRUE(has("G2 X0,0000 Y0,0000 Z-1,0000 R0,0000 F300"));
+    EXPECT_TRUE(has("G1 X0,0000 Y0,0000 Z-1,0000 F300"));
+    for (const std::string& line : out()) EXPECT_EQ(line.find("R0,0000"), std::string::npos);
 }
 
 TEST_F(CutCircle, ACircleSmallerThanTheToolIsRefused) {
