@@ -11,6 +11,7 @@
 #include "app/clilink.h"
 #include "app/inspect.h"
 #include "app/jobfile.h"
+#include "app/toolchoice.h"
 #include "app/wizardregistry.h"
 #include "link/aboutbox.h"
 #include "link/exchange.h"
@@ -24,8 +25,8 @@ namespace {
 
 constexpr const char* kUsage =
     "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
-    "[--job=FELADAT] [--save-job=FELADAT] [VEZÉRLŐ=ÉRTÉK | --press ...] "
-    "[--inspect [--json] [--svg=FÁJL]]\n"
+    "[--job=FELADAT] [--save-job=FELADAT] [--tools=TÁBLA] [--tool=N] "
+    "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n"
     "           qorix-wizards-cli inspect [FÁJL|-] [--decimal-separator=C] [--svg=FÁJL] "
     "[--json [--moves]] [--depth=Z]\n"
     "           qorix-wizards-cli describe VARÁZSLÓ\n"
@@ -42,13 +43,15 @@ struct VerbHelp {
 constexpr VerbHelp kVerbHelp[] = {
     {"generate",
      "használat: qorix-wizards-cli generate VARÁZSLÓ [--decimal-separator=C] [--output=FÁJL] "
-     "[--job=FELADAT] [--save-job=FELADAT] [VEZÉRLŐ=ÉRTÉK | --press ...] "
-     "[--inspect [--json] [--svg=FÁJL]]\n\n"
+     "[--job=FELADAT] [--save-job=FELADAT] [--tools=TÁBLA] [--tool=N] "
+     "[VEZÉRLŐ=ÉRTÉK | --press ...] [--inspect [--json] [--svg=FÁJL]]\n\n"
      "A varázsló programja a szabványos kimenetre, ahogy a \"Létrehozás\" gomb írja.\n"
      "  --decimal-separator=C  tizedesjel (, vagy .) a területi beállítások helyett\n"
      "  --output=FÁJL          mentés is, Windows-1250, CR LF sorvégek\n"
      "  --job=FELADAT          a feladatfájl (.qjob) értékei, a többi argumentum előtt\n"
      "  --save-job=FELADAT     az oldal értékei feladatfájlba a futás végén\n"
+     "  --tools=TÁBLA          a szerszámtábla (alapból a beállítási mappában)\n"
+     "  --tool=N               az N. szerszám értékei a szerszámmezőkbe, a feladat után\n"
      "  --holes=LISTA          (bolt-circle, rectangle-holes) csak a felsorolt furatok,\n"
      "                         pl. 1,3,5\n"
      "  --inspect              a program helyett annak vizsgálata (az inspect kapcsolóival)\n"},
@@ -222,6 +225,7 @@ struct GenerateOptions {
     char separator;
     std::string output;
     std::string job, saveJob;  // --job=FILE, read before the arguments; --save-job=FILE
+    std::string tools, tool;   // --tools=FILE (empty: the program's own), --tool=N
     std::vector<std::string> args;
     std::vector<std::string> wizardOptions;  // other "--" options, for the wizard to judge
     bool inspect = false;                    // the program read and told, not printed
@@ -230,7 +234,7 @@ struct GenerateOptions {
 
 GenerateOptions parseGenerate(const std::vector<std::string>& args, char regional) {
     if (args.size() < 2) throw UsageError("hiányzik a varázsló neve");
-    GenerateOptions o{args[1], regional, {}, {}, {}, {}, {}, false, {}};
+    GenerateOptions o{args[1], regional, {}, {}, {}, {}, {}, {}, {}, false, {}};
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--decimal-separator=", 0) == 0) {
@@ -242,6 +246,10 @@ GenerateOptions parseGenerate(const std::vector<std::string>& args, char regiona
             std::string& path = a[2] == 'j' ? o.job : o.saveJob;
             path = a.substr(a.find('=') + 1);
             if (path.empty()) throw UsageError("hiányzik a fájlnév: " + a);
+        } else if (a.rfind("--tools=", 0) == 0 || a.rfind("--tool=", 0) == 0) {
+            std::string& value = a[6] == 's' ? o.tools : o.tool;
+            value = a.substr(a.find('=') + 1);
+            if (value.empty()) throw UsageError("hiányzik az érték: " + a);
         } else if (a == "--inspect") {
             o.inspect = true;
         } else if (inspectOption(a, o.inspection)) {
@@ -290,11 +298,20 @@ struct WizardRun {
         flushMessages();
         return saved;
     }
+    // The tool's values in the page's tool fields; false when the table or tool is refused.
+    bool takeTool(const GenerateOptions& o) {
+        bool taken = ui::runEvent(dialogs, [&] {
+            fillFromTool(o.slug, *wizard.forms().front(), toolOf(o.tools, o.tool), o.separator);
+        });
+        flushMessages();
+        return taken;
+    }
     // The job, then the assignments and presses in their order; one press at the end when
-    // none was asked. False when the job is refused (nothing is pressed then).
+    // none was asked. False when the job or the tool is refused (nothing is pressed then).
     bool run(const GenerateOptions& o) {
         ui::runEvent(dialogs, [&] { wizard.startup(); });
         if (!o.job.empty() && !loadJob(o)) return false;
+        if (!o.tool.empty() && !takeTool(o)) return false;
         const std::vector<std::string>& args = o.args;
         bool pressed = false;
         for (const std::string& a : args) {

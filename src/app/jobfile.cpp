@@ -26,7 +26,8 @@ std::string header() { return std::string(kMagic) + " " + std::to_string(kVersio
     throw JobError("A(z) „" + path + "” feladatfájl nem tölthető be: " + why + ".");
 }
 
-// Whether the line is text: whole UTF-8 characters, no control character but the tab.
+}  // namespace
+
 bool isText(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -46,6 +47,8 @@ bool isText(std::string_view s) {
     }
     return true;
 }
+
+namespace {
 
 struct Line {
     std::size_t number;

@@ -150,6 +150,20 @@ ComboBox::ComboBox(Form* owner, std::string name, std::string text, std::vector<
       text_(std::move(text)),
       items_(std::move(items)) {}
 
+void ComboBox::define(Spec spec) {
+    caption_ = std::move(spec.caption);
+    editable_ = false;
+    setItems(std::move(spec.items));
+}
+
+void ComboBox::setItems(std::vector<std::string> items, int index) {
+    items_ = std::move(items);
+    if (index < 0 || index >= static_cast<int>(items_.size())) index = 0;
+    itemIndex_ = items_.empty() ? -1 : index;
+    text_ = items_.empty() ? std::string() : items_[index];
+    changed();
+}
+
 void ComboBox::select(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) return;
     itemIndex_ = index;

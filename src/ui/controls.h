@@ -148,6 +148,20 @@ private:
 class ComboBox : public Control {
 public:
     ComboBox(Form* owner, std::string name, std::string text, std::vector<std::string> items);
+    // A choice declared in a control table: a caption beside it, no text of the user's, and
+    // the first entry chosen.
+    struct Spec {
+        std::string caption;
+        std::vector<std::string> items;
+    };
+    ComboBox() : Control(Kind::ComboBox) {}
+    void define(Spec spec);
+    const std::string& caption() const { return caption_; }
+    // Whether the user may type a text of his own (the wizard list) or only choose an entry.
+    bool editable() const { return editable_; }
+    // New entries, with the one at `index` chosen (the first when there is none such); no
+    // handler runs.
+    void setItems(std::vector<std::string> items, int index = 0);
     const std::string& text() const { return text_; }
     const std::vector<std::string>& items() const { return items_; }
     int itemIndex() const { return itemIndex_; }
@@ -158,9 +172,11 @@ public:
     Handler onChange;
 
 private:
+    std::string caption_;
     std::string text_;
     std::vector<std::string> items_;
     int itemIndex_ = -1;
+    bool editable_ = true;
 };
 
 // A multi-line text box. Views are told once per change, or once per batch.

@@ -1,7 +1,8 @@
 // Every case under tests/golden/<wizard>/<case>.args is run through the command-line
 // generator; its output must equal <case>.tap line for line. An .args file holds one
 // argument a line; "#exit N" sets the expected exit status (0 otherwise), and an optional
-// <case>.err holds the expected message lines. A job named by --job=FILE lies beside the case.
+// <case>.err holds the expected message lines. A job named by --job=FILE and a tool table
+// named by --tools=FILE lie beside the case.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -51,6 +52,8 @@ TEST_P(GoldenProgram, OutputEqualsGoldenFile) {
             expectedExit = std::stoi(line.substr(6));
         else if (line.rfind("--job=", 0) == 0)
             args.push_back("--job=" + utf8(c.args.parent_path() / line.substr(6)));
+        else if (line.rfind("--tools=", 0) == 0)
+            args.push_back("--tools=" + utf8(c.args.parent_path() / line.substr(8)));
         else if (!line.empty() && line[0] != '#')
             args.push_back(line);
     }

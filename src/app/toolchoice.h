@@ -1,0 +1,83 @@
+// A page takes its tool from the tool table (app/tooltable.h): the run's table (ToolBook),
+// the fields that a tool fills on each page, and the choice of a tool beside a page's tool
+// fields (ToolChoice).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/tooltable.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+
+namespace qorix {
+
+namespace toolchoice {
+inline constexpr const char* kEditor = "Szerszámtábla…";
+inline constexpr const char* kCaption = "Szerszám a táblából:";
+inline constexpr const char* kNone = "nincs";
+inline constexpr const char* kKey = "ComboBox_szt_";
+}  // namespace toolchoice
+
+// The tool table of the run, read once at the start. A table that cannot be read is
+// reported and the run goes on with an empty one; the file stays as it was until the user
+// saves the table from the editor.
+class ToolBook {
+public:
+    // `path` empty: the system names no configuration folder, and the table cannot be saved.
+    explicit ToolBook(std::string path) : path_(std::move(path)) {}
+    // Reads the file; a failure shows its message and leaves the table empty.
+    void open(ui::Dialogs& dialogs);
+
+    const std::string& path() const { return path_; }
+    const tools::Table& table() const { return table_; }
+    // Written through the whole-file replace, then every choice follows; a refused table
+    // throws and nothing changes.
+    void replace(tools::Table table);
+    void addListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+
+private:
+    std::string path_;
+    tools::Table table_;
+    std::vector<std::function<void()>> listeners_;
+};
+
+// The tool's values set into the fields of the page of wizard `slug` that it has, each as
+// typing it would (ui::valueSetter); the fields the tool leaves empty, and those the page does
+// not have, keep their values. A "nincs" tick of a field that the tool fills is cleared first.
+void fillFromTool(const std::string& slug, ui::Form& page, const tools::Tool& tool, char separator);
+
+// The tool numbered `number` of the table at `path` (the program's own table when empty);
+// throws TableError (or FileError) with a Hungarian message when it cannot be had.
+tools::Tool toolOf(const std::string& path, const std::string& number);
+
+// "Szerszám a táblából:" on a page, shown after its tool number: "nincs" (which changes
+// nothing) and the table's tools; choosing one fills the page's tool fields, which stay
+// editable. It follows the table when the editor saves it. Must not outlive the page.
+class ToolChoice {
+public:
+    ToolChoice(ToolBook& book, std::string slug, ui::Form& page, char separator);
+    ui::ComboBox& box() { return box_; }
+
+private:
+    void follow();
+    void chosen();
+
+    ToolBook& book_;
+    std::string slug_;
+    ui::Form& page_;
+    char separator_;
+    int chosenNumber_ = 0;  // the tool last chosen; 0 for "nincs"
+    ui::ComboBox box_;
+};
+
+// The choice on every page that asks for a tool (the pages without a tool number get none).
+std::vector<std::unique_ptr<ToolChoice>> addToolChoices(ToolBook& book,
+                                                        const std::vector<std::string>& slugs,
+                                                        const std::vector<ui::Form*>& pages,
+                                                        char separator);
+
+}  // namespace qorix
