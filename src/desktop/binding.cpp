@@ -296,24 +296,35 @@ QPushButton* Binder::button(Button& model) const {
 QComboBox* Binder::comboBox(ComboBox& model) const {
     auto* box = new QComboBox;
     box->setObjectName(q(model.name()));
-    box->setEditable(true);
+    box->setEditable(model.editable());
     box->setInsertPolicy(QComboBox::NoInsert);
     new WheelOnlyWithFocus(box);
     for (const auto& item : model.items()) box->addItem(q(item));
     follow(model, box, [&model](QComboBox* b) {
         QSignalBlocker block(b);
         QSignalBlocker blockText(b->lineEdit());
+        // a choice whose entries changed (a new tool table) shows the new ones
+        QStringList items;
+        for (const auto& item : model.items()) items << q(item);
+        QStringList shown;
+        for (int i = 0; i < b->count(); ++i) shown << b->itemText(i);
+        if (shown != items) {
+            b->clear();
+            b->addItems(items);
+        }
         if (b->currentIndex() != model.itemIndex()) b->setCurrentIndex(model.itemIndex());
-        if (b->currentText().toStdString() != model.text()) b->setEditText(q(model.text()));
+        if (b->isEditable() && b->currentText().toStdString() != model.text())
+            b->setEditText(q(model.text()));
         showState(model, b);
     });
     QObject::connect(box, &QComboBox::activated, [d = &dialogs_, &model](int index) {
         runEvent(*d, [&] { model.select(index); });
     });
-    QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
-                     [d = &dialogs_, &model](const QString& t) {
-                         runEvent(*d, [&] { model.editText(t.toStdString()); });
-                     });
+    if (box->isEditable())
+        QObject::connect(box->lineEdit(), &QLineEdit::textEdited,
+                         [d = &dialogs_, &model](const QString& t) {
+                             runEvent(*d, [&] { model.editText(t.toStdString()); });
+                         });
     return box;
 }
 

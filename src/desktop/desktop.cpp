@@ -8,6 +8,7 @@
 
 #include "app/mainwindowlogic.h"
 #include "app/pagejobs.h"
+#include "app/toolchoice.h"
 #include "app/wizardtable.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/mainwindow.h"
@@ -46,6 +47,18 @@ std::vector<std::unique_ptr<ui::Form>> makePageDialogs(MainWindowLogic& form, Se
     return made;
 }
 
+std::vector<std::string> slugs() {
+    std::vector<std::string> all;
+    for (const Wizard& w : wizardTable()) all.push_back(w.slug);
+    return all;
+}
+
+std::vector<ui::Form*> pagesOf(MainWindowLogic& form) {
+    std::vector<ui::Form*> pages;
+    for (const auto& p : form.pages()) pages.push_back(p.get());
+    return pages;
+}
+
 }  // namespace
 
 int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
@@ -66,8 +79,13 @@ int runDesktop(int argc, char** argv, const std::function<void()>& whenShown) {
                          arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     // before any page's start-up, so that a page kept from the last run starts from it
     PageJobs jobs(form, dialogs, num.separator(), configurationFolder());
+    // the tool table, and a choice of its tools on every page that asks for a tool
+    ToolBook tools(tools::defaultPath());
+    tools.open(dialogs);
+    const auto toolChoices = addToolChoices(tools, slugs(), pagesOf(form), num.separator());
     ui::qt::MainWindow window(form, dialogs);
     window.addJobMenu(jobs);
+    window.addToolTable(tools, num.separator());
     dialogs.setParentWindow(&window);
     const std::vector<std::unique_ptr<ui::Form>> pageDialogs =
         makePageDialogs(form, services, dialogs, &window);

@@ -125,7 +125,7 @@ public:
                 buttons_->addWidget(binder_.button(static_cast<Button&>(*c)));
                 break;
             case Kind::ComboBox:
-                addRow(binder_.comboBox(static_cast<ComboBox&>(*c)));
+                addComboBox(static_cast<ComboBox&>(*c));
                 break;
             case Kind::Memo:
                 extras_->addWidget(binder_.memo(static_cast<Memo&>(*c)));
@@ -178,6 +178,18 @@ private:
         int row = rows_++;
         fields_->addWidget(w.caption, row, 0);
         fields_->addWidget(w.bar, row, 1, 1, 2);
+    }
+
+    // A choice with a caption stands in a row as a field does; the box reaches over the
+    // field's and the tick's columns.
+    void addComboBox(ComboBox& model) {
+        QComboBox* box = binder_.comboBox(model);
+        if (model.caption().empty()) return addRow(box);
+        auto* caption = new QLabel(QString::fromStdString(model.caption()));
+        caption->setBuddy(box);
+        const int row = rows_++;
+        fields_->addWidget(caption, row, 0);
+        fields_->addWidget(box, row, 1, 1, 2);
     }
 
     void addLabel(Label& model) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
@@ -17,6 +18,7 @@
 
 #include "app/programfile.h"
 #include "desktop/jobmenu.h"
+#include "desktop/tooltablewindow.h"
 #include "platform/files.h"
 
 namespace ui::qt {
@@ -133,6 +135,19 @@ void MainWindow::chainFocus() {
 void MainWindow::addJobMenu(qorix::PageJobs& jobs) {
     topBar_->insertWidget(2, new JobMenuButton(jobs, binder_, this));
     chainFocus();
+}
+
+void MainWindow::addToolTable(qorix::ToolBook& book, char separator) {
+    auto* menu = findChild<JobMenuButton*>("jobMenu")->menu();
+    menu->addSeparator();
+    QAction* open = menu->addAction(qorix::toolchoice::kEditor, this, [this, &book, separator] {
+        ToolTableWindow editor(book, separator, binder_.dialogs(), this);
+        if (editor.exec() == QDialog::Accepted)
+            form_.StatusLine.setCaption(qorix::tooleditor::kSaved + book.path());
+    });
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    open->setShortcutContext(Qt::WindowShortcut);
+    addAction(open);  // the key works while the menu is closed
 }
 
 void MainWindow::closeForGood() {

@@ -15,6 +15,7 @@
 
 #include "app/mainwindowlogic.h"
 #include "app/pagejobs.h"
+#include "app/toolchoice.h"
 #include "desktop/binding.h"
 #include "desktop/formview.h"
 #include "desktop/previewpanel.h"
@@ -45,6 +46,9 @@ public:
 
     // "Feladat" in the top bar beside the send button, for the shown page's job.
     void addJobMenu(qorix::PageJobs& jobs);
+    // "Szerszámtábla…" in that menu (Ctrl+Shift+T from anywhere in the window): the editor of
+    // the tool table.
+    void addToolTable(qorix::ToolBook& book, char separator);
 
     // What "Exit" does once its end code is written: the window really closes.
     void closeForGood();

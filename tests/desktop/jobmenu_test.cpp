@@ -1,10 +1,13 @@
 // "Feladat" in the real main window, by keyboard: its menu, the save and open keys with the
 // program's file dialogs, "Alapértékek", a refused file's message box, and a golden job that
-// gives the golden program on a fresh start.
+// gives the golden program on a fresh start; the tool table's editor and a page's tool choice.
 #include <QMenu>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/pagejobs.h"
+#include "app/toolchoice.h"
+#include "app/wizardtable.h"
 #include "desktopprogram.h"
 
 namespace {
@@ -118,6 +121,72 @@ private slots:
         QVERIFY(jobs.keepLast());
         QCOMPARE(bytesOf(QString::fromStdString(jobs.settingsPath())),
                  QByteArray("keep-last-values=1\n"));
+    }
+
+    // A page takes its tool from the table by keyboard, and the editor adds a tool by
+    // keyboard that the page's choice then offers.
+    void toolTableByKeyboard() {
+        QTemporaryDir config;
+        const QString path = config.filePath("qorix-wizards/tools.txt");
+        Program p;
+        qorix::PageJobs jobs(p.form, p.dialogs, ',', config.path().toStdString());
+        qorix::ToolBook book(path.toStdString());
+        QVERIFY(QDir().mkpath(config.filePath("qorix-wizards")));
+        QVERIFY(QFile::copy(QORIX_GOLDEN_DIR "/cut-circle/tools.txt", path));
+        book.open(p.dialogs);
+        std::vector<std::string> slugs;
+        std::vector<ui::Form*> pages;
+        for (const auto& w : qorix::wizardTable()) slugs.push_back(w.slug);
+        for (const auto& page : p.form.pages()) pages.push_back(page.get());
+        const auto choices = qorix::addToolChoices(book, slugs, pages, ',');
+        p.window.addJobMenu(jobs);
+        p.window.addToolTable(book, ',');
+        QVERIFY(p.start());
+        p.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        p.chooseCutCircle();
+
+        auto* choice = p.onPage<QComboBox>("ComboBox_szt_");
+        QVERIFY(choice);
+        p.onPage<QCheckBox>("CheckBox_szsz_")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), choice);  // after the tool number's "nincs"
+        QCOMPARE(choice->count(), 4);
+        QTest::keyClick(choice, Qt::Key_Down);
+        QCOMPARE(choice->currentText(), QString("T3 Maró 6 mm (⌀6)"));
+        QCOMPARE(p.onPage<QLineEdit>("Edit_szc_")->text(), QString("1,5"));
+        QVERIFY(p.onPage<QLineEdit>("Edit_szc_")->isEnabled());
+        p.create();
+        QString golden = QString::fromUtf8(bytesOf(QORIX_GOLDEN_DIR "/cut-circle/tool.tap"));
+        QCOMPARE(p.output(), golden.trimmed().split('\n'));
+
+        // the editor: a new tool (Insert), its name and diameter typed, Ctrl+S
+        bool driven = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* editor = QApplication::activeModalWidget();
+            if (driven || !editor || editor->objectName() != "toolTable") return;
+            driven = true;
+            auto* grid = editor->findChild<QTableWidget*>("toolGrid");
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_Insert);
+            // each key to the widget that has the focus: the first opens the cell's editor
+            auto type = [](const QString& text) {
+                for (QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+            };
+            type("Új");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            type("8,5");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        });
+        poll.start(50);
+        QTest::keyClick(&p.window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(driven);
+        QVERIFY(bytesOf(path).endsWith("\n13;Új;8.5;;;;;;\n"));
+        QCOMPARE(choice->count(), 5);
+        QCOMPARE(choice->currentText(), QString("T3 Maró 6 mm (⌀6)"));  // still chosen
+        QCOMPARE(choice->itemText(4), QString("T13 Új (⌀8,5)"));
+        QCOMPARE(p.form.StatusLine.caption(), "Szerszámtábla mentve: " + path.toStdString());
     }
 };
 
