@@ -81,8 +81,8 @@ void ToolBook::replace(tools::Table table) {
     for (const auto& listener : listeners_) listener();
 }
 
-void fillFromTool(const std::string& slug, ui::Form& page, const tools::Tool& tool,
-                  char separator) {
+std::vector<ui::Control*> fillFromTool(const std::string& slug, ui::Form& page,
+                                       const tools::Tool& tool, char separator) {
     using tools::Column;
     const ToolKeys& k = keysOf(slug);
     const NumberText num(separator);
@@ -98,10 +98,15 @@ void fillFromTool(const std::string& slug, ui::Form& page, const tools::Tool& to
     add(settings, page, k.g1, tool.cell[Column::feedG1]);
     add(settings, page, k.plunge, tool.cell[Column::feedPlunge]);
     add(settings, page, k.arcs, tool.cell[Column::feedArcs]);
+    std::vector<ui::Control*> set;
     for (const Setting& s : settings) {
         std::string problem;
-        if (ui::Handler set = ui::valueSetter(*s.control, s.value, problem)) set();
+        if (ui::Handler setter = ui::valueSetter(*s.control, s.value, problem)) {
+            setter();
+            set.push_back(s.control);
+        }
     }
+    return set;
 }
 
 tools::Tool toolOf(const std::string& path, const std::string& number) {
@@ -129,6 +134,10 @@ ToolChoice::ToolChoice(ToolBook& book, std::string slug, ui::Form& page, char se
         {ui::Form::Row(box_, toolchoice::kKey, {toolchoice::kCaption, {}}).shownAfter(*anchor)});
     box_.setHint("A szerszámtábla szerszámai (Feladat → Szerszámtábla…)");
     box_.onChange = [this] { chosen(); };
+    const ToolKeys& k = keysOf(slug_);
+    for (const char* key : {k.number, k.diameter, k.passDepth, k.speed, k.g1, k.plunge, k.arcs})
+        if (ui::Control* field = key ? page.find(key) : nullptr)
+            field->addListener([this] { fieldChanged(); });
     follow();
     book_.addListener([this] { follow(); });
 }
@@ -148,9 +157,28 @@ void ToolChoice::follow() {
 void ToolChoice::chosen() {
     const int i = box_.itemIndex();
     chosenNumber_ = 0;
+    filled_.clear();
     if (i < 1 || i > static_cast<int>(book_.table().size())) return;
+    filling_ = true;
+    const auto set = fillFromTool(slug_, page_, book_.table()[i - 1], separator_);
+    filling_ = false;
     chosenNumber_ = book_.table()[i - 1].toolNumber();
-    fillFromTool(slug_, page_, book_.table()[i - 1], separator_);
+    for (ui::Control* c : set)
+        if (c->kind() == ui::Kind::Edit) {
+            const auto* field = static_cast<const ui::Edit*>(c);
+            filled_.push_back({field, field->text()});
+        }
+}
+
+void ToolChoice::fieldChanged() {
+    if (filling_ || chosenNumber_ == 0) return;
+    for (const Filled& f : filled_)
+        if (f.field->text() != f.text) {
+            chosenNumber_ = 0;
+            filled_.clear();
+            box_.select(0);
+            return;
+        }
 }
 
 std::vector<std::unique_ptr<ToolChoice>> addToolChoices(ToolBook& book,

@@ -48,7 +48,9 @@ private:
 // The tool's values set into the fields of the page of wizard `slug` that it has, each as
 // typing it would (ui::valueSetter); the fields the tool leaves empty, and those the page does
 // not have, keep their values. A "nincs" tick of a field that the tool fills is cleared first.
-void fillFromTool(const std::string& slug, ui::Form& page, const tools::Tool& tool, char separator);
+// Returns the fields it set.
+std::vector<ui::Control*> fillFromTool(const std::string& slug, ui::Form& page,
+                                       const tools::Tool& tool, char separator);
 
 // The tool numbered `number` of the table at `path` (the program's own table when empty);
 // throws TableError (or FileError) with a Hungarian message when it cannot be had.
@@ -56,7 +58,9 @@ tools::Tool toolOf(const std::string& path, const std::string& number);
 
 // "Szerszám a táblából:" on a page, shown after its tool number: "nincs" (which changes
 // nothing) and the table's tools; choosing one fills the page's tool fields, which stay
-// editable. It follows the table when the editor saves it. Must not outlive the page.
+// editable. It follows the table when the editor saves it. Once a field it filled holds
+// another value (typed, "Alapértékek", a job), it says "nincs" again: it never names a tool
+// that the fields no longer hold. Must not outlive the page.
 class ToolChoice {
 public:
     ToolChoice(ToolBook& book, std::string slug, ui::Form& page, char separator);
@@ -65,12 +69,19 @@ public:
 private:
     void follow();
     void chosen();
+    void fieldChanged();
 
     ToolBook& book_;
     std::string slug_;
     ui::Form& page_;
     char separator_;
     int chosenNumber_ = 0;  // the tool last chosen; 0 for "nincs"
+    struct Filled {
+        const ui::Edit* field;
+        std::string text;
+    };
+    std::vector<Filled> filled_;  // the chosen tool's fields, as it filled them
+    bool filling_ = false;
     ui::ComboBox box_;
 };
 

@@ -187,6 +187,15 @@ private slots:
         QCOMPARE(choice->currentText(), QString("T3 Maró 6 mm (⌀6)"));  // still chosen
         QCOMPARE(choice->itemText(4), QString("T13 Új (⌀8,5)"));
         QCOMPARE(p.form.StatusLine.caption(), "Szerszámtábla mentve: " + path.toStdString());
+
+        // the choice never names a tool that the fields no longer hold: "Alapértékek" (and any
+        // edit of a field it filled) brings "nincs" back
+        p.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        pickFromMenu(p.top<QPushButton>("jobMenu"),
+                     {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+        QCOMPARE(p.onPage<QLineEdit>("Edit_szc_")->text(), QString("0,6"));
+        QCOMPARE(choice->currentText(), QString("nincs"));
     }
 };
 
