@@ -15,7 +15,7 @@ platform        0
 ui              1
 wizards/common  2
 wizards         3
-program         4  wizards/common
+program         4  wizards/common platform
 link            5
 app             6
 standin         6
@@ -69,9 +69,11 @@ FNR == 1 {
     to = folderOf(target)
     if (from == "" || to == "") next
     if (!allowed(from, to)) {
-        if (from in only)
-            printf "%s:%d: includes %s, but %s/ may include only %s/\n", "src/" FILENAME, FNR, target, from, only[from]
-        else
+        if (from in only) {
+            list = only[from]
+            gsub(/ /, "/, ", list)
+            printf "%s:%d: includes %s, but %s/ may include only %s/\n", "src/" FILENAME, FNR, target, from, list
+        } else
             printf "%s:%d: includes %s, but %s/ lies below %s/\n", "src/" FILENAME, FNR, target, from, to
         bad++
     }

@@ -173,18 +173,26 @@ private:
     }
 
     double number() {
-        std::size_t start = c_.i;
+        const std::size_t start = c_.i;
+        const char sep = owner_.sep_;
+        PlainDigits digits;
         bool point = false;
-        while (!c_.atEnd() && (isDigit(c_.peek()) || (!point && c_.peek() == owner_.sep_))) {
-            point = point || c_.peek() == owner_.sep_;
-            ++c_.i;
+        for (; c_.i < c_.s.size(); ++c_.i) {
+            const char ch = c_.s[c_.i];
+            if (isDigit(ch)) {
+                digits.digit(ch, point);
+            } else if (ch == sep && !point) {
+                point = true;
+            } else {
+                break;
+            }
         }
         std::string_view text = c_.s.substr(start, c_.i - start);
         // a lone separator, or the other one ("1.5" in a comma run) is no number here
         if ((text.size() == 1 && point) || c_.peek() == '.' || c_.peek() == ',')
             return fail(ScanProblem::UnknownWord, std::string(text));
         double v = 0;
-        if (readPlainNumber(text, owner_.sep_, v)) return v;
+        if (digits.value(v)) return v;
         std::string buffer(text);
         for (char& ch : buffer)
             if (ch == owner_.sep_) ch = '.';
@@ -218,13 +226,6 @@ char separatorIn(std::string_view line) {
     return 0;
 }
 
-const Word* Block::find(char letter) const {
-    for (int i = 0; i < count; ++i)
-        if (words[static_cast<std::size_t>(i)].letter == letter)
-            return &words[static_cast<std::size_t>(i)];
-    return nullptr;
-}
-
 namespace {
 
 // "(…)": skipped; false when it never closes.
@@ -253,7 +254,7 @@ bool scanWord(ExpressionScan& e, Cursor& c, Block& block, std::vector<ScanIssue>
         }
         return false;
     }
-    block.words[static_cast<std::size_t>(block.count++)] = {letter, v};
+    block.add(letter, v);
     return true;
 }
 
@@ -261,8 +262,7 @@ bool scanWord(ExpressionScan& e, Cursor& c, Block& block, std::vector<ScanIssue>
 
 void LineScanner::scan(std::string_view line, Block& block, std::vector<ScanIssue>& issues,
                        bool assign) {
-    block.count = 0;
-    block.valueListing = false;
+    block.clear();
     Cursor c{line};
     c.skipBlanks();
     if (isValueListing(line.substr(c.i))) {

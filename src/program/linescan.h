@@ -48,8 +48,26 @@ struct Block {
     std::array<Word, kMaxWords> words;
     int count = 0;
     bool valueListing = false;  // "_x_=0,0000": the thread page's listing of its values
+    // Where each letter's first word is, plus one (0: none): a line is asked for a dozen
+    // letters, each found at once.
+    std::array<std::uint8_t, 26> firstOf{};
 
-    const Word* find(char letter) const;
+    void clear() {
+        count = 0;
+        valueListing = false;
+        firstOf.fill(0);
+    }
+    void add(char letter, double value) {
+        auto& first = firstOf[static_cast<std::size_t>(letter - 'A')];
+        if (first == 0) first = static_cast<std::uint8_t>(count + 1);
+        words[static_cast<std::size_t>(count++)] = {letter, value};
+    }
+    // The first word of the letter (upper case), or null.
+    const Word* find(char letter) const {
+        if (letter < 'A' || letter > 'Z') return nullptr;
+        const auto first = firstOf[static_cast<std::size_t>(letter - 'A')];
+        return first == 0 ? nullptr : &words[first - 1u];
+    }
 };
 
 // The decimal separator a line's numbers are written with: the first digit followed by '.' or

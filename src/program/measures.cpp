@@ -16,13 +16,15 @@ void addPlace(Box& box, const Move& m) {
 }
 
 // An arc reaches past its ends where it crosses the axes through its centre: into both boxes
-// (the whole path's and the cuts').
+// (the whole path's and the cuts'). The crossings are the quarter turns k·π/2 within its
+// sweep, whose cosine and sine are exactly 1, 0, -1 or 0.
 void addArcExtremes(Box& box, Box& cuts, const Arc& a, const Move& from) {
+    static constexpr double kCos[] = {1, 0, -1, 0}, kSin[] = {0, 1, 0, -1};
     double a0 = std::atan2(from.y - a.cy, from.x - a.cx);
     double lo = a.sweep < 0 ? a0 + a.sweep : a0, hi = a.sweep < 0 ? a0 : a0 + a.sweep;
     for (double k = std::ceil(lo / kHalfPi); k * kHalfPi <= hi; ++k) {
-        double t = k * kHalfPi;
-        const double x = a.cx + a.radius * std::cos(t), y = a.cy + a.radius * std::sin(t);
+        const auto quarter = static_cast<std::size_t>((static_cast<long long>(k) % 4 + 4) % 4);
+        const double x = a.cx + a.radius * kCos[quarter], y = a.cy + a.radius * kSin[quarter];
         box.add(0, x);
         box.add(1, y);
         cuts.add(0, x);
@@ -72,7 +74,8 @@ double moveLength(const Toolpath& path, std::size_t index) {
     double dz = to.z - from.z;
     if (to.kind == MoveKind::Arc) {
         const Arc& a = path.arcs[to.aux];
-        return std::hypot(std::fabs(a.sweep) * a.radius, dz);
+        const double along = a.sweep * a.radius;  // squares stay finite within kFarthest
+        return std::sqrt(along * along + dz * dz);
     }
     return std::sqrt((to.x - from.x) * (to.x - from.x) + (to.y - from.y) * (to.y - from.y) +
                      dz * dz);

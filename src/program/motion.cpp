@@ -10,11 +10,12 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-// The sweep from angle a0 to angle a1 in the given direction, in (0, 2π] (negative for CW).
-double sweepBetween(double a0, double a1, bool ccw) {
-    double d = ccw ? a1 - a0 : a0 - a1;
-    while (d <= 1e-12) d += kTwoPi;
-    while (d > kTwoPi + 1e-12) d -= kTwoPi;
+// The sweep from the start's radius (sx, sy) to the end's (ex, ey) in the given direction,
+// in (0, 2π] (negative for CW): one angle between the two, turned the way the arc goes.
+double sweepBetween(double sx, double sy, double ex, double ey, bool ccw) {
+    double between = std::atan2(sx * ey - sy * ex, sx * ex + sy * ey);  // (-π, π], CCW
+    double d = ccw ? between : -between;
+    if (d <= 1e-12) d += kTwoPi;
     return ccw ? d : -d;
 }
 
@@ -147,15 +148,18 @@ void PathBuilder::arc(const ArcWords& w, const AxisWords& words, double feed) {
         a.cx = pos_[0] + w.i;
         a.cy = pos_[1] + w.j;
     }
-    a.radius = std::hypot(pos_[0] - a.cx, pos_[1] - a.cy);
+    // squares stay finite: every place and centre kept is within kFarthest
+    const double sx = pos_[0] - a.cx, sy = pos_[1] - a.cy;
+    const double ex = end[0] - a.cx, ey = end[1] - a.cy;
+    a.radius = std::sqrt(sx * sx + sy * sy);
     if (!representable({a.cx, a.cy, a.radius}) || !representable(end)) return;
-    double endRadius = std::hypot(end[0] - a.cx, end[1] - a.cy);
-    if (!w.hasR && std::fabs(endRadius - a.radius) > kRounding)
-        warn(WarningKind::ArcOffCircle, message::arcOffCircle(std::fabs(endRadius - a.radius)));
-    double a0 = std::atan2(pos_[1] - a.cy, pos_[0] - a.cx);
-    double a1 = std::atan2(end[1] - a.cy, end[0] - a.cx);
-    bool full = std::hypot(end[0] - pos_[0], end[1] - pos_[1]) < 1e-7;
-    a.sweep = full ? (w.ccw ? kTwoPi : -kTwoPi) : sweepBetween(a0, a1, w.ccw);
+    if (!w.hasR) {
+        double off = std::fabs(std::sqrt(ex * ex + ey * ey) - a.radius);
+        if (off > kRounding) warn(WarningKind::ArcOffCircle, message::arcOffCircle(off));
+    }
+    const double cx = end[0] - pos_[0], cy = end[1] - pos_[1];
+    bool full = cx * cx + cy * cy < 1e-14;
+    a.sweep = full ? (w.ccw ? kTwoPi : -kTwoPi) : sweepBetween(sx, sy, ex, ey, w.ccw);
     arcMove(a, end, known, feed);
 }
 

@@ -4,6 +4,7 @@
 #include <new>
 #include <tuple>
 
+#include "platform/memory.h"
 #include "program/checks.h"
 #include "program/interpreter.h"
 #include "program/linescan.h"
@@ -48,8 +49,11 @@ ReadResult readLines(LineSpan lines, const ReadOptions& options) {
     result.peckBackOff = options.peckBackOff;
     // room for a move (and an arc) a line, touched only as it fills: growing by copies took a
     // fifth of a million arcs' reading
-    result.path.moves.reserve(std::min(lines.size(), options.moveBudget));
-    result.path.arcs.reserve(std::min(lines.size(), options.moveBudget));
+    const std::size_t room = std::min(lines.size(), options.moveBudget);
+    result.path.moves.reserve(room);
+    result.path.arcs.reserve(room);
+    platform::preferLargePages(result.path.moves.data(), room * sizeof(Move));
+    platform::preferLargePages(result.path.arcs.data(), room * sizeof(Arc));
     Interpreter interpreter(lines, options, result);
     interpreter.run();
     if (result.cancelled) return result;
