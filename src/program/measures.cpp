@@ -20,6 +20,12 @@ void addPlace(Box& box, const Move& m) {
 // sweep, whose cosine and sine are exactly 1, 0, -1 or 0.
 void addArcExtremes(Box& box, Box& cuts, const Arc& a, const Move& from) {
     static constexpr double kCos[] = {1, 0, -1, 0}, kSin[] = {0, 1, 0, -1};
+    // a circle already inside both boxes adds nothing (a pocket's later rings)
+    auto holds = [&a](const Box& b) {
+        return a.cx - a.radius >= b.min[0] && a.cx + a.radius <= b.max[0] &&
+               a.cy - a.radius >= b.min[1] && a.cy + a.radius <= b.max[1];
+    };
+    if (holds(box) && holds(cuts)) return;
     double a0 = std::atan2(from.y - a.cy, from.x - a.cx);
     double lo = a.sweep < 0 ? a0 + a.sweep : a0, hi = a.sweep < 0 ? a0 : a0 + a.sweep;
     for (double k = std::ceil(lo / kHalfPi); k * kHalfPi <= hi; ++k) {

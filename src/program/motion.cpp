@@ -114,7 +114,7 @@ void PathBuilder::arcMove(const Arc& a, const std::array<double, 3>& end, std::u
 bool PathBuilder::rCentre(const ArcWords& w, const std::array<double, 3>& end, double& cx,
                           double& cy) {
     double dx = end[0] - pos_[0], dy = end[1] - pos_[1];
-    double chord = std::hypot(dx, dy), r = std::fabs(w.r);
+    double chord = std::hypot(dx, dy), r = std::fabs(w.r);  // the end is not checked yet
     // Ends where it starts: the control stops here. An R0 "arc" where the tool stands (the
     // pocket page's when the pocket is as wide as the tool) moves nothing and is let be.
     if (chord < kRounding) {
