@@ -1,13 +1,13 @@
 #include "app/jobfile.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
 #include <exception>
 #include <set>
 #include <vector>
 
+#include "app/versionedtext.h"
 #include "link/textfile.h"
-#include "platform/files.h"
 #include "ui/controls.h"
 #include "wizards/common/numbertext.h"
 
@@ -15,81 +15,22 @@ namespace qorix::job {
 
 namespace {
 
-std::string header() { return std::string(kMagic) + " " + std::to_string(kVersion); }
-
-[[noreturn]] void refuse(const std::string& path, std::size_t line, const std::string& why) {
-    throw JobError("A(z) „" + path + "” feladatfájl " + std::to_string(line) +
-                   ". sora nem tölthető be: " + why + ".");
-}
-
-[[noreturn]] void refuseFile(const std::string& path, const std::string& why) {
-    throw JobError("A(z) „" + path + "” feladatfájl nem tölthető be: " + why + ".");
-}
-
-}  // namespace
-
-bool isText(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            if ((c < 0x20 && c != '\t') || c == 0x7F) return false;
-            ++i;
-            continue;
-        }
-        const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
-                              : c >= 0xE0 && c <= 0xEF ? 3
-                              : c >= 0xF0 && c <= 0xF4 ? 4
-                                                       : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
-}
-
-namespace {
-
-struct Line {
-    std::size_t number;
-    std::string_view text;
+constexpr versioned::Format kFormat{
+    .magic = kMagic,
+    .version = kVersion,
+    .mostBytes = kMostBytes,
+    .noun = "feladatfájl",
+    .refused = "nem tölthető be",
+    .newer = "a feladatfájl újabb változatú",
+    .emptyRefused = true,
+    .raise = [](const std::string& message) { throw JobError(message); },
 };
 
-// The lines that say something, numbered as an editor numbers them; a line that is no
-// text is refused here, before anything else is looked at.
-std::vector<Line> linesOf(std::string_view bytes, const std::string& path) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);  // an editor's byte order mark
-    std::vector<Line> lines;
-    std::size_t number = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(std::min(end + 1, bytes.size()));
-        ++number;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (!isText(line)) refuse(path, number, "nem szöveg (bináris fájl?)");
-        if (line.empty() || line.starts_with('#')) continue;
-        lines.push_back({number, line});
-    }
-    if (lines.empty()) refuse(path, std::max<std::size_t>(number, 1), "a fájl üres");
-    return lines;
+[[noreturn]] void refuse(const std::string& path, std::size_t line, const std::string& why) {
+    versioned::refuse(kFormat, path, line, why);
 }
 
-// "qorix-job N" with N at most our version.
-void checkHeader(const Line& line, const std::string& path) {
-    const std::string prefix = std::string(kMagic) + " ";
-    int version = 0;
-    const std::string_view digits = line.text.substr(std::min(prefix.size(), line.text.size()));
-    auto r = std::from_chars(digits.data(), digits.data() + digits.size(), version);
-    if (!line.text.starts_with(prefix) || r.ec != std::errc() ||
-        r.ptr != digits.data() + digits.size() || version < 1)
-        refuse(path, line.number, "nem feladatfájl (az első sora „" + header() + "” kell legyen)");
-    if (version > kVersion)
-        refuse(path, line.number,
-               "a feladatfájl újabb változatú (" + std::to_string(version) +
-                   "), ez a program legfeljebb a(z) " + std::to_string(kVersion) +
-                   ". változatot olvassa");
-}
+using versioned::Line;
 
 void checkWizard(const Line& line, const std::string& path, const std::string& slug) {
     if (!line.text.starts_with("wizard="))
@@ -193,8 +134,8 @@ void putBack(std::vector<Assignment>& held) {
 }  // namespace
 
 std::string text(const std::string& slug, const ui::Form& page, char separator) {
-    std::string out =
-        header() + "\nwizard=" + slug + "\n" + std::string(kSeparatorKey) + separator + "\n";
+    std::string out = versioned::header(kFormat) + "\nwizard=" + slug + "\n" +
+                      std::string(kSeparatorKey) + separator + "\n";
     for (const ui::Control* c : page.controls()) {
         std::optional<std::string> value = ui::valueOf(*c);
         if (!value) continue;
@@ -212,8 +153,7 @@ void save(const std::string& path, const std::string& slug, const ui::Form& page
 
 void apply(std::string_view bytes, const std::string& path, const std::string& slug, ui::Form& page,
            char separator) {
-    const std::vector<Line> lines = linesOf(bytes, path);
-    checkHeader(lines[0], path);
+    const std::vector<Line> lines = versioned::checkedLines(bytes, kFormat, path);
     if (lines.size() < 2) refuse(path, lines[0].number + 1, "hiányzik a varázsló neve");
     checkWizard(lines[1], path, slug);
     std::vector<Assignment> all = assignments(lines, path, page, separator);
@@ -227,15 +167,9 @@ void apply(std::string_view bytes, const std::string& path, const std::string& s
 }
 
 void load(const std::string& path, const std::string& slug, ui::Form& page, char separator) {
-    platform::SmallFile file;
-    if (int error = platform::readSmallFile(path, kMostBytes, file))
-        throw FileError(path, error, true);
-    if (file.kind == platform::SmallFile::notRegular)
-        refuseFile(path, "nem közönséges fájl, hanem mappa, csővezeték vagy eszköz");
-    if (file.kind == platform::SmallFile::tooLarge)
-        refuseFile(path, "nagyobb, mint " + std::to_string(kMostBytes / 1024) +
-                             " kB, így nem feladatfájl");
-    apply(file.bytes, path, slug, page, separator);
+    const std::optional<std::string> bytes = versioned::read(kFormat, path);
+    if (!bytes) throw FileError(path, ENOENT, true);
+    apply(*bytes, path, slug, page, separator);
 }
 
 }  // namespace qorix::job

@@ -39,10 +39,6 @@ public:
     using Error::Error;
 };
 
-// Whether a line is text: whole UTF-8 characters, no control character but the tab (the tool
-// table's lines are held to it too).
-bool isText(std::string_view line);
-
 // The job of the page as it stands. Throws JobError for a field whose text holds a line end,
 // which no line of the file could keep.
 std::string text(const std::string& slug, const ui::Form& page, char separator);

@@ -3,7 +3,7 @@
 set(QORIX_APP_SOURCES app/mainwindowlogic.cpp app/wizardtable.cpp
     app/wizardregistry.cpp app/holeselectorwizard.cpp app/jobfile.cpp app/pagejobs.cpp
     app/previewfacts.cpp app/programfile.cpp app/tooltable.cpp app/toolchoice.cpp
-    app/tooleditor.cpp)
+    app/tooleditor.cpp app/versionedtext.cpp)
 set(QORIX_CLI_SOURCES app/cli.cpp app/clilink.cpp app/inspect.cpp)
 set(QORIX_ABOUT_SOURCES app/about.cpp)
 set(QORIX_CLI_MAIN app/cli_main.cpp)

@@ -1,12 +1,11 @@
 #include "app/tooltable.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <set>
 
-#include "app/jobfile.h"
 #include "app/pagejobs.h"
+#include "app/versionedtext.h"
 #include "link/installpaths.h"
 #include "link/textfile.h"
 #include "platform/files.h"
@@ -16,15 +15,19 @@ namespace qorix::tools {
 
 namespace {
 
-std::string header() { return std::string(kMagic) + " " + std::to_string(kVersion); }
+constexpr versioned::Format kFormat{
+    .magic = kMagic,
+    .version = kVersion,
+    .mostBytes = kMostBytes,
+    .noun = "szerszámtábla",
+    .refused = "nem olvasható",
+    .newer = "a szerszámtáblát a program egy újabb változata írta",
+    .emptyRefused = false,
+    .raise = [](const std::string& message) { throw TableError(message); },
+};
 
 [[noreturn]] void refuse(const std::string& path, std::size_t line, const std::string& why) {
-    throw TableError("A(z) „" + path + "” szerszámtábla " + std::to_string(line) +
-                     ". sora nem olvasható: " + why + ".");
-}
-
-[[noreturn]] void refuseFile(const std::string& path, const std::string& why) {
-    throw TableError("A(z) „" + path + "” szerszámtábla nem olvasható: " + why + ".");
+    versioned::refuse(kFormat, path, line, why);
 }
 
 bool digitsOnly(std::string_view s) {
@@ -73,24 +76,11 @@ std::vector<std::string_view> split(std::string_view line) {
 }  // namespace
 
 Table parse(std::string_view bytes, const std::string& path) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);  // an editor's byte order mark
+    const std::vector<versioned::Line> lines = versioned::checkedLines(bytes, kFormat, path);
     Table table;
     std::set<int> numbers;
-    bool headerSeen = false;
-    for (std::size_t number = 1; !bytes.empty(); ++number) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(std::min(end + 1, bytes.size()));
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (!job::isText(line)) refuse(path, number, "nem szöveg (bináris fájl?)");
-        if (line.empty() || line.starts_with('#')) continue;
-        if (!headerSeen) {
-            if (line != header())
-                refuse(path, number,
-                       "nem szerszámtábla (az első sora „" + header() + "” kell legyen)");
-            headerSeen = true;
-            continue;
-        }
+    for (std::size_t i = 1; i < lines.size(); ++i) {  // after the header
+        const auto [number, line] = lines[i];
         const std::vector<std::string_view> cells = split(line);
         if (cells.size() != kColumns)
             refuse(path, number,
@@ -131,7 +121,7 @@ std::string problemOf(const Tool& tool) {
     if (!positiveDecimal(tool.cell[diameter])) return "az átmérő nem pozitív szám";
     if (tool.cell[name].find(';') != std::string::npos)
         return "a név nem tartalmazhat pontosvesszőt";
-    if (!job::isText(tool.cell[name])) return "a név nem lehet többsoros";
+    if (!versioned::isText(tool.cell[name])) return "a név nem lehet többsoros";
     for (const Rule& r : kRules) {
         const std::string& c = tool.cell[r.column];
         if (!c.empty() && !(r.decimal ? positiveDecimal(c) : positiveWhole(c)))
@@ -142,7 +132,7 @@ std::string problemOf(const Tool& tool) {
 }
 
 std::string text(const Table& table, const std::string& path) {
-    std::string out = header() + "\n# ";
+    std::string out = versioned::header(kFormat) + "\n# ";
     for (int c = 0; c < kColumns; ++c) out += std::string(c ? ";" : "") + headings()[c];
     out += "\n";
     std::set<int> numbers;
@@ -161,17 +151,8 @@ std::string text(const Table& table, const std::string& path) {
 }
 
 Table load(const std::string& path) {
-    platform::SmallFile file;
-    if (int error = platform::readSmallFile(path, kMostBytes, file)) {
-        if (error == ENOENT) return {};  // no table saved yet
-        throw FileError(path, error, true);
-    }
-    if (file.kind == platform::SmallFile::notRegular)
-        refuseFile(path, "nem közönséges fájl, hanem mappa, csővezeték vagy eszköz");
-    if (file.kind == platform::SmallFile::tooLarge)
-        refuseFile(path, "nagyobb, mint " + std::to_string(kMostBytes / 1024) +
-                             " kB, így nem szerszámtábla");
-    return parse(file.bytes, path);
+    const std::optional<std::string> bytes = versioned::read(kFormat, path);
+    return bytes ? parse(*bytes, path) : Table{};  // no file: no table saved yet
 }
 
 void save(const std::string& path, const Table& table) {

@@ -42,8 +42,8 @@ TEST(ToolTable, BadFilesAreReportedAndLeftAsTheyWere) {
          "szerszámtábla 1. sora nem olvasható: nem szerszámtábla (az első sora „qorix-tools 1” "
          "kell legyen)."},
         {"newer version", "qorix-tools 2\n", BadTable::bytesFile,
-         "szerszámtábla 1. sora nem olvasható: nem szerszámtábla (az első sora „qorix-tools 1” "
-         "kell legyen)."},
+         "szerszámtábla 1. sora nem olvasható: a szerszámtáblát a program egy újabb változata "
+         "írta (2), ez a program legfeljebb a(z) 1. változatot olvassa."},
         {"broken line", kHead + "# ok\n\r\n1;a;6;3\r\n", BadTable::bytesFile,
          "szerszámtábla 4. sora nem olvasható: hibás sor, 9 pontosvesszővel elválasztott "
          "oszlop kell."},
