@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "app/tooleditor.h"
 #include "link/textfile.h"
 #include "platform/files.h"
 #include "ui/event.h"
@@ -50,6 +51,9 @@ const ToolKeys& keysOf(const std::string& slug) {
     return kNamed;
 }
 
+// What a save keeps of a table it could not read; the table itself is refused at 256 kB.
+constexpr std::size_t kBackupMostBytes = 16 << 20;
+
 struct Setting {
     ui::Control* control;
     std::string value;
@@ -64,21 +68,54 @@ void add(std::vector<Setting>& to, const ui::Form& page, const char* key, std::s
 
 void ToolBook::open(ui::Dialogs& dialogs) {
     table_.clear();
+    unread_ = false;
     if (path_.empty()) return;
     ui::runEvent(dialogs, [&] {
         try {
             table_ = tools::load(path_);
         } catch (const Error& e) {
+            unread_ = true;
             throw Error(std::string(e.what()) + " A program üres szerszámtáblával megy tovább.");
         }
     });
 }
 
-void ToolBook::replace(tools::Table table) {
+// A table the program could not read may still be the workshop's only list of its tools:
+// a save over it is the user's choice, and the bytes are kept beside it, written as every
+// file is, before the table replaces them.
+bool ToolBook::keepUnreadFile(ui::Dialogs& dialogs) {
+    platform::SmallFile old;
+    if (int error = platform::readSmallFile(path_, kBackupMostBytes, old)) {
+        if (error == ENOENT) return true;  // gone since the start: nothing to keep
+        throw FileError(path_, error, true);
+    }
+    if (old.kind == platform::SmallFile::notRegular) return true;  // the writer refuses it
+    if (old.kind == platform::SmallFile::tooLarge)
+        throw tools::TableError("A(z) „" + path_ +
+                                "” szerszámtábla nem menthető: a régi fájl nagyobb, mint " +
+                                std::to_string(kBackupMostBytes >> 20) +
+                                " MB, így másolata nem készülhet el mellette.");
+    const std::string backup = path_ + ".bak";
+    if (!dialogs.ask(tooleditor::kTitle, "A(z) „" + path_ +
+                                             "” szerszámtábla induláskor nem volt olvasható. "
+                                             "Felülírja az új táblával? A régi fájl „" +
+                                             backup + "” néven megmarad."))
+        return false;
+    textfile::writeBytes(backup, old.bytes);
+    backup_ = backup;
+    return true;
+}
+
+bool ToolBook::replace(tools::Table table, ui::Dialogs& dialogs) {
     if (path_.empty()) throw Error("A rendszer nem nevez meg beállítási mappát.");
+    tools::text(table, path_);  // a table that cannot be saved asks nothing
+    backup_.clear();
+    if (unread_ && !keepUnreadFile(dialogs)) return false;
     tools::save(path_, table);
+    unread_ = false;
     table_ = std::move(table);
     for (const auto& listener : listeners_) listener();
+    return true;
 }
 
 std::vector<ui::Control*> fillFromTool(const std::string& slug, ui::Form& page,

@@ -24,7 +24,7 @@ inline constexpr const char* kKey = "ComboBox_szt_";
 
 // The tool table of the run, read once at the start. A table that cannot be read is
 // reported and the run goes on with an empty one; the file stays as it was until the user
-// saves the table from the editor.
+// saves the table from the editor, who is asked first and finds the file kept beside it.
 class ToolBook {
 public:
     // `path` empty: the system names no configuration folder, and the table cannot be saved.
@@ -35,13 +35,20 @@ public:
     const std::string& path() const { return path_; }
     const tools::Table& table() const { return table_; }
     // Written through the whole-file replace, then every choice follows; a refused table
-    // throws and nothing changes.
-    void replace(tools::Table table);
+    // throws and nothing changes. Over a file that could not be read the user is asked first
+    // (false for no, and nothing is written), and on yes that file is kept as backup().
+    bool replace(tools::Table table, ui::Dialogs& dialogs);
+    // The file kept beside the table by the last save ("tools.txt.bak"); empty when none was.
+    const std::string& backup() const { return backup_; }
     void addListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
 
 private:
+    bool keepUnreadFile(ui::Dialogs& dialogs);
+
     std::string path_;
     tools::Table table_;
+    bool unread_ = false;  // what is at path_ is no table we read: the user's, not ours
+    std::string backup_;
     std::vector<std::function<void()>> listeners_;
 };
 

@@ -33,13 +33,19 @@ int ToolTableEditor::addRow() {
 
 void ToolTableEditor::removeRow(int row) { rows_.erase(rows_.begin() + row); }
 
-void ToolTableEditor::save() {
+bool ToolTableEditor::save(ui::Dialogs& dialogs) {
     const NumberText dot('.');
     tools::Table table = rows_;
     for (tools::Tool& t : table)
         for (int c = 0; c < tools::kColumns; ++c)
             if (isNumberColumn(c)) t.cell[c] = dot.fromSeparator(t.cell[c], ',');
-    book_.replace(std::move(table));
+    return book_.replace(std::move(table), dialogs);
+}
+
+std::string savedNotice(const ToolBook& book) {
+    std::string notice = tooleditor::kSaved + book.path();
+    if (!book.backup().empty()) notice += " (a régi fájl megmaradt: " + book.backup() + ")";
+    return notice;
 }
 
 }  // namespace qorix

@@ -17,6 +17,9 @@ inline constexpr const char* kCancel = "Mégse";
 inline constexpr const char* kSaved = "Szerszámtábla mentve: ";
 }  // namespace tooleditor
 
+// What the status line says after a save: the file, and the earlier one kept beside it.
+std::string savedNotice(const ToolBook& book);
+
 class ToolTableEditor {
 public:
     // The book's table as it stands; nothing changes in the book until save().
@@ -29,8 +32,9 @@ public:
     int addRow();
     void removeRow(int row);
     // Every tool checked, then written and taken by the book (the pages' choices follow).
-    // Throws TableError naming the tool at fault, and nothing is written.
-    void save();
+    // Throws TableError naming the tool at fault, and nothing is written. False when the user
+    // would not save over a table that could not be read (nothing is written either).
+    bool save(ui::Dialogs& dialogs);
 
 private:
     ToolBook& book_;

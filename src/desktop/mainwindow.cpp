@@ -143,7 +143,7 @@ void MainWindow::addToolTable(qorix::ToolBook& book, char separator) {
     QAction* open = menu->addAction(qorix::toolchoice::kEditor, this, [this, &book, separator] {
         ToolTableWindow editor(book, separator, binder_.dialogs(), this);
         if (editor.exec() == QDialog::Accepted)
-            form_.StatusLine.setCaption(qorix::tooleditor::kSaved + book.path());
+            form_.StatusLine.setCaption(qorix::savedNotice(book));
     });
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     open->setShortcutContext(Qt::WindowShortcut);

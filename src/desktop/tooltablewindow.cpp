@@ -92,7 +92,9 @@ void ToolTableWindow::remove() {
 void ToolTableWindow::save() {
     // a cell still being typed into counts
     if (QWidget* typing = grid_->focusWidget(); typing && typing != grid_) grid_->setFocus();
-    if (runEvent(dialogs_, [this] { editor_.save(); })) accept();
+    bool saved = false;
+    runEvent(dialogs_, [this, &saved] { saved = editor_.save(dialogs_); });
+    if (saved) accept();
 }
 
 }  // namespace ui::qt

@@ -117,7 +117,7 @@ TEST(ToolTable, RoundTripThroughTheEditor) {
         for (int c = 1; c < tools::kColumns; ++c) editor.setCell(r, c, row[c]);
     }
     editor.setCell(1, tools::Column::number, "12");
-    editor.save();
+    EXPECT_TRUE(editor.save(dialogs));
     EXPECT_EQ(changes, 1);
     const std::string expected =
         "qorix-tools 1\n# Szám;Név;Átmérő;Élek;Fogásmélység;Fordulat;G1;Fogásvétel;G2, G3\n"
@@ -140,7 +140,7 @@ TEST(ToolTable, RoundTripThroughTheEditor) {
     bad.removeRow(0);
     bad.setCell(bad.addRow(), tools::Column::diameter, "-3");
     try {
-        bad.save();
+        bad.save(dialogs);
         ADD_FAILURE() << "saved";
     } catch (const tools::TableError& e) {
         EXPECT_EQ(std::string(e.what()), "A(z) „" + path +
@@ -152,6 +152,44 @@ TEST(ToolTable, RoundTripThroughTheEditor) {
 
     writeFile(path, "");
     EXPECT_TRUE(tools::load(path).empty());
+}
+
+// A table the start could not read is the user's: the editor's first save over it asks, and
+// writes nothing on no; on yes the old bytes are kept beside it and the status says where.
+TEST(ToolTable, SavingOverAnUnreadableTableAsksAndKeepsIt) {
+    const std::string old = kHead + "1;Maró;6;3;;;;;\n2;Fúró;hat;;;;;;\n";
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "yes" : "no");
+        TempDir dir;
+        const std::string path = dir.file("tools.txt");
+        writeFile(path, old);
+        ui::RecordingDialogs dialogs;
+        ToolBook book(path);
+        book.open(dialogs);
+        ToolTableEditor editor(book, ',');
+        editor.setCell(editor.addRow(), tools::Column::diameter, "8,5");
+        dialogs.answer(yes);
+        EXPECT_EQ(editor.save(dialogs), yes);
+        ASSERT_EQ(dialogs.questions().size(), 1u);
+        EXPECT_EQ(dialogs.questions()[0],
+                  (ui::Message{"Szerszámtábla",
+                               "A(z) „" + path +
+                                   "” szerszámtábla induláskor nem volt olvasható. Felülírja az "
+                                   "új táblával? A régi fájl „" +
+                                   path + ".bak” néven megmarad."}));
+        const std::string table = tools::text({{.cell = {"1", "", "8.5"}}}, path);
+        EXPECT_EQ(readBytes(path), yes ? table : old);
+        EXPECT_EQ(std::filesystem::exists(platform::pathOf(path + ".bak")), yes);
+        if (!yes) continue;
+        EXPECT_EQ(readBytes(path + ".bak"), old);
+        EXPECT_EQ(savedNotice(book),
+                  "Szerszámtábla mentve: " + path + " (a régi fájl megmaradt: " + path + ".bak)");
+        // the file is ours now: the next save asks nothing and keeps nothing more
+        EXPECT_TRUE(editor.save(dialogs));
+        EXPECT_EQ(dialogs.questions().size(), 1u);
+        EXPECT_EQ(savedNotice(book), "Szerszámtábla mentve: " + path);
+        EXPECT_EQ(readBytes(path + ".bak"), old);
+    }
 }
 
 // The command line refuses a tool the table lacks, and a table that is not there, with no
