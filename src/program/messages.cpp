@@ -69,6 +69,10 @@ std::string noProgramEnd() { return "A programból hiányzik a program vége (M3
 std::string cycleWithoutDepth() {
     return "A fúróciklusnak nincs Z mélysége vagy R síkja: a furat elmarad";
 }
+std::string rPlaneBelowBottom(double r, double z) {
+    return "A fúróciklus R síkja (R" + mm(r) + ") a furat alja (Z" + mm(z) +
+           ") alatt van: a vezérlő itt megáll, a furat elmarad";
+}
 std::string tooManyPecks(double q, double limit) {
     return "A fúróciklus fogása (Q" + mm(q) + ") túl kicsi a furat mélységéhez: " +
            NumberText(',').whole(static_cast<std::int64_t>(limit)) +

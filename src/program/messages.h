@@ -36,6 +36,7 @@ enum class WarningKind : std::uint8_t {
     LongDwell,
     NotFinite,
     ReadFailed,
+    RPlaneBelowBottom,
 };
 
 struct Warning {
@@ -62,6 +63,7 @@ std::string nestingTooDeep();
 std::string runaway(std::size_t lines);
 std::string noProgramEnd();
 std::string cycleWithoutDepth();
+std::string rPlaneBelowBottom(double r, double z);
 std::string tooManyPecks(double q, double limit);
 std::string unknownWorkOrigin(int system);
 std::string expressionTooDeep(int levels);

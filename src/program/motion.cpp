@@ -200,6 +200,10 @@ void PathBuilder::drill(const CycleWords& c, const AxisWords& words, double feed
     }
     const double originZ = origins_[static_cast<std::size_t>(work_)][2];
     const double rPlane = c.r + originZ, bottom = c.z + originZ;
+    if (rPlane < bottom) {
+        warn(WarningKind::RPlaneBelowBottom, message::rPlaneBelowBottom(c.r, c.z));
+        return;
+    }
     std::uint8_t known = 0;
     auto hole = target(AxisWords{words.v, static_cast<std::uint8_t>(words.given & 3)}, known);
     Hole h{hole[0], hole[1], bottom, line_, 0, static_cast<std::uint32_t>(path_.moves.size())};

@@ -109,6 +109,9 @@ TEST(HostileFiles, WhatAControlStopsAtIsWarnedOnItsLine) {
          "Gyorsmenet lefelé a munkadarab teteje (Z0) alá, Z-2 magasságig: az anyagba megy"},
         {"G83 X1 Z-5 R-1 Q1 F100\nG80\n", WarningKind::RapidIntoPart, 3,
          "Gyorsmenet lefelé a munkadarab teteje (Z0) alá, Z-1 magasságig: az anyagba megy"},
+        {"G83 X1 Z-5 R-6 Q1 F100\nG80\n", WarningKind::RPlaneBelowBottom, 3,
+         "A fúróciklus R síkja (R-6) a furat alja (Z-5) alatt van: a vezérlő itt megáll, a furat "
+         "elmarad"},
         {"G83 X1 Z-5 R1 Q0 F100\nG80\n", WarningKind::ZeroPeck, 3,
          "A fúróciklus fogása (Q) nulla: a furat egy fogásként szerepel"},
         {"G1 X1 F0\n", WarningKind::ZeroFeed, 3,

@@ -7,6 +7,7 @@
 
 #include "wizards/common/messages.h"
 #include "wizards/drilling/drillingtexts.h"
+#include "wizards/drilling/retractplane.h"
 
 namespace qorix {
 
@@ -26,7 +27,6 @@ constexpr const char* kHolesNegative =
     "Furatok száma nem lehet negatív. Adj meg 1 és 1000 közötti furatszámot.";
 constexpr const char* kHolesTooMany =
     "Furatok száma legfeljebb 1000 lehet. Adj meg 1 és 1000 közötti furatszámot.";
-constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem adtad meg.";
 
 }  // namespace
 
@@ -115,10 +115,7 @@ void BoltCirclePage::ReadParameters() {
     end.noStepLimit = nullptr;
     readCommonEnd(end, rec, read);
 
-    if (Edit_db_.text().empty())
-        read.error(kRetractEmpty);
-    else
-        retract = read.number(Edit_db_);
+    readRetractPlane(Edit_db_, read, rec, retract);
     rotation = Edit_ane_.text().empty() ? 0 : read.number(Edit_ane_);
     cycle = RadioGroup_g783_.itemIndex() == 0 ? 73 : 83;
 }

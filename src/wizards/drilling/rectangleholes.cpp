@@ -6,6 +6,7 @@
 
 #include "wizards/common/messages.h"
 #include "wizards/drilling/drillingtexts.h"
+#include "wizards/drilling/retractplane.h"
 
 namespace qorix {
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr const char* kTitle = "Fúrás Téglalap mentén (drill rectangle bolt pattern)";
 constexpr const char* kPeckZero = "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.";
-constexpr const char* kRetractEmpty = "Gyors vissza (Z pozíció) értékét nem adtad meg.";
 constexpr const char* kCountZero = "\"0\", vagy nem adtál meg értéket.";
 constexpr const char* kCountNegative = "nem lehet negatív.";
 constexpr const char* kPitchZero =
@@ -98,10 +98,7 @@ void RectangleHolesPage::ReadParameters() {
     end.noStepLimit = nullptr;
     readCommonEnd(end, rec, read);
 
-    if (Edit_db_.text().empty())
-        read.error(kRetractEmpty);
-    else
-        retract = read.number(Edit_db_);
+    readRetractPlane(Edit_db_, read, rec, retract);
 }
 
 void RectangleHolesPage::readDrill(const FieldReader& read) {

@@ -4,4 +4,5 @@ set(QORIX_WIZARDS_DRILLING_SOURCES
     wizards/drilling/holeselector.cpp
     wizards/drilling/rectanglechoice.cpp
     wizards/drilling/rectanglepattern.cpp
-    wizards/drilling/rectangleholes.cpp)
+    wizards/drilling/rectangleholes.cpp
+    wizards/drilling/retractplane.cpp)

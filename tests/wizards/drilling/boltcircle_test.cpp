@@ -147,10 +147,40 @@ TEST_F(DrillingTest, ACircleSmallerThanTheDrillIsRefused) {
 
 TEST_F(DrillingTest, APositiveDepthOnlyWarns) {
     page.Edit_m_.setText("3");
+    page.Edit_db_.setText("5");  // above the bottom: an R below it a control refuses
     ASSERT_TRUE(create());
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].caption, "Figyelmeztetés");
-    EXPECT_EQ(cycleAndHoleLines()[0], "G83 X3,0902 Y9,5106 Z3,0000 Q2 R1 F100");
+    EXPECT_EQ(cycleAndHoleLines()[0], "G83 X3,0902 Y9,5106 Z3,0000 Q2 R5 F100");
+}
+
+// The R plane against the hole's bottom (a control stops below it, drills nothing at it) and
+// against the start Z (below it the drill rapids into the part).
+TEST_F(DrillingTest, TheRetractPlaneLiesAboveTheBottomAndIsWarnedUnderTheStart) {
+    const std::string notAbove = "Gyors vissza (Z pozíció) a fúrás mélysége fölött kell legyen.";
+    const std::string underStart =
+        "Gyors vissza (Z pozíció) a Z tengely kezdőpontja alatt van: a fúró gyorsmenetben megy "
+        "az anyagba, és úgy mozog a furatok között is. A program tovább megy.";
+    struct Case {
+        const char *start, *depth, *retract;
+        bool written;
+        std::vector<Message> boxes;
+    } cases[] = {
+        {"0", "-10", "1", true, {}},
+        {"0", "-10", "-12", false, {{kErr, notAbove}}},
+        {"0", "-10", "-10", false, {{kErr, notAbove}}},
+        {"2", "-10", "1", true, {{"Figyelmeztetés", underStart}}},
+        {"2", "-10", "2", true, {}},
+        {"0", "", "-20", false, {{kErr, "Marás mélyége \"0\", vagy nem adtál meg értéket."}}},
+    };
+    for (const auto& c : cases) {
+        dialogs.clearMessages();
+        page.Edit_z_.setText(c.start);
+        page.Edit_m_.setText(c.depth);
+        page.Edit_db_.setText(c.retract);
+        EXPECT_EQ(create(), c.written) << c.retract;
+        EXPECT_EQ(dialogs.messages(), c.boxes) << c.retract;
+    }
 }
 
 TEST_F(DrillingTest, AnEmptyRotationIsZeroAndNoToolLeavesOutTheToolLines) {
