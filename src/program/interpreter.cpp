@@ -63,8 +63,9 @@ std::string textOf(const ScanIssue& issue) {
 
 // "O12 (…)": the number of a subprogram's head line, or -1.
 std::int64_t labelOf(std::string_view line) {
-    std::size_t i = line.find_first_not_of(" \t");
-    if (i == std::string_view::npos || (line[i] != 'O' && line[i] != 'o')) return -1;
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i == line.size() || (line[i] != 'O' && line[i] != 'o')) return -1;
     std::int64_t n = 0;
     std::size_t digits = 0;
     for (++i; i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 9; ++i, ++digits)

@@ -12,7 +12,13 @@ namespace qorix::program {
 
 namespace {
 
-constexpr std::string_view kLetters = "GMXYZIJRFSTPQLON";
+// The word letters of this dialect, by letter: a line asks for each of its words.
+constexpr std::array<bool, 26> kWordLetter = [] {
+    std::array<bool, 26> known{};
+    for (char c : std::string_view("GMXYZIJRFSTPQLON"))
+        known[static_cast<std::size_t>(c - 'A')] = true;
+    return known;
+}();
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isAlpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -239,7 +245,7 @@ bool skipComment(Cursor& c) {
 // A letter and its value into the block; false once the line's problem is noted.
 bool scanWord(ExpressionScan& e, Cursor& c, Block& block, std::vector<ScanIssue>& issues) {
     const char ch = c.peek(), letter = upper(ch);
-    if (!isAlpha(ch) || kLetters.find(letter) == std::string_view::npos ||
+    if (!isAlpha(ch) || !kWordLetter[static_cast<std::size_t>(letter - 'A')] ||
         block.count == Block::kMaxWords) {
         e.fail(ScanProblem::UnknownWord, c.rest());
         return false;
