@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "desktop/formparts.h"
 #include "ui/controls.h"
 
 namespace ui::qt {
@@ -59,27 +60,8 @@ void focusIn(QLayout* layout, QList<QWidget*>& order) {
     }
 }
 
-// The page's fields, scrolled when the screen is lower than they are: as wide as they are,
-// as high as they are when there is room, and down to a few rows when there is not.
-class FieldsScroll : public QScrollArea {
-public:
-    explicit FieldsScroll(QWidget* fields) {
-        setObjectName("fieldsScroll");
-        setFrameShape(QFrame::NoFrame);
-        setFocusPolicy(Qt::NoFocus);  // the fields inside take it
-        setWidgetResizable(true);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setWidget(fields);
-    }
-    QSize sizeHint() const override { return widget()->sizeHint() + QSize(bar(), 0); }
-    QSize minimumSizeHint() const override {
-        const QSize all = widget()->minimumSizeHint();
-        return {all.width() + bar(), std::min(all.height(), 160)};
-    }
-
-private:
-    int bar() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
-};
+// The letters a choice beside a field's tick shows of its entry ("T12 Központfúró 3 mm").
+constexpr int kChoiceLetters = 14;
 
 // Places the controls of the right-hand column.
 class RightColumn {
@@ -136,10 +118,16 @@ public:
             case Kind::Timer:
                 break;  // bound by the view itself
         }
-        if (c->kind() != Kind::Edit) lastEditRow_ = -1;
+        // a tick beside a field keeps the row open for a choice that follows it
+        if (c->kind() != Kind::Edit && c->kind() != Kind::CheckBox) lastEditRow_ = -1;
+        if (c->kind() != Kind::CheckBox) {
+            rowTail_ = nullptr;
+            rowTicked_ = false;
+        }
     }
 
     void finish() {
+        placeGroups();
         buttons_->addStretch(1);
         picture_->addStretch(1);
     }
@@ -158,19 +146,27 @@ private:
 
     void addCheckBox(CheckBox& model) {
         QCheckBox* box = binder_.checkBox(model);
-        if (lastEditRow_ < 0) {
+        if (lastEditRow_ < 0 || rowTicked_) {
             fields_->addWidget(box, rows_++, 0, 1, 3);
-        } else if (!lastSuffix_) {
-            fields_->addWidget(box, lastEditRow_, 2);  // "nincs" beside its field
-        } else {
-            // after the field's unit, in the same cell
-            fields_->removeWidget(lastSuffix_);
-            auto* pair = new QHBoxLayout;
-            pair->addWidget(lastSuffix_);
-            pair->addWidget(box);
-            pair->addStretch(1);
-            fields_->addLayout(pair, lastEditRow_, 2);
+            lastEditRow_ = -1;
+            return;
         }
+        openRowTail()->insertWidget(rowTail_->count() - 1, box);  // "nincs" beside its field
+        rowTicked_ = true;
+    }
+
+    // The end of the last field's row after its unit, if it has one, in one cell with what
+    // may still join the row ("nincs", the tool table's choice).
+    QHBoxLayout* openRowTail() {
+        if (rowTail_) return rowTail_;
+        rowTail_ = new QHBoxLayout;
+        if (lastSuffix_) {
+            fields_->removeWidget(lastSuffix_);
+            rowTail_->addWidget(lastSuffix_);
+        }
+        rowTail_->addStretch(1);
+        fields_->addLayout(rowTail_, lastEditRow_, 2);
+        return rowTail_;
     }
 
     void addScrollBar(ScrollBar& model) {
@@ -181,11 +177,21 @@ private:
     }
 
     // A choice with a caption stands in a row as a field does; the box reaches over the
-    // field's and the tick's columns.
+    // field's and the tick's columns. One that follows a field (or its tick) joins that
+    // field's row (the tool table's choice beside the tool number): it costs the page no height.
     void addComboBox(ComboBox& model) {
         QComboBox* box = binder_.comboBox(model);
         if (model.caption().empty()) return addRow(box);
         auto* caption = new QLabel(QString::fromStdString(model.caption()));
+        caption->setObjectName(QString::fromStdString(model.name() + ".caption"));
+        if (lastEditRow_ >= 0) {
+            // narrow enough for the page, wide enough to read a name; the list shows it whole
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            box->setMinimumContentsLength(kChoiceLetters);
+            openRowTail()->insertWidget(rowTail_->count() - 1, new CaptionedChoice(caption, box),
+                                        1);
+            return;
+        }
         caption->setBuddy(box);
         const int row = rows_++;
         fields_->addWidget(caption, row, 0);
@@ -210,9 +216,16 @@ private:
 
     void addRow(QWidget* w) { fields_->addWidget(w, rows_++, 0, 1, 3); }
 
-    void addGroup(QGroupBox* g) {
-        groups_->addWidget(g, groupCount_ / hint_.groupColumns, groupCount_ % hint_.groupColumns);
-        ++groupCount_;
+    void addGroup(QGroupBox* g) { groupBoxes_.push_back(g); }
+
+    // once the fields are all there: as many groups side by side as their width allows
+    void placeGroups() {
+        const int columns = groupColumns(groupBoxes_, hint_.groupColumns,
+                                         fields_->minimumSize().width(), groups_->spacing());
+        for (std::size_t i = 0; i < groupBoxes_.size(); ++i) {
+            const int n = static_cast<int>(i);
+            groups_->addWidget(groupBoxes_[i], n / columns, n % columns);
+        }
     }
 
     const Binder& binder_;
@@ -226,8 +239,10 @@ private:
     QHBoxLayout* buttons_ = new QHBoxLayout;
     int rows_ = 0;
     int lastEditRow_ = -1;
-    QLabel* lastSuffix_ = nullptr;  // the unit after that field, if it has one
-    int groupCount_ = 0;
+    QLabel* lastSuffix_ = nullptr;    // the unit after that field, if it has one
+    QHBoxLayout* rowTail_ = nullptr;  // the unit and tick after that field, while open
+    bool rowTicked_ = false;          // a tick stands beside that field
+    std::vector<QGroupBox*> groupBoxes_;
 };
 
 }  // namespace
@@ -309,6 +324,11 @@ void FormView::addBeside(QWidget* side, int stretch, const QList<QWidget*>& focu
 void FormView::setFolded(bool folded) {
     if (!side_ || folded == folded_) return;
     folded_ = folded;
+    // under the output box it asks for no more width than it needs, so that the page's
+    // fields get theirs first
+    QSizePolicy policy = side_->sizePolicy();
+    policy.setHorizontalPolicy(folded ? QSizePolicy::Ignored : QSizePolicy::Preferred);
+    side_->setSizePolicy(policy);
     if (folded)
         left_->addWidget(side_, sideStretch_);
     else

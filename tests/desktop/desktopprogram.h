@@ -12,6 +12,8 @@
 #include <functional>
 
 #include "app/mainwindowlogic.h"
+#include "app/toolchoice.h"
+#include "app/wizardtable.h"
 #include "desktop/aboutwindow.h"
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
@@ -85,6 +87,15 @@ struct Program {
             },
             10000);
     }
+    // The tool table's choice on every page that asks for a tool, as the program makes it;
+    // before start(), while no page is built.
+    void offerTools() {
+        std::vector<std::string> slugs;
+        for (const Wizard& w : wizardTable()) slugs.push_back(w.slug);
+        std::vector<ui::Form*> pages;
+        for (const auto& page : form.pages()) pages.push_back(page.get());
+        toolChoices = addToolChoices(tools, slugs, pages, num.separator());
+    }
     template <class W>
     W* top(const char* name) const {
         return window.findChild<W*>(name);
@@ -121,6 +132,8 @@ struct Program {
     qorix::MainWindowLogic form{services, install.path().toStdString()};
     ui::qt::MainWindow window{form, dialogs};
     ui::qt::AboutWindow about{store, dialogs, &window};
+    qorix::ToolBook tools{std::string()};
+    std::vector<std::unique_ptr<qorix::ToolChoice>> toolChoices;
 };
 
 }  // namespace qorix::test

@@ -1,0 +1,60 @@
+// Parts of an arranged page (FormView) that need more than a grid cell: the scrolled fields,
+// a choice whose caption gives way on a narrow screen, how many groups stand side by side.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace ui::qt {
+
+// The page's fields, scrolled when the screen is lower than they are: as wide as they are,
+// as high as they are when there is room, and down to a few rows when there is not.
+class FieldsScroll : public QScrollArea {
+public:
+    explicit FieldsScroll(QWidget* fields) {
+        setObjectName("fieldsScroll");
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // the fields inside take it
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(fields);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint() + QSize(bar(), 0); }
+    QSize minimumSizeHint() const override {
+        const QSize all = widget()->minimumSizeHint();
+        return {all.width() + bar(), std::min(all.height(), 160)};
+    }
+
+private:
+    int bar() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+};
+
+// A choice and its caption at the end of a field's row. Its caption shows while the page has
+// the width for it; on a narrower screen the choice keeps the row alone (the caption stays in
+// its tooltip's place, the name that a screen reader says), so that the page asks for no more
+// width than the choice needs.
+class CaptionedChoice : public QWidget {
+public:
+    CaptionedChoice(QLabel* caption, QComboBox* box);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QLabel* caption_;
+    QComboBox* box_;
+};
+
+// How many groups stand in a row: `least`, or more while the rows stay within `width`, so
+// that a page with many small groups takes fewer rows of them and no more width.
+int groupColumns(const std::vector<QGroupBox*>& groups, int least, int width, int spacing);
+
+}  // namespace ui::qt
