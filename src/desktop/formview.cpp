@@ -61,7 +61,7 @@ void focusIn(QLayout* layout, QList<QWidget*>& order) {
 }
 
 // The letters a choice beside a field's tick shows of its entry ("T12 Központfúró 3 mm").
-constexpr int kChoiceLetters = 14;
+constexpr int kChoiceLetters = 12;
 
 // Places the controls of the right-hand column.
 class RightColumn {
@@ -188,8 +188,10 @@ private:
             // narrow enough for the page, wide enough to read a name; the list shows it whole
             box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             box->setMinimumContentsLength(kChoiceLetters);
-            openRowTail()->insertWidget(rowTail_->count() - 1, new CaptionedChoice(caption, box),
-                                        1);
+            // it takes the rest of the row, in place of the stretch at its end
+            QHBoxLayout* tail = openRowTail();
+            delete tail->takeAt(tail->count() - 1);
+            tail->addWidget(new CaptionedChoice(caption, box), 1);
             return;
         }
         caption->setBuddy(box);
