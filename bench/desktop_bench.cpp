@@ -7,6 +7,9 @@
 //        the longest stall of the event loop meanwhile, scrolling to its end, finding its last line
 //   qorix-bench-desktop typing LINES          one keystroke in an output box of LINES lines
 //   qorix-bench-desktop save LINES FILE       saving a program of LINES lines
+//   qorix-bench-desktop hole-selector COUNT   "Furat kiválasztás" over a full rectangle pattern
+//        of COUNT x COUNT holes: the selector shown with its boxes painted, then "Egyik sem"
+//        and "Mind"
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -26,11 +29,15 @@
 #include "app/mainwindowlogic.h"
 #include "bench/largest.h"
 #include "desktop/desktop.h"
+#include "desktop/formview.h"
 #include "desktop/linebox.h"
 #include "desktop/mainwindow.h"
 #include "desktop/qtdialogs.h"
 #include "link/session.h"
 #include "link/textfile.h"
+#include "ui/event.h"
+#include "wizards/drilling/holeselector.h"
+#include "wizards/drilling/rectangleholes.h"
 
 namespace {
 
@@ -206,6 +213,50 @@ int save(std::size_t count, const std::string& path) {
     return 0;
 }
 
+// The time from a user event on the selector to its window painted again.
+template <class Event>
+double painted(QWidget* window, Event event) {
+    const auto t0 = Clock::now();
+    event();
+    QApplication::processEvents();  // the widgets the event made or changed
+    window->repaint();
+    return msSince(t0);
+}
+
+int holeSelector(int argc, char** argv, const std::string& count) {
+    QApplication app(argc, argv);
+    QWidget owner;
+    ui::RecordingDialogs dialogs;
+    qorix::NumberText num{','};
+    qorix::Session shared;
+    qorix::Services services{dialogs, num, nullptr, &shared};
+    qorix::RectangleHolesPage page{services};
+    qorix::HoleSelectorDialog selector{services, page.holeChoice()};
+    page.setHoleSelector(&selector);
+    ui::qt::openFormWindowWhenShown(selector, dialogs, &owner);
+    page.startup();
+    page.Edit_drx_.setText(count);
+    page.Edit_dry_.setText(count);
+    page.Edit_tx_.setText("1");
+    page.Edit_ty_.setText("1");
+    page.RadioGroup_mt_.setItemIndex(1);  // "Teljes mező"
+    QWidget* window = nullptr;
+    const double shown = painted(owner.window(), [&] {
+        ui::runEvent(dialogs, [&] { page.RadioGroup1.setItemIndex(1); });  // "Furat kiválasztás"
+        window = owner.findChild<ui::qt::FormView*>("HoleSelectorDialog");
+        if (window) window->show();
+    });
+    if (!window) return 1;
+    const double none = painted(window, [&] { selector.Button4.click(); });
+    const bool cleared = !selector.holeBox(selector.holeBoxCount())->checked();
+    const double all = painted(window, [&] { selector.Button3.click(); });
+    std::printf(
+        "hole selector: %d holes shown in %.1f ms; \"Egyik sem\" %.1f ms; \"Mind\" %.1f ms; "
+        "peak memory %.0f MB\n",
+        selector.holeBoxCount(), shown, none, all, peakMegabytes());
+    return cleared && selector.holeBox(1)->checked() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,8 +272,9 @@ int main(int argc, char** argv) {
         return outputBox(argc, argv, std::strtoul(argv[2], nullptr, 10));
     if (mode == "typing" && argc > 2) return typing(argc, argv, std::strtoul(argv[2], nullptr, 10));
     if (mode == "save" && argc > 3) return save(std::strtoul(argv[2], nullptr, 10), argv[3]);
+    if (mode == "hole-selector" && argc > 2) return holeSelector(argc, argv, argv[2]);
     std::fprintf(stderr,
                  "usage: qorix-bench-desktop empty-window | main-window [FOLDER] | output-box "
-                 "LINES | typing LINES | save LINES FILE\n");
+                 "LINES | typing LINES | save LINES FILE | hole-selector COUNT\n");
     return 2;
 }

@@ -55,6 +55,10 @@ echo "== Output box"
 "$build/qorix-bench-desktop" typing 1000000 2>&1 | quiet
 
 echo
+echo "== Hole selector over 100 x 100 holes"
+"$build/qorix-bench-desktop" hole-selector 100 2>&1 | quiet
+
+echo
 echo "== Saving"
 file=$(mktemp --suffix=.tap)
 "$build/qorix-bench-desktop" save 1000000 "$file"

@@ -200,8 +200,9 @@ Binder::EditWidgets Binder::edit(Edit& model) const {
     return w;
 }
 
-QCheckBox* Binder::checkBox(CheckBox& model) const {
-    auto* box = new QCheckBox(q(model.caption()));
+QCheckBox* Binder::checkBox(CheckBox& model, QCheckBox* box) const {
+    if (!box) box = new QCheckBox;
+    box->setText(q(model.caption()));
     box->setObjectName(q(model.name()));
     follow(model, box, [&model](QCheckBox* b) {
         QSignalBlocker block(b);

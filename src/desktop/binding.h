@@ -35,7 +35,8 @@ public:
         QLabel* suffix;  // null when the edit has no unit text
     };
     EditWidgets edit(Edit& model) const;
-    QCheckBox* checkBox(CheckBox& model) const;
+    // `box`: a box of a kind of its own to bind, instead of a new QCheckBox
+    QCheckBox* checkBox(CheckBox& model, QCheckBox* box = nullptr) const;
     QGroupBox* radioGroup(RadioGroup& model) const;
     struct ScrollWidgets {
         QLabel* caption;

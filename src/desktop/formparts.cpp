@@ -1,6 +1,7 @@
 #include "desktop/formparts.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -32,6 +33,21 @@ void CaptionedChoice::resizeEvent(QResizeEvent* e) {
     // the caption comes and goes by the width given, which its showing does not change
     caption_->setVisible(e->size().width() >= sizeHint().width());
     QWidget::resizeEvent(e);
+}
+
+void GroupedCheckBox::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            focusNextPrevChild(false);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            focusNextPrevChild(true);
+            break;
+        default:
+            QCheckBox::keyPressEvent(e);
+    }
 }
 
 int groupColumns(const std::vector<QGroupBox*>& groups, int least, int width, int spacing) {

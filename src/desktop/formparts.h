@@ -2,6 +2,7 @@
 // a choice whose caption gives way on a narrow screen, how many groups stand side by side.
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -51,6 +52,15 @@ protected:
 private:
     QLabel* caption_;
     QComboBox* box_;
+};
+
+// A check box that keeps the keys of a box without a group when it is in one (a group makes
+// clearing one of thousands of boxes quick, FormView): Tab and the arrow keys go on to the
+// next widget, and no box of its group leaves the Tab chain when this one takes the focus.
+class GroupedCheckBox : public QCheckBox {
+protected:
+    void focusInEvent(QFocusEvent* e) override { QWidget::focusInEvent(e); }
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // How many groups stand in a row: `least`, or more while the rows stay within `width`, so

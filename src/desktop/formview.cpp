@@ -1,5 +1,7 @@
 #include "desktop/formview.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -372,13 +374,63 @@ void FormView::placeControls() {
     fitToControls();
 }
 
+// Thousands of boxes (the holes of a large pattern) stand over each other: the window is
+// painted once when they are all there, not once for each box made or ticked.
 void FormView::placeRunTimeControls() {
+    setUpdatesEnabled(false);
+    delete boxGroups_;  // before the boxes, which each group would let go one by one
     for (const QPointer<QWidget>& w : made_) delete w.data();
     made_.clear();
+    boxGroups_ = new QObject(this);
+    QPointer<FormView> guard(this);
     for (Control* c : form_.controls())
-        if (std::find(fixed_.begin(), fixed_.end(), c) == fixed_.end())
+        if (std::find(fixed_.begin(), fixed_.end(), c) == fixed_.end()) {
             made_.emplace_back(placed(*c));
+            if (auto* box = qobject_cast<QCheckBox*>(made_.back().data())) groupBox(box);
+            c->addListener([guard] {
+                if (guard) guard->changedInBatch();
+            });
+        }
     fitToControls();
+    paintWhole();
+}
+
+// A box that is cleared asks its group whether it is the group's one ticked box; without a
+// group it asks each of the window's boxes, so that clearing them all took a time that grew
+// with the square of their number. A group takes a box in a time that grows with its size:
+// small groups, then.
+void FormView::groupBox(QCheckBox* box) {
+    constexpr int kBoxesInGroup = 64;
+    const QObjectList& groups = boxGroups_->children();
+    auto* group = groups.isEmpty() ? nullptr : static_cast<QButtonGroup*>(groups.last());
+    if (!group || group->buttons().size() == kBoxesInGroup) {
+        group = new QButtonGroup(boxGroups_);
+        group->setExclusive(false);
+    }
+    group->addButton(box);
+}
+
+// One box ticked is painted at once; from the second change of one event on ("Mind", "Egyik
+// sem") the window waits until the event is through.
+void FormView::changedInBatch() {
+    if (++changesThisTurn_ == 1) {
+        QTimer::singleShot(0, this, [this] {
+            changesThisTurn_ = 0;
+            paintWhole();
+        });
+    } else if (changesThisTurn_ == 2) {
+        setUpdatesEnabled(false);
+    }
+}
+
+// Updates enabled again on the window would mark each box for painting on its own, and Qt
+// weighs each of those against all the boxes above it: the boxes are let go first, and the
+// window is painted once, whole.
+void FormView::paintWhole() {
+    if (updatesEnabled()) return;
+    for (const QPointer<QWidget>& w : made_)
+        if (w) w->setAttribute(Qt::WA_UpdatesDisabled, false);
+    setUpdatesEnabled(true);
 }
 
 QWidget* FormView::placed(Control& c) {
@@ -388,7 +440,7 @@ QWidget* FormView::placed(Control& c) {
             w = binder_.button(static_cast<Button&>(c));
             break;
         case Kind::CheckBox:
-            w = binder_.checkBox(static_cast<CheckBox&>(c));
+            w = binder_.checkBox(static_cast<CheckBox&>(c), new GroupedCheckBox);
             break;
         case Kind::Label:
             w = binder_.label(static_cast<Label&>(c));

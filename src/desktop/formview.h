@@ -6,6 +6,7 @@
 // order (Form::laidOut); the hint sets the sizes.
 #pragma once
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -69,6 +70,9 @@ private:
     // controls it makes at run time.
     void placeControls();
     void placeRunTimeControls();
+    void changedInBatch();
+    void groupBox(QCheckBox* box);
+    void paintWhole();
     QWidget* placed(Control& c);
     void fitToControls();
     // Any other form: the output box at the left, the rest in a column beside it.
@@ -85,6 +89,8 @@ private:
     // makes its run-time controls later (the hole selector shows before it builds its boxes).
     std::vector<Control*> fixed_;
     std::vector<QPointer<QWidget>> made_;  // the widgets of the others
+    QPointer<QObject> boxGroups_;          // the groups of their check boxes
+    int changesThisTurn_ = 0;              // of those controls, since the event loop last ran
     bool placedOnce_ = false;
     QList<QWidget*> focusOrder_;
     QHBoxLayout* outer_ = nullptr;  // the arranged view's row: box, controls, what stands beside
