@@ -1,11 +1,14 @@
-// Parts of an arranged page (FormView) that need more than a grid cell: the scrolled fields,
-// a choice whose caption gives way on a narrow screen, how many groups stand side by side.
+// Parts of an arranged page (FormView): the scrolled fields, a choice whose caption gives way
+// on a narrow screen, the boxes of a placed form, how many groups stand side by side, the
+// order in which Tab visits the widgets.
 #pragma once
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QList>
 #include <QScrollArea>
 #include <QStyle>
 #include <QWidget>
@@ -62,6 +65,10 @@ protected:
     void focusInEvent(QFocusEvent* e) override { QWidget::focusInEvent(e); }
     void keyPressEvent(QKeyEvent* e) override;
 };
+
+// The widgets of a layout that take the focus, in reading order (a grid row by row), added
+// to `order`: the fields of a scrolled area, the buttons of a group box.
+void focusIn(QLayout* layout, QList<QWidget*>& order);
 
 // How many groups stand in a row: `least`, or more while the rows stay within `width`, so
 // that a page with many small groups takes fewer rows of them and no more width.

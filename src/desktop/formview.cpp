@@ -7,10 +7,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,41 +23,6 @@ namespace {
 
 bool contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-void focusIn(QLayout* layout, QList<QWidget*>& order);
-
-void focusIn(QWidget* w, QList<QWidget*>& order) {
-    if (auto* area = qobject_cast<QScrollArea*>(w); area && area->widget())
-        focusIn(area->widget(), order);  // the page's fields
-    else if (w->focusPolicy() & Qt::TabFocus)
-        order.push_back(w);
-    else if (w->layout())
-        focusIn(w->layout(), order);  // a group box: its buttons
-}
-
-// The widgets of a layout that take the focus, in reading order: a grid row by row.
-void focusIn(QLayout* layout, QList<QWidget*>& order) {
-    struct Cell {
-        int row, column;
-        QLayoutItem* item;
-    };
-    std::vector<Cell> cells;
-    auto* grid = qobject_cast<QGridLayout*>(layout);
-    for (int i = 0; i < layout->count(); ++i) {
-        int row = i, column = 0, rows = 1, columns = 1;
-        if (grid) grid->getItemPosition(i, &row, &column, &rows, &columns);
-        cells.push_back({row, column, layout->itemAt(i)});
-    }
-    std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
-        return std::pair(a.row, a.column) < std::pair(b.row, b.column);
-    });
-    for (const Cell& c : cells) {
-        if (c.item->widget())
-            focusIn(c.item->widget(), order);
-        else if (c.item->layout())
-            focusIn(c.item->layout(), order);
-    }
 }
 
 // The letters a choice beside a field's tick shows of its entry ("T12 Központfúró 3 mm").
@@ -490,45 +453,6 @@ bool FormView::event(QEvent* e) {
         });
     }
     return QWidget::event(e);
-}
-
-void moveOnScreen(QWidget* window, QRect frame) {
-    if (QScreen* s = window->screen()) {
-        const QRect free = s->availableGeometry();
-        frame.moveLeft(std::min(frame.left(), free.right() - frame.width() + 1));
-        frame.moveTop(std::min(frame.top(), free.bottom() - frame.height() + 1));
-        frame.moveLeft(std::max(frame.left(), free.left()));
-        frame.moveTop(std::max(frame.top(), free.top()));
-    }
-    window->move(frame.topLeft());
-}
-
-void fixSizeKeepingMiddle(QWidget* window, QSize size) {
-    if (window->minimumSize() == size && window->maximumSize() == size) return;
-    // a window already on the screen keeps its middle where it was
-    const bool shown = window->isWindow() && window->isVisible();
-    const QPoint middle = window->frameGeometry().center();
-    window->setFixedSize(size);
-    if (!shown) return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(middle);
-    moveOnScreen(window, frame);
-}
-
-void centreOver(QWidget* window, const QWidget* owner) {
-    if (!owner) return;
-    const QWidget* top = owner->window();
-    QRect frame = window->frameGeometry();
-    // The window system tells a window's frame only once it shows; until then a framed window
-    // is taken to get the owner's frame, or it would stand half a title bar low.
-    if (frame == window->geometry() && !window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
-        const QRect ownerFrame = top->frameGeometry(), ownerInside = top->geometry();
-        frame.adjust(ownerFrame.left() - ownerInside.left(), ownerFrame.top() - ownerInside.top(),
-                     ownerFrame.right() - ownerInside.right(),
-                     ownerFrame.bottom() - ownerInside.bottom());
-    }
-    frame.moveCenter(top->frameGeometry().center());
-    moveOnScreen(window, frame);
 }
 
 void FormView::showEvent(QShowEvent* e) {
