@@ -66,7 +66,9 @@ QSize CaptionedChoice::sizeHint() const {
             std::max(caption_->sizeHint().height(), box_->sizeHint().height())};
 }
 
-QSize CaptionedChoice::minimumSizeHint() const { return box_->minimumSizeHint(); }
+QSize CaptionedChoice::minimumSizeHint() const {
+    return box_->minimumSize().expandedTo(QSize(0, box_->minimumSizeHint().height()));
+}
 
 void CaptionedChoice::resizeEvent(QResizeEvent* e) {
     // the caption comes and goes by the width given, which its showing does not change

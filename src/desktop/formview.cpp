@@ -25,8 +25,9 @@ bool contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// The letters a choice beside a field's tick shows of its entry ("T12 Központfúró 3 mm").
-constexpr int kChoiceLetters = 12;
+// The letters a choice beside a field's tick shows of its entry ("T12 Központfúró 3 mm")
+// where the page has the width, and no fewer on a narrow screen.
+constexpr int kChoiceLetters = 16, kLeastChoiceLetters = 8;
 
 // Places the controls of the right-hand column.
 class RightColumn {
@@ -153,6 +154,9 @@ private:
             // narrow enough for the page, wide enough to read a name; the list shows it whole
             box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             box->setMinimumContentsLength(kChoiceLetters);
+            const int letter = box->fontMetrics().averageCharWidth();
+            box->setMinimumWidth(box->minimumSizeHint().width() -
+                                 letter * (kChoiceLetters - kLeastChoiceLetters));
             // it takes the rest of the row, in place of the stretch at its end
             QHBoxLayout* tail = openRowTail();
             delete tail->takeAt(tail->count() - 1);
@@ -187,8 +191,9 @@ private:
 
     // once the fields are all there: as many groups side by side as their width allows
     void placeGroups() {
-        const int columns = groupColumns(groupBoxes_, hint_.groupColumns,
-                                         fields_->minimumSize().width(), groups_->spacing());
+        const int width = std::max(fields_->minimumSize().width(), hint_.groupsWidth);
+        const int columns =
+            groupColumns(groupBoxes_, hint_.groupColumns, width, groups_->spacing());
         for (std::size_t i = 0; i < groupBoxes_.size(); ++i) {
             const int n = static_cast<int>(i);
             groups_->addWidget(groupBoxes_[i], n / columns, n % columns);

@@ -22,10 +22,11 @@ namespace ui::qt {
 
 struct LayoutHint {
     std::vector<std::string> leftColumn{"Memo1"};  // memos in a column of their own, left
-    int groupColumns = 3;                          // radio groups side by side
-    int memoWidth = 330;                           // the left column
-    int pictureWidth = 240;                        // wider pictures are scaled down to this
-    int fieldWidth = 110;                          // line edits
+    int groupColumns = 3;                          // radio groups side by side, at least
+    int groupsWidth = 600;   // more of them while they stay this narrow (a 1024 px screen's)
+    int memoWidth = 330;     // the left column
+    int pictureWidth = 240;  // wider pictures are scaled down to this
+    int fieldWidth = 110;    // line edits
 };
 
 class FormView : public QWidget {
