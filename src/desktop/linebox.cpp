@@ -217,6 +217,8 @@ void LineBox::selectLines(int first, int last) {
     scrollToLine(first);
     anchor_ = {first, 0};
     setCursorPosition({last, static_cast<int>(lineText(last).size())}, true);
+    // a range taller than the box shows its start, which the cursor's end had scrolled away
+    if (firstVisibleLine() > first) scrollToLine(first);
 }
 
 QString LineBox::selectedText() const {

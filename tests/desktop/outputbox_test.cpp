@@ -278,6 +278,14 @@ private slots:
         p.key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), joined(lines, 99990, 99999));
         QVERIFY(p.box->firstVisibleLine() <= 99990);
+        // a range taller than the box (a low screen) shows its start
+        const int tall = p.box->height();
+        p.box->setFixedHeight(p.box->height() - p.box->viewport()->height() + 100);
+        QTRY_VERIFY(p.box->visibleLineCount() < 8);
+        p.box->selectLines(50000, 50020);
+        QVERIFY(p.box->firstVisibleLine() <= 50000);
+        QVERIFY(p.box->firstVisibleLine() + p.box->visibleLineCount() > 50000);
+        p.box->setFixedHeight(tall);
         p.key(Qt::Key_A, Qt::ControlModifier);
         p.key(Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QApplication::clipboard()->text() == joined(lines, 0, lines.size() - 1));
