@@ -7,6 +7,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "program/linescan.h"
 #include "program/plainnumber.h"
 #include "program/readsupport.h"
 
@@ -274,6 +275,11 @@ TEST(ProgramReader, PlainNumbersReadToTheSameDoubleAsTheFullConversion) {
         std::from_chars(text.data(), text.data() + text.size(), v);
         return v;
     };
+    // the line scanner sums the digits as it meets them: the same double again
+    program::Variables variables;
+    program::LineScanner scanner(',', variables);
+    program::Block block;
+    std::vector<program::ScanIssue> issues;
     auto same = [&](const std::string& text, bool quick) {  // quick: must take the quick way
         double v = -1;
         const bool took = program::readPlainNumber(text, ',', v);
@@ -283,6 +289,13 @@ TEST(ProgramReader, PlainNumbersReadToTheSameDoubleAsTheFullConversion) {
         const double f = full(text);
         if (took) {
             EXPECT_EQ(std::memcmp(&v, &f, sizeof v), 0) << text << " " << v << " " << f;
+            issues.clear();
+            scanner.scan("X" + text, block, issues, false);
+            ASSERT_EQ(block.count, issues.empty() ? 1 : 0) << text;
+            if (issues.empty()) {
+                const double scanned = block.find('X')->value;
+                EXPECT_EQ(std::memcmp(&scanned, &f, sizeof f), 0) << text << " " << scanned;
+            }
         }
     };
     const std::pair<const char*, bool> cases[] = {{"0", true},
